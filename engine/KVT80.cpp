@@ -1,0 +1,258 @@
+#include "KVT80.h"
+
+#include <thread>
+
+#include "automation/Names.h"
+#include "kvtcomm.h"
+#include "text/Codepage.h"
+
+namespace kvt {
+
+namespace {
+
+constexpr double kSilentLevel = -80.0;
+constexpr char16_t kRemotePortName[] = u"TCP/IP";
+
+bool HasControlCharacter(const std::u16string& text) {
+    for (char16_t c : text) {
+        if (c < 0x20 || c == 0x7F) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+KVT80::KVT80() {
+    link_.SetUnsolicitedHandler([this](std::string_view chunk) { RaiseUnsolicited(chunk); });
+}
+
+KVT80::~KVT80() {
+    Cleanup();
+    auto lock = link_.Lock();
+    link_.Close(lock);
+}
+
+int32_t KVT80::Initialize() {
+    {
+        std::lock_guard lock(settingsMutex_);
+        LoadSettings(settings_);
+    }
+    worker_ = std::thread([this] { WorkerLoop(); });
+    return status::Ok;
+}
+
+int32_t KVT80::Advise(std::shared_ptr<IKVTEvents> sink, uint32_t* cookie) {
+    if (!sink || cookie == nullptr) {
+        return status::InvalidArgument;
+    }
+    *cookie = sinks_.Advise(std::move(sink));
+    return status::Ok;
+}
+
+int32_t KVT80::Unadvise(uint32_t cookie) {
+    return sinks_.Unadvise(cookie) ? status::Ok : status::InvalidArgument;
+}
+
+// ---- Connection settings ----------------------------------------------------------------------
+
+int32_t KVT80::get_ComPort(Variant* value) {
+    if (value == nullptr) {
+        return status::InvalidArgument;
+    }
+    std::lock_guard lock(settingsMutex_);
+    *value = Variant::String(settings_.comPort);
+    return status::Ok;
+}
+
+int32_t KVT80::put_ComPort(const Variant& value) {
+    // A port name is a device path; it must fit the transport's name field and the settings file.
+    if (value.Type() != VT_BSTR || ToUtf8(value.StringValue()).size() > KVTCOMM_PORT_NAME_MAX ||
+        HasControlCharacter(value.StringValue())) {
+        return status::InvalidArgument;
+    }
+    std::lock_guard lock(settingsMutex_);
+    settings_.comPort = value.StringValue();
+    SaveSettings(settings_);
+    return status::Ok;
+}
+
+int32_t KVT80::get_BitRate(Variant* value) {
+    if (value == nullptr) {
+        return status::InvalidArgument;
+    }
+    std::lock_guard lock(settingsMutex_);
+    *value = Variant::Int(static_cast<int32_t>(settings_.bitRate));
+    return status::Ok;
+}
+
+int32_t KVT80::put_BitRate(const Variant& value) {
+    std::lock_guard lock(settingsMutex_);
+    settings_.bitRate = static_cast<uint32_t>(value.Int32());
+    SaveSettings(settings_);
+    return status::Ok;
+}
+
+// ---- Connection lifecycle ---------------------------------------------------------------------
+
+void KVT80::ResetSessionState() {
+    initialized_ = false;
+    skipOnePass_ = false;
+    suspended_ = false;
+    transferPending_ = false;
+    mmcTransfer_ = false;
+    terminalLogging_ = false;
+    frontPanel_.selectedPreamp = 0;
+    frontPanel_.aesEbuError = false;
+}
+
+int32_t KVT80::Connect() {
+    LinkLock lock = link_.Lock();
+    if (link_.IsOpen()) {
+        return status::AlreadyConnected;
+    }
+    ResetSessionState();
+
+    std::u16string port;
+    uint32_t bitRate = 0;
+    {
+        std::lock_guard settingsLock(settingsMutex_);
+        port = settings_.comPort;
+        bitRate = settings_.bitRate;
+        if (port == kRemotePortName) {
+            port = remoteAddress_;
+        }
+    }
+    std::string reason = "no remote address is set for the TCP/IP port";
+    const uint32_t error =
+        port.empty() ? KVTCOMM_ERROR_UNREACHABLE : link_.Open(lock, ToUtf8(port), bitRate, reason);
+    {
+        std::lock_guard settingsLock(settingsMutex_);
+        lastConnectError_ = error == 0 ? std::string() : reason;
+    }
+    if (error == KVTCOMM_ERROR_UNREACHABLE) {
+        return status::RemoteUnreachable;
+    }
+    return error == 0 ? status::Ok : status::PortOpenFailed;
+}
+
+int32_t KVT80::Disconnect() {
+    if (!link_.IsOpen()) {
+        return status::Ok;
+    }
+    std::this_thread::sleep_for(Timings().disconnectSettle);
+    {
+        // Taking the link waits for an exchange in flight on another thread to end.
+        LinkLock lock = link_.Lock();
+        if (!link_.IsOpen()) {
+            return status::Ok;
+        }
+        ResetSessionState();
+        link_.Close(lock);
+    }
+    sinks_.Raise([](IKVTEvents& sink) { sink.InputLevelsUpdated(kSilentLevel, kSilentLevel); });
+    return status::Ok;
+}
+
+int32_t KVT80::get_Connected(Variant* value) {
+    if (value == nullptr) {
+        return status::InvalidArgument;
+    }
+    *value = Variant::Bool(link_.IsOpen());
+    return status::Ok;
+}
+
+int32_t KVT80::get_UpdateInputs(Variant* value) {
+    if (value == nullptr) {
+        return status::InvalidArgument;
+    }
+    *value = Variant::Bool(updateInputs_.load());
+    return status::Ok;
+}
+
+int32_t KVT80::put_UpdateInputs(const Variant& value) {
+    if (value.Type() != VT_BOOL) {
+        return status::InvalidArgument;
+    }
+    updateInputs_ = value.IsTrue();
+    return status::Ok;
+}
+
+int32_t KVT80::get_Initialized(VariantBool* value) {
+    if (value == nullptr) {
+        return status::InvalidArgument;
+    }
+    *value = initialized_.load() ? VARIANT_TRUE : VARIANT_FALSE;
+    return status::Ok;
+}
+
+int32_t KVT80::put_Initialized(VariantBool value) {
+    initialized_ = value == VARIANT_TRUE;
+    return status::Ok;
+}
+
+int32_t KVT80::Cleanup() {
+    {
+        std::lock_guard lock(stopMutex_);
+        stopRequested_ = true;
+    }
+    stopSignal_.notify_all();
+    if (worker_.joinable()) {
+        worker_.join();
+    }
+    pending_.Clear();
+    return status::Ok;
+}
+
+// ---- Inside the engine ------------------------------------------------------------------------
+
+void KVT80::QueueParameterWrite(int block, uint32_t address, uint32_t raw) {
+    pending_.Queue(block, address, raw);
+}
+
+void KVT80::BeginTransfer(bool personalityModule) {
+    mmcTransfer_ = personalityModule;
+    if (personalityModule) {
+        mmcProgress_ = 0;
+    } else {
+        uploadProgress_ = 0;
+    }
+    transferPending_ = true;
+}
+
+ExchangeResult KVT80::CallerExchange(std::string_view line) {
+    return WithLink([&](Link& link, const LinkLock& lock, const EngineTimings& timings) {
+        return RunExchange(link, lock, timings, line);
+    });
+}
+
+PromptSelection KVT80::CurrentSelection() {
+    LinkLock lock = link_.Lock();
+    return link_.Selection(lock);
+}
+
+std::string KVT80::LastConnectError() const {
+    std::lock_guard lock(settingsMutex_);
+    return lastConnectError_;
+}
+
+void KVT80::SetTimings(const EngineTimings& timings) {
+    std::lock_guard lock(timingsMutex_);
+    timings_ = timings;
+}
+
+EngineTimings KVT80::Timings() const {
+    std::lock_guard lock(timingsMutex_);
+    return timings_;
+}
+
+void KVT80::RaiseUnsolicited(std::string_view chunk) {
+    if (!terminalLogging_.load()) {
+        return;
+    }
+    const std::u16string text = FromCp1252(chunk);
+    sinks_.Raise([&](IKVTEvents& sink) { sink.TerminalData(text); });
+}
+
+}  // namespace kvt

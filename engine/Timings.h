@@ -1,0 +1,17 @@
+// The engine's waits. Production uses the defaults; tests shorten them through the engine's
+// test option (KVT80::SetTimings) so that time-out paths run quickly.
+#pragma once
+
+#include <chrono>
+
+namespace kvt {
+
+struct EngineTimings {
+    std::chrono::milliseconds replyWait{1500};       // silence that counts as a time-out
+    std::chrono::milliseconds resendPause{100};      // pause after re-sending a line
+    int maxSends = 5;                                // a line is sent at most this often
+    std::chrono::milliseconds disconnectSettle{1000};  // Disconnect's wait before closing
+    std::chrono::milliseconds workerPeriod{10};      // the worker's pass
+};
+
+}  // namespace kvt

@@ -1,0 +1,162 @@
+#include "protocol/Exchange.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <thread>
+
+namespace kvt {
+
+namespace {
+
+constexpr size_t kBinaryEchoLength = 15;  // "rdvalb 00 00\r\n\r"
+
+ReplyExpectation ExpectationFor(std::string_view line, size_t binaryOffset, size_t binaryBytes) {
+    ReplyExpectation expected;
+    expected.echo = std::string(line);
+    while (!expected.echo.empty() && (expected.echo.back() == '\r' || expected.echo.back() == '\n')) {
+        expected.echo.pop_back();
+    }
+    expected.binaryOffset = binaryOffset;
+    expected.binaryBytes = binaryBytes;
+    return expected;
+}
+
+ExchangeResult Finish(Link& link, const LinkLock& lock, const std::string& buffer, const ReplyCheck& check) {
+    link.SetSelection(lock, ReadPromptSelection(buffer, check.promptPos));
+    link.Disarm(lock);
+    return {0, buffer.substr(check.start, check.promptPos + 1 - check.start)};
+}
+
+}  // namespace
+
+ExchangeResult RunExchange(Link& link, const LinkLock& lock, const EngineTimings& timings,
+                           std::string_view line, size_t binaryOffset, size_t binaryBytes) {
+    if (!link.IsOpen()) {
+        return {};
+    }
+    const ReplyExpectation expected = ExpectationFor(line, binaryOffset, binaryBytes);
+    link.Arm(lock);
+    link.Send(lock, line);
+    int timeouts = 0;
+    size_t seen = 0;
+    while (true) {
+        if (!link.WaitForMore(lock, seen, timings.replyWait)) {
+            // A unit that answers without echoing the line is still understood, only late.
+            const std::string buffer = link.ReplySnapshot(lock);
+            const ReplyCheck late = CheckReply(buffer, expected, false);
+            if (late.state == ReplyState::Complete) {
+                return Finish(link, lock, buffer, late);
+            }
+            if (++timeouts >= timings.maxSends) {
+                link.Disarm(lock);
+                return {};
+            }
+            link.ClearReply(lock);
+            seen = 0;
+            link.Send(lock, line);
+            std::this_thread::sleep_for(timings.resendPause);
+            continue;
+        }
+        const std::string buffer = link.ReplySnapshot(lock);
+        seen = buffer.size();
+        const ReplyCheck check = CheckReply(buffer, expected);
+        if (check.state == ReplyState::Complete) {
+            return Finish(link, lock, buffer, check);
+        }
+        if (check.state == ReplyState::Refused) {
+            // Refused: keep listening; only silence makes the line go out again.
+            link.ClearReply(lock);
+            seen = 0;
+        }
+    }
+}
+
+int32_t SelectTarget(Link& link, const LinkLock& lock, const EngineTimings& timings, int page, int unit) {
+    if (link.Selection(lock) == PromptSelection{page, unit}) {
+        return 0;
+    }
+    return RunExchange(link, lock, timings, FormatLine("open %X%X\r", page, unit)).status;
+}
+
+int32_t CloseTarget(Link& link, const LinkLock& lock, const EngineTimings& timings) {
+    if (link.Selection(lock) == PromptSelection{}) {
+        return 0;
+    }
+    link.SetSelection(lock, {});
+    return RunExchange(link, lock, timings, "close\r").status;
+}
+
+Answer<uint32_t> QueryHex(Link& link, const LinkLock& lock, const EngineTimings& timings,
+                          std::string_view line, std::string_view word, size_t echoLength) {
+    const ExchangeResult result = RunExchange(link, lock, timings, line);
+    if (result.status != 0) {
+        return {result.status, std::nullopt};
+    }
+    return {0, ParseHexValue(AnswerText(result.reply, word, echoLength))};
+}
+
+Answer<std::string> QuerySix(Link& link, const LinkLock& lock, const EngineTimings& timings,
+                             std::string_view line, std::string_view word, size_t echoLength) {
+    const ExchangeResult result = RunExchange(link, lock, timings, line);
+    if (result.status != 0) {
+        return {result.status, std::nullopt};
+    }
+    const std::string_view answer = AnswerText(result.reply, word, echoLength);
+    if (answer.empty()) {
+        return {0, std::nullopt};
+    }
+    return {0, ParseSixCharacters(answer)};
+}
+
+Answer<int> QueryDigit(Link& link, const LinkLock& lock, const EngineTimings& timings,
+                       std::string_view line, std::string_view word, size_t echoLength) {
+    const ExchangeResult result = RunExchange(link, lock, timings, line);
+    if (result.status != 0) {
+        return {result.status, std::nullopt};
+    }
+    return {0, ParseDigit(AnswerText(result.reply, word, echoLength))};
+}
+
+Answer<std::vector<uint32_t>> QueryTabList(Link& link, const LinkLock& lock, const EngineTimings& timings,
+                                           std::string_view line, std::string_view word,
+                                           size_t echoLength, size_t maxCount) {
+    const ExchangeResult result = RunExchange(link, lock, timings, line);
+    if (result.status != 0) {
+        return {result.status, std::nullopt};
+    }
+    return {0, ParseTabList(AnswerText(result.reply, word, echoLength), maxCount)};
+}
+
+Answer<std::vector<uint32_t>> QueryBinaryWords(Link& link, const LinkLock& lock,
+                                               const EngineTimings& timings, uint32_t firstAddress,
+                                               size_t count) {
+    if (count == 0 || count > 256) {
+        return {1, std::nullopt};
+    }
+    const std::string line =
+        FormatLine("rdvalb %02X %02X\r", static_cast<unsigned>(count - 1), firstAddress);
+    const ExchangeResult result =
+        RunExchange(link, lock, timings, line, kBinaryEchoLength, 3 * count);
+    if (result.status != 0) {
+        return {result.status, std::nullopt};
+    }
+    return {0, ParseBinaryWords(result.reply, "rdvalb", kBinaryEchoLength, count)};
+}
+
+std::string FormatLine(const char* format, ...) {
+    char buffer[256];
+    va_list args;
+    va_start(args, format);
+    const int n = std::vsnprintf(buffer, sizeof buffer, format, args);
+    va_end(args);
+    if (n < 0) {
+        return {};
+    }
+    return std::string(buffer, std::min(static_cast<size_t>(n), sizeof buffer - 1));
+}
+
+Answer<uint32_t> ReadValue(Link& link, const LinkLock& lock, const EngineTimings& timings, uint32_t address) {
+    return QueryHex(link, lock, timings, FormatLine("rdval 00 %03X\r", address), "rdval", 12);
+}
+
+}  // namespace kvt

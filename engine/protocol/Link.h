@@ -1,0 +1,85 @@
+// Link: the engine's end of the serial line.
+//
+// It owns the transport handle, collects what the receive thread delivers into the reply buffer of
+// the exchange in flight, and serialises exchanges: whoever talks to the unit (the worker for one
+// duty of its pass, a member on a caller's thread for its whole procedure) holds the link lock for
+// that time, so two exchanges never overlap. Bytes that arrive while no exchange waits are handed
+// to the unsolicited handler (terminal mode) or dropped.
+#pragma once
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <string_view>
+
+#include "kvtcomm.h"
+#include "protocol/ReplyParsing.h"
+
+namespace kvt {
+
+// Proof that the caller holds the link lock; exchanges take it as a parameter.
+using LinkLock = std::unique_lock<std::mutex>;
+
+class Link {
+public:
+    Link();
+    ~Link();
+    Link(const Link&) = delete;
+    Link& operator=(const Link&) = delete;
+
+    // Opens the port; returns 0, or the transport's error word (KVTCOMM_ERROR_*). errorText
+    // receives the transport's reason.
+    uint32_t Open(const LinkLock&, const std::string& portName, uint32_t bitRate,
+                  std::string& errorText);
+    void Close(const LinkLock&);
+    bool IsOpen() const { return open_.load(); }
+
+    LinkLock Lock() { return LinkLock(exchangeMutex_); }
+
+    // The prompt selection as last seen; reset to unknown on open and close.
+    PromptSelection Selection(const LinkLock&) const { return selection_; }
+    void SetSelection(const LinkLock&, PromptSelection selection) { selection_ = selection; }
+
+    // Receiving a reply. Arm empties the reply buffer and starts collecting; Disarm stops.
+    void Arm(const LinkLock&);
+    void Disarm(const LinkLock&);
+    bool AwaitingReply() const { return armed_.load(); }
+    void ClearReply(const LinkLock&);
+
+    // Waits until the reply buffer holds more than `seen` bytes (true) or `timeout` passes with
+    // nothing new (false).
+    bool WaitForMore(const LinkLock&, size_t seen, std::chrono::milliseconds timeout);
+    std::string ReplySnapshot(const LinkLock&) const;
+
+    // Writes the bytes on the calling thread; false when the link is closed or the write failed.
+    bool Send(const LinkLock&, std::string_view bytes);
+
+    // Handler for chunks that arrive while no exchange waits; runs on the receive thread.
+    void SetUnsolicitedHandler(std::function<void(std::string_view)> handler);
+
+    uint64_t BytesSent() const;
+    uint64_t BytesReceived() const;
+
+private:
+    static void OnReceive(KVTCommHandle handle, const char* bytes, int32_t length, void* context);
+    void Receive(std::string_view chunk);
+
+    std::mutex exchangeMutex_;
+    std::atomic<bool> open_{false};
+    std::atomic<KVTCommHandle> handle_{nullptr};
+    PromptSelection selection_;
+
+    mutable std::mutex replyMutex_;
+    std::condition_variable replyArrived_;
+    std::string reply_;
+    std::atomic<bool> armed_{false};
+
+    std::mutex handlerMutex_;
+    std::function<void(std::string_view)> unsolicited_;
+};
+
+}  // namespace kvt

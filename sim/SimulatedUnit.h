@@ -1,0 +1,114 @@
+// SimulatedUnit: a KVT-80 unit in software, speaking the unit side of the command protocol over
+// a pseudo-terminal it creates or a TCP port it listens on.
+//
+// Tests, benchmarks and the programs' --demo mode run the real engine against it. It echoes each
+// command line, answers, and ends with the prompt carrying its current selection; it keeps the
+// memories of blocks 0 to 6, the front-panel state, the clock and the event log. Realism knobs
+// pace its output at a baud rate and add processing latency per command; fault injection makes it
+// misbehave in the ways a real line does.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kvt::sim {
+
+struct SimOptions {
+    uint32_t baudRate = 0;                      // 0: no pacing; otherwise 10 bits per byte each way
+    std::chrono::milliseconds latency{0};       // processing time per command line
+    std::chrono::milliseconds saveDuration{0};  // extra time a "savevals" takes
+};
+
+enum class FaultKind {
+    DropReply,       // the line is swallowed: no echo, no answer, no prompt
+    BellReply,       // the line is refused: echo, BEL, prompt
+    SplitReply,      // the reply goes out in bursts separated by gapMs
+    Garbage,         // garbageBytes random bytes (never '>' or BEL) go out before the echo
+    StopAnswering,   // from now on nothing is answered until ClearFaults
+    ClosePort,       // the unit's end of the line is closed (the peer sees a hang-up)
+};
+
+struct Fault {
+    FaultKind kind = FaultKind::DropReply;
+    std::string match;     // applies to command lines starting with this text ("" = any line)
+    int count = 1;         // how many matching lines it applies to (ignored by StopAnswering)
+    int skip = 0;          // matching lines to let through before it applies
+    int bursts = 2;        // SplitReply: number of bursts
+    std::chrono::milliseconds gap{60};  // SplitReply: silence between bursts
+    size_t garbageBytes = 8;            // Garbage: bytes sent before the echo
+};
+
+// A snapshot of the front-panel state.
+struct FrontPanel {
+    int button = 1;        // 1..9, last "button" selection
+    int projector = 1;     // 1 or 2
+    int level = 70;        // fader 0..100
+    bool muted = false;    // "clru3 1C" mutes, "setu3 1C" unmutes
+    bool aesEbuError = false;
+};
+
+struct LogEntry {
+    std::string stamp;        // "YYMMDD HHMMSS"
+    std::string description;
+};
+
+class SimulatedUnit {
+public:
+    explicit SimulatedUnit(SimOptions options = {});
+    ~SimulatedUnit();
+    SimulatedUnit(const SimulatedUnit&) = delete;
+    SimulatedUnit& operator=(const SimulatedUnit&) = delete;
+
+    // Serves a new pseudo-terminal; returns the path of its slave end for the engine to open.
+    std::string StartPty();
+    // Serves a TCP port on 127.0.0.1 (0 = any free port); returns the port.
+    uint16_t StartTcp(uint16_t port = 0);
+    void Stop();
+
+    void SetOptions(SimOptions options);
+
+    // Fault injection.
+    void InjectFault(const Fault& fault);
+    void ClearFaults();
+
+    // The memories. Blocks 1..6 hold 24-bit words, block 0 (EEPROM) bytes.
+    uint32_t Memory(int block, uint32_t address) const;
+    void SetMemory(int block, uint32_t address, uint32_t value);
+
+    FrontPanel Panel() const;
+    void SetPanel(const FrontPanel& panel);
+
+    // Menu mode: the unit's serial port shows its menu; every line is answered with a
+    // clear-screen sequence and the menu until an ESC byte returns it to the prompt.
+    void SetMenuMode(bool on);
+
+    // "openmmc" answers: with a card each open answers a new serial value; without, FFFFFF.
+    void SetCardPresent(bool present);
+
+    void SetEventLog(std::vector<LogEntry> entries);
+    std::vector<LogEntry> EventLog() const;
+
+    // Everything the unit received, as command lines (without the carriage return; a lone ESC
+    // byte is recorded as "\x1b"), in order.
+    std::vector<std::string> ReceivedLines() const;
+    void ClearReceivedLines();
+    // Waits until at least n lines have been received (true) or the timeout passed (false).
+    bool WaitForLines(size_t n, std::chrono::milliseconds timeout) const;
+
+    // Bytes the unit received and sent on the line.
+    uint64_t BytesReceived() const;
+    uint64_t BytesSent() const;
+
+    // Unsolicited output, as a unit prints messages on its own (for terminal tests).
+    void SendUnsolicited(const std::string& bytes);
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace kvt::sim

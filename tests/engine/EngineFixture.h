@@ -1,0 +1,57 @@
+// An engine connected (or ready to connect) to a simulated unit over a real pseudo-terminal.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "KVT80.h"
+#include "SimulatedUnit.h"
+#include "TestSupport.h"
+#include "text/Codepage.h"
+
+namespace kvt::testing {
+
+class EngineOnSimulatedUnit : public ::testing::Test {
+protected:
+    void SetUp() override {
+        portPath = unit.StartPty();
+        engine = std::make_unique<KVT80>();
+        ASSERT_EQ(engine->Initialize(), 0);
+        engine->SetTimings(FastTimings());
+        ASSERT_EQ(engine->put_ComPort(Variant::String(FromUtf8(portPath))), 0);
+        ASSERT_EQ(engine->Advise(events, &cookie), 0);
+    }
+
+    void TearDown() override {
+        engine->Disconnect();
+        engine->Cleanup();
+        engine.reset();
+        unit.Stop();
+    }
+
+    void ConnectReady() {
+        ASSERT_EQ(engine->Connect(), 0);
+        ASSERT_EQ(engine->put_Initialized(VARIANT_TRUE), 0);
+    }
+
+    // The lines the unit received, from the first one that starts with `from`.
+    std::vector<std::string> LinesSince(const std::string& from) const {
+        const auto lines = unit.ReceivedLines();
+        for (size_t i = 0; i < lines.size(); ++i) {
+            if (lines[i].rfind(from, 0) == 0) {
+                return {lines.begin() + static_cast<long>(i), lines.end()};
+            }
+        }
+        return {};
+    }
+
+    ScopedConfigHome config;
+    sim::SimulatedUnit unit;
+    std::string portPath;
+    std::unique_ptr<KVT80> engine;
+    std::shared_ptr<EventRecorder> events = std::make_shared<EventRecorder>();
+    uint32_t cookie = 0;
+};
+
+}  // namespace kvt::testing

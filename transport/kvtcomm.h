@@ -1,0 +1,101 @@
+/*
+ * KVTComm: the serial library through which the programs reach a KVT-80 unit.
+ *
+ * Five functions with C linkage. Every function takes a pointer to a 32-bit error word that it
+ * sets to 0 first (a null pointer is allowed and ignored). Two client styles share the library:
+ *
+ *  - callback style (the engine): OpenComm with a callback; every received burst is handed to the
+ *    callback on the port's receive thread, followed by a zero byte that the length counts;
+ *  - polling style (the network tool): OpenComm with a null callback; received bytes are kept and
+ *    fetched with ReadCommBuf, every byte exactly once, in order.
+ *
+ * Port names (KVTCommSettings.portName):
+ *  - "COM1" ... "COM9", with or without a trailing ':', are /dev/ttyS0 ... /dev/ttyS8;
+ *  - "USB" (or "USB:") is the first of /dev/ttyUSB*, then /dev/ttyACM*;
+ *  - an absolute path ("/dev/serial/by-id/...", a pseudo-terminal such as "/dev/pts/3") is used
+ *    as it stands;
+ *  - "host:port" or "tcp:host[:port]" opens a raw TCP stream carrying the same bytes; the default
+ *    TCP port is KVTCOMM_DEFAULT_TCP_PORT.
+ */
+#ifndef KVTCOMM_H
+#define KVTCOMM_H
+
+#include <stdint.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* Error word values. */
+#define KVTCOMM_OK 0u
+#define KVTCOMM_ERROR_NO_HANDLE 1u   /* no port handle given */
+#define KVTCOMM_ERROR_OPEN 2u        /* the port could not be opened */
+#define KVTCOMM_ERROR_UNREACHABLE 4u /* a TCP link: the remote address could not be reached */
+
+/* Last write error kept in the handle (see GetCommLastWriteError). */
+#define KVTCOMM_WRITE_FAILED 3u
+
+#define KVTCOMM_PORT_NAME_MAX 255u   /* bytes, without the terminating zero */
+#define KVTCOMM_BURST_MAX 2048u      /* bytes handed to the callback per call, plus a zero */
+#define KVTCOMM_QUEUED_WRITE_MAX 8192u
+#define KVTCOMM_DEFAULT_TCP_PORT 10001u
+
+/*
+ * Port settings record, passed by value. The port name field holds any Linux device path (up to
+ * 255 bytes and a terminating zero); the numeric fields keep the meaning of the unit's documented
+ * serial settings: parity 0 none, 1 odd, 2 even, 3 mark, 4 space (any non-zero value also enables
+ * parity checking on input); stop bits 0 = one, 1 = one and a half (two on Linux), 2 = two.
+ */
+typedef struct KVTCommSettings {
+    char portName[KVTCOMM_PORT_NAME_MAX + 1];
+    uint32_t bitRate;
+    uint8_t dataBits;
+    uint8_t parity;
+    uint8_t stopBits;
+    uint8_t reserved;
+} KVTCommSettings;
+
+typedef struct KVTCommPort* KVTCommHandle;
+
+/* Runs on the port's receive thread. The bytes are valid only until the callback returns. */
+typedef void (*KVTCommCallback)(KVTCommHandle handle, const char* bytes, int32_t length,
+                                void* context);
+
+/* Opens and configures the port and starts its receive thread. Returns 0 on failure with the
+ * error word set to KVTCOMM_ERROR_OPEN or KVTCOMM_ERROR_UNREACHABLE; GetCommOpenErrorText then
+ * says why in words (a permission problem names the dialout group). */
+KVTCommHandle OpenComm(KVTCommSettings settings, KVTCommCallback callback, void* context,
+                       uint32_t* error);
+
+/* Stops the receive thread (at once, also while it waits for bytes), closes the port and frees
+ * the handle. A null handle is accepted and does nothing. */
+void CloseComm(KVTCommHandle handle, uint32_t* error);
+
+/* Mode 0 writes on the calling thread and returns when the bytes are written (at most 5 s);
+ * any other mode hands at most 8192 bytes to the receive thread, which writes them, and waits for
+ * it. A failed or short write is kept as the handle's last write error (3). Returns 0, or 1 with
+ * the error word KVTCOMM_ERROR_NO_HANDLE when no handle is given. */
+uint32_t WriteCommBuf(KVTCommHandle handle, const void* bytes, uint32_t length, uint32_t mode,
+                      uint32_t* error);
+
+/* Polling style: copies up to capacity kept bytes into buffer and returns their number (0 when
+ * nothing is waiting). Never blocks for more than a few milliseconds. In callback style nothing is
+ * kept and the result is 0. */
+uint32_t ReadCommBuf(KVTCommHandle handle, void* buffer, uint32_t capacity, uint32_t* error);
+
+/* Fills counters with: bytes received, 0, bytes sent, 0. Returns the count of bytes sent, or 1
+ * with the error word KVTCOMM_ERROR_NO_HANDLE. */
+uint32_t GetCommStats(KVTCommHandle handle, uint32_t counters[4], uint32_t* error);
+
+/* The last write error of the handle: 0 none, KVTCOMM_WRITE_FAILED after a failed or short
+ * write. */
+uint32_t GetCommLastWriteError(KVTCommHandle handle);
+
+/* Why the calling thread's last OpenComm failed, in words; empty after a successful open. */
+const char* GetCommOpenErrorText(void);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* KVTCOMM_H */
