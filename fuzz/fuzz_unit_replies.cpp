@@ -1,0 +1,48 @@
+// Feeds arbitrary bytes to everything that reads a unit's reply: completion and refusal checks
+// for text and binary replies, the echo skip, and every answer form.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "protocol/ReplyParsing.h"
+
+using namespace kvt;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+
+    for (const char* echo : {"rdval 00 012", "rdvalb 3F 1A", "", "status"}) {
+        ReplyExpectation expected;
+        expected.echo = echo;
+        if (expected.echo.rfind("rdvalb", 0) == 0) {
+            expected.binaryOffset = 15;
+            expected.binaryBytes = 192;
+        }
+        for (bool requireEcho : {true, false}) {
+            const ReplyCheck check = CheckReply(bytes, expected, requireEcho);
+            if (check.state != ReplyState::Incomplete) {
+                if (check.promptPos >= size || check.start > check.promptPos) {
+                    __builtin_trap();
+                }
+                (void)ReadPromptSelection(bytes, check.promptPos);
+            }
+        }
+    }
+    for (size_t position = 0; position < 4 && position <= size; ++position) {
+        (void)ReadPromptSelection(bytes, position);
+    }
+
+    const std::string_view answer = AnswerText(bytes, "rdval", 12);
+    if (answer.data() != nullptr && (answer.data() < bytes.data() || answer.data() + answer.size() > bytes.data() + size)) {
+        __builtin_trap();
+    }
+    (void)ParseHexValue(answer);
+    (void)ParseSixCharacters(answer);
+    (void)ParseDigit(answer);
+    if (ParseTabList(answer, 45).size() > 45) {
+        __builtin_trap();
+    }
+    (void)ParseBinaryWords(bytes, "rdvalb", 15, 64);
+    return 0;
+}

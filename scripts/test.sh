@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs every test: the whole suite, then the engine, transport and simulator
+# suites under ThreadSanitizer and under AddressSanitizer with UndefinedBehaviorSanitizer, then
+# short runs of the fuzzers.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+./scripts/setup.sh
+
+jobs=$(nproc)
+fuzz_seconds=${KVT_FUZZ_SECONDS:-20}
+
+section() { printf '\n==== %s ====\n' "$1"; }
+
+section "Build and test"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKVT_WARNINGS_AS_ERRORS=ON >/dev/null
+cmake --build build
+ctest --test-dir build --output-on-failure -j "$jobs"
+
+# Sanitizer builds cover the multi-threaded parts: engine, transport and simulator.
+sanitized_suites=(engine_tests transport_tests sim_tests)
+sanitized_labels='engine|transport|sim'
+
+section "ThreadSanitizer"
+cmake -S . -B build-tsan -G Ninja -DKVT_SANITIZE=thread -DKVT_BUILD_BENCH=OFF >/dev/null
+cmake --build build-tsan --target "${sanitized_suites[@]}"
+# ThreadSanitizer cannot map its shadow memory with the kernel's widest address randomisation;
+# run the suites without randomisation.
+TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" \
+    setarch "$(uname -m)" -R ctest --test-dir build-tsan --output-on-failure -j "$jobs" -L "$sanitized_labels"
+
+section "AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build-asan -G Ninja -DKVT_SANITIZE=address -DKVT_BUILD_BENCH=OFF >/dev/null
+cmake --build build-asan --target "${sanitized_suites[@]}" cli_tests
+ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
+    ctest --test-dir build-asan --output-on-failure -j "$jobs" -L "${sanitized_labels}|cli"
+
+section "Fuzzing (${fuzz_seconds} s per target)"
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DKVT_BUILD_FUZZ=ON -DKVT_BUILD_TESTS=OFF \
+    -DKVT_BUILD_BENCH=OFF >/dev/null
+cmake --build build-fuzz --target fuzzers
+for fuzzer in build-fuzz/fuzz/fuzz_*; do
+    corpus="build-fuzz/corpus/$(basename "$fuzzer")"
+    mkdir -p "$corpus"
+    echo "-- $(basename "$fuzzer")"
+    "$fuzzer" -max_total_time="$fuzz_seconds" -print_final_stats=0 "$corpus" fuzz/seeds/"$(basename "$fuzzer")" \
+        2>&1 | tail -n 2
+done
+
+section "All tests passed"
