@@ -57,7 +57,10 @@ typedef struct KVTCommSettings {
 
 typedef struct KVTCommPort* KVTCommHandle;
 
-/* Runs on the port's receive thread. The bytes are valid only until the callback returns. */
+/* Runs on the port's receive thread. The bytes are valid only until the callback returns.
+ * Bytes are handed over as soon as they are read (at most KVTCOMM_BURST_MAX per call), so one
+ * reply may come in several calls; the client assembles it. When the other end hangs up or the
+ * device fails, the port stays open but no further calls are made. */
 typedef void (*KVTCommCallback)(KVTCommHandle handle, const char* bytes, int32_t length,
                                 void* context);
 
@@ -68,27 +71,34 @@ KVTCommHandle OpenComm(KVTCommSettings settings, KVTCommCallback callback, void*
                        uint32_t* error);
 
 /* Stops the receive thread (at once, also while it waits for bytes), closes the port and frees
- * the handle. A null handle is accepted and does nothing. */
+ * the handle; no callback runs after it returns. A null handle is accepted and does nothing.
+ * Called from inside the port's own callback, it returns at once and the port is closed when
+ * the callback returns. */
 void CloseComm(KVTCommHandle handle, uint32_t* error);
 
-/* Mode 0 writes on the calling thread and returns when the bytes are written (at most 5 s);
- * any other mode hands at most 8192 bytes to the receive thread, which writes them, and waits for
- * it. A failed or short write is kept as the handle's last write error (3). Returns 0, or 1 with
- * the error word KVTCOMM_ERROR_NO_HANDLE when no handle is given. */
+/* Mode 0 writes on the calling thread and returns when the bytes are written; a device that
+ * takes nothing for 5 s fails the write. Any other mode hands at most 8192 bytes to the receive
+ * thread, which writes them, and waits for it (more than 8192 bytes: nothing is sent, the write
+ * fails). Calls from several threads never interleave their bytes. A failed or short write is
+ * kept as the handle's last write error (3); the sent count grows by the bytes that went out.
+ * Returns 0, or 1 with the error word KVTCOMM_ERROR_NO_HANDLE when no handle is given. */
 uint32_t WriteCommBuf(KVTCommHandle handle, const void* bytes, uint32_t length, uint32_t mode,
                       uint32_t* error);
 
 /* Polling style: copies up to capacity kept bytes into buffer and returns their number (0 when
  * nothing is waiting). Never blocks for more than a few milliseconds. In callback style nothing is
- * kept and the result is 0. */
+ * kept and the result is 0. No handle: 0 with the error word KVTCOMM_ERROR_NO_HANDLE.
+ * Up to 1 MiB is kept; while that much waits unread the port stops reading the device, so later
+ * bytes wait in the driver (whose own queue, on a serial line without flow control, can then
+ * overflow) and none is lost here. */
 uint32_t ReadCommBuf(KVTCommHandle handle, void* buffer, uint32_t capacity, uint32_t* error);
 
-/* Fills counters with: bytes received, 0, bytes sent, 0. Returns the count of bytes sent, or 1
- * with the error word KVTCOMM_ERROR_NO_HANDLE. */
+/* Fills counters (if not null) with: bytes received, 0, bytes sent, 0; the counts wrap at 2^32.
+ * Returns the count of bytes sent, or 1 with the error word KVTCOMM_ERROR_NO_HANDLE. */
 uint32_t GetCommStats(KVTCommHandle handle, uint32_t counters[4], uint32_t* error);
 
-/* The last write error of the handle: 0 none, KVTCOMM_WRITE_FAILED after a failed or short
- * write. */
+/* The last write error of the handle: 0 none, KVTCOMM_WRITE_FAILED once a write has failed or
+ * been short (it stays set). 0 for a null handle. */
 uint32_t GetCommLastWriteError(KVTCommHandle handle);
 
 /* Why the calling thread's last OpenComm failed, in words; empty after a successful open. */

@@ -1,0 +1,90 @@
+#include "posix_port.h"
+
+#include "line_settings.h"
+#include "open_errors.h"
+#include "port_names.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <system_error>
+
+namespace kvtcomm {
+namespace {
+
+LinkOpenResult Failure(const std::string& path, int error) {
+    return LinkOpenFailure(KVTCOMM_ERROR_OPEN, DescribeOpenFailure(path, error));
+}
+
+LinkOpenResult SetupFailure(const std::string& path, const std::string& reason) {
+    return LinkOpenFailure(KVTCOMM_ERROR_OPEN,
+                           "Cannot set up " + PrintableName(path) + ": " + reason + ".");
+}
+
+}  // namespace
+
+LinkOpenResult OpenSerialDevice(const std::string& path, const KVTCommSettings& settings) {
+    UniqueFd fd(::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
+    if (!fd.Valid()) {
+        return Failure(path, errno);
+    }
+    // TIOCEXCL alone does not stop a process with CAP_SYS_ADMIN (root) from opening the device
+    // a second time; the advisory lock does, for every client of this library.
+    if (::flock(fd.Get(), LOCK_EX | LOCK_NB) != 0) {
+        return Failure(path, errno);
+    }
+
+    termios tio{};
+    if (::tcgetattr(fd.Get(), &tio) != 0) {
+        return Failure(path, errno);
+    }
+    if (auto problem = ComposeLineSettings(settings, tio)) {
+        return SetupFailure(path, *problem);
+    }
+    if (::ioctl(fd.Get(), TIOCEXCL) != 0) {
+        return Failure(path, errno);
+    }
+    if (::tcsetattr(fd.Get(), TCSANOW, &tio) != 0) {
+        const int error = errno;
+        ::ioctl(fd.Get(), TIOCNXCL);
+        return SetupFailure(path, std::generic_category().message(error));
+    }
+    // tcsetattr succeeds when any part of the request took; a driver that could not take the
+    // speed leaves its old one.
+    termios applied{};
+    if (::tcgetattr(fd.Get(), &applied) != 0 || cfgetospeed(&applied) != cfgetospeed(&tio)) {
+        ::ioctl(fd.Get(), TIOCNXCL);
+        return SetupFailure(path, "the device does not take the bit rate " +
+                                      std::to_string(settings.bitRate) + " bit/s");
+    }
+    ::tcflush(fd.Get(), TCIOFLUSH);
+
+    LinkOpenResult result;
+    result.fd = std::move(fd);
+    return result;
+}
+
+void ReleaseSerialDevice(int fd) {
+    ::tcflush(fd, TCIOFLUSH);
+    ::ioctl(fd, TIOCNXCL);
+}
+
+std::vector<std::string> ListDeviceEntries() {
+    std::vector<std::string> names;
+    DIR* dir = ::opendir("/dev");
+    if (dir == nullptr) {
+        return names;
+    }
+    while (const dirent* entry = ::readdir(dir)) {
+        names.emplace_back(entry->d_name);
+    }
+    ::closedir(dir);
+    return names;
+}
+
+}  // namespace kvtcomm
