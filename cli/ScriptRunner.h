@@ -1,0 +1,89 @@
+// ScriptRunner: runs kvt80ctl statements against one engine object through its dispatch table,
+// prints one result line per statement and keeps the exit status.
+#pragma once
+
+#include <functional>
+#include <istream>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+#include "EventRecorder.h"
+#include "IKVT80.h"
+#include "LineWriter.h"
+#include "ScriptParser.h"
+#include "automation/DispatchTable.h"
+
+namespace kvt::cli {
+
+struct RunnerOptions {
+    bool printEvents = false;
+    // Why the last port open failed, in words (empty when unknown); asked after a failed Connect.
+    std::function<std::string()> openErrorText;
+};
+
+enum class Outcome {
+    Nothing,     // blank or comment line
+    Ok,          // status 0
+    Failed,      // non-zero status; the script goes on
+    UsageError,  // syntax error, unknown member, bad arguments; nothing after it runs
+};
+
+class ScriptRunner {
+  public:
+    ScriptRunner(IKVT80& engine, std::shared_ptr<LineWriter> out, std::ostream& errors,
+                 RunnerOptions options = {});
+    ~ScriptRunner();
+    ScriptRunner(const ScriptRunner&) = delete;
+    ScriptRunner& operator=(const ScriptRunner&) = delete;
+
+    // Connects the event recorder to the engine; returns Advise's status.
+    int32_t Attach();
+    // Disconnects it; called by the destructor too.
+    void Detach();
+
+    // Parses and runs one line. where names it in messages ("demo.kvt, line 4").
+    Outcome RunLine(std::string_view line, std::string_view where);
+    Outcome Run(const Statement& statement, std::string_view where);
+
+    // Reports a usage problem found outside a statement (an option) the way statements do.
+    void ReportUsageError(std::string_view where, std::string_view message);
+
+    // 0 when every statement returned 0, 1 when any returned non-zero, 2 after a usage error.
+    int ExitStatus() const;
+
+    const std::shared_ptr<EventRecorder>& Recorder() const { return recorder_; }
+
+  private:
+    Outcome RunCall(const Statement& statement, std::string_view where);
+    Outcome RunPut(const Statement& statement, std::string_view where);
+    Outcome RunSleep(const Statement& statement);
+    Outcome RunWait(const Statement& statement, std::string_view where);
+    Outcome Invoke(const MemberInfo& member, std::span<const Variant> arguments, bool isPut,
+                   std::string_view where);
+    Outcome Report(int32_t status, std::span<const Variant> values = {});
+    Outcome Usage(std::string_view where, std::string_view message);
+
+    IKVT80& engine_;
+    std::shared_ptr<LineWriter> out_;
+    std::ostream& errors_;
+    RunnerOptions options_;
+    std::shared_ptr<EventRecorder> recorder_;
+    uint32_t cookie_ = 0;
+    bool attached_ = false;
+    bool anyFailed_ = false;
+    bool usageError_ = false;
+};
+
+// Runs the lines of a script until its end or the first usage error (then false). sourceName
+// names the script in messages; lines are counted from 1. A UTF-8 byte-order mark and CR line
+// ends are accepted.
+bool RunScript(ScriptRunner& runner, std::istream& script, std::string_view sourceName);
+
+// The interactive prompt: reads lines until the end of input, showing prompt before each. A
+// usage error is reported and the session goes on.
+void RunInteractive(ScriptRunner& runner, std::istream& input, LineWriter& out,
+                    std::string_view prompt);
+
+}  // namespace kvt::cli
