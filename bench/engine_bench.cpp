@@ -39,7 +39,8 @@ void BM_WriteLinePacking(benchmark::State& state) {
             ++lines;
         }
     }
-    state.counters["lines/config"] = benchmark::Counter(static_cast<double>(lines) / static_cast<double>(state.iterations()));
+    state.counters["lines/config"] =
+        benchmark::Counter(static_cast<double>(lines) / static_cast<double>(state.iterations()));
 }
 BENCHMARK(BM_WriteLinePacking);
 

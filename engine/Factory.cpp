@@ -8,8 +8,8 @@
 namespace kvt {
 
 namespace {
-constexpr std::array<std::string_view, 4> kProgIds = {"KVT80.KVT80", "KVT80.KVT80.1", "KVT80CE.KVT80CE",
-                                                      "KVT80CE.KVT80CE.1"};
+constexpr std::array<std::string_view, 4> kProgIds = {"KVT80.KVT80", "KVT80.KVT80.1",
+                                                      "KVT80CE.KVT80CE", "KVT80CE.KVT80CE.1"};
 }  // namespace
 
 int32_t CreateEngine(std::string_view progId, std::unique_ptr<IKVT80>& engine) {

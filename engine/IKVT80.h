@@ -59,7 +59,11 @@ enum DSPDownloadState : int32_t {
     DSPDownloadStateVerifyFailed = 12,
 };
 
-enum UploadState : int32_t { UploadStateWaiting = 0, UploadStateUploading = 1, UploadStateCompleted = 2 };
+enum UploadState : int32_t {
+    UploadStateWaiting = 0,
+    UploadStateUploading = 1,
+    UploadStateCompleted = 2
+};
 
 enum SaveMMCState : int32_t {
     SaveMMCStateWaiting = 0,
@@ -112,7 +116,7 @@ enum GeneratorChannel : int32_t {
 enum InputConfig : int32_t { InputConfig7_1 = 0, InputConfigLCRC = 1, InputConfigMax = 2 };
 
 class IKVT80 {
-public:
+  public:
     virtual ~IKVT80() = default;
 
     // Event sinks: Advise returns a cookie that Unadvise takes back.

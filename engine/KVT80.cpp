@@ -30,8 +30,11 @@ KVT80::KVT80() {
 
 KVT80::~KVT80() {
     Cleanup();
-    auto lock = link_.Lock();
-    link_.Close(lock);
+    if (worker_.joinable()) {
+        // Released from inside a worker event: the pass ends on its own; nothing may wait for it.
+        worker_.detach();
+    }
+    link_.Close(link_.Lock());
 }
 
 int32_t KVT80::Initialize() {
@@ -68,7 +71,8 @@ int32_t KVT80::get_ComPort(Variant* value) {
 
 int32_t KVT80::put_ComPort(const Variant& value) {
     // A port name is a device path; it must fit the transport's name field and the settings file.
-    if (value.Type() != VT_BSTR || ToUtf8(value.StringValue()).size() > KVTCOMM_PORT_NAME_MAX ||
+    if (value.Type() != VT_BSTR || value.StringValue().empty() ||
+        ToUtf8(value.StringValue()).size() > KVTCOMM_PORT_NAME_MAX ||
         HasControlCharacter(value.StringValue())) {
         return status::InvalidArgument;
     }
@@ -88,8 +92,15 @@ int32_t KVT80::get_BitRate(Variant* value) {
 }
 
 int32_t KVT80::put_BitRate(const Variant& value) {
+    // Any numeric Variant is taken by its value; a rate that cannot be a line speed is refused
+    // rather than stored in the settings.
+    Variant rate;
+    if (value.Type() == VT_BSTR || value.Type() == VT_BOOL || !CoerceVariant(value, VT_I4, rate) ||
+        rate.Int32() <= 0) {
+        return status::InvalidArgument;
+    }
     std::lock_guard lock(settingsMutex_);
-    settings_.bitRate = static_cast<uint32_t>(value.Int32());
+    settings_.bitRate = static_cast<uint32_t>(rate.Int32());
     SaveSettings(settings_);
     return status::Ok;
 }
@@ -149,7 +160,7 @@ int32_t KVT80::Disconnect() {
             return status::Ok;
         }
         ResetSessionState();
-        link_.Close(lock);
+        link_.Close(std::move(lock));
     }
     sinks_.Raise([](IKVTEvents& sink) { sink.InputLevelsUpdated(kSilentLevel, kSilentLevel); });
     return status::Ok;
@@ -198,7 +209,8 @@ int32_t KVT80::Cleanup() {
         stopRequested_ = true;
     }
     stopSignal_.notify_all();
-    if (worker_.joinable()) {
+    // From a worker event the worker cannot wait for itself; it ends after the current pass.
+    if (worker_.joinable() && worker_.get_id() != std::this_thread::get_id()) {
         worker_.join();
     }
     pending_.Clear();

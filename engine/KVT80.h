@@ -9,7 +9,6 @@
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
-#include <functional>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -42,7 +41,7 @@ struct FrontPanelTrackers {
 };
 
 class KVT80 : public IKVT80 {
-public:
+  public:
     KVT80();
     ~KVT80() override;
 
@@ -77,7 +76,9 @@ public:
     void BeginTransfer(bool personalityModule);
 
     // Runs `procedure` on the calling thread with the link to itself: the worker's exchange in
-    // flight ends first, and the worker stays off the line until the procedure returns.
+    // flight ends first, and the worker stays off the line until the procedure returns. The
+    // procedure must not raise events (a sink may call back into the engine): collect them and
+    // raise them after WithLink returns.
     template <typename Procedure>
     auto WithLink(Procedure&& procedure) {
         const EngineTimings timings = Timings();
@@ -96,13 +97,18 @@ public:
     void SetTimings(const EngineTimings& timings);
     EngineTimings Timings() const;
 
-    FrontPanelState& FrontPanel() { return frontPanel_; }
-
-private:
+  private:
     void WorkerLoop();
     void WorkerPass(FrontPanelTrackers& trackers);
     void FollowFrontPanel(FrontPanelTrackers& trackers, bool clearAesEbuError);
-    bool SendWriteLine(const LinkLock& lock, const EngineTimings& timings, int block);
+    enum class LineOutcome { Sent, Requeued, Dropped };
+    LineOutcome SendWriteLine(const LinkLock& lock, const EngineTimings& timings, int block);
+    struct TransferReport {
+        bool personalityModule;
+        bool lineSent;  // a write line went out (else: the transfer is complete)
+        int32_t position;
+    };
+    void RaiseTransferProgress(const TransferReport& report);
     void CommitAfterWrite(const LinkLock& lock, const EngineTimings& timings, int block,
                           bool preampListsHadWrites);
     void ResetSessionState();
@@ -112,7 +118,7 @@ private:
     EngineTimings timings_;
     ConnectionSettings settings_;
     mutable std::mutex settingsMutex_;
-    std::u16string remoteAddress_;
+    std::u16string remoteAddress_;  // the unit's network address for the "TCP/IP" port
     std::string lastConnectError_;
 
     Link link_;

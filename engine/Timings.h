@@ -7,11 +7,12 @@
 namespace kvt {
 
 struct EngineTimings {
-    std::chrono::milliseconds replyWait{1500};       // silence that counts as a time-out
-    std::chrono::milliseconds resendPause{100};      // pause after re-sending a line
-    int maxSends = 5;                                // a line is sent at most this often
+    std::chrono::milliseconds replyWait{1500};    // silence that counts as a time-out
+    std::chrono::milliseconds replyLimit{15000};  // longest wait for one reply that keeps coming
+    std::chrono::milliseconds resendPause{100};   // pause after re-sending a line
+    int maxSends = 5;                             // a line is sent at most this often
     std::chrono::milliseconds disconnectSettle{1000};  // Disconnect's wait before closing
-    std::chrono::milliseconds workerPeriod{10};      // the worker's pass
+    std::chrono::milliseconds workerPeriod{10};        // the worker's pass
 };
 
 }  // namespace kvt

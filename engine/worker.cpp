@@ -3,8 +3,7 @@
 // them, and reports the progress of bulk transfers; while it is not ready it discards queued
 // writes and follows the front-panel values, so nothing is echoed back to the unit when it becomes
 // ready.
-#include <functional>
-#include <vector>
+#include <optional>
 
 #include "KVT80.h"
 
@@ -58,7 +57,7 @@ void KVT80::WorkerPass(FrontPanelTrackers& trackers) {
     }
 
     // Events are raised after the link is released, so a sink may call members that ask the unit.
-    std::vector<std::function<void()>> events;
+    std::optional<TransferReport> report;
     {
         const EngineTimings timings = Timings();
         LinkLock lock = link_.Lock();
@@ -67,78 +66,82 @@ void KVT80::WorkerPass(FrontPanelTrackers& trackers) {
             return;
         }
         if (const auto block = pending_.FirstPendingBlock()) {
-            SendWriteLine(lock, timings, *block);
-            if (transferPending_) {
-                if (mmcTransfer_) {
-                    const int32_t n = mmcProgress_++;
-                    events.emplace_back([this, n] {
-                        sinks_.Raise([n](IKVTEvents& s) { s.SaveMMCProgress(SaveMMCStateUploading, n, kSaveMMCEnd); });
-                    });
-                } else {
-                    const int32_t n = uploadProgress_++;
-                    events.emplace_back([this, n] {
-                        sinks_.Raise([n](IKVTEvents& s) { s.UploadProgress(UploadStateUploading, n, kUploadEnd); });
-                    });
-                }
+            const LineOutcome outcome = SendWriteLine(lock, timings, *block);
+            if (outcome != LineOutcome::Requeued && transferPending_) {
+                const bool card = mmcTransfer_;
+                report = TransferReport{card, true, (card ? mmcProgress_ : uploadProgress_)++};
             }
         } else if (transferPending_.exchange(false)) {
-            if (mmcTransfer_.exchange(false)) {
+            const bool card = mmcTransfer_.exchange(false);
+            if (card) {
                 RunExchange(link_, lock, timings, "closemmc\r");
-                mmcProgress_ = 0;
-                events.emplace_back([this] {
-                    sinks_.Raise([](IKVTEvents& s) { s.SaveMMCProgress(SaveMMCStateCompleted, 0, kSaveMMCEnd); });
-                });
-            } else {
-                uploadProgress_ = 0;
-                events.emplace_back([this] {
-                    sinks_.Raise([](IKVTEvents& s) { s.UploadProgress(UploadStateCompleted, 0, kUploadEnd); });
-                });
             }
+            (card ? mmcProgress_ : uploadProgress_) = 0;
+            report = TransferReport{card, false, 0};
         }
     }
-    for (const auto& raise : events) {
-        raise();
+    if (report) {
+        RaiseTransferProgress(*report);
     }
 }
 
-bool KVT80::SendWriteLine(const LinkLock& lock, const EngineTimings& timings, int block) {
+void KVT80::RaiseTransferProgress(const TransferReport& report) {
+    const int32_t state = report.lineSent ? UploadStateUploading : UploadStateCompleted;
+    if (report.personalityModule) {
+        sinks_.Raise(
+            [&](IKVTEvents& s) { s.SaveMMCProgress(state, report.position, kSaveMMCEnd); });
+    } else {
+        sinks_.Raise([&](IKVTEvents& s) { s.UploadProgress(state, report.position, kUploadEnd); });
+    }
+}
+
+KVT80::LineOutcome KVT80::SendWriteLine(const LinkLock& lock, const EngineTimings& timings,
+                                        int block) {
     const bool preampListsHadWrites = !pending_.Empty(1) || !pending_.Empty(2);
     const auto line = pending_.TakeLine(block);
     if (!line) {
-        return false;
+        return LineOutcome::Sent;
     }
-    int32_t result = 0;
-    if (const auto target = TargetOfBlock(block)) {
-        result = SelectTarget(link_, lock, timings, target->page, target->unit);
+    ExchangeResult result;
+    const auto target = TargetOfBlock(block);
+    if (target) {
+        result.status = SelectTarget(link_, lock, timings, target->page, target->unit);
+    } else {
+        result.status = 0;
     }
     // Never send a line to a processor that may not be the selected one.
-    if (result == 0) {
-        result = RunExchange(link_, lock, timings, line->Text()).status;
+    if (result.status == 0) {
+        result = RunExchange(link_, lock, timings, line->Text());
     }
-    if (result != 0) {
-        // The values did not reach the unit: keep them for a later pass unless newer ones came.
-        pending_.Restore(*line);
+    LineOutcome outcome = LineOutcome::Sent;
+    if (result.status != 0) {
+        // A line the unit refused is given up; one that got no answer is kept for a later pass
+        // (unless newer values came), a few times, so a passing fault loses nothing.
+        outcome = !result.refused && pending_.Restore(*line) ? LineOutcome::Requeued
+                                                             : LineOutcome::Dropped;
     }
     CommitAfterWrite(lock, timings, block, preampListsHadWrites);
-    return result == 0;
+    return outcome;
 }
 
 void KVT80::CommitAfterWrite(const LinkLock& lock, const EngineTimings& timings, int block,
                              bool preampListsHadWrites) {
     const PromptSelection selection = link_.Selection(lock);
     if (block >= 1 && block <= 3) {
-        const bool first = preampListsHadWrites && !mmcTransfer_ && selection == PromptSelection{9, 1} &&
-                           pending_.Empty(1);
+        const bool first = preampListsHadWrites && !mmcTransfer_ &&
+                           selection == PromptSelection{9, 1} && pending_.Empty(1);
         const bool second = selection == PromptSelection{9, 2} && pending_.Empty(2);
         if (first || second) {
             const auto word = ReadValue(link_, lock, timings, kPreampCommitAddress);
             if (word.value) {
-                RunExchange(link_, lock, timings, FormatLine("wrtval 00 %02X\r", *word.value | kPreampCommitBit));
+                RunExchange(link_, lock, timings,
+                            FormatLine("wrtval 00 %02X\r", *word.value | kPreampCommitBit));
             }
         }
     } else if (block == 4 || block == 5) {
         const bool due = !mmcTransfer_ && selection.page == 6 &&
-                         ((selection.unit == 1 && pending_.Empty(4)) || (selection.unit == 2 && pending_.Empty(5)));
+                         ((selection.unit == 1 && pending_.Empty(4)) ||
+                          (selection.unit == 2 && pending_.Empty(5)));
         if (due) {
             const auto word = ReadValue(link_, lock, timings, kEqualiserCommitAddress);
             if (word.value) {

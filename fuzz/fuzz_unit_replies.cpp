@@ -34,7 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
 
     const std::string_view answer = AnswerText(bytes, "rdval", 12);
-    if (answer.data() != nullptr && (answer.data() < bytes.data() || answer.data() + answer.size() > bytes.data() + size)) {
+    if (answer.data() != nullptr &&
+        (answer.data() < bytes.data() || answer.data() + answer.size() > bytes.data() + size)) {
         __builtin_trap();
     }
     (void)ParseHexValue(answer);

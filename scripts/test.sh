@@ -31,7 +31,7 @@ TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" \
 
 section "AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -G Ninja -DKVT_SANITIZE=address -DKVT_BUILD_BENCH=OFF >/dev/null
-cmake --build build-asan --target "${sanitized_suites[@]}" cli_tests
+cmake --build build-asan --target "${sanitized_suites[@]}" cli_tests cli_program_tests
 ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
     ctest --test-dir build-asan --output-on-failure -j "$jobs" -L "${sanitized_labels}|cli"
 

@@ -103,6 +103,9 @@ public:
     uint64_t BytesReceived() const;
     uint64_t BytesSent() const;
 
+    // How many "formatupdate" lines the unit has served.
+    uint32_t FormatUpdates() const;
+
     // Unsolicited output, as a unit prints messages on its own (for terminal tests).
     void SendUnsolicited(const std::string& bytes);
 

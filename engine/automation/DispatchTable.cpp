@@ -7,11 +7,13 @@
 namespace kvt {
 
 size_t MemberInfo::InCount() const {
-    return static_cast<size_t>(std::count_if(params.begin(), params.end(),
-                                             [](const ParamInfo& p) { return !p.out; }));
+    return static_cast<size_t>(
+        std::count_if(params.begin(), params.end(), [](const ParamInfo& p) { return !p.out; }));
 }
 
-size_t MemberInfo::OutCount() const { return params.size() - InCount(); }
+size_t MemberInfo::OutCount() const {
+    return params.size() - InCount();
+}
 
 namespace {
 
@@ -63,7 +65,8 @@ const MemberInfo* FindMemberByDispid(int32_t dispid, MemberKind kind) {
     return nullptr;
 }
 
-InvokeResult Invoke(IKVT80& engine, const MemberInfo& member, std::span<const Variant> inArguments) {
+InvokeResult Invoke(IKVT80& engine, const MemberInfo& member,
+                    std::span<const Variant> inArguments) {
     InvokeResult result;
     if (inArguments.size() != member.InCount()) {
         result.error = InvokeError::WrongArgumentCount;

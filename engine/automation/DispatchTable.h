@@ -18,8 +18,8 @@ namespace kvt {
 enum class MemberKind { Get, Put, Method };
 
 struct ParamInfo {
-    VarType type;   // VT_VARIANT: the argument is passed as it is, without coercion
-    bool out;       // out-parameter: written by the member (a get's value is its last out-parameter)
+    VarType type;  // VT_VARIANT: the argument is passed as it is, without coercion
+    bool out;      // out-parameter: written by the member (a get's value is its last out-parameter)
 };
 
 // Arguments in parameter order: in-arguments already coerced to their parameter's type,
@@ -48,9 +48,9 @@ enum class InvokeError { None, WrongArgumentCount, TypeMismatch };
 
 struct InvokeResult {
     InvokeError error = InvokeError::None;
-    size_t badArgument = 0;   // index of the in-argument that could not be coerced
-    int32_t status = 0;       // the member's status when error is None
-    std::vector<Variant> out; // the out-values in parameter order
+    size_t badArgument = 0;    // index of the in-argument that could not be coerced
+    int32_t status = 0;        // the member's status when error is None
+    std::vector<Variant> out;  // the out-values in parameter order
 };
 
 // Calls a member with its in-arguments (coerced to the parameter types as a dispatcher would).
@@ -151,11 +151,14 @@ int32_t CallWith(IKVT80& engine, int32_t (Interface::*fn)(Args...),
 template <typename Interface, typename... Args>
 MemberInfo Row(std::string_view name, int32_t dispid, MemberKind kind,
                int32_t (Interface::*fn)(Args...)) {
-    return MemberInfo{
-        name, dispid, kind, {detail::ParamTraits<Args>::info...},
-        [fn](IKVT80& engine, std::span<Variant> args) {
-            return detail::CallWith(engine, fn, args, std::index_sequence_for<Args...>{});
-        }};
+    return MemberInfo{name,
+                      dispid,
+                      kind,
+                      {detail::ParamTraits<Args>::info...},
+                      [fn](IKVT80& engine, std::span<Variant> args) {
+                          return detail::CallWith(engine, fn, args,
+                                                  std::index_sequence_for<Args...>{});
+                      }};
 }
 
 }  // namespace kvt

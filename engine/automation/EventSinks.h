@@ -16,7 +16,7 @@
 namespace kvt {
 
 class EventSinks {
-public:
+  public:
     uint32_t Advise(std::shared_ptr<IKVTEvents> sink) {
         std::lock_guard lock(mutex_);
         const uint32_t cookie = nextCookie_++;
@@ -50,7 +50,7 @@ public:
         }
     }
 
-private:
+  private:
     mutable std::mutex mutex_;
     uint32_t nextCookie_ = 1;
     std::vector<std::pair<uint32_t, std::shared_ptr<IKVTEvents>>> sinks_;

@@ -45,7 +45,9 @@ const std::array<EventInfo, 19> kEvents{{
 
 }  // namespace
 
-std::span<const EventInfo> EventTable() { return kEvents; }
+std::span<const EventInfo> EventTable() {
+    return kEvents;
+}
 
 const EventInfo* FindEvent(std::string_view name) {
     for (const EventInfo& event : kEvents) {
@@ -77,7 +79,9 @@ void DispatchEventSink::InputFormatChanged(int32_t Format) {
     const Variant args[] = {Variant::Int(Format)};
     Forward(0x3, args);
 }
-void DispatchEventSink::UnitDisappeared() { Forward(0x4, {}); }
+void DispatchEventSink::UnitDisappeared() {
+    Forward(0x4, {});
+}
 void DispatchEventSink::DSPSaveProgress(int32_t State, int32_t Pos, int32_t End) {
     Forward(0x5, Ints(State, Pos, End));
 }
@@ -114,7 +118,9 @@ void DispatchEventSink::SignalGenState(int32_t Mode, int32_t Channels) {
     const Variant args[] = {Variant::Int(Mode), Variant::Int(Channels)};
     Forward(0xe, args);
 }
-void DispatchEventSink::ChannelMuteUpdated() { Forward(0xf, {}); }
+void DispatchEventSink::ChannelMuteUpdated() {
+    Forward(0xf, {});
+}
 void DispatchEventSink::AESEBUErrorTrigger(VariantBool Error) {
     const Variant args[] = {Variant::Bool16(Error)};
     Forward(0x10, args);

@@ -17,7 +17,7 @@
 namespace kvt {
 
 class IKVTEvents {
-public:
+  public:
     virtual ~IKVTEvents() = default;
 
     virtual void ConnectionProgress(int32_t /*State*/, int32_t /*Pos*/, int32_t /*End*/) {}
@@ -37,7 +37,8 @@ public:
     virtual void ChannelMuteUpdated() {}
     virtual void AESEBUErrorTrigger(VariantBool /*Error*/) {}
     virtual void DSPDownloadStateChange(int32_t /*State*/) {}
-    virtual void EventEntry(int32_t /*Date*/, int32_t /*Time*/, const std::u16string& /*Description*/) {}
+    virtual void EventEntry(int32_t /*Date*/, int32_t /*Time*/,
+                            const std::u16string& /*Description*/) {}
     virtual void TerminalData(const std::u16string& /*Data*/) {}
 };
 
@@ -55,7 +56,7 @@ const EventInfo* FindEvent(std::string_view name);  // case-insensitive
 // A sink that turns every typed event into one generic call, the way a dispatch-only client
 // (a script host) receives events: the event's table row and its arguments as Variants.
 class DispatchEventSink : public IKVTEvents {
-public:
+  public:
     virtual void OnEvent(const EventInfo& event, std::span<const Variant> arguments) = 0;
 
     void ConnectionProgress(int32_t State, int32_t Pos, int32_t End) override;
@@ -78,7 +79,7 @@ public:
     void EventEntry(int32_t Date, int32_t Time, const std::u16string& Description) override;
     void TerminalData(const std::u16string& Data) override;
 
-private:
+  private:
     void Forward(int32_t dispid, std::span<const Variant> arguments);
 };
 

@@ -21,7 +21,9 @@ Variant Variant::Double(double value) {
     return v;
 }
 
-Variant Variant::Bool(bool value) { return Bool16(value ? VARIANT_TRUE : VARIANT_FALSE); }
+Variant Variant::Bool(bool value) {
+    return Bool16(value ? VARIANT_TRUE : VARIANT_FALSE);
+}
 
 Variant Variant::Bool16(VariantBool raw) {
     Variant v;
@@ -44,7 +46,9 @@ Variant Variant::Array(VarType elementType, std::vector<Variant> elements, int32
     return v;
 }
 
-double Variant::DoubleValue() const { return std::bit_cast<double>(bits_); }
+double Variant::DoubleValue() const {
+    return std::bit_cast<double>(bits_);
+}
 
 bool operator==(const Variant& a, const Variant& b) {
     if (a.type_ != b.type_) {

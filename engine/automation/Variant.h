@@ -40,7 +40,7 @@ struct SafeArray {
 };
 
 class Variant {
-public:
+  public:
     Variant() = default;
 
     static Variant Int(int32_t value);
@@ -48,7 +48,8 @@ public:
     static Variant Bool(bool value);
     static Variant Bool16(VariantBool raw);  // keeps any raw 16-bit value, not only -1 and 0
     static Variant String(std::u16string value);
-    static Variant Array(VarType elementType, std::vector<Variant> elements, int32_t lowerBound = 0);
+    static Variant Array(VarType elementType, std::vector<Variant> elements,
+                         int32_t lowerBound = 0);
 
     VarType Type() const { return type_; }
     bool IsArray() const { return (type_ & VT_ARRAY) != 0; }
@@ -66,7 +67,7 @@ public:
 
     friend bool operator==(const Variant& a, const Variant& b);
 
-private:
+  private:
     VarType type_ = VT_EMPTY;
     uint64_t bits_ = 0;
     std::u16string string_;

@@ -13,7 +13,8 @@ constexpr size_t kBinaryEchoLength = 15;  // "rdvalb 00 00\r\n\r"
 ReplyExpectation ExpectationFor(std::string_view line, size_t binaryOffset, size_t binaryBytes) {
     ReplyExpectation expected;
     expected.echo = std::string(line);
-    while (!expected.echo.empty() && (expected.echo.back() == '\r' || expected.echo.back() == '\n')) {
+    while (!expected.echo.empty() &&
+           (expected.echo.back() == '\r' || expected.echo.back() == '\n')) {
         expected.echo.pop_back();
     }
     expected.binaryOffset = binaryOffset;
@@ -21,7 +22,8 @@ ReplyExpectation ExpectationFor(std::string_view line, size_t binaryOffset, size
     return expected;
 }
 
-ExchangeResult Finish(Link& link, const LinkLock& lock, const std::string& buffer, const ReplyCheck& check) {
+ExchangeResult Finish(Link& link, const LinkLock& lock, const std::string& buffer,
+                      const ReplyCheck& check) {
     link.SetSelection(lock, ReadPromptSelection(buffer, check.promptPos));
     link.Disarm(lock);
     return {0, buffer.substr(check.start, check.promptPos + 1 - check.start)};
@@ -35,43 +37,43 @@ ExchangeResult RunExchange(Link& link, const LinkLock& lock, const EngineTimings
         return {};
     }
     const ReplyExpectation expected = ExpectationFor(line, binaryOffset, binaryBytes);
-    link.Arm(lock);
-    link.Send(lock, line);
-    int timeouts = 0;
-    size_t seen = 0;
-    while (true) {
-        if (!link.WaitForMore(lock, seen, timings.replyWait)) {
-            // A unit that answers without echoing the line is still understood, only late.
-            const std::string buffer = link.ReplySnapshot(lock);
-            const ReplyCheck late = CheckReply(buffer, expected, false);
-            if (late.state == ReplyState::Complete) {
-                return Finish(link, lock, buffer, late);
-            }
-            if (++timeouts >= timings.maxSends) {
-                link.Disarm(lock);
-                return {};
-            }
-            link.ClearReply(lock);
-            seen = 0;
-            link.Send(lock, line);
+    bool refused = false;
+    for (int send = 0; send < timings.maxSends; ++send) {
+        if (send > 0) {
             std::this_thread::sleep_for(timings.resendPause);
-            continue;
         }
-        const std::string buffer = link.ReplySnapshot(lock);
-        seen = buffer.size();
-        const ReplyCheck check = CheckReply(buffer, expected);
-        if (check.state == ReplyState::Complete) {
-            return Finish(link, lock, buffer, check);
+        link.Arm(lock);
+        if (!link.Send(lock, line)) {
+            continue;  // the line did not go out: as good as a time-out, without the wait
         }
-        if (check.state == ReplyState::Refused) {
-            // Refused: keep listening; only silence makes the line go out again.
-            link.ClearReply(lock);
-            seen = 0;
+        // Silence of replyWait is a time-out; a unit that keeps talking without ever ending its
+        // reply is cut off after replyLimit.
+        const auto deadline = std::chrono::steady_clock::now() + timings.replyLimit;
+        size_t seen = 0;
+        while (std::chrono::steady_clock::now() < deadline &&
+               link.WaitForMore(lock, seen, timings.replyWait)) {
+            const std::string buffer = link.ReplySnapshot(lock);
+            seen = buffer.size();
+            const ReplyCheck check = CheckReply(buffer, expected);
+            if (check.state == ReplyState::Complete) {
+                return Finish(link, lock, buffer, check);
+            }
+            if (check.state == ReplyState::Refused) {
+                // Refused: keep listening; only silence makes the line go out again.
+                refused = true;
+                link.ClearReply(lock);
+                seen = 0;
+            }
         }
     }
+    link.Disarm(lock);
+    ExchangeResult failed;
+    failed.refused = refused;
+    return failed;
 }
 
-int32_t SelectTarget(Link& link, const LinkLock& lock, const EngineTimings& timings, int page, int unit) {
+int32_t SelectTarget(Link& link, const LinkLock& lock, const EngineTimings& timings, int page,
+                     int unit) {
     if (link.Selection(lock) == PromptSelection{page, unit}) {
         return 0;
     }
@@ -117,9 +119,10 @@ Answer<int> QueryDigit(Link& link, const LinkLock& lock, const EngineTimings& ti
     return {0, ParseDigit(AnswerText(result.reply, word, echoLength))};
 }
 
-Answer<std::vector<uint32_t>> QueryTabList(Link& link, const LinkLock& lock, const EngineTimings& timings,
-                                           std::string_view line, std::string_view word,
-                                           size_t echoLength, size_t maxCount) {
+Answer<std::vector<uint32_t>> QueryTabList(Link& link, const LinkLock& lock,
+                                           const EngineTimings& timings, std::string_view line,
+                                           std::string_view word, size_t echoLength,
+                                           size_t maxCount) {
     const ExchangeResult result = RunExchange(link, lock, timings, line);
     if (result.status != 0) {
         return {result.status, std::nullopt};
@@ -130,7 +133,8 @@ Answer<std::vector<uint32_t>> QueryTabList(Link& link, const LinkLock& lock, con
 Answer<std::vector<uint32_t>> QueryBinaryWords(Link& link, const LinkLock& lock,
                                                const EngineTimings& timings, uint32_t firstAddress,
                                                size_t count) {
-    if (count == 0 || count > 256) {
+    // Two hex digits each: the echo, and with it the data's offset, has a fixed length.
+    if (count == 0 || count > 256 || firstAddress > 0xFF) {
         return {1, std::nullopt};
     }
     const std::string line =
@@ -155,7 +159,8 @@ std::string FormatLine(const char* format, ...) {
     return std::string(buffer, std::min(static_cast<size_t>(n), sizeof buffer - 1));
 }
 
-Answer<uint32_t> ReadValue(Link& link, const LinkLock& lock, const EngineTimings& timings, uint32_t address) {
+Answer<uint32_t> ReadValue(Link& link, const LinkLock& lock, const EngineTimings& timings,
+                           uint32_t address) {
     return QueryHex(link, lock, timings, FormatLine("rdval 00 %03X\r", address), "rdval", 12);
 }
 

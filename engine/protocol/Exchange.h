@@ -18,20 +18,23 @@
 namespace kvt {
 
 struct ExchangeResult {
-    int32_t status = 1;  // 0: the unit answered with its prompt; 1: link closed or no answer
-    std::string reply;   // the reply from its echo to its prompt
+    int32_t status = 1;    // 0: the unit answered with its prompt; 1: link closed or no answer
+    std::string reply;     // the reply from its echo to its prompt
+    bool refused = false;  // on failure: the unit answered, but refused the line (BEL)
 };
 
 // Sends `line` (ending in "\r") and waits for the whole reply. A reply is complete at its prompt
-// (binary replies after their counted bytes); a BEL in it means the unit refused the line and the
-// exchange waits on. `timings.replyWait` of silence is a time-out: the line is sent again after
+// after the echo of the line (binary replies after their counted bytes); a BEL in it means the
+// unit refused the line and the exchange waits on. `timings.replyWait` of silence (or a reply
+// still unfinished after `timings.replyLimit`) is a time-out: the line is sent again after
 // `timings.resendPause`, at most `timings.maxSends` times in all. The prompt's selection is stored
 // in the link.
 ExchangeResult RunExchange(Link& link, const LinkLock& lock, const EngineTimings& timings,
                            std::string_view line, size_t binaryOffset = 0, size_t binaryBytes = 0);
 
 // Selects a processor with "open %X%X\r" unless the prompt already shows it.
-int32_t SelectTarget(Link& link, const LinkLock& lock, const EngineTimings& timings, int page, int unit);
+int32_t SelectTarget(Link& link, const LinkLock& lock, const EngineTimings& timings, int page,
+                     int unit);
 
 // Deselects with "close\r" unless nothing is known to be selected.
 int32_t CloseTarget(Link& link, const LinkLock& lock, const EngineTimings& timings);

@@ -11,8 +11,7 @@ constexpr size_t kMaxReplyBytes = 4u << 20;
 Link::Link() = default;
 
 Link::~Link() {
-    auto lock = Lock();
-    Close(lock);
+    Close(Lock());
 }
 
 uint32_t Link::Open(const LinkLock&, const std::string& portName, uint32_t bitRate,
@@ -41,15 +40,16 @@ uint32_t Link::Open(const LinkLock&, const std::string& portName, uint32_t bitRa
     return 0;
 }
 
-void Link::Close(const LinkLock&) {
+void Link::Close(LinkLock lock) {
     open_.store(false);
+    armed_.store(false);
+    selection_ = {};
     KVTCommHandle handle = handle_.exchange(nullptr);
+    lock.lock_.unlock();
     if (handle != nullptr) {
         uint32_t error = 0;
         CloseComm(handle, &error);  // joins the receive thread: no callback after this
     }
-    armed_.store(false);
-    selection_ = {};
 }
 
 void Link::Arm(const LinkLock&) {
@@ -70,8 +70,9 @@ void Link::ClearReply(const LinkLock&) {
 
 bool Link::WaitForMore(const LinkLock&, size_t seen, std::chrono::milliseconds timeout) {
     std::unique_lock lock(replyMutex_);
-    return replyArrived_.wait_for(lock, timeout, [&] { return reply_.size() > seen || !open_.load(); }) &&
-           reply_.size() > seen;
+    return replyArrived_.wait_for(lock, timeout, [&] {
+        return reply_.size() > seen || !open_.load();
+    }) && reply_.size() > seen;
 }
 
 std::string Link::ReplySnapshot(const LinkLock&) const {
@@ -84,34 +85,20 @@ bool Link::Send(const LinkLock&, std::string_view bytes) {
     if (handle == nullptr) {
         return false;
     }
+    // The transport keeps its last write error for good, so judge this write by the bytes it
+    // counted as sent.
+    uint32_t before[4] = {};
+    uint32_t after[4] = {};
+    GetCommStats(handle, before, nullptr);
     uint32_t error = 0;
     WriteCommBuf(handle, bytes.data(), static_cast<uint32_t>(bytes.size()), 0, &error);
-    return error == 0 && GetCommLastWriteError(handle) == 0;
+    GetCommStats(handle, after, nullptr);
+    return error == 0 && after[2] - before[2] == bytes.size();
 }
 
 void Link::SetUnsolicitedHandler(std::function<void(std::string_view)> handler) {
     std::lock_guard lock(handlerMutex_);
     unsolicited_ = std::move(handler);
-}
-
-uint64_t Link::BytesSent() const {
-    uint32_t counters[4] = {};
-    KVTCommHandle handle = handle_.load();
-    if (handle == nullptr) {
-        return 0;
-    }
-    GetCommStats(handle, counters, nullptr);
-    return counters[2];
-}
-
-uint64_t Link::BytesReceived() const {
-    uint32_t counters[4] = {};
-    KVTCommHandle handle = handle_.load();
-    if (handle == nullptr) {
-        return 0;
-    }
-    GetCommStats(handle, counters, nullptr);
-    return counters[0];
 }
 
 void Link::OnReceive(KVTCommHandle, const char* bytes, int32_t length, void* context) {

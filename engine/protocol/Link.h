@@ -21,11 +21,21 @@
 
 namespace kvt {
 
-// Proof that the caller holds the link lock; exchanges take it as a parameter.
-using LinkLock = std::unique_lock<std::mutex>;
+// Proof that the caller holds the link lock: only Link::Lock makes one, and exchanges take it as
+// a parameter.
+class LinkLock {
+  public:
+    LinkLock(LinkLock&&) noexcept = default;
+    LinkLock& operator=(LinkLock&&) noexcept = default;
+
+  private:
+    friend class Link;
+    explicit LinkLock(std::mutex& mutex) : lock_(mutex) {}
+    std::unique_lock<std::mutex> lock_;
+};
 
 class Link {
-public:
+  public:
     Link();
     ~Link();
     Link(const Link&) = delete;
@@ -35,7 +45,10 @@ public:
     // receives the transport's reason.
     uint32_t Open(const LinkLock&, const std::string& portName, uint32_t bitRate,
                   std::string& errorText);
-    void Close(const LinkLock&);
+    // Closes the port: the link is marked closed under the lock, and the transport (whose receive
+    // thread is joined) is closed after the lock is released, so a receive-thread handler that
+    // takes the link cannot deadlock with it.
+    void Close(LinkLock lock);
     bool IsOpen() const { return open_.load(); }
 
     LinkLock Lock() { return LinkLock(exchangeMutex_); }
@@ -47,7 +60,6 @@ public:
     // Receiving a reply. Arm empties the reply buffer and starts collecting; Disarm stops.
     void Arm(const LinkLock&);
     void Disarm(const LinkLock&);
-    bool AwaitingReply() const { return armed_.load(); }
     void ClearReply(const LinkLock&);
 
     // Waits until the reply buffer holds more than `seen` bytes (true) or `timeout` passes with
@@ -55,16 +67,14 @@ public:
     bool WaitForMore(const LinkLock&, size_t seen, std::chrono::milliseconds timeout);
     std::string ReplySnapshot(const LinkLock&) const;
 
-    // Writes the bytes on the calling thread; false when the link is closed or the write failed.
+    // Writes the bytes on the calling thread; false when the link is closed or the bytes did not
+    // all go out.
     bool Send(const LinkLock&, std::string_view bytes);
 
     // Handler for chunks that arrive while no exchange waits; runs on the receive thread.
     void SetUnsolicitedHandler(std::function<void(std::string_view)> handler);
 
-    uint64_t BytesSent() const;
-    uint64_t BytesReceived() const;
-
-private:
+  private:
     static void OnReceive(KVTCommHandle handle, const char* bytes, int32_t length, void* context);
     void Receive(std::string_view chunk);
 

@@ -4,7 +4,9 @@ namespace kvt {
 
 namespace {
 
-bool IsLineSpace(char c) { return c == '\r' || c == '\n' || c == '\t'; }
+bool IsLineSpace(char c) {
+    return c == '\r' || c == '\n' || c == '\t';
+}
 
 int HexDigitValue(char c) {
     if (c >= '0' && c <= '9') {
@@ -19,8 +21,15 @@ int HexDigitValue(char c) {
     return -1;
 }
 
-// Position of the prompt that ends the bytes: the last character other than a space.
-std::optional<size_t> TerminatingPrompt(std::string_view buffer) {
+bool IsLineBreak(char c) {
+    return c == '\r' || c == '\n';
+}
+
+// Position of the prompt that ends the bytes: the last character other than a space must be '>',
+// and at most the two selection characters may stand between it and the start of its line, so a
+// '>' inside an answer's text is not taken for the prompt when a read happens to end on it.
+// lineFloor counts as a line start too (the end of binary data).
+std::optional<size_t> TerminatingPrompt(std::string_view buffer, size_t lineFloor = 0) {
     size_t end = buffer.size();
     while (end > 0 && buffer[end - 1] == ' ') {
         --end;
@@ -28,10 +37,20 @@ std::optional<size_t> TerminatingPrompt(std::string_view buffer) {
     if (end == 0 || buffer[end - 1] != kPrompt) {
         return std::nullopt;
     }
-    return end - 1;
+    const size_t prompt = end - 1;
+    size_t lineStart = prompt;
+    while (lineStart > lineFloor && !IsLineBreak(buffer[lineStart - 1]) && prompt - lineStart < 3) {
+        --lineStart;
+    }
+    if (prompt - lineStart > 2) {
+        return std::nullopt;
+    }
+    return prompt;
 }
 
-bool HasBell(std::string_view bytes) { return bytes.find(kBell) != std::string_view::npos; }
+bool HasBell(std::string_view bytes) {
+    return bytes.find(kBell) != std::string_view::npos;
+}
 
 }  // namespace
 
@@ -55,17 +74,16 @@ PromptSelection ReadPromptSelection(std::string_view reply, size_t promptPos) {
     return {PromptCharValue(reply[promptPos - 2]), PromptCharValue(reply[promptPos - 1])};
 }
 
-ReplyCheck CheckReply(std::string_view buffer, const ReplyExpectation& expected, bool requireEcho) {
+ReplyCheck CheckReply(std::string_view buffer, const ReplyExpectation& expected) {
     ReplyCheck check;
     size_t bodyStart = 0;
     if (!expected.echo.empty()) {
         const size_t echo = buffer.rfind(expected.echo);
-        if (echo != std::string_view::npos) {
-            check.start = echo;
-            bodyStart = echo + expected.echo.size();
-        } else if (requireEcho) {
+        if (echo == std::string_view::npos) {
             return check;
         }
+        check.start = echo;
+        bodyStart = echo + expected.echo.size();
     }
 
     size_t dataEnd = bodyStart;
@@ -76,7 +94,7 @@ ReplyCheck CheckReply(std::string_view buffer, const ReplyExpectation& expected,
         }
     }
 
-    const auto prompt = TerminatingPrompt(buffer);
+    const auto prompt = TerminatingPrompt(buffer, dataEnd);
     if (!prompt || *prompt < dataEnd) {
         return check;
     }
@@ -119,8 +137,8 @@ std::string_view AnswerText(std::string_view reply, std::string_view word, size_
 
 std::optional<uint32_t> ParseHexValue(std::string_view answer) {
     size_t i = 0;
-    while (i < answer.size() && (answer[i] == ' ' || IsLineSpace(answer[i]) || answer[i] == '\v' ||
-                                 answer[i] == '\f')) {
+    while (i < answer.size() &&
+           (answer[i] == ' ' || IsLineSpace(answer[i]) || answer[i] == '\v' || answer[i] == '\f')) {
         ++i;
     }
     bool negative = false;
@@ -128,8 +146,9 @@ std::optional<uint32_t> ParseHexValue(std::string_view answer) {
         negative = answer[i] == '-';
         ++i;
     }
-    if (i + 1 < answer.size() && answer[i] == '0' && (answer[i + 1] == 'x' || answer[i + 1] == 'X') &&
-        i + 2 < answer.size() && HexDigitValue(answer[i + 2]) >= 0) {
+    if (i + 1 < answer.size() && answer[i] == '0' &&
+        (answer[i + 1] == 'x' || answer[i + 1] == 'X') && i + 2 < answer.size() &&
+        HexDigitValue(answer[i + 2]) >= 0) {
         i += 2;
     }
     uint32_t value = 0;

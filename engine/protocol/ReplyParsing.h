@@ -32,10 +32,10 @@ PromptSelection ReadPromptSelection(std::string_view reply, size_t promptPos);
 
 // What the exchange expects of a reply.
 struct ReplyExpectation {
-    std::string echo;          // the line as the unit echoes it (without "\r"); empty: no echo
-    size_t binaryOffset = 0;   // binary replies: data starts this far from the echo's start
-    size_t binaryBytes = 0;    // binary replies: number of data bytes (0: a text reply)
-    bool bellRefuses = true;   // a BEL in the reply means the unit refused the line
+    std::string echo;         // the line as the unit echoes it (without "\r"); empty: no echo
+    size_t binaryOffset = 0;  // binary replies: data starts this far from the echo's start
+    size_t binaryBytes = 0;   // binary replies: number of data bytes (0: a text reply)
+    bool bellRefuses = true;  // a BEL in the reply means the unit refused the line
 };
 
 enum class ReplyState { Incomplete, Complete, Refused };
@@ -47,10 +47,10 @@ struct ReplyCheck {
 };
 
 // Decides whether the assembled bytes hold the whole reply: the echo, then (for binary replies)
-// the counted data bytes, then the prompt as the last character sent. Bytes before the echo
-// (line noise, the tail of an earlier reply) are ignored. With requireEcho false, a reply that
-// ends in a prompt counts even when the echo is missing.
-ReplyCheck CheckReply(std::string_view buffer, const ReplyExpectation& expected, bool requireEcho = true);
+// the counted data bytes, then the prompt as the last character sent, at the start of its line
+// (only the two selection characters before it). Bytes before the echo (line noise, the tail of
+// an earlier reply) are ignored; when the echo is expected but absent the reply is incomplete.
+ReplyCheck CheckReply(std::string_view buffer, const ReplyExpectation& expected);
 
 // The answer of a text reply: from the echo skip (the first position of the command word plus the
 // echo template length, then any CR, LF and TAB) up to the prompt's selection characters. Parsing
@@ -79,7 +79,8 @@ std::optional<std::vector<uint32_t>> ParseBinaryWords(std::string_view reply, st
 // Sign extension of a 24-bit two's-complement word.
 constexpr int32_t SignExtend24(uint32_t word) {
     word &= 0xFFFFFFu;
-    return (word & 0x800000u) != 0 ? static_cast<int32_t>(word | 0xFF000000u) : static_cast<int32_t>(word);
+    return (word & 0x800000u) != 0 ? static_cast<int32_t>(word | 0xFF000000u)
+                                   : static_cast<int32_t>(word);
 }
 
 }  // namespace kvt

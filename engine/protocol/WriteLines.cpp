@@ -1,5 +1,6 @@
 #include "protocol/WriteLines.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace kvt {
@@ -20,19 +21,28 @@ size_t LineLength(int block, size_t values) {
     return std::char_traits<char>::length(CommandWord(block)) + 7 + 7 * values;
 }
 
-bool ValidBlock(int block) { return block >= 0 && block < kParameterBlocks; }
+bool ValidBlock(int block) {
+    return block >= 0 && block < kParameterBlocks;
+}
 
 }  // namespace
 
 std::optional<BlockTarget> TargetOfBlock(int block) {
     switch (block) {
-        case 1: return BlockTarget{9, 1};
-        case 2: return BlockTarget{9, 2};
-        case 3: return BlockTarget{9, 3};
-        case 4: return BlockTarget{6, 1};
-        case 5: return BlockTarget{6, 2};
-        case 6: return BlockTarget{6, 11};
-        default: return std::nullopt;
+        case 1:
+            return BlockTarget{9, 1};
+        case 2:
+            return BlockTarget{9, 2};
+        case 3:
+            return BlockTarget{9, 3};
+        case 4:
+            return BlockTarget{6, 1};
+        case 5:
+            return BlockTarget{6, 2};
+        case 6:
+            return BlockTarget{6, 11};
+        default:
+            return std::nullopt;
     }
 }
 
@@ -61,10 +71,12 @@ void PendingWrites::Queue(int block, uint32_t address, uint32_t raw) {
         return;
     }
     std::lock_guard lock(mutex_);
-    lists_[static_cast<size_t>(block)][address] = raw & 0xFFFFFFu;
+    lists_[static_cast<size_t>(block)][address] = Entry{raw & 0xFFFFFFu, 0};
 }
 
-bool PendingWrites::Empty(int block) const { return Size(block) == 0; }
+bool PendingWrites::Empty(int block) const {
+    return Size(block) == 0;
+}
 
 size_t PendingWrites::Size(int block) const {
     if (!ValidBlock(block)) {
@@ -74,7 +86,9 @@ size_t PendingWrites::Size(int block) const {
     return lists_[static_cast<size_t>(block)].size();
 }
 
-bool PendingWrites::AllEmpty() const { return !FirstPendingBlock().has_value(); }
+bool PendingWrites::AllEmpty() const {
+    return !FirstPendingBlock().has_value();
+}
 
 void PendingWrites::Clear() {
     std::lock_guard lock(mutex_);
@@ -108,7 +122,8 @@ std::optional<WriteLine> PendingWrites::TakeLine(int block) {
     auto entry = list.begin();
     uint32_t address = entry->first;
     while (true) {
-        line.values.push_back(entry->second);
+        line.values.push_back(entry->second.value);
+        line.failedAttempts = std::max(line.failedAttempts, entry->second.failedAttempts);
         entry = list.erase(entry);
         const bool fits = LineLength(block, line.values.size()) <= kMaxLineBeforeValue;
         if (!fits || entry == list.end() || entry->first != address + 1 ||
@@ -120,15 +135,17 @@ std::optional<WriteLine> PendingWrites::TakeLine(int block) {
     return line;
 }
 
-void PendingWrites::Restore(const WriteLine& line) {
-    if (!ValidBlock(line.block)) {
-        return;
+bool PendingWrites::Restore(const WriteLine& line) {
+    if (!ValidBlock(line.block) || line.failedAttempts + 1 >= kMaxLineAttempts) {
+        return false;
     }
     std::lock_guard lock(mutex_);
     auto& list = lists_[static_cast<size_t>(line.block)];
     for (size_t i = 0; i < line.values.size(); ++i) {
-        list.try_emplace(line.start + static_cast<uint32_t>(i), line.values[i]);
+        list.try_emplace(line.start + static_cast<uint32_t>(i),
+                         Entry{line.values[i], line.failedAttempts + 1});
     }
+    return true;
 }
 
 std::optional<uint32_t> PendingWrites::Pending(int block, uint32_t address) const {
@@ -141,7 +158,7 @@ std::optional<uint32_t> PendingWrites::Pending(int block, uint32_t address) cons
     if (it == list.end()) {
         return std::nullopt;
     }
-    return it->second;
+    return it->second.value;
 }
 
 }  // namespace kvt

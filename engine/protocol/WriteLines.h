@@ -30,6 +30,7 @@ struct WriteLine {
     int block = 0;
     uint32_t start = 0;
     std::vector<uint32_t> values;
+    int failedAttempts = 0;  // earlier attempts of these values that got no answer
 
     // "wreep" (block 0), "wrtval" (blocks 1 to 5) or "wrtx" (block 6) with the start address and
     // the values as six hex digits each, ending in "\r".
@@ -40,7 +41,7 @@ struct WriteLine {
 bool EndsWriteLine(int block, uint32_t address);
 
 class PendingWrites {
-public:
+  public:
     // Queues a write; blocks outside 0..6 are ignored. Values keep their low 24 bits.
     void Queue(int block, uint32_t address, uint32_t raw);
 
@@ -57,16 +58,22 @@ public:
     // that fits, removed from the list.
     std::optional<WriteLine> TakeLine(int block);
 
-    // Puts a line's values back after it failed to reach the unit, except where a newer value of
-    // the same address was queued meanwhile.
-    void Restore(const WriteLine& line);
+    // After a line got no answer, puts its values back for a later pass, except where a newer
+    // value of the same address was queued meanwhile. A line that has failed kMaxLineAttempts
+    // times is given up (false): the unit is gone or will not take it.
+    static constexpr int kMaxLineAttempts = 3;
+    bool Restore(const WriteLine& line);
 
     // The value waiting for an address, if any.
     std::optional<uint32_t> Pending(int block, uint32_t address) const;
 
-private:
+  private:
+    struct Entry {
+        uint32_t value;
+        int failedAttempts;
+    };
     mutable std::mutex mutex_;
-    std::array<std::map<uint32_t, uint32_t>, kParameterBlocks> lists_;
+    std::array<std::map<uint32_t, Entry>, kParameterBlocks> lists_;
 };
 
 }  // namespace kvt

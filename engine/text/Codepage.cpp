@@ -85,11 +85,11 @@ std::u16string FromUtf8(std::string_view bytes) {
     size_t i = 0;
     while (i < bytes.size()) {
         const auto lead = static_cast<uint8_t>(bytes[i]);
-        const int extra = lead < 0x80            ? 0
-                          : (lead >> 5) == 0x06  ? 1
-                          : (lead >> 4) == 0x0E  ? 2
-                          : (lead >> 3) == 0x1E  ? 3
-                                                 : -1;
+        const int extra = lead < 0x80           ? 0
+                          : (lead >> 5) == 0x06 ? 1
+                          : (lead >> 4) == 0x0E ? 2
+                          : (lead >> 3) == 0x1E ? 3
+                                                : -1;
         if (extra < 0 || i + static_cast<size_t>(extra) >= bytes.size()) {
             out.push_back(0xFFFD);
             ++i;

@@ -3,11 +3,11 @@
 #include <cmath>
 #include <set>
 
+#include "KVT80.h"
+#include "TestSupport.h"
 #include "automation/DispatchTable.h"
 #include "automation/Events.h"
 #include "automation/Variant.h"
-#include "KVT80.h"
-#include "TestSupport.h"
 #include "text/Codepage.h"
 
 namespace kvt {
@@ -28,8 +28,10 @@ TEST(Variants, EqualityComparesTypeAndValue) {
     EXPECT_EQ(Variant::Int(3), Variant::Int(3));
     EXPECT_NE(Variant::Int(3), Variant::Double(3));
     EXPECT_EQ(Variant::String(u"a"), Variant::String(u"a"));
-    EXPECT_EQ(Variant::Array(VT_VARIANT, {Variant::Int(1)}), Variant::Array(VT_VARIANT, {Variant::Int(1)}));
-    EXPECT_NE(Variant::Array(VT_VARIANT, {Variant::Int(1)}, 1), Variant::Array(VT_VARIANT, {Variant::Int(1)}));
+    EXPECT_EQ(Variant::Array(VT_VARIANT, {Variant::Int(1)}),
+              Variant::Array(VT_VARIANT, {Variant::Int(1)}));
+    EXPECT_NE(Variant::Array(VT_VARIANT, {Variant::Int(1)}, 1),
+              Variant::Array(VT_VARIANT, {Variant::Int(1)}));
 }
 
 TEST(VariantCoercion, NumbersBooleansAndStrings) {
@@ -157,7 +159,10 @@ TEST(TextConversion, Windows1252RoundTripsItsCharacters) {
 TEST(TextConversion, Utf8RoundTripAndInvalidInput) {
     const std::u16string text = u"/dev/serial/by-id/usb-\u00c4\U0001F600";
     EXPECT_EQ(FromUtf8(ToUtf8(text)), text);
-    EXPECT_EQ(FromUtf8("\xff" "a"), u"\ufffd" u"a");
+    EXPECT_EQ(FromUtf8("\xff"
+                       "a"),
+              u"\ufffd"
+              u"a");
     EXPECT_EQ(FromUtf8("\xe2\x82"), u"\ufffd\ufffd");
     EXPECT_EQ(FromUtf8("\xc0\xaf"), u"\ufffd\ufffd");  // overlong form
     EXPECT_EQ(ToUtf8(u"\xd800"), "\xef\xbf\xbd");

@@ -13,7 +13,7 @@
 namespace kvt::testing {
 
 class EngineOnSimulatedUnit : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         portPath = unit.StartPty();
         engine = std::make_unique<KVT80>();

@@ -59,7 +59,8 @@ TEST(EngineSettings, PutsAreStoredAndReadByTheNextEngine) {
 TEST(EngineSettings, MissingValuesInAnExistingFileKeepTheDefaults) {
     ScopedConfigHome config;
     std::filesystem::create_directories(config.SettingsFile().parent_path());
-    std::ofstream(config.SettingsFile()) << "[KVT80]\nBitRate=not a number\n[Other]\nComPort=COM7\n";
+    std::ofstream(config.SettingsFile())
+        << "[KVT80]\nBitRate=not a number\n[Other]\nComPort=COM7\n";
     std::unique_ptr<IKVT80> engine;
     ASSERT_EQ(CreateEngine("KVT80.KVT80", engine), 0);
     Variant port;
@@ -78,8 +79,27 @@ TEST(EngineSettings, PortNamesThatCannotBeDevicePathsAreRefused) {
     EXPECT_EQ(engine->put_ComPort(Variant::String(std::u16string(256, u'a'))), 87);
     EXPECT_EQ(engine->put_ComPort(Variant::String(u"/dev/ttyS0\nBitRate=1")), 87);
     EXPECT_EQ(engine->put_ComPort(Variant::Int(3)), 87);
+    EXPECT_EQ(engine->put_ComPort(Variant::String(u"")), 87);
     EXPECT_EQ(engine->put_ComPort(Variant::String(u"/" + std::u16string(254, u'a'))), 0);
     EXPECT_EQ(engine->get_ComPort(nullptr), 87);
+    engine->Cleanup();
+}
+
+TEST(EngineSettings, BitRateTakesNumbersAndRefusesWhatCannotBeALineSpeed) {
+    ScopedConfigHome config;
+    std::unique_ptr<IKVT80> engine;
+    ASSERT_EQ(CreateEngine("KVT80.KVT80", engine), 0);
+    Variant rate;
+    EXPECT_EQ(engine->put_BitRate(Variant::Double(19200.0)), 0);
+    engine->get_BitRate(&rate);
+    EXPECT_EQ(rate.Int32(), 19200);
+    for (const Variant& bad :
+         {Variant::Int(0), Variant::Int(-9600), Variant::String(u"fast"), Variant::Bool(true)}) {
+        EXPECT_EQ(engine->put_BitRate(bad), 87);
+    }
+    engine->get_BitRate(&rate);
+    EXPECT_EQ(rate.Int32(), 19200);
+    EXPECT_NE(ReadFile(config.SettingsFile()).find("BitRate=19200"), std::string::npos);
     engine->Cleanup();
 }
 
@@ -194,7 +214,8 @@ TEST_F(EngineOnSimulatedUnit, CleanupEndsTheWorkerAndLeavesThePortOpen) {
     ConnectReady();
     ASSERT_EQ(engine->Cleanup(), 0);
     engine->QueueParameterWrite(3, 0, 0x22);
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));  // a worker would have sent it by now
+    std::this_thread::sleep_for(
+        std::chrono::milliseconds(100));  // a worker would have sent it by now
     EXPECT_TRUE(unit.ReceivedLines().empty());
     EXPECT_EQ(engine->Pending().Size(3), 1u);
     Variant connected;

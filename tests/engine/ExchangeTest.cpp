@@ -13,22 +13,24 @@ using sim::Fault;
 using sim::FaultKind;
 
 class Exchanges : public testing::EngineOnSimulatedUnit {
-protected:
+  protected:
     void SetUp() override {
         EngineOnSimulatedUnit::SetUp();
         ASSERT_EQ(engine->Connect(), 0);
     }
 
     Answer<uint32_t> Read(uint32_t address) {
-        return engine->WithLink([&](Link& link, const LinkLock& lock, const EngineTimings& timings) {
-            return ReadValue(link, lock, timings, address);
-        });
+        return engine->WithLink(
+            [&](Link& link, const LinkLock& lock, const EngineTimings& timings) {
+                return ReadValue(link, lock, timings, address);
+            });
     }
 
     int32_t Select(int page, int unit) {
-        return engine->WithLink([&](Link& link, const LinkLock& lock, const EngineTimings& timings) {
-            return SelectTarget(link, lock, timings, page, unit);
-        });
+        return engine->WithLink(
+            [&](Link& link, const LinkLock& lock, const EngineTimings& timings) {
+                return SelectTarget(link, lock, timings, page, unit);
+            });
     }
 
     size_t Count(const std::string& line) const {
@@ -59,10 +61,14 @@ TEST_F(Exchanges, BellMakesTheEngineWaitResendAndGiveUpAfterTheFifthTime) {
     bell.match = "rdval 00 012";
     bell.count = 100;
     unit.InjectFault(bell);
+    const auto started = std::chrono::steady_clock::now();
     const auto answer = Read(0x12);
+    const auto elapsed = std::chrono::steady_clock::now() - started;
     EXPECT_EQ(answer.status, 1);
     EXPECT_FALSE(answer.value);
     EXPECT_EQ(Count("rdval 00 012"), 5u);
+    // A refusal is not answered by an immediate re-send: each send waits out the silence.
+    EXPECT_GE(elapsed, 5 * testing::FastTimings().replyWait);
 }
 
 TEST_F(Exchanges, RefusedFourTimesSucceedsOnTheFifthSend) {
@@ -88,9 +94,10 @@ TEST_F(Exchanges, DroppedRepliesAreResent) {
     sim::FrontPanel panel = unit.Panel();
     panel.level = 0x37;
     unit.SetPanel(panel);
-    const auto answer = engine->WithLink([](Link& link, const LinkLock& lock, const EngineTimings& t) {
-        return QueryHex(link, lock, t, "level ?\r", "level ?", 7);
-    });
+    const auto answer =
+        engine->WithLink([](Link& link, const LinkLock& lock, const EngineTimings& t) {
+            return QueryHex(link, lock, t, "level ?\r", "level ?", 7);
+        });
     EXPECT_EQ(answer.status, 0);
     EXPECT_EQ(answer.value, 0x37u);
     EXPECT_EQ(Count("level ?"), 3u);
@@ -144,14 +151,43 @@ TEST_F(Exchanges, CloseIsSkippedWhenNothingIsSelected) {
 
 TEST_F(Exchanges, BinaryReadIsTakenByByteCount) {
     ASSERT_EQ(Select(9, 3), 0);
-    const auto words = engine->WithLink([](Link& link, const LinkLock& lock, const EngineTimings& t) {
-        return QueryBinaryWords(link, lock, t, 0x1A, 64);
-    });
+    const auto words =
+        engine->WithLink([](Link& link, const LinkLock& lock, const EngineTimings& t) {
+            return QueryBinaryWords(link, lock, t, 0x1A, 64);
+        });
     ASSERT_EQ(words.status, 0);
     ASSERT_TRUE(words.value);
     ASSERT_EQ(words.value->size(), 64u);
     EXPECT_EQ((*words.value)[2], (*words.value)[63]);
     EXPECT_EQ(engine->CurrentSelection(), (PromptSelection{9, 3}));
+}
+
+TEST_F(Exchanges, SlowUnitsLateRepliesAreNotTakenForLaterAnswers) {
+    unit.SetMemory(1, 0x12, 0x18);
+    unit.SetMemory(1, 0x13, 0x99);
+    ASSERT_EQ(Select(9, 1), 0);
+    sim::SimOptions slow;
+    slow.latency = testing::FastTimings().replyWait + std::chrono::milliseconds(100);
+    unit.SetOptions(slow);
+    // Every line times out once, so the unit answers it twice; the second answer arrives while
+    // the next line waits for its own.
+    EXPECT_EQ(Read(0x12).value, 0x18u);
+    EXPECT_EQ(Read(0x13).value, 0x99u);
+    EXPECT_EQ(Read(0x12).value, 0x18u);
+    EXPECT_EQ(Read(0x13).value, 0x99u);
+}
+
+TEST_F(Exchanges, PortClosedUnderTheEngineFailsTheExchange) {
+    Fault close;
+    close.kind = FaultKind::ClosePort;
+    close.match = "picver";
+    unit.InjectFault(close);
+    EXPECT_EQ(engine->CallerExchange("picver\r").status, 1);
+    EXPECT_EQ(engine->CallerExchange("intl\r").status, 1);
+    Variant connected;
+    engine->get_Connected(&connected);
+    EXPECT_TRUE(connected.IsTrue());  // the link stays open until Disconnect
+    EXPECT_EQ(engine->Disconnect(), 0);
 }
 
 TEST_F(Exchanges, NoExchangeWithoutALink) {

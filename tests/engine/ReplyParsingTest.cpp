@@ -69,9 +69,31 @@ TEST(ReplyCompletion, BellAfterTheEchoRefusesTheLine) {
     EXPECT_EQ(CheckReply("\x07\r\n93>", terminal).state, ReplyState::Complete);
 }
 
-TEST(ReplyCompletion, WithoutTheEchoOnlyWhenAllowed) {
+TEST(ReplyCompletion, NeverCompleteWithoutTheEcho) {
+    // The tail of a late reply to the same kind of line must not pass for this one's answer.
     EXPECT_EQ(CheckReply("000018\r\n91>", Echo("rdval 00 012")).state, ReplyState::Incomplete);
-    EXPECT_EQ(CheckReply("000018\r\n91>", Echo("rdval 00 012"), false).state, ReplyState::Complete);
+    EXPECT_EQ(CheckReply("rdval 00 013\r\n000099\r\n91>", Echo("rdval 00 012")).state,
+              ReplyState::Incomplete);
+}
+
+TEST(ReplyCompletion, GreaterThanInsideTheAnswerIsNotThePrompt) {
+    const auto expected = Echo("dumplog 6");
+    // A read that happens to end right after a '>' in a log text.
+    EXPECT_EQ(CheckReply("dumplog 6\r\n240101 101010 Route A->", expected).state,
+              ReplyState::Incomplete);
+    EXPECT_EQ(CheckReply("dumplog 6\r\n240101 101010 Ratio 2>", expected).state,
+              ReplyState::Incomplete);
+    const std::string whole = "dumplog 6\r\n240101 101010 Route A->B\r\n93>";
+    const ReplyCheck check = CheckReply(whole, expected);
+    EXPECT_EQ(check.state, ReplyState::Complete);
+    EXPECT_EQ(ReadPromptSelection(whole, check.promptPos), (PromptSelection{9, 3}));
+}
+
+TEST(ReplyCompletion, PromptAloneOnItsLineCompletes) {
+    EXPECT_EQ(CheckReply("close\r\n>", Echo("close")).state, ReplyState::Complete);
+    EXPECT_EQ(CheckReply("close\r\n3>", Echo("close")).state, ReplyState::Complete);
+    EXPECT_EQ(CheckReply("\r\n6B>", Echo("")).state, ReplyState::Complete);
+    EXPECT_EQ(CheckReply(">", Echo("")).state, ReplyState::Complete);
 }
 
 TEST(ReplyCompletion, TrailingSpacesAfterThePromptAreAllowed) {
@@ -87,6 +109,8 @@ TEST(ReplyCompletion, BinaryDataIsCountedNotSearched) {
     const std::string data = "\x3E\x07\x00\x00\x3E\x3E"s;
     EXPECT_EQ(CheckReply(head + data.substr(0, 2), expected).state, ReplyState::Incomplete);
     EXPECT_EQ(CheckReply(head + data, expected).state, ReplyState::Incomplete);
+    // The prompt may follow the data directly.
+    EXPECT_EQ(CheckReply(head + data + "93>", expected).state, ReplyState::Complete);
     const std::string whole = head + data + "\r\n93>";
     const ReplyCheck check = CheckReply(whole, expected);
     ASSERT_EQ(check.state, ReplyState::Complete);

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
+
 #include "EngineFixture.h"
 
 namespace kvt {
@@ -9,7 +12,7 @@ using sim::Fault;
 using sim::FaultKind;
 
 class WorkerWrites : public testing::EngineOnSimulatedUnit {
-protected:
+  protected:
     void SetUp() override {
         EngineOnSimulatedUnit::SetUp();
         unit.SetMemory(1, 0, 0x000002);
@@ -29,7 +32,8 @@ protected:
 
     bool WaitUntilSent() {
         return testing::Eventually([&] { return engine->Pending().AllEmpty(); }) &&
-               testing::Eventually([&] { return engine->WithLink([](auto&, auto&, auto&) { return true; }); });
+               testing::Eventually(
+                   [&] { return engine->WithLink([](auto&, auto&, auto&) { return true; }); });
     }
 };
 
@@ -38,7 +42,8 @@ TEST_F(WorkerWrites, PreampLinesThenTheirCommit) {
     ASSERT_TRUE(WaitUntilSent());
     ASSERT_TRUE(unit.WaitForLines(5, std::chrono::seconds(10)));
     const std::vector<std::string> expected = {"open 91", "wrtval 00000A 000001 000002 000003",
-                                               "wrtval 00000E FFFFE2", "rdval 00 000", "wrtval 00 1002"};
+                                               "wrtval 00000E FFFFE2", "rdval 00 000",
+                                               "wrtval 00 1002"};
     EXPECT_EQ(unit.ReceivedLines(), expected);
     EXPECT_EQ(unit.Memory(1, 11), 2u);
     EXPECT_EQ(unit.Memory(1, 14), 0xFFFFE2u);
@@ -55,11 +60,24 @@ TEST_F(WorkerWrites, EqualiserLinesThenTheirCommit) {
     EXPECT_EQ(unit.Memory(4, 0x90), 0xFFFFE2u);
 }
 
+TEST_F(WorkerWrites, SecondPreampAndSecondEqualiserCommitToo) {
+    unit.SetMemory(2, 0, 0x000004);
+    unit.SetMemory(5, 0x100, 0x000001);
+    QueueTogether({{2, 3, 7}, {5, 4, 9}});
+    ASSERT_TRUE(WaitUntilSent());
+    ASSERT_TRUE(unit.WaitForLines(8, std::chrono::seconds(10)));
+    const std::vector<std::string> expected = {
+        "open 92", "wrtval 000003 000007", "rdval 00 000", "wrtval 00 1004",
+        "open 62", "wrtval 000004 000009", "rdval 00 100", "wrtval 100 0F"};
+    EXPECT_EQ(unit.ReceivedLines(), expected);
+}
+
 TEST_F(WorkerWrites, MatrixAndOutputLinesNeedNoCommit) {
     QueueTogether({{3, 8, 0xFFC7C0}, {6, 1014, 0x50}});
     ASSERT_TRUE(WaitUntilSent());
     ASSERT_TRUE(unit.WaitForLines(4, std::chrono::seconds(10)));
-    const std::vector<std::string> expected = {"open 93", "wrtval 000008 FFC7C0", "open 6B", "wrtx 0003F6 000050"};
+    const std::vector<std::string> expected = {"open 93", "wrtval 000008 FFC7C0", "open 6B",
+                                               "wrtx 0003F6 000050"};
     EXPECT_EQ(unit.ReceivedLines(), expected);
     EXPECT_EQ(unit.Memory(6, 1014), 0x50u);
 }
@@ -92,6 +110,63 @@ TEST_F(WorkerWrites, LineThatFailedIsSentAgainLater) {
     ASSERT_TRUE(testing::Eventually([&] { return unit.Memory(1, 2) == 0x77; }));
     const auto lines = unit.ReceivedLines();
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "wrtval 000002 000077"), 6);
+}
+
+TEST_F(WorkerWrites, LineTheUnitRefusesIsGivenUpAndOthersFollow) {
+    Fault bell;
+    bell.kind = FaultKind::BellReply;
+    bell.match = "wrtval 000002";
+    bell.count = 1000;
+    unit.InjectFault(bell);
+    QueueTogether({{1, 2, 0x77}, {3, 0, 0x11}});
+    ASSERT_TRUE(testing::Eventually([&] { return unit.Memory(3, 0) == 0x11; }));
+    const auto lines = unit.ReceivedLines();
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "wrtval 000002 000077"), 5);
+    EXPECT_TRUE(engine->Pending().AllEmpty());
+}
+
+TEST_F(WorkerWrites, LineThatNeverGetsAnAnswerIsGivenUpAfterItsAttempts) {
+    Fault drop;
+    drop.kind = FaultKind::DropReply;
+    drop.match = "wrtx";
+    drop.count = 1000;
+    unit.InjectFault(drop);
+    QueueTogether({{6, 1012, 1}});
+    ASSERT_TRUE(testing::Eventually([&] { return engine->Pending().AllEmpty(); },
+                                    std::chrono::seconds(30)));
+    ASSERT_TRUE(testing::Eventually([&] {
+        const auto lines = unit.ReceivedLines();
+        return std::count(lines.begin(), lines.end(), "wrtx 0003F4 000001") ==
+               5 * PendingWrites::kMaxLineAttempts;
+    }));
+}
+
+TEST_F(WorkerWrites, CleanupFromAWorkerEventDoesNotWaitForItself) {
+    struct StopOnProgress : DispatchEventSink {
+        KVT80* engine = nullptr;
+        std::atomic<int> calls{0};
+        void OnEvent(const EventInfo& event, std::span<const Variant>) override {
+            if (event.name == "UploadProgress" && calls++ == 0) {
+                EXPECT_EQ(engine->Cleanup(), 0);
+            }
+        }
+    };
+    auto stopper = std::make_shared<StopOnProgress>();
+    stopper->engine = engine.get();
+    uint32_t stopperCookie = 0;
+    ASSERT_EQ(engine->Advise(stopper, &stopperCookie), 0);
+    engine->WithLink([&](Link&, const LinkLock&, const EngineTimings&) {
+        engine->QueueParameterWrite(3, 0, 1);
+        engine->QueueParameterWrite(3, 10, 2);
+        engine->BeginTransfer(false);
+        return 0;
+    });
+    ASSERT_TRUE(testing::Eventually([&] { return stopper->calls > 0; }));
+    std::this_thread::sleep_for(
+        std::chrono::milliseconds(100));  // the stopped worker sends no more
+    EXPECT_EQ(stopper->calls, 1);
+    EXPECT_NE(unit.Memory(3, 10), 2u);
+    EXPECT_TRUE(engine->Pending().AllEmpty());  // Cleanup empties the lists
 }
 
 TEST_F(WorkerWrites, TransferReportsEachLineAndItsEnd) {

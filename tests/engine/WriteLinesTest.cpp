@@ -19,7 +19,8 @@ TEST(WriteLines, GapInAddressesStartsANewLine) {
         pending.Queue(1, address, address);
     }
     EXPECT_EQ(DrainBlock(pending, 1),
-              (std::vector<std::string>{"wrtval 00000A 00000A 00000B 00000C\r", "wrtval 00000E 00000E\r"}));
+              (std::vector<std::string>{"wrtval 00000A 00000A 00000B 00000C\r",
+                                        "wrtval 00000E 00000E\r"}));
 }
 
 TEST(WriteLines, AtMostSevenValuesPerLine) {

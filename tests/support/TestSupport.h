@@ -23,7 +23,7 @@ namespace kvt::testing {
 // A temporary folder used as XDG_CONFIG_HOME for the lifetime of the object, so tests never touch
 // the user's settings.
 class ScopedConfigHome {
-public:
+  public:
     ScopedConfigHome() {
         char pattern[] = "/tmp/kvt80-test-XXXXXX";
         const char* made = ::mkdtemp(pattern);
@@ -47,7 +47,7 @@ public:
     const std::filesystem::path& Path() const { return path_; }
     std::filesystem::path SettingsFile() const { return path_ / "Rodmere" / "KVT80.conf"; }
 
-private:
+  private:
     std::filesystem::path path_;
     std::string old_;
     bool hadOld_ = false;
@@ -60,7 +60,7 @@ struct RecordedEvent {
 
 // Records every event; tests wait for the ones they expect.
 class EventRecorder : public DispatchEventSink {
-public:
+  public:
     void OnEvent(const EventInfo& event, std::span<const Variant> arguments) override {
         std::lock_guard lock(mutex_);
         events_.push_back({std::string(event.name), {arguments.begin(), arguments.end()}});
@@ -100,7 +100,7 @@ public:
         events_.clear();
     }
 
-private:
+  private:
     mutable std::mutex mutex_;
     std::condition_variable changed_;
     std::vector<RecordedEvent> events_;

@@ -1,0 +1,63 @@
+#include "InterpreterFuzz.h"
+
+#include <cstdlib>
+#include <string_view>
+
+#include "UnitInterpreter.h"
+
+namespace kvt::sim {
+
+namespace {
+
+// The largest reply the unit can give: a full event log, every entry at its longest.
+constexpr size_t kMaxReplySize =
+    UnitEventLog::kMaxEntries * (UnitEventLog::kMaxDescription + 20) + 1024;
+
+void Require(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
+
+// Outside menu mode every reply starts with its echo and ends with the prompt.
+void CheckReply(const UnitInput& input, bool menuBefore, const std::string& reply,
+                const std::string& prompt) {
+    Require(reply.size() <= kMaxReplySize);
+    if (input.kind == UnitInput::Kind::Escape) {
+        Require(reply == "\r\n" + prompt);
+        return;
+    }
+    if (menuBefore) {
+        Require(reply == UnitInterpreter::MenuScreen());
+        return;
+    }
+    Require(reply.starts_with(input.text + "\r\n"));
+    Require(reply.ends_with(prompt));
+}
+
+}  // namespace
+
+int SimInterpreterFuzz(const uint8_t* data, size_t size) {
+    // A fixed clock keeps every run reproducible.
+    UnitState state = FactoryState();
+    state.clock = UnitClock([] { return std::chrono::system_clock::time_point{}; });
+    if (size > 0) {
+        state.menuMode = (data[0] & 1) != 0;
+        state.cardPresent = (data[0] & 2) != 0;
+    }
+    UnitInterpreter interpreter(std::move(state));
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    for (const char byte : bytes.substr(size > 0 ? 1 : 0)) {
+        const auto input = interpreter.Take(byte);
+        if (!input) {
+            continue;
+        }
+        Require(input->text.size() <= InputFramer::kMaxLineLength);
+        const bool menuBefore = interpreter.State().menuMode;
+        const std::string reply = interpreter.Answer(*input).Bytes();
+        CheckReply(*input, menuBefore, reply, interpreter.Prompt());
+    }
+    return 0;
+}
+
+}  // namespace kvt::sim

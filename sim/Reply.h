@@ -1,0 +1,30 @@
+// Reply: the bytes the unit sends for one input, as segments that leave the unit one after the
+// other; a segment may ask for a stretch of silence on the line before it (a save that takes
+// time, a reply that a fault splits into bursts).
+#pragma once
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+namespace kvt::sim {
+
+struct ReplySegment {
+    std::chrono::milliseconds silenceBefore{0};
+    std::string bytes;
+};
+
+struct Reply {
+    std::vector<ReplySegment> segments;
+    bool closePort = false;  // the unit hangs up its end of the line instead of answering
+
+    static Reply Of(std::string bytes);
+    std::string Bytes() const;  // all segments, back to back
+    size_t Size() const;
+};
+
+// Cuts the reply into `bursts` pieces of about equal size with `gap` of silence between them.
+// Silences the reply already had stay where they were.
+Reply SplitIntoBursts(const Reply& reply, int bursts, std::chrono::milliseconds gap);
+
+}  // namespace kvt::sim

@@ -1,0 +1,82 @@
+// Service commands: the status report, identification of the controllers and the personality
+// module (memory card).
+#include <vector>
+
+#include "CommandTable.h"
+#include "StatusFields.h"
+#include "TextFields.h"
+#include "UnitState.h"
+
+namespace kvt::sim {
+
+namespace {
+
+constexpr std::string_view kPreampControllerId = "ZVQ215";
+constexpr std::string_view kOutputControllerId = "EQP108";
+constexpr std::string_view kControllerVersion = "021400";
+constexpr uint32_t kNoCard = 0xFFFFFF;
+
+bool NoFields(const CommandLine& line, CommandAnswer& answer) {
+    if (!line.fields.empty()) {
+        answer.Refuse();
+        return false;
+    }
+    return true;
+}
+
+void Status(UnitState& state, const CommandLine& line, CommandAnswer& answer) {
+    if (!NoFields(line, answer)) {
+        return;
+    }
+    std::vector<std::string> fields;
+    for (const uint32_t value : StatusFields(state)) {
+        fields.push_back(HexNumber(value));
+    }
+    answer.Line(JoinWithTabs(fields));
+}
+
+// Identification of the selected controller (9/F preamp side, 6/F output side).
+void Identification(UnitState& state, const CommandLine& line, CommandAnswer& answer) {
+    if (!NoFields(line, answer)) {
+        return;
+    }
+    answer.Line(state.selection->page == 9 ? kPreampControllerId : kOutputControllerId);
+}
+
+void ControllerVersion(UnitState&, const CommandLine& line, CommandAnswer& answer) {
+    if (NoFields(line, answer)) {
+        answer.Line(kControllerVersion);
+    }
+}
+
+// Every open of a present card answers a new value; an absent card answers FFFFFF.
+void OpenCard(UnitState& state, const CommandLine& line, CommandAnswer& answer) {
+    if (!NoFields(line, answer)) {
+        return;
+    }
+    if (!state.cardPresent) {
+        answer.Line(HexWord(kNoCard));
+        return;
+    }
+    state.cardSerial = (state.cardSerial + 1) % kNoCard;
+    state.cardOpen = true;
+    answer.Line(HexWord(state.cardSerial));
+}
+
+void CloseCard(UnitState& state, const CommandLine& line, CommandAnswer& answer) {
+    if (NoFields(line, answer)) {
+        state.cardOpen = false;
+    }
+}
+
+}  // namespace
+
+void AddServiceCommands(CommandTable& table) {
+    table.Add("status", SelectionNeed::None, Status);
+    table.Add("intl", SelectionNeed::Controller, Identification);
+    table.Add("picver", SelectionNeed::None, ControllerVersion);
+    table.Add("openmmc", SelectionNeed::None, OpenCard);
+    table.Add("closemmc", SelectionNeed::None, CloseCard);
+}
+
+}  // namespace kvt::sim

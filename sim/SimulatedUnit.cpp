@@ -1,0 +1,251 @@
+#include "SimulatedUnit.h"
+
+#include <algorithm>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+
+#include "FaultInjector.h"
+#include "LineServer.h"
+#include "PtyEndpoint.h"
+#include "TcpEndpoint.h"
+#include "UnitInterpreter.h"
+
+namespace kvt::sim {
+
+namespace {
+
+// ReceivedLines keeps the most recent lines only, so a simulator left running for days does not
+// grow without bound; WaitForLines still counts every line.
+constexpr size_t kMaxRecordedLines = 1u << 17;
+constexpr size_t kMaxGarbageBytes = size_t{64} * 1024;
+constexpr char kEscapeLine[] = "\x1b";
+
+}  // namespace
+
+struct SimulatedUnit::Impl final : LineHandler {
+    explicit Impl(SimOptions initial) : options(initial) {
+        interpreter.State().saveDuration = initial.saveDuration;
+    }
+
+    std::vector<FramedInput> Frame(std::string_view bytes) override;
+    Reply Answer(const UnitInput& input) override;
+    void PeerChanged() override;
+
+    void Serve(std::unique_ptr<LineEndpoint> endpoint);
+    void StopServing();
+    Reply Respond(const UnitInput& input, const std::optional<Fault>& fault);
+
+    mutable std::mutex mutex;  // everything below up to the server
+    mutable std::condition_variable linesChanged;
+    SimOptions options;
+    UnitInterpreter interpreter;
+    FaultInjector faults;
+    std::deque<std::string> received;
+    size_t receivedCount = 0;  // since the last ClearReceivedLines
+    LineCounters counters;
+
+    std::mutex serverMutex;  // starting and stopping the line
+    std::unique_ptr<LineServer> server;
+};
+
+std::vector<FramedInput> SimulatedUnit::Impl::Frame(std::string_view bytes) {
+    std::lock_guard lock(mutex);
+    std::vector<FramedInput> inputs;
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        if (auto input = interpreter.Take(bytes[i])) {
+            inputs.push_back({std::move(*input), i});
+        }
+    }
+    return inputs;
+}
+
+Reply SimulatedUnit::Impl::Answer(const UnitInput& input) {
+    Reply reply;
+    {
+        std::lock_guard lock(mutex);
+        std::string line = input.kind == UnitInput::Kind::Escape ? kEscapeLine : input.text;
+        const auto fault = faults.Consider(line);
+        if (received.size() == kMaxRecordedLines) {
+            received.pop_front();
+        }
+        received.push_back(std::move(line));
+        ++receivedCount;
+        reply = Respond(input, fault);
+    }
+    linesChanged.notify_all();
+    return reply;
+}
+
+Reply SimulatedUnit::Impl::Respond(const UnitInput& input, const std::optional<Fault>& fault) {
+    if (!fault) {
+        return interpreter.Answer(input);
+    }
+    switch (fault->kind) {
+        case FaultKind::DropReply:
+        case FaultKind::StopAnswering:
+            return {};
+        case FaultKind::BellReply:
+            return interpreter.Refusal(input);
+        case FaultKind::SplitReply:
+            return SplitIntoBursts(interpreter.Answer(input), fault->bursts, fault->gap);
+        case FaultKind::Garbage: {
+            Reply reply = interpreter.Answer(input);
+            const auto noise = faults.Garbage(std::min(fault->garbageBytes, kMaxGarbageBytes));
+            reply.segments.front().bytes.insert(0, noise);
+            return reply;
+        }
+        case FaultKind::ClosePort: {
+            Reply reply;
+            reply.closePort = true;
+            return reply;
+        }
+    }
+    return interpreter.Answer(input);
+}
+
+void SimulatedUnit::Impl::PeerChanged() {
+    std::lock_guard lock(mutex);
+    interpreter.ResetLine();
+}
+
+void SimulatedUnit::Impl::Serve(std::unique_ptr<LineEndpoint> endpoint) {
+    std::lock_guard serverLock(serverMutex);
+    server.reset();
+    PeerChanged();
+    LinePacing pacing;
+    {
+        std::lock_guard lock(mutex);
+        pacing = {options.baudRate, options.latency};
+    }
+    server = std::make_unique<LineServer>(std::move(endpoint), *this, counters, pacing);
+}
+
+void SimulatedUnit::Impl::StopServing() {
+    std::lock_guard serverLock(serverMutex);
+    server.reset();
+}
+
+SimulatedUnit::SimulatedUnit(SimOptions options) : impl_(std::make_unique<Impl>(options)) {}
+
+SimulatedUnit::~SimulatedUnit() {
+    Stop();
+}
+
+std::string SimulatedUnit::StartPty() {
+    auto pty = PtyEndpoint::Open();
+    std::string path = pty->SlavePath();
+    impl_->Serve(std::move(pty));
+    return path;
+}
+
+uint16_t SimulatedUnit::StartTcp(uint16_t port) {
+    auto tcp = TcpEndpoint::Listen(port);
+    const uint16_t bound = tcp->Port();
+    impl_->Serve(std::move(tcp));
+    return bound;
+}
+
+void SimulatedUnit::Stop() {
+    impl_->StopServing();
+}
+
+void SimulatedUnit::SetOptions(SimOptions options) {
+    {
+        std::lock_guard lock(impl_->mutex);
+        impl_->options = options;
+        impl_->interpreter.State().saveDuration = options.saveDuration;
+    }
+    std::lock_guard serverLock(impl_->serverMutex);
+    if (impl_->server) {
+        impl_->server->SetPacing({options.baudRate, options.latency});
+    }
+}
+
+void SimulatedUnit::InjectFault(const Fault& fault) {
+    std::lock_guard lock(impl_->mutex);
+    impl_->faults.Add(fault);
+}
+
+void SimulatedUnit::ClearFaults() {
+    std::lock_guard lock(impl_->mutex);
+    impl_->faults.Clear();
+}
+
+uint32_t SimulatedUnit::Memory(int block, uint32_t address) const {
+    std::lock_guard lock(impl_->mutex);
+    return impl_->interpreter.State().memory.Read(block, address);
+}
+
+void SimulatedUnit::SetMemory(int block, uint32_t address, uint32_t value) {
+    std::lock_guard lock(impl_->mutex);
+    impl_->interpreter.State().memory.Write(block, address, value);
+}
+
+FrontPanel SimulatedUnit::Panel() const {
+    std::lock_guard lock(impl_->mutex);
+    return impl_->interpreter.State().panel;
+}
+
+void SimulatedUnit::SetPanel(const FrontPanel& panel) {
+    std::lock_guard lock(impl_->mutex);
+    impl_->interpreter.State().panel = panel;
+}
+
+void SimulatedUnit::SetMenuMode(bool on) {
+    std::lock_guard lock(impl_->mutex);
+    impl_->interpreter.State().menuMode = on;
+}
+
+void SimulatedUnit::SetCardPresent(bool present) {
+    std::lock_guard lock(impl_->mutex);
+    impl_->interpreter.State().cardPresent = present;
+}
+
+void SimulatedUnit::SetEventLog(std::vector<LogEntry> entries) {
+    std::lock_guard lock(impl_->mutex);
+    impl_->interpreter.State().log.Set(std::move(entries));
+}
+
+std::vector<LogEntry> SimulatedUnit::EventLog() const {
+    std::lock_guard lock(impl_->mutex);
+    return impl_->interpreter.State().log.Entries();
+}
+
+std::vector<std::string> SimulatedUnit::ReceivedLines() const {
+    std::lock_guard lock(impl_->mutex);
+    return {impl_->received.begin(), impl_->received.end()};
+}
+
+void SimulatedUnit::ClearReceivedLines() {
+    std::lock_guard lock(impl_->mutex);
+    impl_->received.clear();
+    impl_->receivedCount = 0;
+}
+
+bool SimulatedUnit::WaitForLines(size_t n, std::chrono::milliseconds timeout) const {
+    std::unique_lock lock(impl_->mutex);
+    return impl_->linesChanged.wait_for(lock, timeout, [&] { return impl_->receivedCount >= n; });
+}
+
+uint64_t SimulatedUnit::BytesReceived() const {
+    return impl_->counters.received.load();
+}
+
+uint64_t SimulatedUnit::BytesSent() const {
+    return impl_->counters.sent.load();
+}
+
+uint32_t SimulatedUnit::FormatUpdates() const {
+    std::lock_guard lock(impl_->mutex);
+    return impl_->interpreter.State().formatUpdates;
+}
+
+void SimulatedUnit::SendUnsolicited(const std::string& bytes) {
+    std::lock_guard serverLock(impl_->serverMutex);
+    if (impl_->server) {
+        impl_->server->SendUnsolicited(bytes);
+    }
+}
+
+}  // namespace kvt::sim

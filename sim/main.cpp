@@ -1,0 +1,191 @@
+// kvt80-sim: a simulated KVT-80 unit on a pseudo-terminal or a TCP port, for trying the service
+// programs without hardware. Prints where it can be reached, then serves until SIGINT/SIGTERM.
+#include <signal.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "SimulatedUnit.h"
+#include "TextFields.h"
+
+namespace {
+
+using kvt::sim::Fault;
+using kvt::sim::FaultKind;
+
+constexpr const char* kUsage = R"(usage: kvt80-sim [options]
+
+A simulated KVT-80 unit. It prints the pseudo-terminal path to open (or "tcp 127.0.0.1:PORT")
+on standard output and serves the unit's command protocol until SIGINT or SIGTERM.
+
+Line:
+  --pty                serve a new pseudo-terminal (default)
+  --tcp PORT           listen on 127.0.0.1:PORT instead (0: any free port); one client at a time
+  --baud N             pace both directions at N bit/s, 10 bits per byte (default 0: no pacing)
+  --latency MS         processing time before each reply (default 0)
+  --save-ms MS         time a "savevals" takes before it is acknowledged (default 0)
+
+Unit:
+  --menu               start with the serial port in its set-up menu (ESC leaves it)
+  --no-card            no personality module: "openmmc" answers FFFFFF
+
+Faults (repeatable):
+  --fault KIND[:MATCH[:COUNT]]
+                       KIND: drop (no reply at all), bell (echo, BEL, prompt), split (the reply in
+                       two bursts 60 ms apart), garbage (8 noise bytes before the echo), stop (no
+                       more replies, ever), close (the unit hangs up the line).
+                       MATCH: the fault strikes command lines starting with this text (default:
+                       every line). COUNT: how many lines it strikes (default 1).
+
+  --help               this text
+
+Wire format, in brief:
+  Command lines end in CR (an LF after it is ignored). The unit answers each line with the echo
+  of the line and CR LF, its answer lines each ending CR LF, and the prompt: the selection as
+  two upper-case hex digits (page, unit) and ">", e.g. "93>", or ">" alone when nothing is
+  selected. Nothing follows the prompt. A refused line answers echo, CR LF, BEL, CR LF, prompt.
+  "open PU" selects 91, 92, 93 (blocks 1-3), 61, 62, 6B (blocks 4-6), 9F, 6F (controllers);
+  "close" deselects. Reads: "rdval CC AAA", "rdx CC AAA", "rdeep CC AAAA" (CC = count - 1, hex;
+  values tab-separated, %06X words, %02X EEPROM bytes), "rdvalb CC AA" (binary: echo, CR LF CR,
+  three bytes per word, CR LF, prompt). Writes: "wrtval/wrtx/wreep AAAAAA V1 .. V7".
+  Front panel: button, projector, level, clru3 1C, setu3 1C, rdu3. Also status, intl, picver,
+  savevals (answers 686921), openmmc, closemmc, date, time, dumplog N, clearlog, formatupdate.
+  In menu mode every line is answered with ESC "[2J" and the menu, without a prompt; a lone ESC
+  byte returns to the prompt.
+)";
+
+struct Arguments {
+    std::optional<uint16_t> tcpPort;
+    kvt::sim::SimOptions options;
+    bool menu = false;
+    bool card = true;
+    std::vector<Fault> faults;
+};
+
+[[noreturn]] void Fail(const std::string& message) {
+    std::fprintf(stderr, "kvt80-sim: %s\n(see kvt80-sim --help)\n", message.c_str());
+    std::exit(2);
+}
+
+uint32_t Number(std::string_view option, std::string_view text, uint32_t max) {
+    const auto value = kvt::sim::ParseDecimal(text);
+    if (!value || *value > max) {
+        Fail(std::string(option) + " needs a number from 0 to " + std::to_string(max));
+    }
+    return *value;
+}
+
+std::optional<FaultKind> FaultKindNamed(std::string_view name) {
+    constexpr std::pair<std::string_view, FaultKind> kKinds[] = {
+        {"drop", FaultKind::DropReply},     {"bell", FaultKind::BellReply},
+        {"split", FaultKind::SplitReply},   {"garbage", FaultKind::Garbage},
+        {"stop", FaultKind::StopAnswering}, {"close", FaultKind::ClosePort},
+    };
+    for (const auto& [text, kind] : kKinds) {
+        if (text == name) {
+            return kind;
+        }
+    }
+    return std::nullopt;
+}
+
+Fault ParseFault(std::string_view text) {
+    Fault fault;
+    const size_t kindEnd = text.find(':');
+    const auto kind = FaultKindNamed(text.substr(0, kindEnd));
+    if (!kind) {
+        Fail("unknown fault kind in \"" + std::string(text) + "\"");
+    }
+    fault.kind = *kind;
+    if (kindEnd == std::string_view::npos) {
+        return fault;
+    }
+    const std::string_view rest = text.substr(kindEnd + 1);
+    const size_t matchEnd = rest.find(':');
+    fault.match = std::string(rest.substr(0, matchEnd));
+    if (matchEnd != std::string_view::npos) {
+        fault.count =
+            static_cast<int>(Number("--fault COUNT", rest.substr(matchEnd + 1), 1'000'000));
+    }
+    return fault;
+}
+
+Arguments ParseArguments(int argc, char** argv) {
+    Arguments arguments;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view option = argv[i];
+        const auto value = [&]() -> std::string_view {
+            if (i + 1 >= argc) {
+                Fail(std::string(option) + " needs a value");
+            }
+            return argv[++i];
+        };
+        if (option == "--help" || option == "-h") {
+            std::fputs(kUsage, stdout);
+            std::exit(0);
+        } else if (option == "--pty") {
+            arguments.tcpPort.reset();
+        } else if (option == "--tcp") {
+            arguments.tcpPort = static_cast<uint16_t>(Number(option, value(), 65535));
+        } else if (option == "--baud") {
+            arguments.options.baudRate = Number(option, value(), 10'000'000);
+        } else if (option == "--latency") {
+            arguments.options.latency = std::chrono::milliseconds{Number(option, value(), 600'000)};
+        } else if (option == "--save-ms") {
+            arguments.options.saveDuration =
+                std::chrono::milliseconds{Number(option, value(), 600'000)};
+        } else if (option == "--menu") {
+            arguments.menu = true;
+        } else if (option == "--no-card") {
+            arguments.card = false;
+        } else if (option == "--fault") {
+            arguments.faults.push_back(ParseFault(value()));
+        } else {
+            Fail("unknown option " + std::string(option));
+        }
+    }
+    return arguments;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const Arguments arguments = ParseArguments(argc, argv);
+
+    // Block the stop signals before any thread starts, so every thread inherits the mask and the
+    // main thread alone takes them with sigwait.
+    sigset_t stopSignals;
+    sigemptyset(&stopSignals);
+    sigaddset(&stopSignals, SIGINT);
+    sigaddset(&stopSignals, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+
+    try {
+        kvt::sim::SimulatedUnit unit(arguments.options);
+        unit.SetMenuMode(arguments.menu);
+        unit.SetCardPresent(arguments.card);
+        for (const auto& fault : arguments.faults) {
+            unit.InjectFault(fault);
+        }
+        if (arguments.tcpPort) {
+            const uint16_t port = unit.StartTcp(*arguments.tcpPort);
+            std::printf("tcp 127.0.0.1:%u\n", static_cast<unsigned>(port));
+        } else {
+            std::printf("%s\n", unit.StartPty().c_str());
+        }
+        std::fflush(stdout);
+
+        int signal = 0;
+        sigwait(&stopSignals, &signal);
+        unit.Stop();
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "kvt80-sim: %s\n", error.what());
+        return 1;
+    }
+    return 0;
+}
