@@ -27,9 +27,10 @@ size_t Reply::Size() const {
     return size;
 }
 
-Reply SplitIntoBursts(const Reply& reply, int bursts, std::chrono::milliseconds gap) {
+Reply SplitIntoBursts(const Reply& reply, int bursts, std::chrono::milliseconds gap,
+                      const std::vector<size_t>& cutsFromEnd) {
     const size_t total = reply.Size();
-    if (bursts < 2 || total < 2) {
+    if ((bursts < 2 && cutsFromEnd.empty()) || total < 2) {
         return reply;
     }
     // Segment starts by byte offset, with the silence in front of each.
@@ -40,10 +41,18 @@ Reply SplitIntoBursts(const Reply& reply, int bursts, std::chrono::milliseconds 
         silence = std::max(silence, segment.silenceBefore);
         offset += segment.bytes.size();
     }
-    const auto pieces = std::min(static_cast<size_t>(bursts), total);
-    for (size_t k = 1; k < pieces; ++k) {
-        auto& silence = starts[k * total / pieces];
-        silence = std::max(silence, gap);
+    if (cutsFromEnd.empty()) {
+        const auto pieces = std::min(static_cast<size_t>(bursts), total);
+        for (size_t k = 1; k < pieces; ++k) {
+            auto& silence = starts[k * total / pieces];
+            silence = std::max(silence, gap);
+        }
+    }
+    for (size_t cut : cutsFromEnd) {
+        if (cut > 0 && cut < total) {
+            auto& silence = starts[total - cut];
+            silence = std::max(silence, gap);
+        }
     }
     const std::string bytes = reply.Bytes();
     Reply split;

@@ -23,8 +23,10 @@ struct Reply {
     size_t Size() const;
 };
 
-// Cuts the reply into `bursts` pieces of about equal size with `gap` of silence between them.
-// Silences the reply already had stay where they were.
-Reply SplitIntoBursts(const Reply& reply, int bursts, std::chrono::milliseconds gap);
+// Cuts the reply into `bursts` pieces of about equal size with `gap` of silence between them, or,
+// when cutsFromEnd is not empty, at those distances from the reply's end. Silences the reply
+// already had stay where they were.
+Reply SplitIntoBursts(const Reply& reply, int bursts, std::chrono::milliseconds gap,
+                      const std::vector<size_t>& cutsFromEnd = {});
 
 }  // namespace kvt::sim

@@ -37,7 +37,9 @@ struct Fault {
     std::string match;     // applies to command lines starting with this text ("" = any line)
     int count = 1;         // how many matching lines it applies to (ignored by StopAnswering)
     int skip = 0;          // matching lines to let through before it applies
-    int bursts = 2;        // SplitReply: number of bursts
+    int bursts = 2;        // SplitReply: number of bursts of about equal size
+    std::vector<size_t> cutsFromEnd;    // SplitReply: cut this many bytes before the reply's end
+                                        // instead (for example 1: the '>' alone in the last burst)
     std::chrono::milliseconds gap{60};  // SplitReply: silence between bursts
     size_t garbageBytes = 8;            // Garbage: bytes sent before the echo
 };

@@ -54,6 +54,30 @@ TEST_F(Exchanges, ReplyInSeveralBurstsIsAssembledUntilThePrompt) {
     EXPECT_EQ(Count("rdval 00 012"), 1u);
 }
 
+TEST_F(Exchanges, ValueInTheFirstChunkAndPromptInTheNextIsKept) {
+    unit.SetMemory(1, 0x14, 0x0D1F);
+    ASSERT_EQ(Select(9, 1), 0);
+    Fault split;
+    split.kind = FaultKind::SplitReply;
+    split.match = "rdval";
+    split.cutsFromEnd = {3};  // "rdval 00 014\r\n000D1F\r\n", then "91>"
+    unit.InjectFault(split);
+    const auto answer = Read(0x14);
+    EXPECT_EQ(answer.status, 0);
+    EXPECT_EQ(answer.value, 0x0D1Fu);
+    EXPECT_EQ(engine->CurrentSelection(), (PromptSelection{9, 1}));
+}
+
+TEST_F(Exchanges, PromptAtTheVeryStartOfAChunkIsReadSafely) {
+    Fault split;
+    split.kind = FaultKind::SplitReply;
+    split.match = "open";
+    split.cutsFromEnd = {1};  // the '>' alone in the last chunk
+    unit.InjectFault(split);
+    ASSERT_EQ(Select(6, 11), 0);
+    EXPECT_EQ(engine->CurrentSelection(), (PromptSelection{6, 11}));
+}
+
 TEST_F(Exchanges, BellMakesTheEngineWaitResendAndGiveUpAfterTheFifthTime) {
     ASSERT_EQ(Select(9, 1), 0);
     Fault bell;

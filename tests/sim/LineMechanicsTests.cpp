@@ -113,6 +113,15 @@ TEST(ReplyBursts, ExistingSilencesStayInPlace) {
     EXPECT_TRUE(longSilence);
 }
 
+TEST(ReplyBursts, CutsCountedFromTheEnd) {
+    const Reply split = SplitIntoBursts(Reply::Of("open 93\r\n93>"), 2, 30ms, {1, 3, 0, 99});
+    ASSERT_EQ(split.segments.size(), 3u);
+    EXPECT_EQ(split.segments[0].bytes, "open 93\r\n");
+    EXPECT_EQ(split.segments[1].bytes, "93");
+    EXPECT_EQ(split.segments[2].bytes, ">");
+    EXPECT_EQ(split.segments[2].silenceBefore, 30ms);
+}
+
 TEST(ReplyBursts, MoreBurstsThanBytesGiveOneBytePerBurst) {
     const Reply split = SplitIntoBursts(Reply::Of(">"), 4, 10ms);
     EXPECT_EQ(split.Bytes(), ">");
