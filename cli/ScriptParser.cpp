@@ -3,7 +3,7 @@
 #include <charconv>
 #include <utility>
 
-#include "TextEncoding.h"
+#include "text/Codepage.h"
 #include "automation/Names.h"
 
 namespace kvt::cli {
@@ -324,7 +324,7 @@ class Parser {
 
     // Appends the raw UTF-8 run [start, pos_) after checking it.
     bool FlushRun(std::u16string& out, size_t start) {
-        const auto decoded = Utf8ToUtf16(text_.substr(start, pos_ - start));
+        const auto decoded = kvt::FromUtf8Strict(text_.substr(start, pos_ - start));
         if (!decoded) {
             return FailAt(start, "string is not valid UTF-8");
         }

@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cstdio>
 
-#include "TextEncoding.h"
+#include "text/Codepage.h"
 
 namespace kvt::cli {
 

@@ -17,7 +17,7 @@
 #include "LineWriter.h"
 #include "ScriptRunner.h"
 #include "SimulatedUnit.h"
-#include "TextEncoding.h"
+#include "text/Codepage.h"
 #include "kvtcomm.h"
 
 namespace {
@@ -104,7 +104,7 @@ bool PutSetting(kvt::cli::ScriptRunner& runner, kvt::IKVT80& engine, std::string
 // Takes the port like the string literal of a ComPort put: UTF-8 text.
 bool PutPort(kvt::cli::ScriptRunner& runner, kvt::IKVT80& engine, std::string_view option,
              std::string_view port) {
-    const std::optional<std::u16string> text = kvt::cli::Utf8ToUtf16(port);
+    const std::optional<std::u16string> text = kvt::FromUtf8Strict(port);
     if (!text) {
         runner.ReportUsageError(option, "the port name is not valid UTF-8");
         return false;

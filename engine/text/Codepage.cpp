@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <utility>
 
 namespace kvt {
 
@@ -50,10 +51,28 @@ std::u16string FromCp1252(std::string_view bytes) {
     return out;
 }
 
+void AppendUtf8(std::string& out, char32_t codePoint) {
+    if (codePoint < 0x80) {
+        out.push_back(static_cast<char>(codePoint));
+    } else if (codePoint < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (codePoint >> 6)));
+        out.push_back(static_cast<char>(0x80 | (codePoint & 0x3F)));
+    } else if (codePoint < 0x10000) {
+        out.push_back(static_cast<char>(0xE0 | (codePoint >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (codePoint & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | (codePoint >> 18)));
+        out.push_back(static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (codePoint & 0x3F)));
+    }
+}
+
 std::string ToUtf8(std::u16string_view text) {
     std::string out;
     for (size_t i = 0; i < text.size(); ++i) {
-        uint32_t cp = text[i];
+        char32_t cp = text[i];
         if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
             text[i + 1] <= 0xDFFF) {
             cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00);
@@ -61,64 +80,78 @@ std::string ToUtf8(std::u16string_view text) {
         } else if (cp >= 0xD800 && cp <= 0xDFFF) {
             cp = 0xFFFD;
         }
-        if (cp < 0x80) {
-            out.push_back(static_cast<char>(cp));
-        } else if (cp < 0x800) {
-            out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-        } else if (cp < 0x10000) {
-            out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-            out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-        } else {
-            out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-            out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-        }
+        AppendUtf8(out, cp);
     }
     return out;
 }
 
+namespace {
+
+void AppendUtf16(std::u16string& out, char32_t codePoint) {
+    if (codePoint < 0x10000) {
+        out.push_back(static_cast<char16_t>(codePoint));
+        return;
+    }
+    const char32_t v = codePoint - 0x10000;
+    out.push_back(static_cast<char16_t>(0xD800 + (v >> 10)));
+    out.push_back(static_cast<char16_t>(0xDC00 + (v & 0x3FF)));
+}
+
+// The code point of the sequence at bytes[i] and its length, or nullopt for a malformed one
+// (stray or bad continuation byte, truncation, overlong form, surrogate, beyond U+10FFFF).
+std::optional<std::pair<char32_t, size_t>> DecodeOne(std::string_view bytes, size_t i) {
+    const auto lead = static_cast<uint8_t>(bytes[i]);
+    size_t length = 0;
+    char32_t value = 0;
+    char32_t minimum = 0;
+    if (lead < 0x80) {
+        return std::pair{char32_t{lead}, size_t{1}};
+    } else if ((lead & 0xE0) == 0xC0) {
+        length = 2, value = lead & 0x1F, minimum = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3, value = lead & 0x0F, minimum = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4, value = lead & 0x07, minimum = 0x10000;
+    } else {
+        return std::nullopt;
+    }
+    if (bytes.size() - i < length) {
+        return std::nullopt;
+    }
+    for (size_t k = 1; k < length; ++k) {
+        const auto byte = static_cast<uint8_t>(bytes[i + k]);
+        if ((byte & 0xC0) != 0x80) {
+            return std::nullopt;
+        }
+        value = (value << 6) | (byte & 0x3F);
+    }
+    if (value < minimum || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
+        return std::nullopt;
+    }
+    return std::pair{value, length};
+}
+
+}  // namespace
+
 std::u16string FromUtf8(std::string_view bytes) {
     std::u16string out;
-    size_t i = 0;
-    while (i < bytes.size()) {
-        const auto lead = static_cast<uint8_t>(bytes[i]);
-        const int extra = lead < 0x80           ? 0
-                          : (lead >> 5) == 0x06 ? 1
-                          : (lead >> 4) == 0x0E ? 2
-                          : (lead >> 3) == 0x1E ? 3
-                                                : -1;
-        if (extra < 0 || i + static_cast<size_t>(extra) >= bytes.size()) {
-            out.push_back(0xFFFD);
-            ++i;
-            continue;
+    for (size_t i = 0; i < bytes.size();) {
+        const auto decoded = DecodeOne(bytes, i);
+        AppendUtf16(out, decoded ? decoded->first : 0xFFFD);
+        i += decoded ? decoded->second : 1;
+    }
+    return out;
+}
+
+std::optional<std::u16string> FromUtf8Strict(std::string_view bytes) {
+    std::u16string out;
+    for (size_t i = 0; i < bytes.size();) {
+        const auto decoded = DecodeOne(bytes, i);
+        if (!decoded) {
+            return std::nullopt;
         }
-        uint32_t cp = extra == 0 ? lead : (lead & (0x3F >> extra));
-        bool valid = true;
-        for (int k = 1; k <= extra; ++k) {
-            const auto c = static_cast<uint8_t>(bytes[i + static_cast<size_t>(k)]);
-            if ((c & 0xC0) != 0x80) {
-                valid = false;
-                break;
-            }
-            cp = (cp << 6) | (c & 0x3F);
-        }
-        static constexpr uint32_t kMinimum[] = {0, 0x80, 0x800, 0x10000};
-        if (!valid || cp < kMinimum[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-            out.push_back(0xFFFD);
-            ++i;
-            continue;
-        }
-        if (cp >= 0x10000) {
-            cp -= 0x10000;
-            out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
-            out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
-        } else {
-            out.push_back(static_cast<char16_t>(cp));
-        }
-        i += static_cast<size_t>(extra) + 1;
+        AppendUtf16(out, decoded->first);
+        i += decoded->second;
     }
     return out;
 }

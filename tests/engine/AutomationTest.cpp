@@ -156,6 +156,24 @@ TEST(TextConversion, Windows1252RoundTripsItsCharacters) {
     EXPECT_FALSE(ToCp1252(u"\u0081"));
 }
 
+TEST(TextConversion, StrictUtf8DecodingRefusesMalformedInput) {
+    EXPECT_EQ(FromUtf8Strict("COM1:"), u"COM1:");
+    EXPECT_EQ(FromUtf8Strict("\xC3\xA9\xE2\x82\xAC\xF0\x9F\x8E\xB5"), u"\u00e9\u20ac\U0001F3B5");
+    EXPECT_EQ(FromUtf8Strict("\xF4\x8F\xBF\xBF"), u"\U0010FFFF");
+    for (const char* bad : {"\x80", "\xC3", "\xE2\x82", "\xC3\x41", "\xC0\xAF", "\xE0\x80\xAF",
+                            "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xFF"}) {
+        EXPECT_FALSE(FromUtf8Strict(bad)) << ::testing::PrintToString(std::string(bad));
+    }
+}
+
+TEST(TextConversion, Utf8EncodingOfAllLengths) {
+    std::string out;
+    for (char32_t c : {U'A', U'\u00e9', U'\u20ac', U'\U0001F3B5'}) {
+        AppendUtf8(out, c);
+    }
+    EXPECT_EQ(out, "A\xC3\xA9\xE2\x82\xAC\xF0\x9F\x8E\xB5");
+}
+
 TEST(TextConversion, Utf8RoundTripAndInvalidInput) {
     const std::u16string text = u"/dev/serial/by-id/usb-\u00c4\U0001F600";
     EXPECT_EQ(FromUtf8(ToUtf8(text)), text);
