@@ -1,10 +1,11 @@
 #include "ScriptParser.h"
 
 #include <charconv>
+#include <limits>
 #include <utility>
 
-#include "text/Codepage.h"
 #include "automation/Names.h"
+#include "text/Codepage.h"
 
 namespace kvt::cli {
 
@@ -165,6 +166,15 @@ class Parser {
             out = Variant::Bool(false);
             return true;
         }
+        // The spellings values print with, so every printed double reads back.
+        if (word == "NaN") {
+            out = Variant::Double(std::numeric_limits<double>::quiet_NaN());
+            return true;
+        }
+        if (word == "Infinity") {
+            out = Variant::Double(std::numeric_limits<double>::infinity());
+            return true;
+        }
         return FailAt(start, "unknown word '" + std::string(word) +
                                  "' (strings are written in double quotes)");
     }
@@ -174,6 +184,12 @@ class Parser {
         size_t end = pos_;
         if (text_[end] == '-') {
             ++end;
+            if (text_.substr(end).starts_with("Infinity")) {
+                pos_ = end;
+                Name();
+                out = Variant::Double(-std::numeric_limits<double>::infinity());
+                return pos_ == end + 8 || FailAt(start, "malformed number");
+            }
         }
         const size_t digitsStart = end;
         while (end < text_.size() && IsDigit(text_[end])) {
@@ -224,11 +240,17 @@ class Parser {
         }
         int32_t value = 0;
         const auto result = std::from_chars(first, last, value);
-        if (result.ec != std::errc() || result.ptr != last) {
-            return FailAt(start, "integer out of the 32-bit range (write a decimal such as " +
-                                     std::string(first, last) + ".0 for a double)");
+        if (result.ec == std::errc() && result.ptr == last) {
+            out = Variant::Int(value);
+            return true;
         }
-        out = Variant::Int(value);
+        // Beyond 32 bits an integer is a double, as automation script languages take it.
+        double wide = 0;
+        const auto asDouble = std::from_chars(first, last, wide);
+        if (asDouble.ec != std::errc() || asDouble.ptr != last) {
+            return FailAt(start, "number out of range");
+        }
+        out = Variant::Double(wide);
         return true;
     }
 

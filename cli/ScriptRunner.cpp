@@ -237,6 +237,11 @@ bool RunScript(ScriptRunner& runner, std::istream& script, std::string_view sour
             return false;
         }
     }
+    if (script.bad()) {
+        // A script that could not be read to its end must not pass for a shorter one.
+        runner.ReportUsageError(LineName(sourceName, number + 1), "the script could not be read");
+        return false;
+    }
     return true;
 }
 

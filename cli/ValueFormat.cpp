@@ -1,6 +1,7 @@
 #include "ValueFormat.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 
 #include "text/Codepage.h"
@@ -89,6 +90,12 @@ bool IsLowSurrogate(char16_t unit) {
 }  // namespace
 
 std::string FormatDouble(double value) {
+    if (std::isnan(value)) {
+        return "NaN";
+    }
+    if (std::isinf(value)) {
+        return value > 0 ? "Infinity" : "-Infinity";
+    }
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     return std::string(buffer, result.ptr);

@@ -17,8 +17,8 @@
 #include "LineWriter.h"
 #include "ScriptRunner.h"
 #include "SimulatedUnit.h"
-#include "text/Codepage.h"
 #include "kvtcomm.h"
+#include "text/Codepage.h"
 
 namespace {
 
@@ -37,7 +37,12 @@ int UsageError(std::string_view message) {
 class PrivateSettingsDirectory {
   public:
     bool Create() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "kvt80ctl-demo-XXXXXX");
+        std::error_code error;
+        std::filesystem::path base = std::filesystem::temp_directory_path(error);
+        if (error) {
+            base = "/tmp";
+        }
+        std::string pattern = base / "kvt80ctl-demo-XXXXXX";
         if (mkdtemp(pattern.data()) == nullptr) {
             return false;
         }
@@ -171,6 +176,10 @@ int Run(const CommandLine& options) {
     }
     std::ifstream file;
     if (options.script && *options.script != "-") {
+        std::error_code error;
+        if (std::filesystem::is_directory(*options.script, error)) {
+            return UsageError("'" + *options.script + "' is a folder, not a script");
+        }
         file.open(*options.script);
         if (!file) {
             return UsageError("cannot open script '" + *options.script + "'");
@@ -225,5 +234,10 @@ int main(int argc, char** argv) {
         std::cout << kvt::cli::UsageText();
         return 0;
     }
-    return Run(parsed.options);
+    try {
+        return Run(parsed.options);
+    } catch (const std::exception& failure) {
+        std::cerr << "kvt80ctl: " << failure.what() << "\n";
+        return 2;
+    }
 }

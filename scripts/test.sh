@@ -12,6 +12,10 @@ fuzz_seconds=${KVT_FUZZ_SECONDS:-20}
 
 section() { printf '\n==== %s ====\n' "$1"; }
 
+section "Code format"
+find transport engine sim cli tests bench fuzz \( -name '*.cpp' -o -name '*.h' \) -print0 |
+    xargs -0 clang-format --dry-run -Werror
+
 section "Build and test"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKVT_WARNINGS_AS_ERRORS=ON >/dev/null
 cmake --build build

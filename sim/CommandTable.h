@@ -28,14 +28,14 @@ struct CommandLine {
 
 // What a handler answers. The interpreter puts the echo in front and the prompt behind.
 class CommandAnswer {
-public:
+  public:
     void Line(std::string_view text);  // one answer line; "\r\n" follows it on the wire
     void Pause(std::chrono::milliseconds silence);  // the following lines come after this silence
     void Refuse() { refused_ = true; }
     bool Refused() const { return refused_; }
     std::vector<ReplySegment> TakeSegments() { return std::move(segments_); }
 
-private:
+  private:
     std::vector<ReplySegment> segments_{ReplySegment{}};
     bool refused_ = false;
 };
@@ -59,11 +59,11 @@ struct CommandRow {
 };
 
 class CommandTable {
-public:
+  public:
     void Add(std::string word, SelectionNeed need, CommandHandler handler);
     const CommandRow* Find(std::string_view word) const;
 
-private:
+  private:
     std::map<std::string, CommandRow, std::less<>> rows_;
 };
 

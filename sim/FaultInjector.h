@@ -18,7 +18,7 @@
 namespace kvt::sim {
 
 class FaultInjector {
-public:
+  public:
     void Add(const Fault& fault);
     void Clear();
 
@@ -29,7 +29,7 @@ public:
     // a refusal or the end of a text.
     std::string Garbage(size_t size);
 
-private:
+  private:
     std::vector<Fault> faults_;
     std::optional<Fault> stoppedBy_;
     std::mt19937 random_{0x6A7Bu};

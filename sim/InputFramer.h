@@ -19,13 +19,13 @@ struct UnitInput {
 };
 
 class InputFramer {
-public:
+  public:
     static constexpr size_t kMaxLineLength = 255;
 
     std::optional<UnitInput> Take(char byte);
     void Reset();
 
-private:
+  private:
     std::string line_;
     bool overflow_ = false;
 };

@@ -9,7 +9,7 @@
 namespace kvt::sim {
 
 class LineEndpoint {
-public:
+  public:
     virtual ~LineEndpoint() = default;
 
     // Descriptor to read from and write to; -1 while there is no peer (or after HangUp).

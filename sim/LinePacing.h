@@ -22,7 +22,7 @@ using SteadyTime = std::chrono::steady_clock::time_point;
 std::chrono::nanoseconds ByteTime(uint32_t baudRate);
 
 class InputClock {
-public:
+  public:
     // A read of `count` bytes arriving at `arrival`; ByteDone(k) is the moment byte k of it has
     // fully arrived.
     struct Read {
@@ -36,12 +36,12 @@ public:
     Read Receive(SteadyTime arrival, size_t count, std::chrono::nanoseconds byteTime);
     void Reset() { lineFreeAt_ = {}; }
 
-private:
+  private:
     SteadyTime lineFreeAt_{};
 };
 
 class OutputPacer {
-public:
+  public:
     // Bytes queued beyond this are lost, as in an overflowing transmit buffer; only a peer that
     // never reads gets there.
     static constexpr size_t kMaxPending = 1u << 20;
@@ -66,7 +66,7 @@ public:
 
     void Clear();
 
-private:
+  private:
     std::string pending_;
     size_t head_ = 0;
     SteadyTime nextDone_{};  // slot end of the first pending byte

@@ -34,13 +34,13 @@ struct FramedInput {
 
 // The unit as the line server sees it. Called on the I/O thread.
 class LineHandler {
-public:
+  public:
     virtual std::vector<FramedInput> Frame(std::string_view bytes) = 0;
     virtual Reply Answer(const UnitInput& input) = 0;
     // A different peer is on the line now (or none): forget any half-received line.
     virtual void PeerChanged() = 0;
 
-protected:
+  protected:
     ~LineHandler() = default;
 };
 
@@ -55,7 +55,7 @@ struct LineCounters {
 };
 
 class LineServer {
-public:
+  public:
     // Starts the I/O thread at once.
     LineServer(std::unique_ptr<LineEndpoint> endpoint, LineHandler& handler, LineCounters& counters,
                LinePacing pacing);
@@ -67,7 +67,7 @@ public:
     // Bytes the unit sends on its own, after any reply already on its way.
     void SendUnsolicited(std::string_view bytes);
 
-private:
+  private:
     struct PendingInput {
         UnitInput input;
         SteadyTime received;  // when its last byte was through the wire

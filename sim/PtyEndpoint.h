@@ -13,7 +13,7 @@
 namespace kvt::sim {
 
 class PtyEndpoint final : public LineEndpoint {
-public:
+  public:
     // Throws std::system_error when no pseudo-terminal can be had.
     static std::unique_ptr<PtyEndpoint> Open();
 
@@ -25,7 +25,7 @@ public:
     // Closes both ends: the client's reads see a hang-up, and the path is gone for good.
     void HangUp() override;
 
-private:
+  private:
     PtyEndpoint() = default;
 
     UniqueFd master_;

@@ -88,7 +88,8 @@ Reply SimulatedUnit::Impl::Respond(const UnitInput& input, const std::optional<F
         case FaultKind::BellReply:
             return interpreter.Refusal(input);
         case FaultKind::SplitReply:
-            return SplitIntoBursts(interpreter.Answer(input), fault->bursts, fault->gap, fault->cutsFromEnd);
+            return SplitIntoBursts(interpreter.Answer(input), fault->bursts, fault->gap,
+                                   fault->cutsFromEnd);
         case FaultKind::Garbage: {
             Reply reply = interpreter.Answer(input);
             const auto noise = faults.Garbage(std::min(fault->garbageBytes, kMaxGarbageBytes));

@@ -24,20 +24,20 @@ struct SimOptions {
 };
 
 enum class FaultKind {
-    DropReply,       // the line is swallowed: no echo, no answer, no prompt
-    BellReply,       // the line is refused: echo, BEL, prompt
-    SplitReply,      // the reply goes out in bursts separated by gapMs
-    Garbage,         // garbageBytes random bytes (never '>' or BEL) go out before the echo
-    StopAnswering,   // from now on nothing is answered until ClearFaults
-    ClosePort,       // the unit's end of the line is closed (the peer sees a hang-up)
+    DropReply,      // the line is swallowed: no echo, no answer, no prompt
+    BellReply,      // the line is refused: echo, BEL, prompt
+    SplitReply,     // the reply goes out in bursts separated by gapMs
+    Garbage,        // garbageBytes random bytes (never '>' or BEL) go out before the echo
+    StopAnswering,  // from now on nothing is answered until ClearFaults
+    ClosePort,      // the unit's end of the line is closed (the peer sees a hang-up)
 };
 
 struct Fault {
     FaultKind kind = FaultKind::DropReply;
-    std::string match;     // applies to command lines starting with this text ("" = any line)
-    int count = 1;         // how many matching lines it applies to (ignored by StopAnswering)
-    int skip = 0;          // matching lines to let through before it applies
-    int bursts = 2;        // SplitReply: number of bursts of about equal size
+    std::string match;  // applies to command lines starting with this text ("" = any line)
+    int count = 1;      // how many matching lines it applies to (ignored by StopAnswering)
+    int skip = 0;       // matching lines to let through before it applies
+    int bursts = 2;     // SplitReply: number of bursts of about equal size
     std::vector<size_t> cutsFromEnd;    // SplitReply: cut this many bytes before the reply's end
                                         // instead (for example 1: the '>' alone in the last burst)
     std::chrono::milliseconds gap{60};  // SplitReply: silence between bursts
@@ -46,20 +46,20 @@ struct Fault {
 
 // A snapshot of the front-panel state.
 struct FrontPanel {
-    int button = 1;        // 1..9, last "button" selection
-    int projector = 1;     // 1 or 2
-    int level = 70;        // fader 0..100
-    bool muted = false;    // "clru3 1C" mutes, "setu3 1C" unmutes
+    int button = 1;      // 1..9, last "button" selection
+    int projector = 1;   // 1 or 2
+    int level = 70;      // fader 0..100
+    bool muted = false;  // "clru3 1C" mutes, "setu3 1C" unmutes
     bool aesEbuError = false;
 };
 
 struct LogEntry {
-    std::string stamp;        // "YYMMDD HHMMSS"
+    std::string stamp;  // "YYMMDD HHMMSS"
     std::string description;
 };
 
 class SimulatedUnit {
-public:
+  public:
     explicit SimulatedUnit(SimOptions options = {});
     ~SimulatedUnit();
     SimulatedUnit(const SimulatedUnit&) = delete;
@@ -111,7 +111,7 @@ public:
     // Unsolicited output, as a unit prints messages on its own (for terminal tests).
     void SendUnsolicited(const std::string& bytes);
 
-private:
+  private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };

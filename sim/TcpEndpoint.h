@@ -12,7 +12,7 @@
 namespace kvt::sim {
 
 class TcpEndpoint final : public LineEndpoint {
-public:
+  public:
     // Listens on 127.0.0.1:port (0: any free port). Throws std::system_error on failure.
     static std::unique_ptr<TcpEndpoint> Listen(uint16_t port);
 
@@ -26,7 +26,7 @@ public:
     // Closes the client's connection (it reads end of stream); the port keeps listening.
     void HangUp() override { client_.Reset(); }
 
-private:
+  private:
     TcpEndpoint() = default;
 
     UniqueFd listener_;

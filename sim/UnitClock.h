@@ -10,7 +10,7 @@
 namespace kvt::sim {
 
 class UnitClock {
-public:
+  public:
     using Source = std::function<std::chrono::system_clock::time_point()>;
 
     UnitClock();  // follows the host clock
@@ -24,7 +24,7 @@ public:
     bool SetDate(std::string_view yymmdd);
     bool SetTime(std::string_view hhmmss);
 
-private:
+  private:
     // The unit's wall-clock reading, counted as if it were UTC so that no time zone rule applies.
     std::chrono::sys_seconds Now() const;
     std::chrono::sys_seconds HostLocalTime() const;

@@ -12,7 +12,7 @@
 namespace kvt::sim {
 
 class UnitEventLog {
-public:
+  public:
     static constexpr size_t kMaxEntries = 512;
     static constexpr size_t kMaxDescription = 255;
 
@@ -25,7 +25,7 @@ public:
     // entry can never break the line framing.
     std::vector<std::string> DumpLines() const;
 
-private:
+  private:
     std::deque<LogEntry> entries_;
 };
 

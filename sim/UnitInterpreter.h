@@ -18,7 +18,7 @@
 namespace kvt::sim {
 
 class UnitInterpreter {
-public:
+  public:
     UnitInterpreter();  // factory state, host clock
     explicit UnitInterpreter(UnitState state);
 
@@ -38,7 +38,7 @@ public:
     UnitState& State() { return state_; }
     const UnitState& State() const { return state_; }
 
-private:
+  private:
     UnitState state_;
     CommandTable table_;
     InputFramer framer_;

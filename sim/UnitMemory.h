@@ -10,7 +10,7 @@
 namespace kvt::sim {
 
 class UnitMemory {
-public:
+  public:
     static constexpr int kBlockCount = 7;
     static constexpr uint32_t kEepromSize = 2048;
     static constexpr uint32_t kProcessorWords = 1024;
@@ -27,7 +27,7 @@ public:
     uint32_t Read(int block, uint32_t address) const;
     void Write(int block, uint32_t address, uint32_t value);
 
-private:
+  private:
     std::array<std::vector<uint32_t>, kBlockCount> blocks_;
 };
 

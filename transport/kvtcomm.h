@@ -35,8 +35,8 @@ extern "C" {
 /* Last write error kept in the handle (see GetCommLastWriteError). */
 #define KVTCOMM_WRITE_FAILED 3u
 
-#define KVTCOMM_PORT_NAME_MAX 255u   /* bytes, without the terminating zero */
-#define KVTCOMM_BURST_MAX 2048u      /* bytes handed to the callback per call, plus a zero */
+#define KVTCOMM_PORT_NAME_MAX 255u /* bytes, without the terminating zero */
+#define KVTCOMM_BURST_MAX 2048u    /* bytes handed to the callback per call, plus a zero */
 #define KVTCOMM_QUEUED_WRITE_MAX 8192u
 #define KVTCOMM_DEFAULT_TCP_PORT 10001u
 

@@ -8,11 +8,15 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <system_error>
+#include <thread>
 
 namespace kvtcomm {
 namespace {
@@ -24,6 +28,29 @@ LinkOpenResult Failure(const std::string& path, int error) {
 LinkOpenResult SetupFailure(const std::string& path, const std::string& reason) {
     return LinkOpenFailure(KVTCOMM_ERROR_OPEN,
                            "Cannot set up " + PrintableName(path) + ": " + reason + ".");
+}
+
+// Pseudo-terminal slaves have no wire to drain, and their exclusive mode would outlive a client
+// that dies without closing (the simulator keeps the slave open), locking others out for good.
+bool IsPseudoTerminalSlave(int fd) {
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISCHR(info.st_mode)) {
+        return false;
+    }
+    const unsigned int kind = major(info.st_rdev);
+    return kind >= 136 && kind <= 143;
+}
+
+// Lets bytes that WriteCommBuf already handed to the driver leave the line before the port
+// closes; a line that does not drain within the bound is cut off.
+void DrainOutput(int fd) {
+    constexpr auto kDrainLimit = std::chrono::seconds(2);
+    const auto deadline = std::chrono::steady_clock::now() + kDrainLimit;
+    int queued = 0;
+    while (::ioctl(fd, TIOCOUTQ, &queued) == 0 && queued > 0 &&
+           std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
 }
 
 }  // namespace
@@ -46,7 +73,8 @@ LinkOpenResult OpenSerialDevice(const std::string& path, const KVTCommSettings& 
     if (auto problem = ComposeLineSettings(settings, tio)) {
         return SetupFailure(path, *problem);
     }
-    if (::ioctl(fd.Get(), TIOCEXCL) != 0) {
+    const bool exclusiveMode = !IsPseudoTerminalSlave(fd.Get());
+    if (exclusiveMode && ::ioctl(fd.Get(), TIOCEXCL) != 0) {
         return Failure(path, errno);
     }
     if (::tcsetattr(fd.Get(), TCSANOW, &tio) != 0) {
@@ -70,6 +98,9 @@ LinkOpenResult OpenSerialDevice(const std::string& path, const KVTCommSettings& 
 }
 
 void ReleaseSerialDevice(int fd) {
+    if (!IsPseudoTerminalSlave(fd)) {
+        DrainOutput(fd);
+    }
     ::tcflush(fd, TCIOFLUSH);
     ::ioctl(fd, TIOCNXCL);
 }

@@ -9,12 +9,13 @@
 
 namespace kvtcomm {
 
-// Opens the device at path (a tty or a pseudo-terminal slave) for this process alone, applies
-// the record's line settings and empties both queues.
+// Opens the device at path (a tty or a pseudo-terminal slave) for this process alone (an advisory
+// lock for every client of this library; a tty also in the driver's exclusive mode), applies the
+// record's line settings and empties both queues.
 LinkOpenResult OpenSerialDevice(const std::string& path, const KVTCommSettings& settings);
 
-// Drops what is still queued in either direction, so that closing cannot hang on unsent output,
-// and gives up the exclusive claim.
+// Lets queued output leave a real line (at most 2 s), drops what is left in either direction, so
+// that closing cannot hang, and gives up the exclusive claim.
 void ReleaseSerialDevice(int fd);
 
 // The entry names in /dev.

@@ -168,6 +168,13 @@ TEST_F(Program, MissingScriptIsAUsageError) {
     EXPECT_THAT(r.errors, HasSubstr("absent.kvt"));
 }
 
+TEST_F(Program, FolderGivenAsScriptIsAUsageError) {
+    const ProgramResult r = Run({config.Path().string()});
+    EXPECT_EQ(r.exitStatus, 2);
+    EXPECT_THAT(r.out, IsEmpty());
+    EXPECT_THAT(r.errors, HasSubstr("folder"));
+}
+
 TEST_F(Program, DemoConnectsToTheSimulatedUnit) {
     const ProgramResult r = Run({"--demo", "-e", "Connect", "-e", "Connected", "-e", "Disconnect"});
     EXPECT_EQ(r.exitStatus, 0) << r.errors;

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
+#include <cmath>
+
 #include <string>
 
 namespace kvt::cli {
@@ -188,9 +192,19 @@ TEST(Literals, Integers) {
     EXPECT_EQ(Literal("42").Type(), VT_I4);
 }
 
-TEST(Literals, IntegersBeyondThirtyTwoBitsAreRefused) {
-    EXPECT_TRUE(LiteralFails("2147483648"));
-    EXPECT_TRUE(LiteralFails("-2147483649"));
+TEST(Literals, IntegersBeyondThirtyTwoBitsAreDoubles) {
+    EXPECT_EQ(Literal("2147483648"), Variant::Double(2147483648.0));
+    EXPECT_EQ(Literal("-2147483649"), Variant::Double(-2147483649.0));
+    EXPECT_TRUE(LiteralFails("1" + std::string(400, '0')));
+}
+
+TEST(Literals, NonFiniteDoublesBySpelling) {
+    EXPECT_EQ(Literal("Infinity"), Variant::Double(std::numeric_limits<double>::infinity()));
+    EXPECT_EQ(Literal("-Infinity"), Variant::Double(-std::numeric_limits<double>::infinity()));
+    EXPECT_TRUE(std::isnan(Literal("NaN").DoubleValue()));
+    EXPECT_TRUE(LiteralFails("-Infinityx"));
+    EXPECT_TRUE(LiteralFails("-Inf"));
+    EXPECT_TRUE(LiteralFails("nan"));
 }
 
 TEST(Literals, Decimals) {

@@ -12,10 +12,14 @@
 namespace kvt::cli {
 namespace {
 
+// Reads printed text back through the tool's own literal parser, as a script would.
 double ReadBack(const std::string& text) {
+    const LiteralResult parsed = ParseLiteral(text);
+    EXPECT_FALSE(parsed.error) << text;
     double value = 0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    EXPECT_EQ(result.ptr, text.data() + text.size()) << text;
+    Variant asDouble;
+    EXPECT_TRUE(CoerceVariant(parsed.value, VT_R8, asDouble)) << text;
+    value = asDouble.DoubleValue();
     return value;
 }
 
@@ -28,11 +32,15 @@ TEST(DoubleOutput, ShortestForm) {
 }
 
 TEST(DoubleOutput, ReadsBackToTheSameValue) {
-    for (double d : {1.0 / 3.0, 0.1 + 0.2, -23.9, 5e-324, 1e21, 123456789.123456789,
-                     std::numeric_limits<double>::max(), -std::numeric_limits<double>::min()}) {
+    for (double d : {1.0 / 3.0, 0.1 + 0.2, -23.9, 5e-324, 1e21, 123456789.123456789, 2147483648.0,
+                     -2147483649.0, 123456789012.0, std::numeric_limits<double>::max(),
+                     -std::numeric_limits<double>::min(), std::numeric_limits<double>::infinity(),
+                     -std::numeric_limits<double>::infinity()}) {
         EXPECT_EQ(ReadBack(FormatDouble(d)), d) << FormatDouble(d);
     }
     EXPECT_EQ(FormatDouble(0.1 + 0.2), "0.30000000000000004");
+    EXPECT_TRUE(std::isnan(ReadBack(FormatDouble(std::nan("")))));
+    EXPECT_EQ(FormatDouble(-std::numeric_limits<double>::infinity()), "-Infinity");
 }
 
 TEST(IntegerOutput, Decimal) {

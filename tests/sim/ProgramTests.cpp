@@ -14,7 +14,7 @@ namespace kvt::sim::test {
 namespace {
 
 class SimProgram {
-public:
+  public:
     explicit SimProgram(std::vector<std::string> arguments) {
         int fds[2];
         if (::pipe(fds) != 0) {
@@ -64,7 +64,7 @@ public:
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
-private:
+  private:
     UniqueFd output_;
     pid_t pid_ = -1;
 };

@@ -15,7 +15,7 @@ Fault MakeFault(FaultKind kind, std::string match = "") {
 }
 
 class PtyFaults : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { client_.emplace(LineClient::OpenPty(unit_.StartPty())); }
 
     // Nothing arrives once the unit has taken the line (a reply would follow at once).

@@ -11,7 +11,7 @@ namespace kvt::sim::test {
 namespace {
 
 class PtyLine : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         path_ = unit_.StartPty();
         client_.emplace(LineClient::OpenPty(path_));

@@ -49,7 +49,7 @@ inline bool EndsWith(std::string_view text, std::string_view end) {
 
 // The peer of the simulated unit: a raw descriptor, as an engine would hold it.
 class LineClient {
-public:
+  public:
     explicit LineClient(UniqueFd fd) : fd_(std::move(fd)) {}
 
     static LineClient OpenPty(const std::string& path) {
@@ -154,7 +154,7 @@ public:
         return false;
     }
 
-private:
+  private:
     UniqueFd fd_;
 };
 

@@ -1,6 +1,8 @@
 #include "transport_test_support.h"
 
 #include <fcntl.h>
+#include <sys/ioctl.h>
+#include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -99,6 +101,35 @@ TEST(OpeningPorts, SecondOpenOfTheSamePortSaysItIsInUse) {
     OpenPort again = Open(unit.SlavePath(), nullptr, nullptr, &error);
     EXPECT_TRUE(again) << GetCommOpenErrorText();
     EXPECT_EQ(error, KVTCOMM_OK);
+}
+
+// The simulator keeps its pseudo-terminal open for its lifetime, so a driver-level exclusive mode
+// would outlive a client that died without closing; the advisory lock goes with the process.
+TEST(OpeningPorts, PseudoTerminalIsClaimedOnlyWhileAClientHoldsIt) {
+    PseudoTerminal unit;
+    // Like the simulator, keep one descriptor of the slave open throughout.
+    const int keeper = ::open(unit.SlavePath().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    ASSERT_GE(keeper, 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        OpenPort port = Open(unit.SlavePath());
+        ::_exit(port ? 0 : 1);  // dies holding the port, without CloseComm
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    ASSERT_EQ(WEXITSTATUS(status), 0);
+
+    int exclusive = 1;
+    const int observer = ::open(unit.SlavePath().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    ASSERT_GE(observer, 0);
+    ASSERT_EQ(::ioctl(observer, TIOCGEXCL, &exclusive), 0);
+    EXPECT_EQ(exclusive, 0);
+    ::close(observer);
+    OpenPort again = Open(unit.SlavePath());
+    EXPECT_TRUE(again) << GetCommOpenErrorText();
+    ::close(keeper);
 }
 
 TEST(OpeningPorts, MissingDeviceFailsWithItsPath) {
