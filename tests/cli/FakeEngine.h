@@ -1,6 +1,8 @@
 // A test double of the engine: keeps the connection settings in memory, follows the engine's
 // status conventions for the members kvt80ctl's tests use, and raises events through the sinks
-// it was given, from whatever thread the test chooses.
+// it was given, from whatever thread the test chooses. It derives from the real engine object
+// (never initialised, so no worker runs and no settings are read), so members it does not
+// override behave as the engine's own.
 #pragma once
 
 #include <algorithm>
@@ -13,10 +15,11 @@
 #include <vector>
 
 #include "IKVT80.h"
+#include "KVT80.h"
 
 namespace kvt::cli::testing {
 
-class FakeEngine : public IKVT80 {
+class FakeEngine : public KVT80 {
   public:
     int32_t Advise(std::shared_ptr<IKVTEvents> sink, uint32_t* cookie) override {
         if (!sink || cookie == nullptr) {
