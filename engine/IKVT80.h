@@ -6,6 +6,9 @@
 // out-values are written through pointers (a null pointer gives 87). Nothing throws across this
 // surface.
 //
+// Lifetime: Cleanup is the last call (it ends the worker and leaves an open link open, so
+// disconnect first); the object is released after it, never from inside an event handler.
+//
 // Members can also be reached by name or dispatch identifier with Variant arguments through the
 // dispatch table (automation/DispatchTable.h).
 #pragma once

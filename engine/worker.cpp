@@ -102,13 +102,9 @@ KVT80::LineOutcome KVT80::SendWriteLine(const LinkLock& lock, const EngineTiming
     if (!line) {
         return LineOutcome::Sent;
     }
-    ExchangeResult result;
     const auto target = TargetOfBlock(block);
-    if (target) {
-        result.status = SelectTarget(link_, lock, timings, target->page, target->unit);
-    } else {
-        result.status = 0;
-    }
+    ExchangeResult result;
+    result.status = target ? SelectTarget(link_, lock, timings, target->page, target->unit) : 0;
     // Never send a line to a processor that may not be the selected one.
     if (result.status == 0) {
         result = RunExchange(link_, lock, timings, line->Text());
