@@ -8,6 +8,7 @@
 #include "FaultInjector.h"
 #include "LineServer.h"
 #include "PtyEndpoint.h"
+#include "StateFile.h"
 #include "TcpEndpoint.h"
 #include "UnitInterpreter.h"
 
@@ -44,6 +45,7 @@ struct SimulatedUnit::Impl final : LineHandler {
     std::deque<std::string> received;
     size_t receivedCount = 0;  // since the last ClearReceivedLines
     LineCounters counters;
+    std::string stateError;  // from the last SaveState or LoadState that failed
 
     std::mutex serverMutex;  // starting and stopping the line
     std::unique_ptr<LineServer> server;
@@ -191,6 +193,49 @@ FrontPanel SimulatedUnit::Panel() const {
 void SimulatedUnit::SetPanel(const FrontPanel& panel) {
     std::lock_guard lock(impl_->mutex);
     impl_->interpreter.State().panel = panel;
+}
+
+bool SimulatedUnit::SaveState(const std::string& path) {
+    StateSnapshot snapshot;
+    {
+        std::lock_guard lock(impl_->mutex);
+        const UnitState& state = impl_->interpreter.State();
+        snapshot = {state.memory, state.panel, state.clock.Offset()};
+    }
+    std::string error;
+    if (ReplaceTextFile(path, FormatStateFile(snapshot), error)) {
+        return true;
+    }
+    std::lock_guard lock(impl_->mutex);
+    impl_->stateError = std::move(error);
+    return false;
+}
+
+bool SimulatedUnit::LoadState(const std::string& path) {
+    std::string text;
+    std::string error;
+    ParsedState parsed;
+    if (ReadTextFile(path, kMaxStateFileBytes, text, error)) {
+        parsed = ParseStateFile(text);
+        if (!parsed.snapshot) {
+            error = path + ": " + parsed.error;
+        }
+    }
+    std::lock_guard lock(impl_->mutex);
+    if (!parsed.snapshot) {
+        impl_->stateError = std::move(error);
+        return false;
+    }
+    UnitState& state = impl_->interpreter.State();
+    state.memory = std::move(parsed.snapshot->memory);
+    state.panel = parsed.snapshot->panel;
+    state.clock.SetOffset(parsed.snapshot->clockOffset);
+    return true;
+}
+
+std::string SimulatedUnit::LastStateError() const {
+    std::lock_guard lock(impl_->mutex);
+    return impl_->stateError;
 }
 
 void SimulatedUnit::SetMenuMode(bool on) {

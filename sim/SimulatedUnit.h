@@ -84,6 +84,14 @@ class SimulatedUnit {
     FrontPanel Panel() const;
     void SetPanel(const FrontPanel& panel);
 
+    // State files (format in StateFile.h): the memories as far as they differ from the factory
+    // state, the front panel and the clock offset. SaveState replaces the file whole. LoadState
+    // sets the unit to the factory memories with the file applied; a file it cannot read or
+    // with any malformed line changes nothing. Both return false with LastStateError() set.
+    bool SaveState(const std::string& path);
+    bool LoadState(const std::string& path);
+    std::string LastStateError() const;
+
     // Menu mode: the unit's serial port shows its menu; every line is answered with a
     // clear-screen sequence and the menu until an ESC byte returns it to the prompt.
     void SetMenuMode(bool on);

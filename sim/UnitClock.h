@@ -24,6 +24,10 @@ class UnitClock {
     bool SetDate(std::string_view yymmdd);
     bool SetTime(std::string_view hhmmss);
 
+    // How far the unit's clock is set from the host's local time.
+    std::chrono::seconds Offset() const { return offset_; }
+    void SetOffset(std::chrono::seconds offset) { offset_ = offset; }
+
   private:
     // The unit's wall-clock reading, counted as if it were UTC so that no time zone rule applies.
     std::chrono::sys_seconds Now() const;

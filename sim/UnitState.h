@@ -44,8 +44,12 @@ struct UnitState {
     std::mt19937 random{0x4B5638u};  // fixed seed: a run of the simulator is reproducible
 };
 
-// The state of a unit as delivered: plausible firmware versions and settings, an empty format
-// table and a few log entries.
+// The memories of a unit as delivered: plausible firmware versions and settings, the factory
+// format table and an installation profile.
+UnitMemory FactoryMemory();
+
+// The state of a unit as delivered: the factory memories, the front panel at rest and a few log
+// entries.
 UnitState FactoryState();
 
 }  // namespace kvt::sim

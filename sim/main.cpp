@@ -33,6 +33,13 @@ Line:
 Unit:
   --menu               start with the serial port in its set-up menu (ESC leaves it)
   --no-card            no personality module: "openmmc" answers FFFFFF
+  --state FILE         start from the state in FILE instead of the factory state; exits with
+                       status 2 when FILE cannot be read or has a malformed line. A state file
+                       has one entry per line ('#' starts a comment):
+                         B AAA VVVVVV   memory word: block 0-6, address, value (hex)
+                         panel BUTTON PROJECTOR LEVEL MUTED AESERROR   (decimal)
+                         clock SECONDS  clock offset from the host's local time
+                       What the file does not mention stays as delivered from the factory.
 
 Faults (repeatable):
   --fault KIND[:MATCH[:COUNT]]
@@ -64,6 +71,7 @@ struct Arguments {
     kvt::sim::SimOptions options;
     bool menu = false;
     bool card = true;
+    std::optional<std::string> stateFile;
     std::vector<Fault> faults;
 };
 
@@ -143,6 +151,8 @@ Arguments ParseArguments(int argc, char** argv) {
             arguments.menu = true;
         } else if (option == "--no-card") {
             arguments.card = false;
+        } else if (option == "--state") {
+            arguments.stateFile = std::string(value());
         } else if (option == "--fault") {
             arguments.faults.push_back(ParseFault(value()));
         } else {
@@ -169,6 +179,11 @@ int main(int argc, char** argv) {
         kvt::sim::SimulatedUnit unit(arguments.options);
         unit.SetMenuMode(arguments.menu);
         unit.SetCardPresent(arguments.card);
+        if (arguments.stateFile && !unit.LoadState(*arguments.stateFile)) {
+            std::fprintf(stderr, "kvt80-sim: cannot load the state: %s\n",
+                         unit.LastStateError().c_str());
+            return 2;
+        }
         for (const auto& fault : arguments.faults) {
             unit.InjectFault(fault);
         }

@@ -194,6 +194,8 @@ TEST_F(EngineOnSimulatedUnit, ConnectAfterDisconnectWorksAgain) {
 }
 
 TEST_F(EngineOnSimulatedUnit, WritesQueuedWhileNotReadyNeverReachTheUnit) {
+    unit.SetMemory(1, 2, 0);
+    unit.SetMemory(1, 3, 0);
     engine->QueueParameterWrite(1, 2, 0x55);  // not connected
     ASSERT_EQ(engine->Connect(), 0);
     engine->QueueParameterWrite(1, 3, 0x66);  // connected, not ready

@@ -55,6 +55,14 @@ class SimProgram {
         return line.substr(0, line.find('\n'));
     }
 
+    // Exit status once the program ends by itself; -1 when it did not exit normally.
+    int Wait() {
+        int status = 0;
+        ::waitpid(pid_, &status, 0);
+        pid_ = -1;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
     // Exit status after SIGTERM; -1 when it did not exit normally.
     int Terminate() {
         ::kill(pid_, SIGTERM);
@@ -98,6 +106,34 @@ TEST(SimProgramRun, StartsInMenuModeWhenAsked) {
                   .find("[2J"),
               std::string::npos);
     EXPECT_EQ(program.Terminate(), 0);
+}
+
+TEST(SimProgramRun, StartsFromAStateFile) {
+    char path[] = "/tmp/kvt80-sim-state-XXXXXX";
+    UniqueFd fd(::mkstemp(path));
+    ASSERT_TRUE(fd.Valid());
+    const std::string text = "# preset\n1 004 FFFFF6\npanel 3 1 50 0 0\n";
+    ASSERT_EQ(::write(fd.Get(), text.data(), text.size()), static_cast<ssize_t>(text.size()));
+    SimProgram program({"--state", path});
+    LineClient client = LineClient::OpenPty(program.FirstLine());
+    ::unlink(path);
+    EXPECT_EQ(client.Exchange("open 91"), "open 91\r\n91>");
+    EXPECT_EQ(client.Exchange("rdval 00 004"), "rdval 00 004\r\nFFFFF6\r\n91>");
+    EXPECT_EQ(client.Exchange("button ?"), "button ?\r\n3\r\n91>");
+    EXPECT_EQ(program.Terminate(), 0);
+}
+
+TEST(SimProgramRun, ExitsWithStatus2OnAStateFileItCannotLoad) {
+    char path[] = "/tmp/kvt80-sim-state-XXXXXX";
+    UniqueFd fd(::mkstemp(path));
+    ASSERT_TRUE(fd.Valid());
+    const std::string text = "1 004 FFFFF6\n9 000 000000\n";
+    ASSERT_EQ(::write(fd.Get(), text.data(), text.size()), static_cast<ssize_t>(text.size()));
+    SimProgram broken({"--state", path});
+    EXPECT_EQ(broken.Wait(), 2);
+    ::unlink(path);
+    SimProgram missing({"--state", "/nonexistent/kvt80.state"});
+    EXPECT_EQ(missing.Wait(), 2);
 }
 
 }  // namespace
