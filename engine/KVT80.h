@@ -89,7 +89,6 @@ class KVT80 : public IKVT80 {
     // One exchange on the caller's thread (used by tests and by members that ask the unit).
     ExchangeResult CallerExchange(std::string_view line);
 
-    bool IsReady() const { return link_.IsOpen() && initialized_.load(); }
     PromptSelection CurrentSelection();
     std::string LastConnectError() const;
 

@@ -22,11 +22,25 @@ ReplyExpectation ExpectationFor(std::string_view line, size_t binaryOffset, size
     return expected;
 }
 
-ExchangeResult Finish(Link& link, const LinkLock& lock, const std::string& buffer,
-                      const ReplyCheck& check) {
-    link.SetSelection(lock, ReadPromptSelection(buffer, check.promptPos));
-    link.Disarm(lock);
-    return {0, buffer.substr(check.start, check.promptPos + 1 - check.start)};
+// What one look at the collected bytes found.
+struct Inspection {
+    ReplyState state = ReplyState::Incomplete;
+    size_t collected = 0;  // bytes left in the buffer
+    std::string reply;     // complete: from the echo to the prompt
+    PromptSelection selection;
+};
+
+Inspection Inspect(std::string& buffer, const ReplyExpectation& expected) {
+    const ReplyCheck check = CheckReply(buffer, expected);
+    Inspection found{check.state, buffer.size(), {}, {}};
+    if (check.state == ReplyState::Complete) {
+        found.reply = buffer.substr(check.start, check.promptPos + 1 - check.start);
+        found.selection = ReadPromptSelection(buffer, check.promptPos);
+    } else if (check.state == ReplyState::Refused) {
+        buffer.clear();  // keep listening for whatever follows the refusal
+        found.collected = 0;
+    }
+    return found;
 }
 
 }  // namespace
@@ -52,18 +66,16 @@ ExchangeResult RunExchange(Link& link, const LinkLock& lock, const EngineTimings
         size_t seen = 0;
         while (std::chrono::steady_clock::now() < deadline &&
                link.WaitForMore(lock, seen, timings.replyWait)) {
-            const std::string buffer = link.ReplySnapshot(lock);
-            seen = buffer.size();
-            const ReplyCheck check = CheckReply(buffer, expected);
-            if (check.state == ReplyState::Complete) {
-                return Finish(link, lock, buffer, check);
+            Inspection found = link.InspectReply(
+                lock, [&](std::string& buffer) { return Inspect(buffer, expected); });
+            seen = found.collected;
+            if (found.state == ReplyState::Complete) {
+                link.SetSelection(lock, found.selection);
+                link.Disarm(lock);
+                return {0, std::move(found.reply)};
             }
-            if (check.state == ReplyState::Refused) {
-                // Refused: keep listening; only silence makes the line go out again.
-                refused = true;
-                link.ClearReply(lock);
-                seen = 0;
-            }
+            // Refused: keep listening; only silence makes the line go out again.
+            refused = refused || found.state == ReplyState::Refused;
         }
     }
     link.Disarm(lock);
@@ -88,46 +100,51 @@ int32_t CloseTarget(Link& link, const LinkLock& lock, const EngineTimings& timin
     return RunExchange(link, lock, timings, "close\r").status;
 }
 
-Answer<uint32_t> QueryHex(Link& link, const LinkLock& lock, const EngineTimings& timings,
-                          std::string_view line, std::string_view word, size_t echoLength) {
+namespace {
+
+// Runs the exchange and, when the unit answered, parses the text after the echo skip.
+template <typename Parse>
+auto QueryText(Link& link, const LinkLock& lock, const EngineTimings& timings,
+               std::string_view line, std::string_view word, size_t echoLength, Parse parse) {
+    using Value = typename decltype(parse(std::string_view()))::value_type;
     const ExchangeResult result = RunExchange(link, lock, timings, line);
     if (result.status != 0) {
-        return {result.status, std::nullopt};
+        return Answer<Value>{result.status, std::nullopt};
     }
-    return {0, ParseHexValue(AnswerText(result.reply, word, echoLength))};
+    return Answer<Value>{0, parse(AnswerText(result.reply, word, echoLength))};
+}
+
+}  // namespace
+
+Answer<uint32_t> QueryHex(Link& link, const LinkLock& lock, const EngineTimings& timings,
+                          std::string_view line, std::string_view word, size_t echoLength) {
+    return QueryText(link, lock, timings, line, word, echoLength, ParseHexValue);
 }
 
 Answer<std::string> QuerySix(Link& link, const LinkLock& lock, const EngineTimings& timings,
                              std::string_view line, std::string_view word, size_t echoLength) {
-    const ExchangeResult result = RunExchange(link, lock, timings, line);
-    if (result.status != 0) {
-        return {result.status, std::nullopt};
-    }
-    const std::string_view answer = AnswerText(result.reply, word, echoLength);
-    if (answer.empty()) {
-        return {0, std::nullopt};
-    }
-    return {0, ParseSixCharacters(answer)};
+    return QueryText(link, lock, timings, line, word, echoLength,
+                     [](std::string_view answer) -> std::optional<std::string> {
+                         if (answer.empty()) {
+                             return std::nullopt;
+                         }
+                         return ParseSixCharacters(answer);
+                     });
 }
 
 Answer<int> QueryDigit(Link& link, const LinkLock& lock, const EngineTimings& timings,
                        std::string_view line, std::string_view word, size_t echoLength) {
-    const ExchangeResult result = RunExchange(link, lock, timings, line);
-    if (result.status != 0) {
-        return {result.status, std::nullopt};
-    }
-    return {0, ParseDigit(AnswerText(result.reply, word, echoLength))};
+    return QueryText(link, lock, timings, line, word, echoLength, ParseDigit);
 }
 
 Answer<std::vector<uint32_t>> QueryTabList(Link& link, const LinkLock& lock,
                                            const EngineTimings& timings, std::string_view line,
                                            std::string_view word, size_t echoLength,
                                            size_t maxCount) {
-    const ExchangeResult result = RunExchange(link, lock, timings, line);
-    if (result.status != 0) {
-        return {result.status, std::nullopt};
-    }
-    return {0, ParseTabList(AnswerText(result.reply, word, echoLength), maxCount)};
+    return QueryText(link, lock, timings, line, word, echoLength,
+                     [maxCount](std::string_view answer) {
+                         return std::optional(ParseTabList(answer, maxCount));
+                     });
 }
 
 Answer<std::vector<uint32_t>> QueryBinaryWords(Link& link, const LinkLock& lock,

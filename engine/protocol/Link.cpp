@@ -63,21 +63,9 @@ void Link::Disarm(const LinkLock&) {
     armed_.store(false);
 }
 
-void Link::ClearReply(const LinkLock&) {
-    std::lock_guard lock(replyMutex_);
-    reply_.clear();
-}
-
 bool Link::WaitForMore(const LinkLock&, size_t seen, std::chrono::milliseconds timeout) {
     std::unique_lock lock(replyMutex_);
-    return replyArrived_.wait_for(lock, timeout, [&] {
-        return reply_.size() > seen || !open_.load();
-    }) && reply_.size() > seen;
-}
-
-std::string Link::ReplySnapshot(const LinkLock&) const {
-    std::lock_guard lock(replyMutex_);
-    return reply_;
+    return replyArrived_.wait_for(lock, timeout, [&] { return reply_.size() > seen; });
 }
 
 bool Link::Send(const LinkLock&, std::string_view bytes) {

@@ -60,12 +60,18 @@ class Link {
     // Receiving a reply. Arm empties the reply buffer and starts collecting; Disarm stops.
     void Arm(const LinkLock&);
     void Disarm(const LinkLock&);
-    void ClearReply(const LinkLock&);
 
     // Waits until the reply buffer holds more than `seen` bytes (true) or `timeout` passes with
     // nothing new (false).
     bool WaitForMore(const LinkLock&, size_t seen, std::chrono::milliseconds timeout);
-    std::string ReplySnapshot(const LinkLock&) const;
+
+    // Lets `inspect` look at (and empty) the bytes collected so far, under the buffer's lock, so
+    // nothing is copied per chunk and nothing that arrives meanwhile is lost.
+    template <typename Inspect>
+    auto InspectReply(const LinkLock&, Inspect&& inspect) {
+        std::lock_guard lock(replyMutex_);
+        return inspect(reply_);
+    }
 
     // Writes the bytes on the calling thread; false when the link is closed or the bytes did not
     // all go out.
