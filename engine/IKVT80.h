@@ -126,7 +126,42 @@ class IKVT80 {
     virtual int32_t Advise(std::shared_ptr<IKVTEvents> sink, uint32_t* cookie) = 0;
     virtual int32_t Unadvise(uint32_t cookie) = 0;
 
-    // Connection settings and lifecycle.
+    // Members in function-table order. Index arguments (projector 0-1, channel 0-7, band 0-26,
+    // format 0-15, button 0-7) are Variants whose value is read as a 32-bit integer whatever
+    // their type.
+    virtual int32_t get_LeftInputGain(const Variant& projector, double* value) = 0;
+    virtual int32_t put_LeftInputGain(const Variant& projector, double value) = 0;
+    virtual int32_t get_RightInputGain(const Variant& projector, double* value) = 0;
+    virtual int32_t put_RightInputGain(const Variant& projector, double value) = 0;
+    virtual int32_t get_SlitEQ(const Variant& projector, double* value) = 0;
+    virtual int32_t put_SlitEQ(const Variant& projector, double value) = 0;
+    virtual int32_t get_MonoEQ(double* value) = 0;
+    virtual int32_t put_MonoEQ(double value) = 0;
+    virtual int32_t get_Delay(int32_t* value) = 0;
+    virtual int32_t put_Delay(int32_t value) = 0;
+    virtual int32_t get_SurroundGain(double* value) = 0;
+    virtual int32_t put_SurroundGain(double value) = 0;
+    virtual int32_t get_SubwooferGain(double* value) = 0;
+    virtual int32_t put_SubwooferGain(double value) = 0;
+    virtual int32_t get_NonSyncGain(double* value) = 0;
+    virtual int32_t put_NonSyncGain(double value) = 0;
+    virtual int32_t get_Bass(const Variant& channel, double* value) = 0;
+    virtual int32_t put_Bass(const Variant& channel, double value) = 0;
+    virtual int32_t get_Treble(const Variant& channel, double* value) = 0;
+    virtual int32_t put_Treble(const Variant& channel, double value) = 0;
+    virtual int32_t get_EQBand(const Variant& channel, const Variant& band, double* value) = 0;
+    virtual int32_t put_EQBand(const Variant& channel, const Variant& band, double value) = 0;
+    virtual int32_t get_OutputGain(const Variant& channel, double* value) = 0;
+    virtual int32_t put_OutputGain(const Variant& channel, double value) = 0;
+    virtual int32_t get_Mute(const Variant& channel, Variant* value) = 0;
+    virtual int32_t put_Mute(const Variant& channel, const Variant& value) = 0;
+    virtual int32_t get_Invert(const Variant& channel, Variant* value) = 0;
+    virtual int32_t put_Invert(const Variant& channel, const Variant& value) = 0;
+    virtual int32_t get_Mode(Variant* value) = 0;
+    virtual int32_t put_Mode(const Variant& value) = 0;
+    virtual int32_t CopyEQ(const Variant& sourceChannel, const Variant& destinationChannels) = 0;
+    virtual int32_t Save(const Variant& fileName, const Variant& useDefaults) = 0;
+    virtual int32_t Load(const Variant& fileName) = 0;
     virtual int32_t get_ComPort(Variant* value) = 0;
     virtual int32_t put_ComPort(const Variant& value) = 0;
     virtual int32_t get_BitRate(Variant* value) = 0;
@@ -134,11 +169,185 @@ class IKVT80 {
     virtual int32_t Connect() = 0;
     virtual int32_t Disconnect() = 0;
     virtual int32_t get_Connected(Variant* value) = 0;
+    virtual int32_t EnterCommandInterpreter() = 0;
+    virtual int32_t UnitStatus() = 0;
+    virtual int32_t QueryZVQ() = 0;
+    virtual int32_t QueryEQ() = 0;
+    virtual int32_t QueryFrontPanel() = 0;
+    virtual int32_t QueryKVT() = 0;
+
+    // The format table: 8-bit texts as UTF-16, flags as VT_BOOL or VT_I4 Variants.
+    virtual int32_t get_FormatCode(const Variant& format, std::u16string* value) = 0;
+    virtual int32_t put_FormatCode(const Variant& format, const std::u16string& value) = 0;
+    virtual int32_t get_FormatTxt1(const Variant& format, std::u16string* value) = 0;
+    virtual int32_t put_FormatTxt1(const Variant& format, const std::u16string& value) = 0;
+    virtual int32_t get_FormatTxt2(const Variant& format, std::u16string* value) = 0;
+    virtual int32_t put_FormatTxt2(const Variant& format, const std::u16string& value) = 0;
+    virtual int32_t get_FormatP1(const Variant& format, Variant* value) = 0;
+    virtual int32_t put_FormatP1(const Variant& format, const Variant& value) = 0;
+    virtual int32_t get_FormatP2(const Variant& format, Variant* value) = 0;
+    virtual int32_t put_FormatP2(const Variant& format, const Variant& value) = 0;
+    virtual int32_t get_FormatAux(const Variant& format, Variant* value) = 0;
+    virtual int32_t put_FormatAux(const Variant& format, const Variant& value) = 0;
+    virtual int32_t get_FormatMic(const Variant& format, Variant* value) = 0;
+    virtual int32_t put_FormatMic(const Variant& format, const Variant& value) = 0;
+    virtual int32_t get_FormatNS(const Variant& format, Variant* value) = 0;
+    virtual int32_t put_FormatNS(const Variant& format, const Variant& value) = 0;
+    virtual int32_t get_FormatAnalog(const Variant& format, Variant* value) = 0;
+    virtual int32_t put_FormatAnalog(const Variant& format, const Variant& value) = 0;
+    virtual int32_t get_FormatSlitEQ(const Variant& format, Variant* value) = 0;
+    virtual int32_t put_FormatSlitEQ(const Variant& format, const Variant& value) = 0;
+    virtual int32_t get_FormatMonoEQ(const Variant& format, Variant* value) = 0;
+    virtual int32_t put_FormatMonoEQ(const Variant& format, const Variant& value) = 0;
+    virtual int32_t get_FormatNR(const Variant& format, Variant* value) = 0;
+    virtual int32_t put_FormatNR(const Variant& format, const Variant& value) = 0;
+    virtual int32_t get_FormatMatrix(const Variant& format, Variant* value) = 0;
+    virtual int32_t put_FormatMatrix(const Variant& format, const Variant& value) = 0;
+    virtual int32_t get_FormatSlot(const Variant& format, Variant* value) = 0;
+    virtual int32_t put_FormatSlot(const Variant& format, const Variant& value) = 0;
+    virtual int32_t get_FormatSPDIFF(const Variant& format, Variant* value) = 0;
+    virtual int32_t put_FormatSPDIFF(const Variant& format, const Variant& value) = 0;
+    virtual int32_t get_FormatLevel(const Variant& format, int32_t* value) = 0;
+    virtual int32_t put_FormatLevel(const Variant& format, int32_t value) = 0;
+    virtual int32_t get_PowerOnFormat(int32_t* value) = 0;
+    virtual int32_t put_PowerOnFormat(int32_t value) = 0;
+    virtual int32_t get_MicPhase(const Variant& format, int32_t* value) = 0;
+    virtual int32_t put_MicPhase(const Variant& format, int32_t value) = 0;
+    virtual int32_t get_FormatCount(int32_t* value) = 0;
+    virtual int32_t put_FormatCount(int32_t value) = 0;
+    virtual int32_t get_ButtonFormat(const Variant& button, int32_t* value) = 0;
+    virtual int32_t put_ButtonFormat(const Variant& button, int32_t value) = 0;
+
+    // The installation profile (UTF-16 texts in fixed fields).
+    virtual int32_t get_SerialNumber(Variant* value) = 0;
+    virtual int32_t put_SerialNumber(const Variant& value) = 0;
+    virtual int32_t get_DigitalPlayer1(Variant* value) = 0;
+    virtual int32_t put_DigitalPlayer1(const Variant& value) = 0;
+    virtual int32_t get_DigitalPlayer2(Variant* value) = 0;
+    virtual int32_t put_DigitalPlayer2(const Variant& value) = 0;
+    virtual int32_t get_ProjectName(Variant* value) = 0;
+    virtual int32_t put_ProjectName(const Variant& value) = 0;
+    virtual int32_t get_TheaterName(Variant* value) = 0;
+    virtual int32_t put_TheaterName(const Variant& value) = 0;
+    virtual int32_t get_ScreenNumber(Variant* value) = 0;
+    virtual int32_t put_ScreenNumber(const Variant& value) = 0;
+    virtual int32_t get_ProjectorModel(Variant* value) = 0;
+    virtual int32_t put_ProjectorModel(const Variant& value) = 0;
+    virtual int32_t get_AutomationSystem(Variant* value) = 0;
+    virtual int32_t put_AutomationSystem(const Variant& value) = 0;
+    virtual int32_t get_Comments(Variant* value) = 0;
+    virtual int32_t put_Comments(const Variant& value) = 0;
+
+    virtual int32_t get_FaderLevel(int32_t* value) = 0;
+    virtual int32_t put_FaderLevel(int32_t value) = 0;
+    virtual int32_t get_SystemMute(Variant* value) = 0;
+    virtual int32_t put_SystemMute(const Variant& value) = 0;
+    virtual int32_t SaveKVTParameters() = 0;
+    virtual int32_t SaveZVQParameters() = 0;
+    virtual int32_t SaveEQParameters() = 0;
+    virtual int32_t ParseHexFile(const std::u16string& fileName) = 0;
+    virtual int32_t DownloadToPIC() = 0;
+    virtual int32_t get_PICVersion(Variant* value) = 0;
+    virtual int32_t get_MatrixVersion(Variant* value) = 0;
+    virtual int32_t get_NRVersion(Variant* value) = 0;
+    virtual int32_t get_EQVersion(Variant* value) = 0;
+    virtual int32_t get_COMVersion(Variant* value) = 0;
+    virtual int32_t SaveMMC(const Variant& block) = 0;
     virtual int32_t get_UpdateInputs(Variant* value) = 0;
     virtual int32_t put_UpdateInputs(const Variant& value) = 0;
+    virtual int32_t get_LeftAuxGain(double* value) = 0;
+    virtual int32_t put_LeftAuxGain(double value) = 0;
+    virtual int32_t get_RightAuxGain(double* value) = 0;
+    virtual int32_t put_RightAuxGain(double value) = 0;
+    virtual int32_t get_LeftMicGain(double* value) = 0;
+    virtual int32_t put_LeftMicGain(double value) = 0;
+    virtual int32_t get_RightMicGain(double* value) = 0;
+    virtual int32_t put_RightMicGain(double value) = 0;
+    virtual int32_t get_SelectedPreamp(Variant* value) = 0;
+    virtual int32_t put_SelectedPreamp(const Variant& value) = 0;
+    virtual int32_t get_SubwooferFreq(double* value) = 0;
+    virtual int32_t put_SubwooferFreq(double value) = 0;
+    virtual int32_t get_TerminalLogging(Variant* value) = 0;
+    virtual int32_t put_TerminalLogging(const Variant& value) = 0;
+    virtual int32_t get_TerminalLogFilename(Variant* value) = 0;
+    virtual int32_t WriteStringDirect(const std::u16string& text) = 0;
+    virtual int32_t get_SubParametricFreq(double* value) = 0;
+    virtual int32_t put_SubParametricFreq(double value) = 0;
+    virtual int32_t get_SubParametricQ(double* value) = 0;
+    virtual int32_t put_SubParametricQ(double value) = 0;
+    virtual int32_t get_SubParametricGain(double* value) = 0;
+    virtual int32_t put_SubParametricGain(double value) = 0;
+    virtual int32_t StartSLA() = 0;
+    virtual int32_t StopSLA() = 0;
+    virtual int32_t get_SLASumAndDiff(VariantBool* value) = 0;
+    virtual int32_t put_SLASumAndDiff(VariantBool value) = 0;
+    virtual int32_t get_GeneratorMode(Variant* value) = 0;
+    virtual int32_t put_GeneratorMode(const Variant& value) = 0;
+    virtual int32_t get_GeneratorChannels(Variant* value) = 0;
+    virtual int32_t put_GeneratorChannels(const Variant& value) = 0;
+    virtual int32_t get_SLARunning(VariantBool* value) = 0;
+    virtual int32_t get_SignalGenLevel(Variant* value) = 0;
+    virtual int32_t put_SignalGenLevel(const Variant& value) = 0;
+    virtual int32_t get_DigitalSurroundDelay(Variant* value) = 0;
+    virtual int32_t put_DigitalSurroundDelay(const Variant& value) = 0;
+    virtual int32_t get_HeadroomAdjust(int32_t* value) = 0;
+    virtual int32_t put_HeadroomAdjust(int32_t value) = 0;
+    virtual int32_t get_DigitalFallbackMode(int32_t* value) = 0;
+    virtual int32_t put_DigitalFallbackMode(int32_t value) = 0;
+    virtual int32_t get_InputConfig(int32_t* value) = 0;
+    virtual int32_t put_InputConfig(int32_t value) = 0;
+    virtual int32_t get_DigitalInputDelay(Variant* value) = 0;
+    virtual int32_t put_DigitalInputDelay(const Variant& value) = 0;
+    virtual int32_t get_OutputPICVersion(Variant* value) = 0;
+    virtual int32_t get_ProcessorPICVersion(Variant* value) = 0;
     virtual int32_t Cleanup() = 0;
+    virtual int32_t Verify(Variant* dsp) = 0;
+    virtual int32_t DownloadToDSP(const Variant& card, const Variant& dsp,
+                                  const Variant& fileName) = 0;
+    virtual int32_t QueryEventLog() = 0;
+    virtual int32_t get_ConfigFileDirty(Variant* value) = 0;
+    virtual int32_t GetConfigurationPreview(const Variant& fileName, Variant* digitalPlayer1,
+                                            Variant* digitalPlayer2, Variant* projectName,
+                                            Variant* theaterName, Variant* screenNumber,
+                                            Variant* projectorModel, Variant* automationSystem,
+                                            Variant* comments) = 0;
     virtual int32_t get_Initialized(VariantBool* value) = 0;
     virtual int32_t put_Initialized(VariantBool value) = 0;
+    virtual int32_t SyncEventLogDT() = 0;
+    virtual int32_t get_KP80Present(VariantBool* value) = 0;
+    virtual int32_t put_Production(VariantBool value) = 0;
+    virtual int32_t ClearLog() = 0;
+    virtual int32_t get_FormatAESEBU(const Variant& format, Variant* value) = 0;
+    virtual int32_t put_FormatAESEBU(const Variant& format, const Variant& value) = 0;
+
+    // Members without a dispatch identifier.
+    virtual int32_t get_UnitDate(std::u16string* value) = 0;
+    virtual int32_t put_UnitDate(const std::u16string& value) = 0;
+    virtual int32_t get_UnitTime(std::u16string* value) = 0;
+    virtual int32_t put_UnitTime(const std::u16string& value) = 0;
+    virtual int32_t NRVersions(Variant* first, Variant* second) = 0;
+    virtual int32_t EQVersions(Variant* first, Variant* second) = 0;
+
+    // Laptop members.
+    virtual int32_t get_RemoteAddress(std::u16string* value) = 0;
+    virtual int32_t put_RemoteAddress(const std::u16string& value) = 0;
+    virtual int32_t get_FormatOutputMask(const Variant& format, int32_t* value) = 0;
+    virtual int32_t put_FormatOutputMask(const Variant& format, int32_t value) = 0;
+    virtual int32_t get_FormatDigital(const Variant& format, Variant* value) = 0;
+    virtual int32_t get_FormatProjectorDelays(const Variant& format, Variant* value) = 0;
+    virtual int32_t put_FormatProjectorDelays(const Variant& format, const Variant& value) = 0;
+    virtual int32_t put_InputMonitoring(const Variant& value) = 0;
+    virtual int32_t AbandonChanges() = 0;
+    virtual int32_t get_FormatDiscrete(const Variant& format, Variant* value) = 0;
+    virtual int32_t put_FormatDiscrete(const Variant& format, const Variant& value) = 0;
+};
+
+// The engine's second interface.
+class IKVT802 {
+  public:
+    virtual ~IKVT802() = default;
+    // Whether the unit carries the real-time analyser hardware.
+    virtual int32_t get_RTAHardwareAvail(VariantBool* value) = 0;
 };
 
 // Creates an engine object by programmatic identifier: "KVT80.KVT80", "KVT80.KVT80.1",

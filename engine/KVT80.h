@@ -10,6 +10,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -17,6 +18,7 @@
 #include "IKVT80.h"
 #include "Timings.h"
 #include "automation/EventSinks.h"
+#include "image/ParameterImage.h"
 #include "protocol/Exchange.h"
 #include "protocol/Link.h"
 #include "protocol/WriteLines.h"
@@ -40,7 +42,7 @@ struct FrontPanelTrackers {
     bool mute = false;
 };
 
-class KVT80 : public IKVT80 {
+class KVT80 : public IKVT80, public IKVT802 {
   public:
     KVT80();
     ~KVT80() override;
@@ -48,9 +50,42 @@ class KVT80 : public IKVT80 {
     // Loads the settings and starts the worker; 0 on success.
     int32_t Initialize();
 
+    // IKVT80, in function-table order.
     int32_t Advise(std::shared_ptr<IKVTEvents> sink, uint32_t* cookie) override;
     int32_t Unadvise(uint32_t cookie) override;
-
+    int32_t get_LeftInputGain(const Variant& projector, double* value) override;
+    int32_t put_LeftInputGain(const Variant& projector, double value) override;
+    int32_t get_RightInputGain(const Variant& projector, double* value) override;
+    int32_t put_RightInputGain(const Variant& projector, double value) override;
+    int32_t get_SlitEQ(const Variant& projector, double* value) override;
+    int32_t put_SlitEQ(const Variant& projector, double value) override;
+    int32_t get_MonoEQ(double* value) override;
+    int32_t put_MonoEQ(double value) override;
+    int32_t get_Delay(int32_t* value) override;
+    int32_t put_Delay(int32_t value) override;
+    int32_t get_SurroundGain(double* value) override;
+    int32_t put_SurroundGain(double value) override;
+    int32_t get_SubwooferGain(double* value) override;
+    int32_t put_SubwooferGain(double value) override;
+    int32_t get_NonSyncGain(double* value) override;
+    int32_t put_NonSyncGain(double value) override;
+    int32_t get_Bass(const Variant& channel, double* value) override;
+    int32_t put_Bass(const Variant& channel, double value) override;
+    int32_t get_Treble(const Variant& channel, double* value) override;
+    int32_t put_Treble(const Variant& channel, double value) override;
+    int32_t get_EQBand(const Variant& channel, const Variant& band, double* value) override;
+    int32_t put_EQBand(const Variant& channel, const Variant& band, double value) override;
+    int32_t get_OutputGain(const Variant& channel, double* value) override;
+    int32_t put_OutputGain(const Variant& channel, double value) override;
+    int32_t get_Mute(const Variant& channel, Variant* value) override;
+    int32_t put_Mute(const Variant& channel, const Variant& value) override;
+    int32_t get_Invert(const Variant& channel, Variant* value) override;
+    int32_t put_Invert(const Variant& channel, const Variant& value) override;
+    int32_t get_Mode(Variant* value) override;
+    int32_t put_Mode(const Variant& value) override;
+    int32_t CopyEQ(const Variant& sourceChannel, const Variant& destinationChannels) override;
+    int32_t Save(const Variant& fileName, const Variant& useDefaults) override;
+    int32_t Load(const Variant& fileName) override;
     int32_t get_ComPort(Variant* value) override;
     int32_t put_ComPort(const Variant& value) override;
     int32_t get_BitRate(Variant* value) override;
@@ -58,11 +93,171 @@ class KVT80 : public IKVT80 {
     int32_t Connect() override;
     int32_t Disconnect() override;
     int32_t get_Connected(Variant* value) override;
+    int32_t EnterCommandInterpreter() override;
+    int32_t UnitStatus() override;
+    int32_t QueryZVQ() override;
+    int32_t QueryEQ() override;
+    int32_t QueryFrontPanel() override;
+    int32_t QueryKVT() override;
+    int32_t get_FormatCode(const Variant& format, std::u16string* value) override;
+    int32_t put_FormatCode(const Variant& format, const std::u16string& value) override;
+    int32_t get_FormatTxt1(const Variant& format, std::u16string* value) override;
+    int32_t put_FormatTxt1(const Variant& format, const std::u16string& value) override;
+    int32_t get_FormatTxt2(const Variant& format, std::u16string* value) override;
+    int32_t put_FormatTxt2(const Variant& format, const std::u16string& value) override;
+    int32_t get_FormatP1(const Variant& format, Variant* value) override;
+    int32_t put_FormatP1(const Variant& format, const Variant& value) override;
+    int32_t get_FormatP2(const Variant& format, Variant* value) override;
+    int32_t put_FormatP2(const Variant& format, const Variant& value) override;
+    int32_t get_FormatAux(const Variant& format, Variant* value) override;
+    int32_t put_FormatAux(const Variant& format, const Variant& value) override;
+    int32_t get_FormatMic(const Variant& format, Variant* value) override;
+    int32_t put_FormatMic(const Variant& format, const Variant& value) override;
+    int32_t get_FormatNS(const Variant& format, Variant* value) override;
+    int32_t put_FormatNS(const Variant& format, const Variant& value) override;
+    int32_t get_FormatAnalog(const Variant& format, Variant* value) override;
+    int32_t put_FormatAnalog(const Variant& format, const Variant& value) override;
+    int32_t get_FormatSlitEQ(const Variant& format, Variant* value) override;
+    int32_t put_FormatSlitEQ(const Variant& format, const Variant& value) override;
+    int32_t get_FormatMonoEQ(const Variant& format, Variant* value) override;
+    int32_t put_FormatMonoEQ(const Variant& format, const Variant& value) override;
+    int32_t get_FormatNR(const Variant& format, Variant* value) override;
+    int32_t put_FormatNR(const Variant& format, const Variant& value) override;
+    int32_t get_FormatMatrix(const Variant& format, Variant* value) override;
+    int32_t put_FormatMatrix(const Variant& format, const Variant& value) override;
+    int32_t get_FormatSlot(const Variant& format, Variant* value) override;
+    int32_t put_FormatSlot(const Variant& format, const Variant& value) override;
+    int32_t get_FormatSPDIFF(const Variant& format, Variant* value) override;
+    int32_t put_FormatSPDIFF(const Variant& format, const Variant& value) override;
+    int32_t get_FormatLevel(const Variant& format, int32_t* value) override;
+    int32_t put_FormatLevel(const Variant& format, int32_t value) override;
+    int32_t get_PowerOnFormat(int32_t* value) override;
+    int32_t put_PowerOnFormat(int32_t value) override;
+    int32_t get_MicPhase(const Variant& format, int32_t* value) override;
+    int32_t put_MicPhase(const Variant& format, int32_t value) override;
+    int32_t get_FormatCount(int32_t* value) override;
+    int32_t put_FormatCount(int32_t value) override;
+    int32_t get_ButtonFormat(const Variant& button, int32_t* value) override;
+    int32_t put_ButtonFormat(const Variant& button, int32_t value) override;
+    int32_t get_SerialNumber(Variant* value) override;
+    int32_t put_SerialNumber(const Variant& value) override;
+    int32_t get_DigitalPlayer1(Variant* value) override;
+    int32_t put_DigitalPlayer1(const Variant& value) override;
+    int32_t get_DigitalPlayer2(Variant* value) override;
+    int32_t put_DigitalPlayer2(const Variant& value) override;
+    int32_t get_ProjectName(Variant* value) override;
+    int32_t put_ProjectName(const Variant& value) override;
+    int32_t get_TheaterName(Variant* value) override;
+    int32_t put_TheaterName(const Variant& value) override;
+    int32_t get_ScreenNumber(Variant* value) override;
+    int32_t put_ScreenNumber(const Variant& value) override;
+    int32_t get_ProjectorModel(Variant* value) override;
+    int32_t put_ProjectorModel(const Variant& value) override;
+    int32_t get_AutomationSystem(Variant* value) override;
+    int32_t put_AutomationSystem(const Variant& value) override;
+    int32_t get_Comments(Variant* value) override;
+    int32_t put_Comments(const Variant& value) override;
+    int32_t get_FaderLevel(int32_t* value) override;
+    int32_t put_FaderLevel(int32_t value) override;
+    int32_t get_SystemMute(Variant* value) override;
+    int32_t put_SystemMute(const Variant& value) override;
+    int32_t SaveKVTParameters() override;
+    int32_t SaveZVQParameters() override;
+    int32_t SaveEQParameters() override;
+    int32_t ParseHexFile(const std::u16string& fileName) override;
+    int32_t DownloadToPIC() override;
+    int32_t get_PICVersion(Variant* value) override;
+    int32_t get_MatrixVersion(Variant* value) override;
+    int32_t get_NRVersion(Variant* value) override;
+    int32_t get_EQVersion(Variant* value) override;
+    int32_t get_COMVersion(Variant* value) override;
+    int32_t SaveMMC(const Variant& block) override;
     int32_t get_UpdateInputs(Variant* value) override;
     int32_t put_UpdateInputs(const Variant& value) override;
+    int32_t get_LeftAuxGain(double* value) override;
+    int32_t put_LeftAuxGain(double value) override;
+    int32_t get_RightAuxGain(double* value) override;
+    int32_t put_RightAuxGain(double value) override;
+    int32_t get_LeftMicGain(double* value) override;
+    int32_t put_LeftMicGain(double value) override;
+    int32_t get_RightMicGain(double* value) override;
+    int32_t put_RightMicGain(double value) override;
+    int32_t get_SelectedPreamp(Variant* value) override;
+    int32_t put_SelectedPreamp(const Variant& value) override;
+    int32_t get_SubwooferFreq(double* value) override;
+    int32_t put_SubwooferFreq(double value) override;
+    int32_t get_TerminalLogging(Variant* value) override;
+    int32_t put_TerminalLogging(const Variant& value) override;
+    int32_t get_TerminalLogFilename(Variant* value) override;
+    int32_t WriteStringDirect(const std::u16string& text) override;
+    int32_t get_SubParametricFreq(double* value) override;
+    int32_t put_SubParametricFreq(double value) override;
+    int32_t get_SubParametricQ(double* value) override;
+    int32_t put_SubParametricQ(double value) override;
+    int32_t get_SubParametricGain(double* value) override;
+    int32_t put_SubParametricGain(double value) override;
+    int32_t StartSLA() override;
+    int32_t StopSLA() override;
+    int32_t get_SLASumAndDiff(VariantBool* value) override;
+    int32_t put_SLASumAndDiff(VariantBool value) override;
+    int32_t get_GeneratorMode(Variant* value) override;
+    int32_t put_GeneratorMode(const Variant& value) override;
+    int32_t get_GeneratorChannels(Variant* value) override;
+    int32_t put_GeneratorChannels(const Variant& value) override;
+    int32_t get_SLARunning(VariantBool* value) override;
+    int32_t get_SignalGenLevel(Variant* value) override;
+    int32_t put_SignalGenLevel(const Variant& value) override;
+    int32_t get_DigitalSurroundDelay(Variant* value) override;
+    int32_t put_DigitalSurroundDelay(const Variant& value) override;
+    int32_t get_HeadroomAdjust(int32_t* value) override;
+    int32_t put_HeadroomAdjust(int32_t value) override;
+    int32_t get_DigitalFallbackMode(int32_t* value) override;
+    int32_t put_DigitalFallbackMode(int32_t value) override;
+    int32_t get_InputConfig(int32_t* value) override;
+    int32_t put_InputConfig(int32_t value) override;
+    int32_t get_DigitalInputDelay(Variant* value) override;
+    int32_t put_DigitalInputDelay(const Variant& value) override;
+    int32_t get_OutputPICVersion(Variant* value) override;
+    int32_t get_ProcessorPICVersion(Variant* value) override;
     int32_t Cleanup() override;
+    int32_t Verify(Variant* dsp) override;
+    int32_t DownloadToDSP(const Variant& card, const Variant& dsp,
+                          const Variant& fileName) override;
+    int32_t QueryEventLog() override;
+    int32_t get_ConfigFileDirty(Variant* value) override;
+    int32_t GetConfigurationPreview(const Variant& fileName, Variant* digitalPlayer1,
+                                    Variant* digitalPlayer2, Variant* projectName,
+                                    Variant* theaterName, Variant* screenNumber,
+                                    Variant* projectorModel, Variant* automationSystem,
+                                    Variant* comments) override;
     int32_t get_Initialized(VariantBool* value) override;
     int32_t put_Initialized(VariantBool value) override;
+    int32_t SyncEventLogDT() override;
+    int32_t get_KP80Present(VariantBool* value) override;
+    int32_t put_Production(VariantBool value) override;
+    int32_t ClearLog() override;
+    int32_t get_FormatAESEBU(const Variant& format, Variant* value) override;
+    int32_t put_FormatAESEBU(const Variant& format, const Variant& value) override;
+    int32_t get_UnitDate(std::u16string* value) override;
+    int32_t put_UnitDate(const std::u16string& value) override;
+    int32_t get_UnitTime(std::u16string* value) override;
+    int32_t put_UnitTime(const std::u16string& value) override;
+    int32_t NRVersions(Variant* first, Variant* second) override;
+    int32_t EQVersions(Variant* first, Variant* second) override;
+    int32_t get_RemoteAddress(std::u16string* value) override;
+    int32_t put_RemoteAddress(const std::u16string& value) override;
+    int32_t get_FormatOutputMask(const Variant& format, int32_t* value) override;
+    int32_t put_FormatOutputMask(const Variant& format, int32_t value) override;
+    int32_t get_FormatDigital(const Variant& format, Variant* value) override;
+    int32_t get_FormatProjectorDelays(const Variant& format, Variant* value) override;
+    int32_t put_FormatProjectorDelays(const Variant& format, const Variant& value) override;
+    int32_t put_InputMonitoring(const Variant& value) override;
+    int32_t AbandonChanges() override;
+    int32_t get_FormatDiscrete(const Variant& format, Variant* value) override;
+    int32_t put_FormatDiscrete(const Variant& format, const Variant& value) override;
+
+    // IKVT802.
+    int32_t get_RTAHardwareAvail(VariantBool* value) override;
 
     // ---- Inside the engine -------------------------------------------------------------------
 
@@ -90,6 +285,10 @@ class KVT80 : public IKVT80 {
     ExchangeResult CallerExchange(std::string_view line);
 
     PromptSelection CurrentSelection();
+
+    // A copy of the parameter image, and the laptop front end's input-monitoring flag.
+    ParameterImage Image() const;
+    bool InputMonitoring() const { return inputMonitoring_.load(); }
     std::string LastConnectError() const;
 
     // Test option: shorter waits so that time-out paths run quickly.
@@ -97,6 +296,43 @@ class KVT80 : public IKVT80 {
     EngineTimings Timings() const;
 
   private:
+    // Shared patterns of the parameter members (parameters.cpp).
+    int32_t GetParameter(Param param, ParameterIndex at, double* value);
+    int32_t GetParameter(Param param, ParameterIndex at, int32_t* value);
+    int32_t GetParameter(Param param, Variant* value);
+    int32_t PutParameter(Param param, ParameterIndex at, double value);
+    int32_t GetChannelFlag(const Variant& channel, bool mute, Variant* value);
+    int32_t PutChannelFlag(const Variant& channel, bool mute, const Variant& value);
+    void QueueValueLocked(Param param, ParameterIndex at);
+    void QueueDelayWordsLocked(bool inputDelay);
+    void MarkDirty();
+
+    // Format table and profile (formats.cpp).
+    template <typename Read>
+    int32_t ReadFormat(const Variant& format, Read&& read);
+    template <typename Edit>
+    int32_t EditFormat(const Variant& format, Edit&& edit);
+    int32_t GetFormatFlag(const Variant& format, uint16_t bit, Variant* value);
+    int32_t PutFormatFlag(const Variant& format, uint16_t bit, const Variant& value);
+    int32_t GetFormatText(const Variant& format, RecordText field, std::u16string* value);
+    int32_t PutFormatText(const Variant& format, RecordText field, const std::u16string& value);
+    void QueueFormatRecordLocked(int format);
+    void QueueEepromLocked(uint32_t firstAddress, const std::vector<uint8_t>& bytes);
+    int32_t GetProfileText(ProfileField field, Variant* value);
+    int32_t PutProfileText(ProfileField field, const Variant& value);
+    int32_t GetVersion(std::string VersionTexts::*text, Variant* value);
+
+    // Retrieval (retrieval.cpp).
+    void RaiseConnectionProgress(int32_t state);
+    template <typename Read>
+    auto RetrievalStep(int32_t state, Read&& read);
+    int32_t ReadParameterStep(int32_t state, Param param, ParameterIndex at = {});
+    int32_t ReadVersionStep(int32_t state, int page, int unit, uint32_t address,
+                            uint32_t altAddress, uint32_t threshold, std::string& text);
+    int32_t ReadRegionStep(int32_t state, int channel);
+    void ReadAnalyserState();
+    int32_t ReadProfile();
+
     void WorkerLoop();
     void WorkerPass(FrontPanelTrackers& trackers);
     void FollowFrontPanel(FrontPanelTrackers& trackers, bool clearAesEbuError);
@@ -134,6 +370,23 @@ class KVT80 : public IKVT80 {
     std::atomic<bool> terminalLogging_{false};
     std::atomic<int32_t> uploadProgress_{0};
     std::atomic<int32_t> mmcProgress_{0};
+
+    // The parameter image and what goes with it; puts, gets and the retrieval take imageMutex_.
+    mutable std::mutex imageMutex_;
+    ParameterImage image_ = FactoryImage();
+    VersionTexts versions_;
+    std::optional<ParameterImage> retrievedImage_;  // as the last complete retrieval left it
+    bool retrievedDirty_ = false;
+    std::atomic<bool> configDirty_{false};
+    std::atomic<int32_t> progressCounter_{1};
+
+    // Analyser and generator state as the unit reported it at connection.
+    std::atomic<bool> slaRunning_{false};
+    std::atomic<bool> sumAndDiff_{false};
+    std::atomic<int32_t> generatorMode_{0};
+    std::atomic<int32_t> generatorChannels_{0};
+    std::atomic<bool> keepFormat_{false};
+    std::atomic<bool> inputMonitoring_{false};
 
     std::mutex stopMutex_;
     std::condition_variable stopSignal_;

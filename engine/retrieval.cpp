@@ -1,0 +1,522 @@
+// Retrieval: reading the unit's whole configuration into the parameter image (QueryKVT and its
+// stages), with ConnectionProgress events.
+//
+// Every read step raises the stage's progress and then runs on the link by itself (selecting its
+// processor unless the prompt already shows it), so events are never raised while the link is
+// held and a sink may call back into the engine.
+#include "KVT80.h"
+#include "analyser/GeneratorWords.h"
+#include "text/Codepage.h"
+
+namespace kvt {
+
+namespace {
+
+constexpr int32_t kProgressEnd = 108;
+
+using Procedure = std::function<Answer<uint32_t>(Link&, const LinkLock&, const EngineTimings&)>;
+
+// Runs `read` with the processor (page, unit) selected.
+template <typename Read>
+auto AtTarget(int page, int unit, Read read) {
+    return [=](Link& link, const LinkLock& lock, const EngineTimings& timings) {
+        const int32_t selected = SelectTarget(link, lock, timings, page, unit);
+        if (selected != status::Ok) {
+            return decltype(read(link, lock, timings)){selected, std::nullopt};
+        }
+        return read(link, lock, timings);
+    };
+}
+
+// Runs `read` with no processor selected (EEPROM and front-panel commands).
+template <typename Read>
+auto Deselected(Read read) {
+    return [=](Link& link, const LinkLock& lock, const EngineTimings& timings) {
+        const int32_t closed = CloseTarget(link, lock, timings);
+        if (closed != status::Ok) {
+            return decltype(read(link, lock, timings)){closed, std::nullopt};
+        }
+        return read(link, lock, timings);
+    };
+}
+
+// Reads of one value at a block's address, by the block's read command.
+Answer<uint32_t> ReadWord(Link& link, const LinkLock& lock, const EngineTimings& timings,
+                          Location at) {
+    if (at.block == 0) {
+        return QueryHex(link, lock, timings, FormatLine("rdeep 00 %04X\r", at.address), "rdeep",
+                        13);
+    }
+    if (at.block == 6) {
+        return QueryHex(link, lock, timings, FormatLine("rdx 00 %03X\r", at.address), "rdx", 10);
+    }
+    return ReadValue(link, lock, timings, at.address);
+}
+
+auto ReadAt(Location at) {
+    const auto read = [at](Link& link, const LinkLock& lock, const EngineTimings& timings) {
+        return ReadWord(link, lock, timings, at);
+    };
+    const std::optional<BlockTarget> target = TargetOfBlock(at.block);
+    return [=](Link& link, const LinkLock& lock, const EngineTimings& timings) {
+        if (!target) {
+            return Deselected(read)(link, lock, timings);
+        }
+        return AtTarget(target->page, target->unit, read)(link, lock, timings);
+    };
+}
+
+auto SixCharactersAt(uint32_t address) {
+    return [address](Link& link, const LinkLock& lock, const EngineTimings& timings) {
+        return QuerySix(link, lock, timings, FormatLine("rdval 00 %03X\r", address), "rdval", 12);
+    };
+}
+
+auto Identification() {
+    return [](Link& link, const LinkLock& lock, const EngineTimings& timings) {
+        return QuerySix(link, lock, timings, "intl\r", "intl", 4);
+    };
+}
+
+auto FrontPanelHex(const char* line, std::string_view word) {
+    return Deselected([=](Link& link, const LinkLock& lock, const EngineTimings& timings) {
+        return QueryHex(link, lock, timings, line, word, word.size());
+    });
+}
+
+auto EepromBlock(uint32_t address, size_t countField) {
+    return Deselected([=](Link& link, const LinkLock& lock, const EngineTimings& timings) {
+        return QueryTabList(
+            link, lock, timings,
+            FormatLine("rdeep %02X %04X\r", static_cast<unsigned>(countField), address), "rdeep",
+            13, countField + 1);
+    });
+}
+
+}  // namespace
+
+void KVT80::RaiseConnectionProgress(int32_t state) {
+    const int32_t position = progressCounter_++;
+    sinks_.Raise([&](IKVTEvents& sink) { sink.ConnectionProgress(state, position, kProgressEnd); });
+}
+
+template <typename Read>
+auto KVT80::RetrievalStep(int32_t state, Read&& read) {
+    RaiseConnectionProgress(state);
+    return WithLink(std::forward<Read>(read));
+}
+
+// Reads a parameter from the first of its locations and decodes it into the image; a value that
+// cannot be parsed leaves the image as it was.
+int32_t KVT80::ReadParameterStep(int32_t state, Param param, ParameterIndex at) {
+    const ParameterRow& row = RowOf(param);
+    const Answer<uint32_t> answer = RetrievalStep(state, ReadAt(row.locate(at).at[0]));
+    if (answer.value) {
+        if (const std::optional<double> value = DecodeRaw(row.encoding, *answer.value)) {
+            std::lock_guard lock(imageMutex_);
+            image_.Set(param, at, *value);
+        }
+    }
+    return answer.status;
+}
+
+// A processor's version text: six characters at `address`, or at `altAddress` when the value at
+// `address` (read as hexadecimal) is above `threshold`.
+int32_t KVT80::ReadVersionStep(int32_t state, int page, int unit, uint32_t address,
+                               uint32_t altAddress, uint32_t threshold, std::string& text) {
+    Answer<std::string> answer =
+        RetrievalStep(state, AtTarget(page, unit, SixCharactersAt(address)));
+    if (answer.status != status::Ok) {
+        return answer.status;
+    }
+    const std::optional<uint32_t> number =
+        answer.value ? ParseHexValue(*answer.value) : std::nullopt;
+    if (number && *number > threshold) {
+        answer = RetrievalStep(state, AtTarget(page, unit, SixCharactersAt(altAddress)));
+        if (answer.status != status::Ok) {
+            return answer.status;
+        }
+    }
+    if (answer.value) {
+        std::lock_guard lock(imageMutex_);
+        text = *answer.value;
+    }
+    return status::Ok;
+}
+
+// One output channel's equaliser region: treble, bass, the 27 bands in one read, the flags word
+// and the delay word (region 0 of each processor carries the delays the engine keeps).
+int32_t KVT80::ReadRegionStep(int32_t state, int channel) {
+    const ChannelPlace& place = ChannelMap(channel);
+    const BlockTarget target = *TargetOfBlock(place.block);
+    const ParameterIndex at{channel, 0};
+    for (const Param param : {Param::Treble, Param::Bass}) {
+        if (const int32_t result = ReadParameterStep(state, param, at); result != status::Ok) {
+            return result;
+        }
+    }
+
+    const auto bands = RetrievalStep(
+        state, AtTarget(target.page, target.unit,
+                        [&](Link& link, const LinkLock& lock, const EngineTimings& timings) {
+                            return QueryTabList(link, lock, timings,
+                                                FormatLine("rdval %02X %03X\r", kBands - 1,
+                                                           place.region + kRegionFirstBand),
+                                                "rdval", 12, kBands);
+                        }));
+    if (bands.status != status::Ok) {
+        return bands.status;
+    }
+    if (bands.value && bands.value->size() == kBands) {
+        std::lock_guard lock(imageMutex_);
+        for (int band = 0; band < kBands; ++band) {
+            const uint32_t raw = (*bands.value)[static_cast<size_t>(kBands - 1 - band)];
+            image_.Set(Param::EQBand, {channel, band}, *DecodeRaw(Encoding::Tenths, raw));
+        }
+    }
+
+    const auto flags = RetrievalStep(state, ReadAt({place.block, place.region + kRegionFlags}));
+    if (flags.status != status::Ok) {
+        return flags.status;
+    }
+    if (flags.value) {
+        std::lock_guard lock(imageMutex_);
+        image_.mute[static_cast<size_t>(channel)] = (*flags.value & kChannelMuteBit) != 0;
+        image_.invert[static_cast<size_t>(channel)] = (*flags.value & kChannelInvertBit) != 0;
+    }
+
+    const auto delay = RetrievalStep(state, ReadAt({place.block, place.region + kRegionDelay}));
+    if (delay.status != status::Ok) {
+        return delay.status;
+    }
+    if (delay.value && place.region == 0) {
+        std::lock_guard lock(imageMutex_);
+        const int fromWord = DelayFromWord(*delay.value);
+        if (place.block == 4) {
+            image_.Set(Param::DigitalInputDelay, {}, fromWord);
+        } else {
+            const int input = image_.GetInt(Param::DigitalInputDelay);
+            image_.Set(Param::DigitalSurroundDelay, {}, fromWord == 0 ? 0 : fromWord - input);
+        }
+    }
+    return status::Ok;
+}
+
+// The analyser routing and generator words: what the unit's analyser and generator were doing.
+// These reads are not checked; what could not be read stays as it was.
+void KVT80::ReadAnalyserState() {
+    constexpr int32_t kStage = ConnectionStateRetrievingZVQ;
+    const auto routing = RetrievalStep(kStage, ReadAt({3, kRoutingWordAddress}));
+    if (routing.value) {
+        const AnalyserReadBack state = DecodeRoutingWord(*routing.value);
+        slaRunning_ = state.running;
+        sumAndDiff_ = state.sumAndDiff;
+        if (state.inputConfig) {
+            std::lock_guard lock(imageMutex_);
+            image_.Set(Param::InputConfig, {}, *state.inputConfig);
+        }
+    }
+    const VariantBool running = slaRunning_ ? VARIANT_TRUE : VARIANT_FALSE;
+    const VariantBool sumAndDiff = sumAndDiff_ ? VARIANT_TRUE : VARIANT_FALSE;
+    sinks_.Raise([&](IKVTEvents& sink) { sink.SLARunning(running, sumAndDiff); });
+
+    const auto control = RetrievalStep(kStage, ReadAt({3, kGeneratorControlAddress}));
+    if (control.value) {
+        std::optional<uint32_t> frequency;
+        if ((*control.value & control_bit::Pink) == 0 && (*control.value & control_bit::Sine)) {
+            frequency = RetrievalStep(kStage, ReadAt({3, kGeneratorFrequencyAddress})).value;
+        }
+        if (const auto mode = DecodeGeneratorMode(*control.value, frequency)) {
+            generatorMode_ = *mode;
+        }
+        generatorChannels_ = slaRunning_ ? GeneratorChannelsOfControl(*control.value) : 0;
+    }
+    const int32_t mode = generatorMode_;
+    const int32_t channels = generatorChannels_;
+    sinks_.Raise([&](IKVTEvents& sink) { sink.SignalGenState(mode, channels); });
+}
+
+int32_t KVT80::QueryZVQ() {
+    constexpr int32_t kStage = ConnectionStateRetrievingZVQ;
+    const auto id = RetrievalStep(kStage, AtTarget(9, 15, Identification()));
+    if (id.value) {
+        std::lock_guard lock(imageMutex_);
+        versions_.processorController = *id.value;
+    }
+
+    struct Read {
+        Param param;
+        int index;
+    };
+    struct Processor {
+        int unit;
+        uint32_t versionAddress, altVersionAddress, threshold;
+        std::string VersionTexts::*version;
+        std::vector<Read> reads;
+    };
+    const std::array<Processor, 3> processors{{
+        {1,
+         18,
+         20,
+         24,
+         &VersionTexts::nr1,
+         {{Param::LeftInputGain, 0},
+          {Param::LeftInputGain, 1},
+          {Param::LeftAuxGain, 0},
+          {Param::LeftMicGain, 0},
+          {Param::SlitEQ, 0},
+          {Param::SlitEQ, 1},
+          {Param::MonoEQ, 0}}},
+        {2,
+         18,
+         20,
+         24,
+         &VersionTexts::nr2,
+         {{Param::RightInputGain, 0},
+          {Param::RightInputGain, 1},
+          {Param::RightAuxGain, 0},
+          {Param::RightMicGain, 0}}},
+        {3,
+         30,
+         32,
+         344,
+         &VersionTexts::matrix,
+         {{Param::NonSyncGain, 0},
+          {Param::SurroundGain, 0},
+          {Param::SubwooferGain, 0},
+          {Param::SubwooferFreq, 0},
+          {Param::Delay, 0}}},
+    }};
+    for (const Processor& processor : processors) {
+        int32_t result = ReadVersionStep(kStage, 9, processor.unit, processor.versionAddress,
+                                         processor.altVersionAddress, processor.threshold,
+                                         versions_.*processor.version);
+        for (auto read = processor.reads.begin();
+             result == status::Ok && read != processor.reads.end(); ++read) {
+            result = ReadParameterStep(kStage, read->param, {read->index, 0});
+        }
+        if (result != status::Ok) {
+            return result;
+        }
+    }
+    ReadAnalyserState();
+    return status::Ok;
+}
+
+int32_t KVT80::QueryEQ() {
+    constexpr int32_t kStage = ConnectionStateRetrievingEQ;
+    const auto id = RetrievalStep(kStage, AtTarget(6, 15, Identification()));
+    if (id.value) {
+        std::lock_guard lock(imageMutex_);
+        versions_.outputController = *id.value;
+    }
+
+    struct Processor {
+        int unit;
+        std::string VersionTexts::*version;
+        std::array<int, 4> channels;  // in the order of their regions, 0, 128, 64, 192 ...
+        bool subParametric;
+        std::array<int, 4> outputs;  // ... and of their output gain words
+    };
+    const std::array<Processor, 2> processors{{
+        {1, &VersionTexts::eq1, {0, 1, 2, 4}, true, {0, 1, 2, 4}},
+        {2, &VersionTexts::eq2, {3, 5, 6, 7}, false, {3, 5, 6, 7}},
+    }};
+    for (const Processor& processor : processors) {
+        int32_t result =
+            ReadVersionStep(kStage, 6, processor.unit, 261, 264, 90, versions_.*processor.version);
+        for (size_t i = 0; result == status::Ok && i < processor.channels.size(); ++i) {
+            result = ReadRegionStep(kStage, processor.channels[i]);
+        }
+        if (processor.subParametric) {
+            for (const Param param : {Param::SubParametricFreq, Param::SubParametricQ,
+                                      Param::SubParametricGain, Param::HeadroomAdjust}) {
+                if (result == status::Ok) {
+                    result = ReadParameterStep(kStage, param);
+                }
+            }
+        }
+        for (size_t i = 0; result == status::Ok && i < processor.outputs.size(); ++i) {
+            result = ReadParameterStep(kStage, Param::OutputGain, {processor.outputs[i], 0});
+        }
+        if (result != status::Ok) {
+            return result;
+        }
+    }
+    return status::Ok;
+}
+
+int32_t KVT80::QueryFrontPanel() {
+    constexpr int32_t kStage = ConnectionStateRetrievingFrontPanel;
+    WithLink([](Link& link, const LinkLock& lock, const EngineTimings& timings) {
+        return RunExchange(link, lock, timings, "close\r");
+    });
+
+    const auto controller = RetrievalStep(
+        kStage, Deselected([](Link& link, const LinkLock& lock, const EngineTimings& timings) {
+            return QuerySix(link, lock, timings, "picver\r", "picver", 6);
+        }));
+    if (controller.status != status::Ok) {
+        return controller.status;
+    }
+    if (controller.value) {
+        std::lock_guard lock(imageMutex_);
+        versions_.controller = *controller.value;
+    }
+
+    const auto mute = RetrievalStep(
+        kStage, Deselected([](Link& link, const LinkLock& lock, const EngineTimings& timings) {
+            return QueryDigit(link, lock, timings, "rdu3\r", "rdu3", 4);
+        }));
+    if (mute.status != status::Ok) {
+        return mute.status;
+    }
+    if (mute.value) {
+        frontPanel_.systemMute = (*mute.value & 1) == 0;
+    }
+
+    const auto level = RetrievalStep(kStage, FrontPanelHex("level ?\r", "level ?"));
+    if (level.status != status::Ok) {
+        return level.status;
+    }
+    if (level.value) {
+        frontPanel_.faderLevel = static_cast<int32_t>(*level.value);
+    }
+
+    const auto button = RetrievalStep(kStage, FrontPanelHex("button ?\r", "button ?"));
+    if (button.status != status::Ok) {
+        return button.status;
+    }
+    if (button.value) {
+        frontPanel_.mode = static_cast<int32_t>(*button.value);
+    }
+    const int32_t mode = frontPanel_.mode;
+    sinks_.Raise([&](IKVTEvents& sink) { sink.InputFormatChanged(mode); });
+
+    const auto projector = RetrievalStep(kStage, FrontPanelHex("projector ?\r", "projector ?"));
+    if (projector.status != status::Ok) {
+        return projector.status;
+    }
+    if (projector.value) {
+        frontPanel_.selectedPreamp = static_cast<int32_t>(*projector.value);
+    }
+    const int32_t preamp = frontPanel_.selectedPreamp;
+    sinks_.Raise([&](IKVTEvents& sink) { sink.SelectedPreampChanged(preamp); });
+
+    const auto count = RetrievalStep(kStage, ReadAt({0, kFormatCountAddress}));
+    if (count.status != status::Ok) {
+        return count.status;
+    }
+    int32_t formatCount = 0;
+    {
+        std::lock_guard lock(imageMutex_);
+        if (count.value && *count.value <= kFormats) {
+            image_.formats.formatCount = static_cast<int32_t>(*count.value);
+        }
+        formatCount = image_.formats.formatCount;
+    }
+    if (formatCount == 0) {
+        return status::Ok;
+    }
+
+    // The power-on entry names a button, so it is resolved once the button table has been read.
+    const auto powerOn = RetrievalStep(kStage, ReadAt({0, kPowerOnButtonAddress}));
+    if (powerOn.status != status::Ok) {
+        return powerOn.status;
+    }
+    const auto buttons = RetrievalStep(kStage, EepromBlock(kButtonTableAddress, kButtons - 1));
+    if (buttons.status != status::Ok) {
+        return buttons.status;
+    }
+    {
+        std::lock_guard lock(imageMutex_);
+        FormatTable& table = image_.formats;
+        if (buttons.value && buttons.value->size() >= kButtons) {
+            for (size_t b = 0; b < kButtons; ++b) {
+                const uint32_t format = (*buttons.value)[b];
+                if (format < kFormats) {
+                    table.buttonFormat[b] = static_cast<int32_t>(format);
+                }
+            }
+        }
+        if (powerOn.value) {
+            table.powerOnFormat = (*powerOn.value & 0x80) != 0
+                                      ? kNoPowerOnFormat
+                                      : PowerOnFormatOfEntry(table.buttonFormat, *powerOn.value);
+        }
+    }
+
+    for (int format = 0; format < formatCount; ++format) {
+        const auto record =
+            RetrievalStep(kStage, EepromBlock(FormatRecordAddress(format), kFormatEepromBytes - 1));
+        if (record.status != status::Ok) {
+            return record.status;
+        }
+        if (record.value && record.value->size() >= kFormatEepromBytes) {
+            std::lock_guard lock(imageMutex_);
+            auto& bytes = image_.formats.records[static_cast<size_t>(format)].bytes;
+            for (size_t i = 0; i < kFormatEepromBytes; ++i) {
+                bytes[i] = static_cast<uint8_t>((*record.value)[i]);
+            }
+        }
+    }
+    return status::Ok;
+}
+
+// The profile texts, each field in one EEPROM read (the count field is the byte count, so the
+// unit sends one byte more), then the digital fallback mode.
+int32_t KVT80::ReadProfile() {
+    constexpr int32_t kStage = ConnectionStateRetrievingProfile;
+    WithLink([](Link& link, const LinkLock& lock, const EngineTimings& timings) {
+        return RunExchange(link, lock, timings, "close\r");
+    });
+    for (size_t i = 0; i < kProfileFields; ++i) {
+        const ProfileFieldInfo& info = InfoOf(static_cast<ProfileField>(i));
+        const size_t bytes = 2 * info.units;
+        const auto field = RetrievalStep(kStage, EepromBlock(info.eepromAddress, bytes));
+        if (field.status != status::Ok) {
+            return field.status;
+        }
+        if (field.value && field.value->size() >= bytes) {
+            std::lock_guard lock(imageMutex_);
+            image_.profile.SetFromEeprom(info.field, *field.value);
+        }
+    }
+    return ReadParameterStep(kStage, Param::DigitalFallbackMode);
+}
+
+int32_t KVT80::QueryKVT() {
+    initialized_ = false;
+    progressCounter_ = 1;
+    sinks_.Raise([](IKVTEvents& sink) {
+        sink.ConnectionProgress(ConnectionStateRetrievingZVQ, 0, kProgressEnd);
+    });
+    struct Stage {
+        int32_t state;  // raised before the stage; the first stage's came above
+        int32_t (KVT80::*run)();
+    };
+    constexpr std::array<Stage, 4> kStages{{
+        {ConnectionStateIdle, &KVT80::QueryZVQ},
+        {ConnectionStateRetrievingEQ, &KVT80::QueryEQ},
+        {ConnectionStateRetrievingFrontPanel, &KVT80::QueryFrontPanel},
+        {ConnectionStateRetrievingProfile, &KVT80::ReadProfile},
+    }};
+    for (const Stage& stage : kStages) {
+        if (stage.state != ConnectionStateIdle) {
+            RaiseConnectionProgress(stage.state);
+        }
+        if (const int32_t result = (this->*stage.run)(); result != status::Ok) {
+            return result;
+        }
+    }
+    RaiseConnectionProgress(ConnectionStateIdle);
+    {
+        std::lock_guard lock(imageMutex_);
+        retrievedImage_ = image_;
+        retrievedDirty_ = configDirty_;
+    }
+    initialized_ = true;
+    return status::Ok;
+}
+
+}  // namespace kvt

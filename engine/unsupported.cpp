@@ -1,0 +1,103 @@
+// Members that this engine does not carry out yet: each returns 50 (not supported) and changes
+// nothing. TerminalLogFilename and SignalGenLevel stay so for good; SyncEventLogDT has no effect
+// by design and answers 1.
+#include "KVT80.h"
+
+namespace kvt {
+
+int32_t KVT80::Save(const Variant&, const Variant&) {
+    return status::NotSupported;
+}
+int32_t KVT80::Load(const Variant&) {
+    return status::NotSupported;
+}
+int32_t KVT80::EnterCommandInterpreter() {
+    return status::NotSupported;
+}
+int32_t KVT80::UnitStatus() {
+    return status::NotSupported;
+}
+int32_t KVT80::SaveKVTParameters() {
+    return status::NotSupported;
+}
+int32_t KVT80::SaveZVQParameters() {
+    return status::NotSupported;
+}
+int32_t KVT80::SaveEQParameters() {
+    return status::NotSupported;
+}
+int32_t KVT80::ParseHexFile(const std::u16string&) {
+    return status::NotSupported;
+}
+int32_t KVT80::DownloadToPIC() {
+    return status::NotSupported;
+}
+int32_t KVT80::SaveMMC(const Variant&) {
+    return status::NotSupported;
+}
+int32_t KVT80::get_TerminalLogging(Variant*) {
+    return status::NotSupported;
+}
+int32_t KVT80::put_TerminalLogging(const Variant&) {
+    return status::NotSupported;
+}
+int32_t KVT80::get_TerminalLogFilename(Variant*) {
+    return status::NotSupported;
+}
+int32_t KVT80::WriteStringDirect(const std::u16string&) {
+    return status::NotSupported;
+}
+int32_t KVT80::StartSLA() {
+    return status::NotSupported;
+}
+int32_t KVT80::StopSLA() {
+    return status::NotSupported;
+}
+int32_t KVT80::put_SLASumAndDiff(VariantBool) {
+    return status::NotSupported;
+}
+int32_t KVT80::put_GeneratorMode(const Variant&) {
+    return status::NotSupported;
+}
+int32_t KVT80::put_GeneratorChannels(const Variant&) {
+    return status::NotSupported;
+}
+int32_t KVT80::get_SignalGenLevel(Variant*) {
+    return status::NotSupported;
+}
+int32_t KVT80::put_SignalGenLevel(const Variant&) {
+    return status::NotSupported;
+}
+int32_t KVT80::Verify(Variant*) {
+    return status::NotSupported;
+}
+int32_t KVT80::DownloadToDSP(const Variant&, const Variant&, const Variant&) {
+    return status::NotSupported;
+}
+int32_t KVT80::QueryEventLog() {
+    return status::NotSupported;
+}
+int32_t KVT80::GetConfigurationPreview(const Variant&, Variant*, Variant*, Variant*, Variant*,
+                                       Variant*, Variant*, Variant*, Variant*) {
+    return status::NotSupported;
+}
+int32_t KVT80::SyncEventLogDT() {
+    return status::NoUnit;
+}
+int32_t KVT80::ClearLog() {
+    return status::NotSupported;
+}
+int32_t KVT80::get_UnitDate(std::u16string*) {
+    return status::NotSupported;
+}
+int32_t KVT80::put_UnitDate(const std::u16string&) {
+    return status::NotSupported;
+}
+int32_t KVT80::get_UnitTime(std::u16string*) {
+    return status::NotSupported;
+}
+int32_t KVT80::put_UnitTime(const std::u16string&) {
+    return status::NotSupported;
+}
+
+}  // namespace kvt
