@@ -117,6 +117,71 @@ TEST(DispatchTable, RowsHaveUniqueNamesPerKindAndMatchingDispids) {
     EXPECT_EQ(FindMemberByDispid(0, MemberKind::Method), nullptr);
 }
 
+// The interface's dispatch identifiers run from 0x1 to 0x72 with gaps at 0x9, 0xa, 0x11 and 0x3e.
+TEST(DispatchTable, EveryMemberOfTheInterfacesIsPresent) {
+    std::set<int32_t> dispids;
+    for (const MemberInfo& member : DispatchTable()) {
+        if (member.name != "RTAHardwareAvail") {
+            dispids.insert(member.dispid);
+        }
+    }
+    for (int32_t id = 0x1; id <= 0x72; ++id) {
+        const bool gap = id == 0x9 || id == 0xa || id == 0x11 || id == 0x3e;
+        EXPECT_EQ(dispids.count(id), gap ? 0u : 1u) << std::hex << id;
+    }
+
+    struct Expected {
+        const char* name;
+        MemberKind kind;
+        size_t in;
+        size_t out;
+    };
+    const Expected withoutDispid[] = {
+        {"UnitDate", MemberKind::Put, 1, 0},
+        {"UnitTime", MemberKind::Get, 0, 1},
+        {"NRVersions", MemberKind::Method, 0, 2},
+        {"EQVersions", MemberKind::Method, 0, 2},
+        {"RemoteAddress", MemberKind::Put, 1, 0},
+        {"FormatOutputMask", MemberKind::Put, 2, 0},
+        {"FormatDigital", MemberKind::Get, 1, 1},
+        {"FormatProjectorDelays", MemberKind::Put, 2, 0},
+        {"InputMonitoring", MemberKind::Put, 1, 0},
+        {"AbandonChanges", MemberKind::Method, 0, 0},
+        {"FormatDiscrete", MemberKind::Get, 1, 1},
+        {"Verify", MemberKind::Method, 0, 1},
+        {"GetConfigurationPreview", MemberKind::Method, 1, 8},
+        {"EQBand", MemberKind::Put, 3, 0},
+    };
+    for (const Expected& expected : withoutDispid) {
+        const MemberInfo* member = FindMember(expected.name, expected.kind);
+        ASSERT_NE(member, nullptr) << expected.name;
+        EXPECT_EQ(member->InCount(), expected.in) << expected.name;
+        EXPECT_EQ(member->OutCount(), expected.out) << expected.name;
+    }
+    EXPECT_EQ(FindMember("InputMonitoring", MemberKind::Get), nullptr);
+    EXPECT_EQ(FindMember("Production", MemberKind::Get), nullptr);
+    EXPECT_EQ(FindMemberByDispid(0x1, MemberKind::Get)->name, "LeftInputGain");
+}
+
+TEST(DispatchTable, ReachesTheSecondInterfaceAndOutParameters) {
+    testing::ScopedConfigHome config;
+    KVT80 engine;
+    const InvokeResult rta = Invoke(engine, *FindMember("RTAHardwareAvail", MemberKind::Get), {});
+    ASSERT_EQ(rta.error, InvokeError::None);
+    EXPECT_EQ(rta.out[0], Variant::Bool(true));
+
+    const InvokeResult versions = Invoke(engine, *FindMember("NRVersions", MemberKind::Method), {});
+    EXPECT_EQ(versions.status, 0);
+    ASSERT_EQ(versions.out.size(), 2u);
+    EXPECT_EQ(versions.out[1].Type(), VT_BSTR);
+
+    const Variant band[] = {Variant::Int(1), Variant::Int(14), Variant::Double(-3.0)};
+    EXPECT_EQ(Invoke(engine, *FindMember("eqband", MemberKind::Put), band).status, 0);
+    const InvokeResult read =
+        Invoke(engine, *FindMember("EQBand", MemberKind::Get), std::span(band, 2));
+    EXPECT_EQ(read.out[0], Variant::Double(-3.0));
+}
+
 TEST(DispatchTable, InvokeCoercesArgumentsAndReturnsOutValues) {
     testing::ScopedConfigHome config;
     KVT80 engine;
