@@ -327,10 +327,10 @@ class KVT80 : public IKVT80, public IKVT802 {
     template <typename Read>
     auto RetrievalStep(int32_t state, Read&& read);
     int32_t ReadParameterStep(int32_t state, Param param, ParameterIndex at = {});
-    int32_t ReadVersionStep(int32_t state, int page, int unit, uint32_t address,
-                            uint32_t altAddress, uint32_t threshold, std::string& text);
+    int32_t ReadVersion(int page, int unit, uint32_t address, uint32_t altAddress,
+                        uint32_t threshold, std::string& text);
     int32_t ReadRegionStep(int32_t state, int channel);
-    void ReadAnalyserState();
+    int32_t ReadAnalyserState();
     int32_t ReadProfile();
 
     void WorkerLoop();

@@ -48,8 +48,9 @@ int32_t KVT80::AbandonChanges() {
     }
     const auto routingOf = [this](const ParameterImage& image) {
         const auto mode = static_cast<size_t>(frontPanel_.mode.load());
-        return RoutingWord(image.GetInt(Param::InputConfig), sumAndDiff_, slaRunning_,
-                           image.formats.records[mode].Flags());
+        return AnalyserRouting{RoutingWord(image.GetInt(Param::InputConfig), sumAndDiff_,
+                                           slaRunning_, image.formats.records[mode].Flags()),
+                               slaRunning_};
     };
     const std::vector<RawWrite> current = ImageWrites(image_, routingOf(image_));
     const std::vector<RawWrite> retrieved =

@@ -266,7 +266,8 @@ int32_t KVT80::put_InputConfig(int32_t value) {
         const uint16_t formatFlags = image_.formats.records[static_cast<size_t>(mode)].Flags();
         QueueParameterWrite(3, kRoutingWordAddress,
                             RoutingWord(value, sumAndDiff_, slaRunning_, formatFlags));
-        QueueParameterWrite(5, kInputConfigWordAddress, InputConfigWord(value));
+        // The running analyser keeps the input configuration word at 0.
+        QueueParameterWrite(5, kInputConfigWordAddress, slaRunning_ ? 0 : InputConfigWord(value));
         inputDelay = image_.GetInt(Param::DigitalInputDelay);
         surroundDelay = image_.GetInt(Param::DigitalSurroundDelay);
     }

@@ -13,6 +13,9 @@ namespace kvt {
 namespace {
 
 constexpr int32_t kProgressEnd = 108;
+// Answers outside these cannot be the unit's front panel: the engine keeps what it had.
+constexpr uint32_t kMaxFaderLevel = 100;
+constexpr uint32_t kMaxSelectedPreamp = 3;
 
 using Procedure = std::function<Answer<uint32_t>(Link&, const LinkLock&, const EngineTimings&)>;
 
@@ -28,11 +31,15 @@ auto AtTarget(int page, int unit, Read read) {
     };
 }
 
-// Runs `read` with no processor selected (EEPROM and front-panel commands).
+// Runs `read` with no processor selected (EEPROM and front-panel commands). The stage has closed
+// the selection already; it is closed again only if the prompt shows a processor, which happens
+// when the worker wrote to one between two steps of a stage run while the unit is ready.
 template <typename Read>
 auto Deselected(Read read) {
     return [=](Link& link, const LinkLock& lock, const EngineTimings& timings) {
-        const int32_t closed = CloseTarget(link, lock, timings);
+        const PromptSelection shown = link.Selection(lock);
+        const int32_t closed =
+            shown.page > 0 || shown.unit > 0 ? CloseTarget(link, lock, timings) : status::Ok;
         if (closed != status::Ok) {
             return decltype(read(link, lock, timings)){closed, std::nullopt};
         }
@@ -121,18 +128,18 @@ int32_t KVT80::ReadParameterStep(int32_t state, Param param, ParameterIndex at) 
 }
 
 // A processor's version text: six characters at `address`, or at `altAddress` when the value at
-// `address` (read as hexadecimal) is above `threshold`.
-int32_t KVT80::ReadVersionStep(int32_t state, int page, int unit, uint32_t address,
-                               uint32_t altAddress, uint32_t threshold, std::string& text) {
-    Answer<std::string> answer =
-        RetrievalStep(state, AtTarget(page, unit, SixCharactersAt(address)));
+// `address` (read as hexadecimal) is above `threshold`. Version and identification reads are not
+// progress steps.
+int32_t KVT80::ReadVersion(int page, int unit, uint32_t address, uint32_t altAddress,
+                           uint32_t threshold, std::string& text) {
+    Answer<std::string> answer = WithLink(AtTarget(page, unit, SixCharactersAt(address)));
     if (answer.status != status::Ok) {
         return answer.status;
     }
     const std::optional<uint32_t> number =
         answer.value ? ParseHexValue(*answer.value) : std::nullopt;
     if (number && *number > threshold) {
-        answer = RetrievalStep(state, AtTarget(page, unit, SixCharactersAt(altAddress)));
+        answer = WithLink(AtTarget(page, unit, SixCharactersAt(altAddress)));
         if (answer.status != status::Ok) {
             return answer.status;
         }
@@ -203,10 +210,14 @@ int32_t KVT80::ReadRegionStep(int32_t state, int channel) {
 }
 
 // The analyser routing and generator words: what the unit's analyser and generator were doing.
-// These reads are not checked; what could not be read stays as it was.
-void KVT80::ReadAnalyserState() {
+// The generator words are not checked: what could not be read stays as it was (the tone frequency,
+// read only for a sine tone, belongs to the control word's step).
+int32_t KVT80::ReadAnalyserState() {
     constexpr int32_t kStage = ConnectionStateRetrievingZVQ;
     const auto routing = RetrievalStep(kStage, ReadAt({3, kRoutingWordAddress}));
+    if (routing.status != status::Ok) {
+        return routing.status;
+    }
     if (routing.value) {
         const AnalyserReadBack state = DecodeRoutingWord(*routing.value);
         slaRunning_ = state.running;
@@ -224,21 +235,27 @@ void KVT80::ReadAnalyserState() {
     if (control.value) {
         std::optional<uint32_t> frequency;
         if ((*control.value & control_bit::Pink) == 0 && (*control.value & control_bit::Sine)) {
-            frequency = RetrievalStep(kStage, ReadAt({3, kGeneratorFrequencyAddress})).value;
+            frequency = WithLink(ReadAt({3, kGeneratorFrequencyAddress})).value;
         }
         if (const auto mode = DecodeGeneratorMode(*control.value, frequency)) {
             generatorMode_ = *mode;
         }
-        generatorChannels_ = slaRunning_ ? GeneratorChannelsOfControl(*control.value) : 0;
+        if (slaRunning_) {
+            generatorChannels_ = GeneratorChannelsOfControl(*control.value);
+        }
+    }
+    if (!slaRunning_) {
+        generatorChannels_ = 0;
     }
     const int32_t mode = generatorMode_;
     const int32_t channels = generatorChannels_;
     sinks_.Raise([&](IKVTEvents& sink) { sink.SignalGenState(mode, channels); });
+    return status::Ok;
 }
 
 int32_t KVT80::QueryZVQ() {
     constexpr int32_t kStage = ConnectionStateRetrievingZVQ;
-    const auto id = RetrievalStep(kStage, AtTarget(9, 15, Identification()));
+    const auto id = WithLink(AtTarget(9, 15, Identification()));
     if (id.value) {
         std::lock_guard lock(imageMutex_);
         versions_.processorController = *id.value;
@@ -288,9 +305,9 @@ int32_t KVT80::QueryZVQ() {
           {Param::Delay, 0}}},
     }};
     for (const Processor& processor : processors) {
-        int32_t result = ReadVersionStep(kStage, 9, processor.unit, processor.versionAddress,
-                                         processor.altVersionAddress, processor.threshold,
-                                         versions_.*processor.version);
+        int32_t result =
+            ReadVersion(9, processor.unit, processor.versionAddress, processor.altVersionAddress,
+                        processor.threshold, versions_.*processor.version);
         for (auto read = processor.reads.begin();
              result == status::Ok && read != processor.reads.end(); ++read) {
             result = ReadParameterStep(kStage, read->param, {read->index, 0});
@@ -299,13 +316,12 @@ int32_t KVT80::QueryZVQ() {
             return result;
         }
     }
-    ReadAnalyserState();
-    return status::Ok;
+    return ReadAnalyserState();
 }
 
 int32_t KVT80::QueryEQ() {
     constexpr int32_t kStage = ConnectionStateRetrievingEQ;
-    const auto id = RetrievalStep(kStage, AtTarget(6, 15, Identification()));
+    const auto id = WithLink(AtTarget(6, 15, Identification()));
     if (id.value) {
         std::lock_guard lock(imageMutex_);
         versions_.outputController = *id.value;
@@ -323,8 +339,7 @@ int32_t KVT80::QueryEQ() {
         {2, &VersionTexts::eq2, {3, 5, 6, 7}, false, {3, 5, 6, 7}},
     }};
     for (const Processor& processor : processors) {
-        int32_t result =
-            ReadVersionStep(kStage, 6, processor.unit, 261, 264, 90, versions_.*processor.version);
+        int32_t result = ReadVersion(6, processor.unit, 261, 264, 90, versions_.*processor.version);
         for (size_t i = 0; result == status::Ok && i < processor.channels.size(); ++i) {
             result = ReadRegionStep(kStage, processor.channels[i]);
         }
@@ -348,9 +363,9 @@ int32_t KVT80::QueryEQ() {
 
 int32_t KVT80::QueryFrontPanel() {
     constexpr int32_t kStage = ConnectionStateRetrievingFrontPanel;
-    WithLink([](Link& link, const LinkLock& lock, const EngineTimings& timings) {
-        return RunExchange(link, lock, timings, "close\r");
-    });
+    if (const int32_t closed = WithLink(CloseTarget); closed != status::Ok) {
+        return closed;
+    }
 
     const auto controller = RetrievalStep(
         kStage, Deselected([](Link& link, const LinkLock& lock, const EngineTimings& timings) {
@@ -379,7 +394,7 @@ int32_t KVT80::QueryFrontPanel() {
     if (level.status != status::Ok) {
         return level.status;
     }
-    if (level.value) {
+    if (level.value && *level.value <= kMaxFaderLevel) {
         frontPanel_.faderLevel = static_cast<int32_t>(*level.value);
     }
 
@@ -387,7 +402,7 @@ int32_t KVT80::QueryFrontPanel() {
     if (button.status != status::Ok) {
         return button.status;
     }
-    if (button.value) {
+    if (button.value && *button.value < kFormats) {
         frontPanel_.mode = static_cast<int32_t>(*button.value);
     }
     const int32_t mode = frontPanel_.mode;
@@ -397,7 +412,7 @@ int32_t KVT80::QueryFrontPanel() {
     if (projector.status != status::Ok) {
         return projector.status;
     }
-    if (projector.value) {
+    if (projector.value && *projector.value <= kMaxSelectedPreamp) {
         frontPanel_.selectedPreamp = static_cast<int32_t>(*projector.value);
     }
     const int32_t preamp = frontPanel_.selectedPreamp;
@@ -467,9 +482,9 @@ int32_t KVT80::QueryFrontPanel() {
 // unit sends one byte more), then the digital fallback mode.
 int32_t KVT80::ReadProfile() {
     constexpr int32_t kStage = ConnectionStateRetrievingProfile;
-    WithLink([](Link& link, const LinkLock& lock, const EngineTimings& timings) {
-        return RunExchange(link, lock, timings, "close\r");
-    });
+    if (const int32_t closed = WithLink(CloseTarget); closed != status::Ok) {
+        return closed;
+    }
     for (size_t i = 0; i < kProfileFields; ++i) {
         const ProfileFieldInfo& info = InfoOf(static_cast<ProfileField>(i));
         const size_t bytes = 2 * info.units;

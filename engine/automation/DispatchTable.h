@@ -141,9 +141,13 @@ struct ParamTraits<std::u16string*> {
 template <typename Interface, typename... Args, size_t... I>
 int32_t CallWith(IKVT80& engine, int32_t (Interface::*fn)(Args...),
                  [[maybe_unused]] std::span<Variant> args, std::index_sequence<I...>) {
-    auto& target = dynamic_cast<Interface&>(engine);
+    // An engine without the member's interface does not support it.
+    auto* target = dynamic_cast<Interface*>(&engine);
+    if (target == nullptr) {
+        return status::NotSupported;
+    }
     // Out slots write their value back into args when the full expression ends.
-    return (target.*fn)(ParamTraits<Args>::Get(args[I])...);
+    return (target->*fn)(ParamTraits<Args>::Get(args[I])...);
 }
 
 }  // namespace detail

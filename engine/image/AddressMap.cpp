@@ -1,5 +1,6 @@
 #include "image/AddressMap.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "protocol/ReplyParsing.h"
@@ -238,9 +239,11 @@ std::optional<double> DecodeRaw(Encoding encoding, uint32_t raw) {
         case Encoding::Tenths:
             return value / 10.0;
         case Encoding::SlitEQ:
-            return value / kSlitEqScale;
+            return (raw & 0xFFFFFFu) / kSlitEqScale;  // 32 kHz is 0x800000: not negative
         case Encoding::MonoEQ:
-            return value * 4.67 / 1000 + 0.1;
+            // The + 0.1 makes up for the truncation on the way in, but would lift the top of the
+            // range out of it (15 reads as 15.095).
+            return std::min((raw & 0xFFFFFFu) * 4.67 / 1000 + 0.1, 15.0);
         case Encoding::Delay:
             return std::max(value / kDelayScale, 10);
         case Encoding::SubwooferGain:
@@ -250,7 +253,7 @@ std::optional<double> DecodeRaw(Encoding encoding, uint32_t raw) {
         case Encoding::Whole:
             return static_cast<double>(raw & 0xFFFFFFu);
         case Encoding::Q16:
-            return value / 65536.0;
+            return (raw & 0xFFFFFFu) / 65536.0;
         case Encoding::Headroom:
             return raw == kHeadroomStep1 ? 1.0 : raw == kHeadroomStep2 ? 2.0 : 0.0;
         case Encoding::DelayWords:

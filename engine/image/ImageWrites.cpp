@@ -30,7 +30,7 @@ void AddEeprom(uint32_t first, const uint8_t* bytes, size_t count, std::vector<R
 
 }  // namespace
 
-std::vector<RawWrite> ImageWrites(const ParameterImage& image, uint32_t routingWord) {
+std::vector<RawWrite> ImageWrites(const ParameterImage& image, AnalyserRouting routing) {
     std::vector<RawWrite> writes;
     AddNumericWords(image, writes);
     for (int channel = 0; channel < kChannels; ++channel) {
@@ -45,8 +45,9 @@ std::vector<RawWrite> ImageWrites(const ParameterImage& image, uint32_t routingW
                     image.GetInt(Param::DigitalSurroundDelay), inputConfig)) {
         writes.push_back(word);
     }
-    writes.push_back({5, kInputConfigWordAddress, InputConfigWord(inputConfig)});
-    writes.push_back({3, kRoutingWordAddress, routingWord});
+    writes.push_back(
+        {5, kInputConfigWordAddress, routing.running ? 0 : InputConfigWord(inputConfig)});
+    writes.push_back({3, kRoutingWordAddress, routing.routingWord});
 
     const FormatTable& formats = image.formats;
     writes.push_back(

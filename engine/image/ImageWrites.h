@@ -8,8 +8,14 @@
 
 namespace kvt {
 
-// The numeric parameters, channel flags, delay words, input configuration word, the given
-// analyser routing word, and the EEPROM bytes of the format settings, records and profile.
-std::vector<RawWrite> ImageWrites(const ParameterImage& image, uint32_t routingWord);
+// The analyser's part in the routing words, which the image does not hold.
+struct AnalyserRouting {
+    uint32_t routingWord;  // block 3, address 12
+    bool running;          // a running analyser keeps the input configuration word at 0
+};
+
+// The numeric parameters, channel flags, delay words, input configuration word, the routing
+// word, and the EEPROM bytes of the format settings, records and profile.
+std::vector<RawWrite> ImageWrites(const ParameterImage& image, AnalyserRouting routing);
 
 }  // namespace kvt
