@@ -73,7 +73,8 @@ int32_t KVT80::PutParameter(Param param, ParameterIndex at, double value) {
 void KVT80::QueueValueLocked(Param param, ParameterIndex at) {
     const ParameterRow& row = RowOf(param);
     const uint32_t raw = EncodeRaw(row.encoding, image_.Get(param, at));
-    for (const Location& location : row.locate(at).All()) {
+    const Locations locations = row.locate(at);
+    for (const Location& location : locations.All()) {
         QueueParameterWrite(location.block, location.address, raw);
     }
 }

@@ -76,7 +76,9 @@ struct Location {
 struct Locations {
     std::array<Location, 2> at{};
     int count = 0;
-    std::span<const Location> All() const { return {at.data(), static_cast<size_t>(count)}; }
+    std::span<const Location> All() const& { return {at.data(), static_cast<size_t>(count)}; }
+    // A view into a temporary would dangle in a range-for: keep the Locations first.
+    std::span<const Location> All() const&& = delete;
 };
 
 struct ParameterIndex {

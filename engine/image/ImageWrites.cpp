@@ -15,7 +15,8 @@ void AddNumericWords(const ParameterImage& image, std::vector<RawWrite>& writes)
                     ? ParameterIndex{static_cast<int>(i) / kBands, static_cast<int>(i) % kBands}
                     : ParameterIndex{static_cast<int>(i), 0};
             const uint32_t raw = EncodeRaw(row.encoding, image.Get(row.param, at));
-            for (const Location& location : row.locate(at).All()) {
+            const Locations locations = row.locate(at);
+            for (const Location& location : locations.All()) {
                 writes.push_back({location.block, location.address, raw});
             }
         }

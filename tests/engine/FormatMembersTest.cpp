@@ -60,7 +60,8 @@ void ExpectSameFormatsAndProfile(const ParameterImage& actual, const ParameterIm
 // The record's 33 unit bytes, exactly, are waiting at its EEPROM addresses.
 void ExpectRecordQueued(const KVT80& engine, int32_t format) {
     SCOPED_TRACE("format " + std::to_string(format));
-    const auto& bytes = engine.Image().formats.records[static_cast<size_t>(format)].bytes;
+    const ParameterImage image = engine.Image();
+    const auto& bytes = image.formats.records[static_cast<size_t>(format)].bytes;
     const uint32_t first = RecordAddress(format);
     for (uint32_t i = 0; i < kRecordBytesOnUnit; ++i) {
         EXPECT_EQ(engine.Pending().Pending(0, first + i), bytes[i]) << "byte " << i;
