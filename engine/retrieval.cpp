@@ -6,7 +6,6 @@
 // held and a sink may call back into the engine.
 #include "KVT80.h"
 #include "analyser/GeneratorWords.h"
-#include "text/Codepage.h"
 
 namespace kvt {
 
@@ -16,8 +15,6 @@ constexpr int32_t kProgressEnd = 108;
 // Answers outside these cannot be the unit's front panel: the engine keeps what it had.
 constexpr uint32_t kMaxFaderLevel = 100;
 constexpr uint32_t kMaxSelectedPreamp = 3;
-
-using Procedure = std::function<Answer<uint32_t>(Link&, const LinkLock&, const EngineTimings&)>;
 
 // Runs `read` with the processor (page, unit) selected.
 template <typename Read>
