@@ -308,12 +308,13 @@ class KVT80 : public IKVT80, public IKVT802 {
     void MarkDirty();
 
     // Format table and profile (formats.cpp).
-    template <typename Read>
-    int32_t ReadFormat(const Variant& format, Read&& read);
+    template <typename T, typename Read>
+    int32_t ReadFormat(const Variant& format, T* value, Read&& read);
     template <typename Edit>
     int32_t EditFormat(const Variant& format, Edit&& edit);
     int32_t GetFormatFlag(const Variant& format, uint16_t bit, Variant* value);
     int32_t PutFormatFlag(const Variant& format, uint16_t bit, const Variant& value);
+    int32_t PutFormatLowBit(const Variant& format, uint16_t bit, int32_t value);
     int32_t GetFormatText(const Variant& format, RecordText field, std::u16string* value);
     int32_t PutFormatText(const Variant& format, RecordText field, const std::u16string& value);
     void QueueFormatRecordLocked(int format);
@@ -326,11 +327,14 @@ class KVT80 : public IKVT80, public IKVT802 {
     void RaiseConnectionProgress(int32_t state);
     template <typename Read>
     auto RetrievalStep(int32_t state, Read&& read);
+    template <typename Read, typename Take>
+    int32_t ReadStep(int32_t state, Read&& read, Take&& take);
     int32_t ReadParameterStep(int32_t state, Param param, ParameterIndex at = {});
     int32_t ReadVersion(int page, int unit, uint32_t address, uint32_t altAddress,
                         uint32_t threshold, std::string& text);
     int32_t ReadRegionStep(int32_t state, int channel);
     int32_t ReadAnalyserState();
+    int32_t ReadFormatTable(int32_t state);
     int32_t ReadProfile();
 
     void WorkerLoop();

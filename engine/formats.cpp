@@ -20,14 +20,15 @@ constexpr uint8_t kMaxOutputMask = 0xFF;
 
 }  // namespace
 
-template <typename Read>
-int32_t KVT80::ReadFormat(const Variant& format, Read&& read) {
+// Reads a field of a record into *value; 87 for a null pointer or a format outside the table.
+template <typename T, typename Read>
+int32_t KVT80::ReadFormat(const Variant& format, T* value, Read&& read) {
     const auto index = FormatIndex(format);
-    if (!index) {
+    if (value == nullptr || !index) {
         return status::InvalidArgument;
     }
     std::lock_guard lock(imageMutex_);
-    read(image_.formats.records[*index]);
+    *value = read(image_.formats.records[*index]);
     return status::Ok;
 }
 
@@ -69,11 +70,8 @@ void KVT80::QueueFormatRecordLocked(int format) {
 // ---------------------------------------------------------------------------------------
 
 int32_t KVT80::GetFormatText(const Variant& format, RecordText field, std::u16string* value) {
-    if (value == nullptr) {
-        return status::InvalidArgument;
-    }
-    return ReadFormat(format,
-                      [&](const FormatRecord& record) { *value = FromCp1252(record.Text(field)); });
+    return ReadFormat(format, value,
+                      [&](const FormatRecord& record) { return FromCp1252(record.Text(field)); });
 }
 
 // The unit keeps one byte per character: a text that Windows-1252 cannot carry, or one that does
@@ -111,11 +109,8 @@ int32_t KVT80::put_FormatTxt2(const Variant& format, const std::u16string& value
 // ---------------------------------------------------------------------------------------
 
 int32_t KVT80::GetFormatFlag(const Variant& format, uint16_t bit, Variant* value) {
-    if (value == nullptr) {
-        return status::InvalidArgument;
-    }
-    return ReadFormat(
-        format, [&](const FormatRecord& record) { *value = Variant::Bool(record.Flag(bit)); });
+    return ReadFormat(format, value,
+                      [&](const FormatRecord& record) { return Variant::Bool(record.Flag(bit)); });
 }
 
 int32_t KVT80::PutFormatFlag(const Variant& format, uint16_t bit, const Variant& value) {
@@ -191,11 +186,8 @@ void SetAnalogue(FormatRecord& record, size_t format, bool analogue) {
 }  // namespace
 
 int32_t KVT80::get_FormatAnalog(const Variant& format, Variant* value) {
-    if (value == nullptr) {
-        return status::InvalidArgument;
-    }
-    return ReadFormat(format, [&](const FormatRecord& record) {
-        *value = Variant::Bool(!record.Flag(format_flag::SPDIF));
+    return ReadFormat(format, value, [&](const FormatRecord& record) {
+        return Variant::Bool(!record.Flag(format_flag::SPDIF));
     });
 }
 int32_t KVT80::put_FormatAnalog(const Variant& format, const Variant& value) {
@@ -215,11 +207,8 @@ int32_t KVT80::put_FormatSPDIFF(const Variant& format, const Variant& value) {
 // ------------------------------------------------
 
 int32_t KVT80::get_FormatNR(const Variant& format, Variant* value) {
-    if (value == nullptr) {
-        return status::InvalidArgument;
-    }
-    return ReadFormat(format, [&](const FormatRecord& record) {
-        *value = Variant::Int((record.Flags() & format_flag::NRMask) >> format_flag::NRShift);
+    return ReadFormat(format, value, [&](const FormatRecord& record) {
+        return Variant::Int((record.Flags() & format_flag::NRMask) >> format_flag::NRShift);
     });
 }
 
@@ -235,66 +224,45 @@ int32_t KVT80::put_FormatNR(const Variant& format, const Variant& value) {
     });
 }
 
-namespace {
-int32_t PutLowBit(const Variant& value, uint16_t bit, FormatRecord& record) {
-    record.SetFlag(bit, (value.Int32() & 1) != 0);
-    return status::Ok;
+// The value's lowest bit becomes the flag.
+int32_t KVT80::PutFormatLowBit(const Variant& format, uint16_t bit, int32_t value) {
+    return EditFormat(format, [&](FormatRecord& record, size_t) {
+        record.SetFlag(bit, (value & 1) != 0);
+        return status::Ok;
+    });
 }
-}  // namespace
 
 int32_t KVT80::get_FormatMatrix(const Variant& format, Variant* value) {
-    if (value == nullptr) {
-        return status::InvalidArgument;
-    }
-    return ReadFormat(format, [&](const FormatRecord& record) {
-        *value = Variant::Int(record.Flag(format_flag::Matrix) ? 1 : 0);
+    return ReadFormat(format, value, [&](const FormatRecord& record) {
+        return Variant::Int(record.Flag(format_flag::Matrix) ? 1 : 0);
     });
 }
 int32_t KVT80::put_FormatMatrix(const Variant& format, const Variant& value) {
-    if (value.Int32() < 0) {
-        return status::InvalidArgument;
-    }
-    return EditFormat(format, [&](FormatRecord& record, size_t) {
-        return PutLowBit(value, format_flag::Matrix, record);
-    });
+    return value.Int32() < 0 ? status::InvalidArgument
+                             : PutFormatLowBit(format, format_flag::Matrix, value.Int32());
 }
 int32_t KVT80::get_FormatSlot(const Variant& format, Variant* value) {
-    if (value == nullptr) {
-        return status::InvalidArgument;
-    }
-    return ReadFormat(format, [&](const FormatRecord& record) {
-        *value = Variant::Int(record.Flag(format_flag::Slot) ? 1 : 0);
+    return ReadFormat(format, value, [&](const FormatRecord& record) {
+        return Variant::Int(record.Flag(format_flag::Slot) ? 1 : 0);
     });
 }
 int32_t KVT80::put_FormatSlot(const Variant& format, const Variant& value) {
-    if (value.Int32() < 0) {
-        return status::InvalidArgument;
-    }
-    return EditFormat(format, [&](FormatRecord& record, size_t) {
-        return PutLowBit(value, format_flag::Slot, record);
-    });
+    return value.Int32() < 0 ? status::InvalidArgument
+                             : PutFormatLowBit(format, format_flag::Slot, value.Int32());
 }
 
 int32_t KVT80::get_MicPhase(const Variant& format, int32_t* value) {
-    if (value == nullptr) {
-        return status::InvalidArgument;
-    }
-    return ReadFormat(format, [&](const FormatRecord& record) {
-        *value = record.Flag(format_flag::MicPhase) ? 1 : 0;
+    return ReadFormat(format, value, [&](const FormatRecord& record) {
+        return record.Flag(format_flag::MicPhase) ? 1 : 0;
     });
 }
 int32_t KVT80::put_MicPhase(const Variant& format, int32_t value) {
-    return EditFormat(format, [&](FormatRecord& record, size_t) {
-        return PutLowBit(Variant::Int(value), format_flag::MicPhase, record);
-    });
+    return PutFormatLowBit(format, format_flag::MicPhase, value);
 }
 
 int32_t KVT80::get_FormatLevel(const Variant& format, int32_t* value) {
-    if (value == nullptr) {
-        return status::InvalidArgument;
-    }
-    return ReadFormat(format,
-                      [&](const FormatRecord& record) { *value = record.bytes[kLevelOffset]; });
+    return ReadFormat(format, value,
+                      [&](const FormatRecord& record) { return record.bytes[kLevelOffset]; });
 }
 
 // The level byte keeps the low 8 bits of whatever is written.
@@ -382,11 +350,8 @@ int32_t KVT80::put_FormatCount(int32_t value) {
 // --------------------------------------------------------------------------
 
 int32_t KVT80::get_FormatOutputMask(const Variant& format, int32_t* value) {
-    if (value == nullptr) {
-        return status::InvalidArgument;
-    }
-    return ReadFormat(format,
-                      [&](const FormatRecord& record) { *value = record.bytes[kSpareOffset]; });
+    return ReadFormat(format, value,
+                      [&](const FormatRecord& record) { return record.bytes[kSpareOffset]; });
 }
 
 // The mask lives in the spare byte, which the unit never sees: it changes the file, not the unit.
@@ -418,11 +383,8 @@ void SetReservedFlag(FormatRecord& record, uint8_t bit, bool on) {
 }  // namespace
 
 int32_t KVT80::get_FormatProjectorDelays(const Variant& format, Variant* value) {
-    if (value == nullptr) {
-        return status::InvalidArgument;
-    }
-    return ReadFormat(format, [&](const FormatRecord& record) {
-        *value = Variant::Bool(ReservedFlag(record, reserved_flag::ProjectorDelays));
+    return ReadFormat(format, value, [&](const FormatRecord& record) {
+        return Variant::Bool(ReservedFlag(record, reserved_flag::ProjectorDelays));
     });
 }
 int32_t KVT80::put_FormatProjectorDelays(const Variant& format, const Variant& value) {
@@ -432,11 +394,8 @@ int32_t KVT80::put_FormatProjectorDelays(const Variant& format, const Variant& v
     });
 }
 int32_t KVT80::get_FormatDiscrete(const Variant& format, Variant* value) {
-    if (value == nullptr) {
-        return status::InvalidArgument;
-    }
-    return ReadFormat(format, [&](const FormatRecord& record) {
-        *value = Variant::Bool(ReservedFlag(record, reserved_flag::Discrete));
+    return ReadFormat(format, value, [&](const FormatRecord& record) {
+        return Variant::Bool(ReservedFlag(record, reserved_flag::Discrete));
     });
 }
 int32_t KVT80::put_FormatDiscrete(const Variant& format, const Variant& value) {

@@ -110,18 +110,27 @@ auto KVT80::RetrievalStep(int32_t state, Read&& read) {
     return WithLink(std::forward<Read>(read));
 }
 
-// Reads a parameter from the first of its locations and decodes it into the image; a value that
-// cannot be parsed leaves the image as it was.
-int32_t KVT80::ReadParameterStep(int32_t state, Param param, ParameterIndex at) {
-    const ParameterRow& row = RowOf(param);
-    const Answer<uint32_t> answer = RetrievalStep(state, ReadAt(row.locate(at).at[0]));
-    if (answer.value) {
-        if (const std::optional<double> value = DecodeRaw(row.encoding, *answer.value)) {
-            std::lock_guard lock(imageMutex_);
-            image_.Set(param, at, *value);
-        }
+// One read step: raises the progress, reads, and hands a parsed answer to `take` under the image
+// lock (an answer that could not be parsed leaves the image as it was). Returns the exchange's
+// status.
+template <typename Read, typename Take>
+int32_t KVT80::ReadStep(int32_t state, Read&& read, Take&& take) {
+    const auto answer = RetrievalStep(state, std::forward<Read>(read));
+    if (answer.status == status::Ok && answer.value) {
+        std::lock_guard lock(imageMutex_);
+        take(*answer.value);
     }
     return answer.status;
+}
+
+// Reads a parameter from the first of its locations and decodes it into the image.
+int32_t KVT80::ReadParameterStep(int32_t state, Param param, ParameterIndex at) {
+    const ParameterRow& row = RowOf(param);
+    return ReadStep(state, ReadAt(row.locate(at).at[0]), [&](uint32_t raw) {
+        if (const std::optional<double> value = DecodeRaw(row.encoding, raw)) {
+            image_.Set(param, at, *value);
+        }
+    });
 }
 
 // A processor's version text: six characters at `address`, or at `altAddress` when the value at
@@ -160,50 +169,48 @@ int32_t KVT80::ReadRegionStep(int32_t state, int channel) {
         }
     }
 
-    const auto bands = RetrievalStep(
-        state, AtTarget(target.page, target.unit,
-                        [&](Link& link, const LinkLock& lock, const EngineTimings& timings) {
-                            return QueryTabList(link, lock, timings,
-                                                FormatLine("rdval %02X %03X\r", kBands - 1,
-                                                           place.region + kRegionFirstBand),
-                                                "rdval", 12, kBands);
-                        }));
-    if (bands.status != status::Ok) {
-        return bands.status;
-    }
-    if (bands.value && bands.value->size() == kBands) {
-        std::lock_guard lock(imageMutex_);
+    const auto readBands = AtTarget(
+        target.page, target.unit,
+        [&](Link& link, const LinkLock& lock, const EngineTimings& timings) {
+            return QueryTabList(
+                link, lock, timings,
+                FormatLine("rdval %02X %03X\r", kBands - 1, place.region + kRegionFirstBand),
+                "rdval", 12, kBands);
+        });
+    int32_t result = ReadStep(state, readBands, [&](const std::vector<uint32_t>& words) {
+        if (words.size() != kBands) {
+            return;
+        }
         for (int band = 0; band < kBands; ++band) {
-            const uint32_t raw = (*bands.value)[static_cast<size_t>(kBands - 1 - band)];
+            const uint32_t raw = words[static_cast<size_t>(kBands - 1 - band)];
             image_.Set(Param::EQBand, {channel, band}, *DecodeRaw(Encoding::Tenths, raw));
         }
+    });
+    if (result != status::Ok) {
+        return result;
     }
 
-    const auto flags = RetrievalStep(state, ReadAt({place.block, place.region + kRegionFlags}));
-    if (flags.status != status::Ok) {
-        return flags.status;
-    }
-    if (flags.value) {
-        std::lock_guard lock(imageMutex_);
-        image_.mute[static_cast<size_t>(channel)] = (*flags.value & kChannelMuteBit) != 0;
-        image_.invert[static_cast<size_t>(channel)] = (*flags.value & kChannelInvertBit) != 0;
+    result =
+        ReadStep(state, ReadAt({place.block, place.region + kRegionFlags}), [&](uint32_t word) {
+            image_.mute[static_cast<size_t>(channel)] = (word & kChannelMuteBit) != 0;
+            image_.invert[static_cast<size_t>(channel)] = (word & kChannelInvertBit) != 0;
+        });
+    if (result != status::Ok) {
+        return result;
     }
 
-    const auto delay = RetrievalStep(state, ReadAt({place.block, place.region + kRegionDelay}));
-    if (delay.status != status::Ok) {
-        return delay.status;
-    }
-    if (delay.value && place.region == 0) {
-        std::lock_guard lock(imageMutex_);
-        const int fromWord = DelayFromWord(*delay.value);
+    return ReadStep(state, ReadAt({place.block, place.region + kRegionDelay}), [&](uint32_t word) {
+        if (place.region != 0) {
+            return;
+        }
+        const int fromWord = DelayFromWord(word);
         if (place.block == 4) {
             image_.Set(Param::DigitalInputDelay, {}, fromWord);
         } else {
             const int input = image_.GetInt(Param::DigitalInputDelay);
             image_.Set(Param::DigitalSurroundDelay, {}, fromWord == 0 ? 0 : fromWord - input);
         }
-    }
-    return status::Ok;
+    });
 }
 
 // The analyser routing and generator words: what the unit's analyser and generator were doing.
@@ -360,141 +367,131 @@ int32_t KVT80::QueryEQ() {
 
 int32_t KVT80::QueryFrontPanel() {
     constexpr int32_t kStage = ConnectionStateRetrievingFrontPanel;
-    if (const int32_t closed = WithLink(CloseTarget); closed != status::Ok) {
-        return closed;
+    int32_t result = WithLink(CloseTarget);
+    if (result == status::Ok) {
+        result = ReadStep(
+            kStage, Deselected([](Link& link, const LinkLock& lock, const EngineTimings& timings) {
+                return QuerySix(link, lock, timings, "picver\r", "picver", 6);
+            }),
+            [&](const std::string& text) { versions_.controller = text; });
+    }
+    if (result == status::Ok) {
+        result = ReadStep(
+            kStage, Deselected([](Link& link, const LinkLock& lock, const EngineTimings& timings) {
+                return QueryDigit(link, lock, timings, "rdu3\r", "rdu3", 4);
+            }),
+            [&](int digit) { frontPanel_.systemMute = (digit & 1) == 0; });
+    }
+    if (result == status::Ok) {
+        result = ReadStep(kStage, FrontPanelHex("level ?\r", "level ?"), [&](uint32_t level) {
+            if (level <= kMaxFaderLevel) {
+                frontPanel_.faderLevel = static_cast<int32_t>(level);
+            }
+        });
+    }
+    if (result != status::Ok) {
+        return result;
     }
 
-    const auto controller = RetrievalStep(
-        kStage, Deselected([](Link& link, const LinkLock& lock, const EngineTimings& timings) {
-            return QuerySix(link, lock, timings, "picver\r", "picver", 6);
-        }));
-    if (controller.status != status::Ok) {
-        return controller.status;
-    }
-    if (controller.value) {
-        std::lock_guard lock(imageMutex_);
-        versions_.controller = *controller.value;
-    }
-
-    const auto mute = RetrievalStep(
-        kStage, Deselected([](Link& link, const LinkLock& lock, const EngineTimings& timings) {
-            return QueryDigit(link, lock, timings, "rdu3\r", "rdu3", 4);
-        }));
-    if (mute.status != status::Ok) {
-        return mute.status;
-    }
-    if (mute.value) {
-        frontPanel_.systemMute = (*mute.value & 1) == 0;
-    }
-
-    const auto level = RetrievalStep(kStage, FrontPanelHex("level ?\r", "level ?"));
-    if (level.status != status::Ok) {
-        return level.status;
-    }
-    if (level.value && *level.value <= kMaxFaderLevel) {
-        frontPanel_.faderLevel = static_cast<int32_t>(*level.value);
-    }
-
-    const auto button = RetrievalStep(kStage, FrontPanelHex("button ?\r", "button ?"));
-    if (button.status != status::Ok) {
-        return button.status;
-    }
-    if (button.value && *button.value < kFormats) {
-        frontPanel_.mode = static_cast<int32_t>(*button.value);
+    result = ReadStep(kStage, FrontPanelHex("button ?\r", "button ?"), [&](uint32_t format) {
+        if (format < kFormats) {
+            frontPanel_.mode = static_cast<int32_t>(format);
+        }
+    });
+    if (result != status::Ok) {
+        return result;
     }
     const int32_t mode = frontPanel_.mode;
     sinks_.Raise([&](IKVTEvents& sink) { sink.InputFormatChanged(mode); });
 
-    const auto projector = RetrievalStep(kStage, FrontPanelHex("projector ?\r", "projector ?"));
-    if (projector.status != status::Ok) {
-        return projector.status;
-    }
-    if (projector.value && *projector.value <= kMaxSelectedPreamp) {
-        frontPanel_.selectedPreamp = static_cast<int32_t>(*projector.value);
+    result = ReadStep(kStage, FrontPanelHex("projector ?\r", "projector ?"), [&](uint32_t preamp) {
+        if (preamp <= kMaxSelectedPreamp) {
+            frontPanel_.selectedPreamp = static_cast<int32_t>(preamp);
+        }
+    });
+    if (result != status::Ok) {
+        return result;
     }
     const int32_t preamp = frontPanel_.selectedPreamp;
     sinks_.Raise([&](IKVTEvents& sink) { sink.SelectedPreampChanged(preamp); });
 
-    const auto count = RetrievalStep(kStage, ReadAt({0, kFormatCountAddress}));
-    if (count.status != status::Ok) {
-        return count.status;
-    }
+    return ReadFormatTable(kStage);
+}
+
+// The format count, the power-on entry, the button table and the records in use.
+int32_t KVT80::ReadFormatTable(int32_t state) {
     int32_t formatCount = 0;
+    int32_t result = ReadStep(state, ReadAt({0, kFormatCountAddress}), [&](uint32_t count) {
+        if (count <= kFormats) {
+            image_.formats.formatCount = static_cast<int32_t>(count);
+        }
+    });
     {
         std::lock_guard lock(imageMutex_);
-        if (count.value && *count.value <= kFormats) {
-            image_.formats.formatCount = static_cast<int32_t>(*count.value);
-        }
         formatCount = image_.formats.formatCount;
     }
-    if (formatCount == 0) {
-        return status::Ok;
+    if (result != status::Ok || formatCount == 0) {
+        return result;
     }
 
     // The power-on entry names a button, so it is resolved once the button table has been read.
-    const auto powerOn = RetrievalStep(kStage, ReadAt({0, kPowerOnButtonAddress}));
-    if (powerOn.status != status::Ok) {
-        return powerOn.status;
+    std::optional<uint32_t> powerOnEntry;
+    result = ReadStep(state, ReadAt({0, kPowerOnButtonAddress}),
+                      [&](uint32_t entry) { powerOnEntry = entry; });
+    if (result != status::Ok) {
+        return result;
     }
-    const auto buttons = RetrievalStep(kStage, EepromBlock(kButtonTableAddress, kButtons - 1));
-    if (buttons.status != status::Ok) {
-        return buttons.status;
+    result = ReadStep(state, EepromBlock(kButtonTableAddress, kButtons - 1),
+                      [&](const std::vector<uint32_t>& formats) {
+                          if (formats.size() < kButtons) {
+                              return;
+                          }
+                          for (size_t b = 0; b < kButtons; ++b) {
+                              if (formats[b] < kFormats) {
+                                  image_.formats.buttonFormat[b] = static_cast<int32_t>(formats[b]);
+                              }
+                          }
+                      });
+    if (result != status::Ok) {
+        return result;
     }
-    {
+    if (powerOnEntry) {
         std::lock_guard lock(imageMutex_);
-        FormatTable& table = image_.formats;
-        if (buttons.value && buttons.value->size() >= kButtons) {
-            for (size_t b = 0; b < kButtons; ++b) {
-                const uint32_t format = (*buttons.value)[b];
-                if (format < kFormats) {
-                    table.buttonFormat[b] = static_cast<int32_t>(format);
-                }
-            }
-        }
-        if (powerOn.value) {
-            table.powerOnFormat = (*powerOn.value & 0x80) != 0
-                                      ? kNoPowerOnFormat
-                                      : PowerOnFormatOfEntry(table.buttonFormat, *powerOn.value);
-        }
+        image_.formats.powerOnFormat =
+            PowerOnFormatOfEntry(image_.formats.buttonFormat, *powerOnEntry);
     }
 
-    for (int format = 0; format < formatCount; ++format) {
-        const auto record =
-            RetrievalStep(kStage, EepromBlock(FormatRecordAddress(format), kFormatEepromBytes - 1));
-        if (record.status != status::Ok) {
-            return record.status;
-        }
-        if (record.value && record.value->size() >= kFormatEepromBytes) {
-            std::lock_guard lock(imageMutex_);
-            auto& bytes = image_.formats.records[static_cast<size_t>(format)].bytes;
-            for (size_t i = 0; i < kFormatEepromBytes; ++i) {
-                bytes[i] = static_cast<uint8_t>((*record.value)[i]);
-            }
-        }
+    for (int format = 0; result == status::Ok && format < formatCount; ++format) {
+        result = ReadStep(state, EepromBlock(FormatRecordAddress(format), kFormatEepromBytes - 1),
+                          [&](const std::vector<uint32_t>& bytes) {
+                              if (bytes.size() < kFormatEepromBytes) {
+                                  return;
+                              }
+                              auto& record = image_.formats.records[static_cast<size_t>(format)];
+                              for (size_t i = 0; i < kFormatEepromBytes; ++i) {
+                                  record.bytes[i] = static_cast<uint8_t>(bytes[i]);
+                              }
+                          });
     }
-    return status::Ok;
+    return result;
 }
 
 // The profile texts, each field in one EEPROM read (the count field is the byte count, so the
 // unit sends one byte more), then the digital fallback mode.
 int32_t KVT80::ReadProfile() {
     constexpr int32_t kStage = ConnectionStateRetrievingProfile;
-    if (const int32_t closed = WithLink(CloseTarget); closed != status::Ok) {
-        return closed;
-    }
-    for (size_t i = 0; i < kProfileFields; ++i) {
+    int32_t result = WithLink(CloseTarget);
+    for (size_t i = 0; result == status::Ok && i < kProfileFields; ++i) {
         const ProfileFieldInfo& info = InfoOf(static_cast<ProfileField>(i));
         const size_t bytes = 2 * info.units;
-        const auto field = RetrievalStep(kStage, EepromBlock(info.eepromAddress, bytes));
-        if (field.status != status::Ok) {
-            return field.status;
-        }
-        if (field.value && field.value->size() >= bytes) {
-            std::lock_guard lock(imageMutex_);
-            image_.profile.SetFromEeprom(info.field, *field.value);
-        }
+        result = ReadStep(kStage, EepromBlock(info.eepromAddress, bytes),
+                          [&](const std::vector<uint32_t>& values) {
+                              if (values.size() >= bytes) {
+                                  image_.profile.SetFromEeprom(info.field, values);
+                              }
+                          });
     }
-    return ReadParameterStep(kStage, Param::DigitalFallbackMode);
+    return result == status::Ok ? ReadParameterStep(kStage, Param::DigitalFallbackMode) : result;
 }
 
 int32_t KVT80::QueryKVT() {

@@ -103,6 +103,14 @@ TEST_F(Output, ArrayAsJson) {
     EXPECT_EQ(Lines().at(1), R"(0 [1, 2.5, "x", [true]])");
 }
 
+TEST_F(Output, OutParametersFollowTheStatusInParameterOrder) {
+    RunText(
+        "FormatTxt1(3) = \"Left\"\nNRVersions\nEQBand(1, 14) = -3.0\nEQBand(1, 14)\n"
+        "GetConfigurationPreview(\"x.kvt\")\n");
+    EXPECT_THAT(Lines(), ElementsAre("0", "0 \"\" \"\"", "0", "0 -3",
+                                     "50 null null null null null null null null"));
+}
+
 TEST_F(Output, NonZeroStatusIsPrinted) {
     engine.connectStatus = status::PortOpenFailed;
     EXPECT_EQ(RunText("Connect\n"), 1);

@@ -170,6 +170,25 @@ TEST_F(EngineOnSimulatedUnit, UnreachableRemoteAddressGives487) {
     EXPECT_EQ(engine->Connect(), 487);  // no remote address chosen
 }
 
+TEST(RemoteUnit, TcpIpPortConnectsToTheRemoteAddressAndRetrieves) {
+    testing::ScopedConfigHome config;
+    sim::SimulatedUnit remote;
+    const uint16_t port = remote.StartTcp();
+    KVT80 engine;
+    ASSERT_EQ(engine.Initialize(), 0);
+    engine.SetTimings(testing::FastTimings());
+    ASSERT_EQ(engine.put_ComPort(Variant::String(u"TCP/IP")), 0);
+    ASSERT_EQ(engine.put_RemoteAddress(FromUtf8("127.0.0.1:" + std::to_string(port))), 0);
+    ASSERT_EQ(engine.Connect(), 0);
+    EXPECT_EQ(engine.QueryKVT(), 0);
+    Variant project;
+    engine.get_ProjectName(&project);
+    EXPECT_EQ(project.StringValue(), u"Simulated unit");
+    engine.Disconnect();
+    engine.Cleanup();
+    remote.Stop();
+}
+
 TEST_F(EngineOnSimulatedUnit, DisconnectReportsSilentInputsOnceAndOnlyWithALink) {
     EXPECT_EQ(engine->Disconnect(), 0);
     EXPECT_TRUE(events->Events().empty());

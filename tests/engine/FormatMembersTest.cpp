@@ -11,11 +11,18 @@
 #include <vector>
 
 #include "EngineFixture.h"
+#include "ImageTestSupport.h"
 #include "KVT80.h"
 #include "automation/Variant.h"
 
 namespace kvt {
 namespace {
+
+using testing::At;
+using testing::ChannelDelayWord;
+using testing::ConfigDirty;
+using testing::TotalPending;
+using testing::Word24;
 
 constexpr int32_t kOk = status::Ok;
 constexpr int32_t kInvalid = status::InvalidArgument;
@@ -25,26 +32,8 @@ uint32_t RecordAddress(int32_t format) {
     return 29 + kRecordBytesOnUnit * static_cast<uint32_t>(format);
 }
 
-Variant At(int32_t index) {
-    return Variant::Int(index);
-}
-
-bool Dirty(KVT80& engine) {
-    Variant dirty;
-    EXPECT_EQ(engine.get_ConfigFileDirty(&dirty), kOk);
-    return dirty.IsTrue();
-}
-
 uint16_t Flags(const KVT80& engine, int32_t format) {
     return engine.Image().formats.records[static_cast<size_t>(format)].Flags();
-}
-
-size_t TotalPending(const KVT80& engine) {
-    size_t total = 0;
-    for (int block = 0; block < kParameterBlocks; ++block) {
-        total += engine.Pending().Size(block);
-    }
-    return total;
 }
 
 void ExpectSameFormatsAndProfile(const ParameterImage& actual, const ParameterImage& expected) {
@@ -177,7 +166,7 @@ TEST_F(FormatMembers, FactoryButtonsPowerOnFormatAndCount) {
     EXPECT_EQ(Number(&KVT80::get_PowerOnFormat), 2);
     EXPECT_EQ(Number(&KVT80::get_FormatCount), 16);
     EXPECT_TRUE(engine->Pending().AllEmpty());
-    EXPECT_FALSE(Dirty(*engine));
+    EXPECT_FALSE(ConfigDirty(*engine));
 }
 
 TEST_F(FormatMembers, FactoryProfileIsEmptyExceptTheProjectName) {
@@ -280,7 +269,7 @@ TEST_F(FormatMembers, FormatIndexOutsideTheTableIsRefused) {
     }
     ExpectSameFormatsAndProfile(engine->Image(), before);
     EXPECT_TRUE(engine->Pending().AllEmpty());
-    EXPECT_FALSE(Dirty(*engine));
+    EXPECT_FALSE(ConfigDirty(*engine));
 }
 
 TEST_F(FormatMembers, NullOutPointersAreRefused) {
@@ -333,7 +322,7 @@ TEST(FormatMembersRecordWrites, EveryWriteQueuesTheRecordsThirtyThreeBytes) {
             KVT80 engine;
             ASSERT_EQ(access.put(engine, At(format)), kOk);
             ExpectRecordQueued(engine, format);
-            EXPECT_TRUE(Dirty(engine));
+            EXPECT_TRUE(ConfigDirty(engine));
         }
     }
 }
@@ -473,7 +462,7 @@ TEST_F(FormatMembers, NegativeNoiseReductionIsRefused) {
     EXPECT_EQ(engine->put_FormatNR(At(1), Variant::Int(INT_MIN)), kInvalid);
     EXPECT_EQ(Number(&KVT80::get_FormatNR, 1), 1);
     EXPECT_TRUE(engine->Pending().AllEmpty());
-    EXPECT_FALSE(Dirty(*engine));
+    EXPECT_FALSE(ConfigDirty(*engine));
 }
 
 TEST_F(FormatMembers, MatrixAndSlotTakeTheLowestBitAndRefuseNegatives) {
@@ -580,7 +569,7 @@ TEST_P(FormatTextMembers, RefuseCharactersWithoutAWindows1252Byte) {
     }
     ExpectSameFormatsAndProfile(engine->Image(), before);
     EXPECT_TRUE(engine->Pending().AllEmpty());
-    EXPECT_FALSE(Dirty(*engine));
+    EXPECT_FALSE(ConfigDirty(*engine));
 }
 
 TEST_P(FormatTextMembers, StoreWindows1252CharactersAsOneByteEach) {
@@ -658,7 +647,7 @@ TEST_F(FormatMembers, PowerOnFormatOutsideTheTableIsRefused) {
     }
     EXPECT_EQ(Number(&KVT80::get_PowerOnFormat), 2);
     EXPECT_TRUE(engine->Pending().AllEmpty());
-    EXPECT_FALSE(Dirty(*engine));
+    EXPECT_FALSE(ConfigDirty(*engine));
 }
 
 TEST_F(FormatMembers, EachButtonHasItsOwnAddress) {
@@ -671,7 +660,7 @@ TEST_F(FormatMembers, EachButtonHasItsOwnAddress) {
                   static_cast<uint32_t>(15 - button));
     }
     EXPECT_EQ(engine->Pending().Size(0), 8u);
-    EXPECT_TRUE(Dirty(*engine));
+    EXPECT_TRUE(ConfigDirty(*engine));
 }
 
 TEST_F(FormatMembers, ButtonOrFormatOutsideItsRangeIsRefused) {
@@ -684,19 +673,19 @@ TEST_F(FormatMembers, ButtonOrFormatOutsideItsRangeIsRefused) {
     EXPECT_EQ(engine->get_ButtonFormat(At(-1), &value), kInvalid);
     EXPECT_EQ(Number(&KVT80::get_ButtonFormat, 0), 0);
     EXPECT_TRUE(engine->Pending().AllEmpty());
-    EXPECT_FALSE(Dirty(*engine));
+    EXPECT_FALSE(ConfigDirty(*engine));
 }
 
 TEST_F(FormatMembers, FormatCountRangesFromNoneToTheWholeTable) {
     EXPECT_EQ(engine->put_FormatCount(17), kInvalid);
     EXPECT_EQ(engine->put_FormatCount(-1), kInvalid);
     EXPECT_TRUE(engine->Pending().AllEmpty());
-    EXPECT_FALSE(Dirty(*engine));
+    EXPECT_FALSE(ConfigDirty(*engine));
 
     ASSERT_EQ(engine->put_FormatCount(0), kOk);
     EXPECT_EQ(Number(&KVT80::get_FormatCount), 0);
     EXPECT_EQ(engine->Pending().Pending(0, 28), 0u);
-    EXPECT_TRUE(Dirty(*engine));
+    EXPECT_TRUE(ConfigDirty(*engine));
     ASSERT_EQ(engine->put_FormatCount(16), kOk);
     EXPECT_EQ(engine->Pending().Pending(0, 28), 16u);
     EXPECT_EQ(engine->Pending().Size(0), 1u);
@@ -727,7 +716,7 @@ TEST_P(ProfileMembers, LongestTextIsQueuedAsTheWholeFieldLowByteFirst) {
     }
     ASSERT_EQ(Put(Variant::String(text)), kOk);
     EXPECT_EQ(Read(), text);
-    EXPECT_EQ(Dirty(*engine), member.configuration);
+    EXPECT_EQ(ConfigDirty(*engine), member.configuration);
 
     for (uint32_t unit = 0; unit < member.units; ++unit) {
         const char16_t expected = unit < text.size() ? text[unit] : u'\0';
@@ -747,7 +736,7 @@ TEST_P(ProfileMembers, TextThatLeavesNoRoomForTheTerminatorIsRefused) {
     EXPECT_EQ(Put(Variant::String(std::u16string(300, u'x'))), kInvalid);
     EXPECT_EQ(Read(), before);
     EXPECT_TRUE(engine->Pending().AllEmpty());
-    EXPECT_FALSE(Dirty(*engine));
+    EXPECT_FALSE(ConfigDirty(*engine));
 }
 
 TEST_P(ProfileMembers, NonStringValuesAreRefused) {
@@ -758,7 +747,7 @@ TEST_P(ProfileMembers, NonStringValuesAreRefused) {
     }
     EXPECT_EQ(Read(), before);
     EXPECT_TRUE(engine->Pending().AllEmpty());
-    EXPECT_FALSE(Dirty(*engine));
+    EXPECT_FALSE(ConfigDirty(*engine));
 }
 
 TEST_P(ProfileMembers, ShorterTextReadsUpToItsTerminator) {
@@ -806,11 +795,11 @@ TEST_F(FormatMembers, ScreenNumberHoldsThreeCharacters) {
 
 TEST_F(FormatMembers, SerialNumberLeavesTheDirtyFlagAsItWas) {
     ASSERT_EQ(engine->put_SerialNumber(Variant::String(u"0815")), kOk);
-    EXPECT_FALSE(Dirty(*engine));
+    EXPECT_FALSE(ConfigDirty(*engine));
     ASSERT_EQ(engine->put_ScreenNumber(Variant::String(u"7")), kOk);
-    EXPECT_TRUE(Dirty(*engine));
+    EXPECT_TRUE(ConfigDirty(*engine));
     ASSERT_EQ(engine->put_SerialNumber(Variant::String(u"0816")), kOk);
-    EXPECT_TRUE(Dirty(*engine));
+    EXPECT_TRUE(ConfigDirty(*engine));
 }
 
 // ---- Laptop format values -----------------------------------------------------------------------
@@ -856,7 +845,7 @@ TEST_F(FormatMembers, ProjectorDelaysAndDiscreteTravelInTheReservedByte) {
 
     EXPECT_EQ(Flags(*engine, 6), 0x0008);
     EXPECT_FALSE(Bool(&KVT80::get_FormatDiscrete, 7));
-    EXPECT_TRUE(Dirty(*engine));
+    EXPECT_TRUE(ConfigDirty(*engine));
 }
 
 TEST_F(FormatMembers, DigitalExactlyForTheTwoDigitalFactoryFormats) {

@@ -10,37 +10,21 @@
 #include <string>
 #include <vector>
 
+#include "ImageTestSupport.h"
 #include "KVT80.h"
 #include "automation/Variant.h"
 
 namespace kvt {
 namespace {
 
+using testing::At;
+using testing::ChannelDelayWord;
+using testing::ConfigDirty;
+using testing::TotalPending;
+using testing::Word24;
+
 constexpr int32_t kOk = status::Ok;
 constexpr int32_t kInvalid = status::InvalidArgument;
-
-uint32_t Word24(int32_t value) {
-    return static_cast<uint32_t>(value) & 0xFFFFFFu;
-}
-
-uint32_t DelayWordFor(int ms) {
-    return Word24(11594 - 48 * ms);
-}
-
-bool Dirty(KVT80& engine) {
-    Variant dirty;
-    EXPECT_EQ(engine.get_ConfigFileDirty(&dirty), kOk);
-    EXPECT_EQ(dirty.Type(), VT_BOOL);
-    return dirty.IsTrue();
-}
-
-size_t TotalPending(const KVT80& engine) {
-    size_t total = 0;
-    for (int block = 0; block < kParameterBlocks; ++block) {
-        total += engine.Pending().Size(block);
-    }
-    return total;
-}
 
 void ExpectSameImage(const ParameterImage& actual, const ParameterImage& expected) {
     EXPECT_EQ(actual.values, expected.values);
@@ -249,7 +233,7 @@ TEST_P(Ranges, RefuseValuesOutsideTheRangeAndChangeNothing) {
     EXPECT_EQ(read, factory);
     ExpectSameImage(engine->Image(), before);
     EXPECT_TRUE(engine->Pending().AllEmpty());
-    EXPECT_FALSE(Dirty(*engine));
+    EXPECT_FALSE(ConfigDirty(*engine));
 }
 
 TEST_P(Ranges, RefusalKeepsTheLastAcceptedValueAndItsQueuedWords) {
@@ -344,7 +328,7 @@ TEST(ParameterMembersIndexes, OutOfRangeIndexesAreRefusedForReadAndWrite) {
     }
     ExpectSameImage(engine.Image(), before);
     EXPECT_TRUE(engine.Pending().AllEmpty());
-    EXPECT_FALSE(Dirty(engine));
+    EXPECT_FALSE(ConfigDirty(engine));
 }
 
 TEST(ParameterMembersIndexes, EveryProjectorChannelAndBandInsideTheRangeIsReachable) {
@@ -416,10 +400,6 @@ struct EncodingCase {
     std::function<int32_t(KVT80&)> put;
     std::vector<QueuedWord> words;  // every word the put queues, and nothing else
 };
-
-Variant At(int32_t index) {
-    return Variant::Int(index);
-}
 
 std::vector<EncodingCase> EncodingCases() {
     return {
@@ -679,7 +659,7 @@ class ParameterMembersDelays : public ::testing::Test {
 
 TEST_F(ParameterMembersDelays, InputDelayWritesEveryRegionOfBothEqualisers) {
     ASSERT_EQ(engine->put_DigitalInputDelay(Variant::Int(40)), kOk);
-    const uint32_t word = DelayWordFor(40);
+    const uint32_t word = ChannelDelayWord(40);
     ExpectBlockDelays(4, word, word, word, word);
     ExpectBlockDelays(5, word, word, word, word);
     EXPECT_EQ(TotalPending(*engine), 8u);
@@ -688,7 +668,7 @@ TEST_F(ParameterMembersDelays, InputDelayWritesEveryRegionOfBothEqualisers) {
 
 TEST_F(ParameterMembersDelays, SurroundDelayAddsToTheInputDelayInTheSurroundEqualiserOnly) {
     ASSERT_EQ(engine->put_DigitalSurroundDelay(Variant::Int(10)), kOk);
-    const uint32_t word = DelayWordFor(32 + 10);  // a new engine's input delay is 32 ms
+    const uint32_t word = ChannelDelayWord(32 + 10);  // a new engine's input delay is 32 ms
     ExpectBlockDelays(5, word, word, word, word);
     EXPECT_EQ(engine->Pending().Size(4), 0u);
     EXPECT_EQ(TotalPending(*engine), 4u);
@@ -698,8 +678,8 @@ TEST_F(ParameterMembersDelays, SurroundDelayAddsToTheInputDelayInTheSurroundEqua
 TEST_F(ParameterMembersDelays, LongestDelaysStillFitTheWord) {
     ASSERT_EQ(engine->put_DigitalSurroundDelay(Variant::Int(100)), kOk);
     ASSERT_EQ(engine->put_DigitalInputDelay(Variant::Int(140)), kOk);
-    const uint32_t input = DelayWordFor(140);
-    const uint32_t surround = DelayWordFor(240);
+    const uint32_t input = ChannelDelayWord(140);
+    const uint32_t surround = ChannelDelayWord(240);
     ExpectBlockDelays(4, input, input, input, input);
     ExpectBlockDelays(5, surround, surround, surround, surround);
     EXPECT_EQ(surround, 74u);
@@ -707,8 +687,8 @@ TEST_F(ParameterMembersDelays, LongestDelaysStillFitTheWord) {
 
 TEST_F(ParameterMembersDelays, LcrcKeepsTheSurroundDelayOffTheExRegions) {
     ASSERT_EQ(engine->put_DigitalSurroundDelay(Variant::Int(20)), kOk);
-    const uint32_t withSurround = DelayWordFor(52);
-    const uint32_t inputOnly = DelayWordFor(32);
+    const uint32_t withSurround = ChannelDelayWord(52);
+    const uint32_t inputOnly = ChannelDelayWord(32);
 
     ASSERT_EQ(engine->put_InputConfig(1), kOk);
     ExpectBlockDelays(5, withSurround, withSurround, inputOnly, inputOnly);
@@ -720,10 +700,10 @@ TEST_F(ParameterMembersDelays, LcrcKeepsTheSurroundDelayOffTheExRegions) {
 
     // While LCRC is chosen, a new surround delay still stays off the EX regions.
     ASSERT_EQ(engine->put_DigitalSurroundDelay(Variant::Int(30)), kOk);
-    ExpectBlockDelays(5, DelayWordFor(62), DelayWordFor(62), inputOnly, inputOnly);
+    ExpectBlockDelays(5, ChannelDelayWord(62), ChannelDelayWord(62), inputOnly, inputOnly);
 
     ASSERT_EQ(engine->put_InputConfig(0), kOk);
-    const uint32_t all = DelayWordFor(62);
+    const uint32_t all = ChannelDelayWord(62);
     ExpectBlockDelays(5, all, all, all, all);
     EXPECT_EQ(engine->Pending().Pending(5, 262), 4096u);
 }
@@ -746,7 +726,7 @@ TEST_F(ParameterMembersDelays, RefusedInputConfigQueuesNothing) {
     EXPECT_EQ(engine->put_InputConfig(2), kInvalid);
     EXPECT_EQ(engine->put_InputConfig(-1), kInvalid);
     EXPECT_TRUE(engine->Pending().AllEmpty());
-    EXPECT_FALSE(Dirty(*engine));
+    EXPECT_FALSE(ConfigDirty(*engine));
 }
 
 // ---- CopyEQ -------------------------------------------------------------------------------------
@@ -855,14 +835,14 @@ TEST(ParameterMembersCopyEQArguments, BadSourceOrNonArrayIsRefusedAndCopiesNothi
     EXPECT_EQ(engine.CopyEQ(At(0), Variant::Int(7)), kInvalid);
     EXPECT_EQ(engine.CopyEQ(At(0), Variant()), kInvalid);
     EXPECT_TRUE(engine.Pending().AllEmpty());
-    EXPECT_FALSE(Dirty(engine));
+    EXPECT_FALSE(ConfigDirty(engine));
 }
 
 // ---- Configuration-dirty flag and coalescing ----------------------------------------------------
 
 TEST(ParameterMembersDirtyFlag, ANewEngineIsClean) {
     KVT80 engine;
-    EXPECT_FALSE(Dirty(engine));
+    EXPECT_FALSE(ConfigDirty(engine));
 }
 
 TEST(ParameterMembersDirtyFlag, EveryAcceptedParameterPutSetsIt) {
@@ -886,7 +866,7 @@ TEST(ParameterMembersDirtyFlag, EveryAcceptedParameterPutSetsIt) {
     for (const auto& [name, put] : puts) {
         KVT80 engine;
         ASSERT_EQ(put(engine), kOk) << name;
-        EXPECT_TRUE(Dirty(engine)) << name;
+        EXPECT_TRUE(ConfigDirty(engine)) << name;
     }
 }
 
@@ -894,7 +874,7 @@ TEST(ParameterMembersDirtyFlag, FormatSelectionIsNotConfiguration) {
     KVT80 engine;
     ASSERT_EQ(engine.put_Mode(Variant::Int(15)), kOk);
     EXPECT_EQ(engine.put_Mode(Variant::Int(16)), kInvalid);
-    EXPECT_FALSE(Dirty(engine));
+    EXPECT_FALSE(ConfigDirty(engine));
     Variant mode;
     ASSERT_EQ(engine.get_Mode(&mode), kOk);
     EXPECT_EQ(mode, Variant::Int(15));
@@ -903,7 +883,7 @@ TEST(ParameterMembersDirtyFlag, FormatSelectionIsNotConfiguration) {
 TEST(ParameterMembersDirtyFlag, SerialNumberBelongsToTheUnitNotTheConfiguration) {
     KVT80 engine;
     ASSERT_EQ(engine.put_SerialNumber(Variant::String(u"KVT-0042")), kOk);
-    EXPECT_FALSE(Dirty(engine));
+    EXPECT_FALSE(ConfigDirty(engine));
 }
 
 TEST(ParameterMembersDirtyFlag, RefusedPutsLeaveItClear) {
@@ -913,7 +893,7 @@ TEST(ParameterMembersDirtyFlag, RefusedPutsLeaveItClear) {
     EXPECT_EQ(engine.put_HeadroomAdjust(3), kInvalid);
     EXPECT_EQ(engine.put_Mute(At(-1), Variant::Bool(true)), kInvalid);
     EXPECT_EQ(engine.CopyEQ(At(9), Variant::Array(VT_VARIANT, {Variant::Bool(true)})), kInvalid);
-    EXPECT_FALSE(Dirty(engine));
+    EXPECT_FALSE(ConfigDirty(engine));
 }
 
 TEST(ParameterMembersCoalescing, SecondPutOfAnAddressReplacesTheFirst) {
@@ -934,6 +914,45 @@ TEST(ParameterMembersCoalescing, SecondPutOfAnAddressReplacesTheFirst) {
     EXPECT_EQ(engine.Pending().Pending(4, 259), 0u);
     EXPECT_EQ(engine.Pending().Pending(5, 259), 0u);
     EXPECT_EQ(TotalPending(engine), 5u);
+}
+
+// ---- Front-panel values and the remote address
+// ---------------------------------------------------
+
+TEST(ParameterMembersFrontPanel, SystemMuteTakesOnlyBooleanVariants) {
+    KVT80 engine;
+    EXPECT_EQ(engine.put_SystemMute(Variant::Int(-1)), kInvalid);
+    EXPECT_EQ(engine.put_SystemMute(Variant::String(u"true")), kInvalid);
+    Variant mute;
+    ASSERT_EQ(engine.get_SystemMute(&mute), kOk);
+    EXPECT_EQ(mute, Variant::Bool(false));
+
+    ASSERT_EQ(engine.put_SystemMute(Variant::Bool(true)), kOk);
+    engine.get_SystemMute(&mute);
+    EXPECT_EQ(mute, Variant::Bool(true));
+    // A boolean that is not -1 is false.
+    ASSERT_EQ(engine.put_SystemMute(Variant::Bool16(1)), kOk);
+    engine.get_SystemMute(&mute);
+    EXPECT_EQ(mute, Variant::Bool(false));
+    EXPECT_FALSE(ConfigDirty(engine));
+    EXPECT_EQ(TotalPending(engine), 0u);
+}
+
+TEST(ParameterMembersRemoteAddress, ReadsBackWhatWasWrittenAndRefusesWhatCannotBeAPort) {
+    KVT80 engine;
+    std::u16string address = u"unset";
+    ASSERT_EQ(engine.get_RemoteAddress(&address), kOk);
+    EXPECT_EQ(address, u"");
+    ASSERT_EQ(engine.put_RemoteAddress(u"10.0.0.7:4001"), kOk);
+    engine.get_RemoteAddress(&address);
+    EXPECT_EQ(address, u"10.0.0.7:4001");
+
+    EXPECT_EQ(engine.put_RemoteAddress(u"10.0.0.7\n"), kInvalid);
+    EXPECT_EQ(engine.put_RemoteAddress(std::u16string(300, u'a')), kInvalid);
+    engine.get_RemoteAddress(&address);
+    EXPECT_EQ(address, u"10.0.0.7:4001");
+    ASSERT_EQ(engine.put_RemoteAddress(u""), kOk);
+    EXPECT_EQ(engine.get_RemoteAddress(nullptr), kInvalid);
 }
 
 }  // namespace

@@ -7,20 +7,19 @@
 #include <vector>
 
 #include "EngineFixture.h"
+#include "ImageTestSupport.h"
 
 namespace kvt {
 namespace {
 
+using testing::At;
+using testing::ChannelDelayWord;
+using testing::ConfigDirty;
+using testing::TotalPending;
+using testing::Word24;
+
 using sim::Fault;
 using sim::FaultKind;
-
-constexpr uint32_t Word24(int value) {
-    return static_cast<uint32_t>(value) & 0xFFFFFFu;
-}
-
-constexpr uint32_t ChannelDelayWord(int ms) {
-    return Word24(11594 - 48 * ms);
-}
 
 class RetrievedEngine : public testing::EngineOnSimulatedUnit {
   protected:
