@@ -116,6 +116,8 @@ void KVT80::ResetSessionState() {
     terminalLogging_ = false;
     frontPanel_.selectedPreamp = 0;
     frontPanel_.aesEbuError = false;
+    std::lock_guard unitLock(unitMutex_);
+    unitStatus_ = {};
 }
 
 int32_t KVT80::Connect() {

@@ -6,7 +6,9 @@
 // this one.
 #pragma once
 
+#include <array>
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
@@ -17,6 +19,7 @@
 
 #include "IKVT80.h"
 #include "Timings.h"
+#include "analyser/AnalyserFrame.h"
 #include "automation/EventSinks.h"
 #include "image/ParameterImage.h"
 #include "protocol/Exchange.h"
@@ -26,20 +29,45 @@
 
 namespace kvt {
 
-// Front-panel values that the worker mirrors to the unit, and the values it last sent.
+// Front-panel values that the worker mirrors to the unit.
 struct FrontPanelState {
     std::atomic<int32_t> faderLevel{0};
     std::atomic<bool> systemMute{false};
     std::atomic<int32_t> selectedPreamp{0};
     std::atomic<int32_t> mode{0};
     std::atomic<bool> aesEbuError{false};
+    // The next pass selects the format even if Mode did not change (the analyser stopped, the
+    // generator was switched off).
+    std::atomic<bool> forceFormatResend{false};
+    // The next format selection uses the refresh form and "formatupdate" instead of reading the
+    // fader (the analyser or generator changed the unit's routing).
+    std::atomic<bool> analyserFormatRefresh{false};
 };
 
-struct FrontPanelTrackers {
-    int32_t fader = -1;
-    int32_t format = -1;
-    int32_t preamp = -1;
-    bool mute = false;
+// The worker's own state: the front-panel values it last sent to (or took from) the unit, its
+// timers, and the analyser filters and event array it allocates once.
+struct WorkerState {
+    WorkerState();
+    // The trackers take the properties' values: nothing is sent for them.
+    void Follow(const FrontPanelState& panel);
+
+    int32_t faderTracker = -1;
+    int32_t formatTracker = -1;
+    int32_t preampTracker = -1;
+    bool muteTracker = false;
+    std::chrono::steady_clock::time_point lastLevelRead;
+    std::optional<std::chrono::steady_clock::time_point> lastStatusPoll;  // none yet
+    bool readInLastPass = false;
+    AnalyserSmoothing smoothing;
+    std::array<uint32_t, kAnalyserWords> words{};
+    Variant slaData;  // the SLAUpdate array: reused, so receivers copy it
+};
+
+// The unit's answer to "status": 42 words and one extra word.
+constexpr size_t kUnitStatusWords = 42;
+struct UnitStatusTable {
+    std::array<uint32_t, kUnitStatusWords> words{};
+    uint32_t extra = 0;
 };
 
 class KVT80 : public IKVT80, public IKVT802 {
@@ -291,6 +319,10 @@ class KVT80 : public IKVT80, public IKVT802 {
     bool InputMonitoring() const { return inputMonitoring_.load(); }
     std::string LastConnectError() const;
 
+    // The fields of the last "status" answer (UnitStatus), and the unit's clock as the status poll
+    // last read it.
+    UnitStatusTable LastUnitStatus() const;
+
     // Test option: shorter waits so that time-out paths run quickly.
     void SetTimings(const EngineTimings& timings);
     EngineTimings Timings() const;
@@ -337,16 +369,49 @@ class KVT80 : public IKVT80, public IKVT802 {
     int32_t ReadFormatTable(int32_t state);
     int32_t ReadProfile();
 
-    void WorkerLoop();
-    void WorkerPass(FrontPanelTrackers& trackers);
-    void FollowFrontPanel(FrontPanelTrackers& trackers, bool clearAesEbuError);
-    enum class LineOutcome { Sent, Requeued, Dropped };
-    LineOutcome SendWriteLine(const LinkLock& lock, const EngineTimings& timings, int block);
+    // Analyser and generator (analyser.cpp).
+    void WriteRoutingWordLocked(bool running, bool sumAndDiff);
+    void SetStereoNoiseReductionLocked(int32_t stereo, int32_t stereoSR);
+    void StartAnalyserLocked();
+    void WriteGeneratorWordsLocked(int32_t mode, int32_t channels, bool withFrequency);
+    void RestoreSavedFormat();
+    void RaiseSLARunning(bool running, bool sumAndDiff);
+    void RaiseSignalGenState(int32_t mode, int32_t channels);
+    void RaiseInputFormatChanged(int32_t format);
+
+    // What one worker pass has to tell the sinks once it has let go of the link.
     struct TransferReport {
         bool personalityModule;
         bool lineSent;  // a write line went out (else: the transfer is complete)
         int32_t position;
     };
+    struct PassEvents {
+        std::optional<int32_t> faderLevel;
+        std::optional<TransferReport> transfer;
+        std::optional<bool> systemMute;
+        std::optional<bool> aesEbuError;
+        std::optional<AnalyserLevels> levels;
+        bool unitDisappeared = false;
+    };
+
+    void WorkerLoop();
+    void WorkerPass(WorkerState& state);
+    void FollowFrontPanel(WorkerState& state, bool clearAesEbuError);
+    void RaisePassEvents(const PassEvents& events, const WorkerState& state);
+
+    // The worker's front-panel steps and polls (frontpanel.cpp).
+    void FrontPanelSteps(const LinkLock& lock, const EngineTimings& timings, WorkerState& state,
+                         PassEvents& events);
+    void SelectFormat(const LinkLock& lock, const EngineTimings& timings, WorkerState& state,
+                      PassEvents& events);
+    void PollStatus(const LinkLock& lock, const EngineTimings& timings, PassEvents& events);
+    void ReadClock(const LinkLock& lock, const EngineTimings& timings);
+    void ReadLevels(const LinkLock& lock, const EngineTimings& timings, WorkerState& state,
+                    PassEvents& events);
+    void Poll(const LinkLock& lock, const EngineTimings& timings, WorkerState& state,
+              PassEvents& events);
+    enum class LineOutcome { Sent, Requeued, Dropped };
+    LineOutcome SendWriteLine(const LinkLock& lock, const EngineTimings& timings, int block);
     void RaiseTransferProgress(const TransferReport& report);
     void CommitAfterWrite(const LinkLock& lock, const EngineTimings& timings, int block,
                           bool preampListsHadWrites);
@@ -391,6 +456,14 @@ class KVT80 : public IKVT80, public IKVT802 {
     std::atomic<int32_t> generatorChannels_{0};
     std::atomic<bool> keepFormat_{false};
     std::atomic<bool> inputMonitoring_{false};
+    // The format in play when the analyser or generator took over; -1 when none is kept.
+    std::atomic<int32_t> savedFormat_{-1};
+
+    // The last "status" answer and the unit's clock texts (YYMMDD, HHMMSS).
+    mutable std::mutex unitMutex_;
+    UnitStatusTable unitStatus_;
+    std::string unitDate_;
+    std::string unitTime_;
 
     std::mutex stopMutex_;
     std::condition_variable stopSignal_;

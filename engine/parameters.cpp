@@ -507,38 +507,4 @@ int32_t KVT80::put_Production(VariantBool value) {
     return status::Ok;
 }
 
-// ---- Analyser and generator state as last read from the unit -----------------------------------
-
-int32_t KVT80::get_SLARunning(VariantBool* value) {
-    if (value == nullptr) {
-        return status::InvalidArgument;
-    }
-    *value = slaRunning_.load() ? VARIANT_TRUE : VARIANT_FALSE;
-    return status::Ok;
-}
-
-int32_t KVT80::get_SLASumAndDiff(VariantBool* value) {
-    if (value == nullptr) {
-        return status::InvalidArgument;
-    }
-    *value = sumAndDiff_.load() ? VARIANT_TRUE : VARIANT_FALSE;
-    return status::Ok;
-}
-
-int32_t KVT80::get_GeneratorMode(Variant* value) {
-    if (value == nullptr) {
-        return status::InvalidArgument;
-    }
-    *value = Variant::Int(generatorMode_.load());
-    return status::Ok;
-}
-
-int32_t KVT80::get_GeneratorChannels(Variant* value) {
-    if (value == nullptr) {
-        return status::InvalidArgument;
-    }
-    *value = Variant::Int(generatorChannels_.load());
-    return status::Ok;
-}
-
 }  // namespace kvt

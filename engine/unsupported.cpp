@@ -14,9 +14,6 @@ int32_t KVT80::Load(const Variant&) {
 int32_t KVT80::EnterCommandInterpreter() {
     return status::NotSupported;
 }
-int32_t KVT80::UnitStatus() {
-    return status::NotSupported;
-}
 int32_t KVT80::SaveKVTParameters() {
     return status::NotSupported;
 }
@@ -47,21 +44,6 @@ int32_t KVT80::get_TerminalLogFilename(Variant*) {
 int32_t KVT80::WriteStringDirect(const std::u16string&) {
     return status::NotSupported;
 }
-int32_t KVT80::StartSLA() {
-    return status::NotSupported;
-}
-int32_t KVT80::StopSLA() {
-    return status::NotSupported;
-}
-int32_t KVT80::put_SLASumAndDiff(VariantBool) {
-    return status::NotSupported;
-}
-int32_t KVT80::put_GeneratorMode(const Variant&) {
-    return status::NotSupported;
-}
-int32_t KVT80::put_GeneratorChannels(const Variant&) {
-    return status::NotSupported;
-}
 int32_t KVT80::get_SignalGenLevel(Variant*) {
     return status::NotSupported;
 }
@@ -87,13 +69,7 @@ int32_t KVT80::SyncEventLogDT() {
 int32_t KVT80::ClearLog() {
     return status::NotSupported;
 }
-int32_t KVT80::get_UnitDate(std::u16string*) {
-    return status::NotSupported;
-}
 int32_t KVT80::put_UnitDate(const std::u16string&) {
-    return status::NotSupported;
-}
-int32_t KVT80::get_UnitTime(std::u16string*) {
     return status::NotSupported;
 }
 int32_t KVT80::put_UnitTime(const std::u16string&) {

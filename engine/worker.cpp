@@ -1,9 +1,12 @@
-// The engine's worker thread: one pass every 10 ms. While the unit is ready it sends the queued
-// parameter writes as write lines, one line per pass, with the processor commits that follow
-// them, and reports the progress of bulk transfers; while it is not ready it discards queued
-// writes and follows the front-panel values, so nothing is echoed back to the unit when it becomes
-// ready.
+// The engine's worker thread: one pass every 10 ms. While the unit is ready it sends front-panel
+// changes, then the queued parameter writes as write lines, one line per pass, with the processor
+// commits that follow them, and reports the progress of bulk transfers; with nothing to write it
+// reads the input levels and the analyser and polls the unit's status. While the unit is not
+// ready it discards queued writes and follows the front-panel values, so nothing is echoed back to
+// the unit when it becomes ready.
+#include <algorithm>
 #include <optional>
+#include <utility>
 
 #include "KVT80.h"
 
@@ -20,35 +23,46 @@ constexpr uint32_t kEqualiserCommitBits = 0x0E;
 
 }  // namespace
 
+WorkerState::WorkerState()
+    : lastLevelRead(std::chrono::steady_clock::now()),
+      slaData(Variant::Array(VT_R8, std::vector<Variant>(kAnalyserValues, Variant::Double(0.0)))) {}
+
+void WorkerState::Follow(const FrontPanelState& panel) {
+    faderTracker = panel.faderLevel;
+    preampTracker = panel.selectedPreamp;
+    muteTracker = panel.systemMute;
+    formatTracker = panel.mode;
+}
+
 void KVT80::WorkerLoop() {
-    FrontPanelTrackers trackers;
+    WorkerState state;
+    // The trackers start from the properties, not from "unknown": an engine made ready before
+    // the worker's first pass must not send the unit its own front-panel state.
+    state.Follow(frontPanel_);
     std::unique_lock lock(stopMutex_);
     while (!stopSignal_.wait_for(lock, Timings().workerPeriod, [this] { return stopRequested_; })) {
         lock.unlock();
-        WorkerPass(trackers);
+        WorkerPass(state);
         lock.lock();
     }
 }
 
-void KVT80::FollowFrontPanel(FrontPanelTrackers& trackers, bool clearAesEbuError) {
+void KVT80::FollowFrontPanel(WorkerState& state, bool clearAesEbuError) {
     pending_.Clear();
-    trackers.fader = frontPanel_.faderLevel;
-    trackers.preamp = frontPanel_.selectedPreamp;
-    trackers.mute = frontPanel_.systemMute;
-    trackers.format = frontPanel_.mode;
+    state.Follow(frontPanel_);
     if (clearAesEbuError) {
         frontPanel_.aesEbuError = false;
     }
 }
 
-void KVT80::WorkerPass(FrontPanelTrackers& trackers) {
+void KVT80::WorkerPass(WorkerState& state) {
     if (!link_.IsOpen()) {
-        FollowFrontPanel(trackers, true);
+        FollowFrontPanel(state, true);
         return;
     }
     if (!initialized_) {
         if (!skipOnePass_.exchange(false)) {
-            FollowFrontPanel(trackers, false);
+            FollowFrontPanel(state, false);
         }
         return;
     }
@@ -57,7 +71,7 @@ void KVT80::WorkerPass(FrontPanelTrackers& trackers) {
     }
 
     // Events are raised after the link is released, so a sink may call members that ask the unit.
-    std::optional<TransferReport> report;
+    PassEvents events;
     {
         const EngineTimings timings = Timings();
         LinkLock lock = link_.Lock();
@@ -65,23 +79,104 @@ void KVT80::WorkerPass(FrontPanelTrackers& trackers) {
         if (!link_.IsOpen() || !initialized_ || suspended_) {
             return;
         }
+        FrontPanelSteps(lock, timings, state, events);
         if (const auto block = pending_.FirstPendingBlock()) {
             const LineOutcome outcome = SendWriteLine(lock, timings, *block);
             if (outcome != LineOutcome::Requeued && transferPending_) {
                 const bool card = mmcTransfer_;
-                report = TransferReport{card, true, (card ? mmcProgress_ : uploadProgress_)++};
+                events.transfer =
+                    TransferReport{card, true, (card ? mmcProgress_ : uploadProgress_)++};
             }
-        } else if (transferPending_.exchange(false)) {
-            const bool card = mmcTransfer_.exchange(false);
-            if (card) {
-                RunExchange(link_, lock, timings, "closemmc\r");
+        } else {
+            if (transferPending_.exchange(false)) {
+                const bool card = mmcTransfer_.exchange(false);
+                if (card) {
+                    RunExchange(link_, lock, timings, "closemmc\r");
+                }
+                (card ? mmcProgress_ : uploadProgress_) = 0;
+                events.transfer = TransferReport{card, false, 0};
             }
-            (card ? mmcProgress_ : uploadProgress_) = 0;
-            report = TransferReport{card, false, 0};
+            if (updateInputs_) {
+                Poll(lock, timings, state, events);
+            }
         }
     }
-    if (report) {
-        RaiseTransferProgress(*report);
+    RaisePassEvents(events, state);
+}
+
+void KVT80::RaisePassEvents(const PassEvents& events, const WorkerState& state) {
+    if (events.faderLevel) {
+        sinks_.Raise([&](IKVTEvents& s) { s.MainFaderUpdated(*events.faderLevel); });
+    }
+    if (events.transfer) {
+        RaiseTransferProgress(*events.transfer);
+    }
+    if (events.systemMute) {
+        const VariantBool muted = *events.systemMute ? VARIANT_TRUE : VARIANT_FALSE;
+        sinks_.Raise([&](IKVTEvents& s) { s.SystemMuteChanged(muted); });
+    }
+    if (events.aesEbuError) {
+        const VariantBool error = *events.aesEbuError ? VARIANT_TRUE : VARIANT_FALSE;
+        sinks_.Raise([&](IKVTEvents& s) { s.AESEBUErrorTrigger(error); });
+    }
+    if (events.levels) {
+        const AnalyserLevels& levels = *events.levels;
+        sinks_.Raise([&](IKVTEvents& s) { s.InputLevelsUpdated(levels.left, levels.right); });
+        // A snapshot whose frame markers differ was torn by the unit: only its levels count.
+        if (levels.complete) {
+            sinks_.Raise([&](IKVTEvents& s) { s.SLAUpdate(state.slaData); });
+        }
+    }
+    if (events.unitDisappeared) {
+        sinks_.Raise([](IKVTEvents& s) { s.UnitDisappeared(); });
+    }
+}
+
+// With nothing to write, the worker reads the input levels and the analyser every 100 ms and, in
+// the passes between, polls the unit's status every 5 s. When the line is so slow that a read is
+// due again in the very next pass, a due status poll takes that pass, so mute changes at the unit
+// are still noticed.
+void KVT80::Poll(const LinkLock& lock, const EngineTimings& timings, WorkerState& state,
+                 PassEvents& events) {
+    using std::chrono::steady_clock;
+    const auto now = steady_clock::now();
+    const bool readDue = now - state.lastLevelRead >= timings.levelReadPeriod;
+    const bool statusDue =
+        !state.lastStatusPoll || now - *state.lastStatusPoll >= timings.statusPollPeriod;
+    const bool readLastPass = std::exchange(state.readInLastPass, false);
+    if (statusDue && (!readDue || readLastPass)) {
+        PollStatus(lock, timings, events);
+        state.lastStatusPoll = steady_clock::now();
+    } else if (readDue) {
+        // Counted from the start of the read, so a read that takes a while still keeps the pace.
+        state.lastLevelRead = now;
+        state.readInLastPass = true;
+        ReadLevels(lock, timings, state, events);
+    }
+}
+
+void KVT80::ReadLevels(const LinkLock& lock, const EngineTimings& timings, WorkerState& state,
+                       PassEvents& events) {
+    int32_t result = SelectTarget(link_, lock, timings, 9, 3);
+    if (result == status::Ok) {
+        const auto read =
+            QueryBinaryWords(link_, lock, timings, kAnalyserFirstAddress, kAnalyserWords);
+        result = read.status;
+        if (result == status::Ok && read.value) {
+            std::copy(read.value->begin(), read.value->end(), state.words.begin());
+            auto& elements = state.slaData.MutableArrayValue()->elements;
+            std::array<double, kAnalyserValues> values{};
+            events.levels = state.smoothing.Take(state.words, values);
+            for (size_t i = 0; i < kAnalyserValues; ++i) {
+                elements[i] = Variant::Double(values[i]);
+            }
+        }
+    }
+    if (result != status::Ok) {
+        // The unit is gone (or the line is): the worker stops talking to it until a retrieval
+        // or the front end says it is ready again; the link stays open.
+        initialized_ = false;
+        events.unitDisappeared = true;
     }
 }
 

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "formats/FormatTable.h"
+#include "protocol/ReplyParsing.h"
 
 namespace kvt {
 
@@ -22,6 +23,19 @@ constexpr std::array<ChannelBit, 8> kChannelBits{{
     {32, 0x10000},  // right surround
     {64, 0x400},    // left EX
     {128, 0x1000},  // right EX
+}};
+
+constexpr uint32_t kNewFirmwareVersion = 0x153;
+
+struct Tone {
+    uint32_t frequency;
+    uint32_t oldCalibration;
+    uint32_t newCalibration;
+};
+constexpr std::array<Tone, 3> kTones{{
+    {100, 0x0CE900, 0x0CBF00},
+    {1000, 0x0CDE00, 0x0CBA00},
+    {10000, 0x0E8000, 0x0E5200},
 }};
 
 }  // namespace
@@ -46,6 +60,18 @@ uint32_t RoutingWord(int32_t inputConfig, bool sumAndDiff, bool analyserRunning,
 
 uint32_t InputConfigWord(int32_t inputConfig) {
     return inputConfig == 0 ? 0x1000 : 0;
+}
+
+uint32_t GeneratorControlWord(int32_t mode, int32_t generatorChannels) {
+    uint32_t signal = 0;
+    if (mode == 0) {
+        signal = control_bit::Pink;
+    } else if (mode >= 1 && mode <= 3) {
+        signal = control_bit::Sine;
+    } else if (mode == 4) {
+        signal = control_bit::Thump;
+    }
+    return signal | ControlChannelBits(generatorChannels);
 }
 
 uint32_t ControlChannelBits(int32_t generatorChannels) {
@@ -104,6 +130,23 @@ std::optional<int32_t> DecodeGeneratorMode(uint32_t controlWord,
         return 4;
     }
     return std::nullopt;
+}
+
+bool IsNewMatrixFirmware(std::string_view matrixVersion) {
+    // An unreadable version text reads as 0, the older generation.
+    return ParseHexValue(matrixVersion).value_or(0) >= kNewFirmwareVersion;
+}
+
+std::optional<ToneWords> SineTone(int32_t mode, bool newFirmware) {
+    if (mode < 1 || mode > 3) {
+        return std::nullopt;
+    }
+    const Tone& tone = kTones[static_cast<size_t>(mode - 1)];
+    return ToneWords{tone.frequency, newFirmware ? tone.newCalibration : tone.oldCalibration};
+}
+
+uint32_t GeneratorCalibrationWord(bool newFirmware) {
+    return newFirmware ? 0x280400 : 0x51C800;
 }
 
 }  // namespace kvt

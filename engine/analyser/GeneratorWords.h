@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 namespace kvt {
 
@@ -38,6 +39,9 @@ constexpr uint32_t Sine = 0x2;
 constexpr uint32_t Thump = 0x4;
 }  // namespace control_bit
 
+// The control word for a tone mode (TestToneMode 0..4) and a GeneratorChannel mask.
+uint32_t GeneratorControlWord(int32_t mode, int32_t generatorChannels);
+
 // Channel bits of the control word for a GeneratorChannel mask, and back.
 uint32_t ControlChannelBits(int32_t generatorChannels);
 int32_t GeneratorChannelsOfControl(uint32_t controlWord);
@@ -53,5 +57,20 @@ AnalyserReadBack DecodeRoutingWord(uint32_t routingWord);
 // The tone mode of a control word (pink 0, sine by frequency 1..3, thump 4); nullopt when the
 // word names none, or a sine at a frequency that is not one of the three tones.
 std::optional<int32_t> DecodeGeneratorMode(uint32_t controlWord, std::optional<uint32_t> frequency);
+
+// The matrix processor's firmware generation decides the calibration constants: its version text
+// read as a hexadecimal number, 0x153 and above being the newer generation.
+bool IsNewMatrixFirmware(std::string_view matrixVersion);
+
+// The tone of a sine mode (1..3): its frequency in Hz and its calibration word; nullopt for the
+// other modes.
+struct ToneWords {
+    uint32_t frequency;
+    uint32_t calibration;
+};
+std::optional<ToneWords> SineTone(int32_t mode, bool newFirmware);
+
+// The generator calibration word, written on every generator change.
+uint32_t GeneratorCalibrationWord(bool newFirmware);
 
 }  // namespace kvt

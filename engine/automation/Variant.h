@@ -61,6 +61,8 @@ class Variant {
 
     const std::u16string& StringValue() const { return string_; }
     const SafeArray* ArrayValue() const { return array_.get(); }
+    // The array's elements in place, for an owner that reuses one array (copies share it).
+    SafeArray* MutableArrayValue() { return array_.get(); }
 
     // True only for a VT_BOOL holding -1.
     bool IsTrue() const { return type_ == VT_BOOL && BoolField() == VARIANT_TRUE; }

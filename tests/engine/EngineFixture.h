@@ -30,7 +30,10 @@ class EngineOnSimulatedUnit : public ::testing::Test {
         unit.Stop();
     }
 
-    void ConnectReady() {
+    // Ready without a retrieval. The worker's level reads and status polls stay off unless
+    // asked for, so a test sees exactly the lines its own actions cause.
+    void ConnectReady(bool polling = false) {
+        ASSERT_EQ(engine->put_UpdateInputs(Variant::Bool(polling)), 0);
         ASSERT_EQ(engine->Connect(), 0);
         ASSERT_EQ(engine->put_Initialized(VARIANT_TRUE), 0);
     }
