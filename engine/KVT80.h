@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <mutex>
 #include <optional>
+#include <span>
 #include <string>
 #include <thread>
 #include <vector>
@@ -42,6 +43,9 @@ struct FrontPanelState {
     // The next format selection uses the refresh form and "formatupdate" instead of reading the
     // fader (the analyser or generator changed the unit's routing).
     std::atomic<bool> analyserFormatRefresh{false};
+    // The values the retrieval just read from the unit, for the worker's trackers: set last,
+    // so the worker's next pass takes them even when no pass ran between the read and Initialized.
+    std::atomic<bool> readFromUnit{false};
 };
 
 // The worker's own state: the front-panel values it last sent to (or took from) the unit, its
@@ -69,6 +73,9 @@ struct UnitStatusTable {
     std::array<uint32_t, kUnitStatusWords> words{};
     uint32_t extra = 0;
 };
+// Fields 0..41 go to the words, 42..44 to the extra word (the last one present wins); whatever a
+// longer answer carries beyond them is not kept.
+UnitStatusTable StatusTableOfFields(std::span<const uint32_t> fields);
 
 class KVT80 : public IKVT80, public IKVT802 {
   public:
@@ -314,6 +321,9 @@ class KVT80 : public IKVT80, public IKVT802 {
 
     PromptSelection CurrentSelection();
 
+    // Passes the worker has finished (tests wait for a pass to have seen a change of state).
+    uint64_t WorkerPasses() const { return workerPasses_.load(); }
+
     // A copy of the parameter image, and the laptop front end's input-monitoring flag.
     ParameterImage Image() const;
     bool InputMonitoring() const { return inputMonitoring_.load(); }
@@ -439,6 +449,7 @@ class KVT80 : public IKVT80, public IKVT802 {
     std::atomic<bool> terminalLogging_{false};
     std::atomic<int32_t> uploadProgress_{0};
     std::atomic<int32_t> mmcProgress_{0};
+    std::atomic<uint64_t> workerPasses_{0};
 
     // The parameter image and what goes with it; puts, gets and the retrieval take imageMutex_.
     mutable std::mutex imageMutex_;

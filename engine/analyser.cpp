@@ -30,7 +30,8 @@ void KVT80::WriteRoutingWordLocked(bool running, bool sumAndDiff) {
 
 // The noise-reduction field of the two stereo formats; each record goes to the unit again.
 void KVT80::SetStereoNoiseReductionLocked(int32_t stereo, int32_t stereoSR) {
-    for (const auto& [format, nr] : {std::pair{kStereoFormat, stereo}, {kStereoSRFormat, stereoSR}}) {
+    for (const auto& [format, nr] :
+         {std::pair{kStereoFormat, stereo}, {kStereoSRFormat, stereoSR}}) {
         FormatRecord& record = image_.formats.records[static_cast<size_t>(format)];
         const auto bits = static_cast<uint16_t>((nr << format_flag::NRShift) & format_flag::NRMask);
         record.SetFlags(static_cast<uint16_t>((record.Flags() & ~format_flag::NRMask) | bits));

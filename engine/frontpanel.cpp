@@ -26,6 +26,14 @@ int32_t ButtonOfFormat(const FormatTable& table, int32_t format) {
 
 }  // namespace
 
+UnitStatusTable StatusTableOfFields(std::span<const uint32_t> fields) {
+    UnitStatusTable table;
+    for (size_t i = 0; i < fields.size() && i < kStatusFields; ++i) {
+        (i < kUnitStatusWords ? table.words[i] : table.extra) = fields[i];
+    }
+    return table;
+}
+
 void KVT80::FrontPanelSteps(const LinkLock& lock, const EngineTimings& timings, WorkerState& state,
                             PassEvents& events) {
     if (frontPanel_.forceFormatResend || frontPanel_.mode != state.formatTracker) {
@@ -72,8 +80,9 @@ void KVT80::SelectFormat(const LinkLock& lock, const EngineTimings& timings, Wor
     }
 
     const bool refresh = frontPanel_.analyserFormatRefresh;
-    RunExchange(link_, lock, timings,
-                FormatLine(refresh ? "button %X x\r" : "button %X\r", static_cast<unsigned>(button)));
+    RunExchange(
+        link_, lock, timings,
+        FormatLine(refresh ? "button %X x\r" : "button %X\r", static_cast<unsigned>(button)));
     if (refresh) {
         frontPanel_.analyserFormatRefresh = false;
         RunExchange(link_, lock, timings, "formatupdate\r");
@@ -136,8 +145,8 @@ void KVT80::ReadClock(const LinkLock& lock, const EngineTimings& timings) {
     }
 }
 
-// Runs "status" and keeps its fields: 0..41 in the table, 42..44 in the extra word (the last one
-// present wins). Whatever a longer answer carries beyond them is not kept.
+// Runs "status" and keeps its fields. The table is empty while the answer is awaited and after a
+// failed one.
 int32_t KVT80::UnitStatus() {
     if (!link_.IsOpen()) {
         return status::NoUnit;
@@ -146,19 +155,13 @@ int32_t KVT80::UnitStatus() {
         std::lock_guard unitLock(unitMutex_);
         unitStatus_ = {};
     }
-    const auto answer = WithLink([](Link& link, const LinkLock& lock, const EngineTimings& timings) {
-        return QueryTabList(link, lock, timings, "status\r", "status", 6, kStatusFields);
-    });
-    if (answer.value) {
+    const auto answer =
+        WithLink([](Link& link, const LinkLock& lock, const EngineTimings& timings) {
+            return QueryTabList(link, lock, timings, "status\r", "status", 6, kStatusFields);
+        });
+    if (answer.status == status::Ok && answer.value) {
         std::lock_guard unitLock(unitMutex_);
-        const std::vector<uint32_t>& fields = *answer.value;
-        for (size_t i = 0; i < fields.size() && i < kStatusFields; ++i) {
-            if (i < kUnitStatusWords) {
-                unitStatus_.words[i] = fields[i];
-            } else {
-                unitStatus_.extra = fields[i];
-            }
-        }
+        unitStatus_ = StatusTableOfFields(*answer.value);
     }
     return answer.status;
 }

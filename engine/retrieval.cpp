@@ -414,6 +414,7 @@ int32_t KVT80::QueryFrontPanel() {
     }
     const int32_t preamp = frontPanel_.selectedPreamp;
     sinks_.Raise([&](IKVTEvents& sink) { sink.SelectedPreampChanged(preamp); });
+    frontPanel_.readFromUnit = true;
 
     return ReadFormatTable(kStage);
 }

@@ -43,6 +43,7 @@ void KVT80::WorkerLoop() {
     while (!stopSignal_.wait_for(lock, Timings().workerPeriod, [this] { return stopRequested_; })) {
         lock.unlock();
         WorkerPass(state);
+        ++workerPasses_;
         lock.lock();
     }
 }
@@ -56,6 +57,8 @@ void KVT80::FollowFrontPanel(WorkerState& state, bool clearAesEbuError) {
 }
 
 void KVT80::WorkerPass(WorkerState& state) {
+    // Taken before the values are read, so values read after a later retrieval are never missed.
+    const bool unitValues = frontPanel_.readFromUnit.exchange(false);
     if (!link_.IsOpen()) {
         FollowFrontPanel(state, true);
         return;
@@ -68,6 +71,10 @@ void KVT80::WorkerPass(WorkerState& state) {
     }
     if (suspended_) {
         return;
+    }
+    // What the retrieval read is the unit's state already: nothing to send back.
+    if (unitValues) {
+        state.Follow(frontPanel_);
     }
 
     // Events are raised after the link is released, so a sink may call members that ask the unit.

@@ -1,5 +1,7 @@
 // The front panel as the command interpreter shows it: format buttons, projector selector,
 // master fader, system mute and the input status port "u3".
+#include <algorithm>
+
 #include "CommandTable.h"
 #include "TextFields.h"
 #include "UnitState.h"
@@ -8,32 +10,34 @@ namespace kvt::sim {
 
 namespace {
 
-constexpr int kMaxFaderLevel = 100;
 constexpr std::string_view kMuteBits = "1c";  // the output mute bits of port u3
 
 bool IsQuery(const CommandLine& line) {
     return line.fields.size() == 1 && line.fields[0] == "?";
 }
 
-// "button N" or "button N x" (the analyser's refresh form) selects; "button ?" reads.
+// "button N" or "button N x" (the analyser's refresh form) presses a button: 1..8 play the format
+// the button holds in the EEPROM button table, 9 (no button holds the format) keeps the format.
+// "button ?" answers the format playing, not the button.
 void Button(UnitState& state, const CommandLine& line, CommandAnswer& answer) {
     if (IsQuery(line)) {
-        answer.Line(HexNumber(static_cast<uint32_t>(state.panel.button)));
+        answer.Line(HexNumber(static_cast<uint32_t>(state.panel.format)));
         return;
     }
     const bool plain = line.fields.size() == 1;
     const bool refresh = line.fields.size() == 2 && LowerCase(line.fields[1]) == "x";
     const auto button = (plain || refresh) ? ParseHex(line.fields[0], 1) : std::nullopt;
-    if (!button || *button < 1 || *button > 9) {
+    if (!button || *button < 1 || *button > kNoButton) {
         answer.Refuse();
         return;
     }
-    state.panel.button = static_cast<int>(*button);
+    PressPanelButton(state, static_cast<int>(*button));
 }
 
+// "projector N" selects projector (preamp) 1 or 2; "projector ?" answers the preamp 0-based.
 void Projector(UnitState& state, const CommandLine& line, CommandAnswer& answer) {
     if (IsQuery(line)) {
-        answer.Line(HexNumber(static_cast<uint32_t>(state.panel.projector)));
+        answer.Line(HexNumber(static_cast<uint32_t>(std::max(state.panel.projector - 1, 0))));
         return;
     }
     const auto projector = line.fields.size() == 1 ? ParseHex(line.fields[0], 1) : std::nullopt;

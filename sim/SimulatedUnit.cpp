@@ -11,6 +11,7 @@
 #include "StateFile.h"
 #include "TcpEndpoint.h"
 #include "UnitInterpreter.h"
+#include "UnitState.h"
 
 namespace kvt::sim {
 
@@ -193,6 +194,43 @@ FrontPanel SimulatedUnit::Panel() const {
 void SimulatedUnit::SetPanel(const FrontPanel& panel) {
     std::lock_guard lock(impl_->mutex);
     impl_->interpreter.State().panel = panel;
+}
+
+bool SimulatedUnit::PressButton(int button) {
+    if (button < 1 || button > kPanelButtons) {
+        return false;
+    }
+    std::lock_guard lock(impl_->mutex);
+    PressPanelButton(impl_->interpreter.State(), button);
+    return true;
+}
+
+void SimulatedUnit::SetMuted(bool muted) {
+    std::lock_guard lock(impl_->mutex);
+    impl_->interpreter.State().panel.muted = muted;
+}
+
+bool SimulatedUnit::MoveFader(int level) {
+    if (level < 0 || level > kMaxFaderLevel) {
+        return false;
+    }
+    std::lock_guard lock(impl_->mutex);
+    impl_->interpreter.State().panel.level = level;
+    return true;
+}
+
+bool SimulatedUnit::SelectProjector(int projector) {
+    if (projector != 1 && projector != 2) {
+        return false;
+    }
+    std::lock_guard lock(impl_->mutex);
+    impl_->interpreter.State().panel.projector = projector;
+    return true;
+}
+
+void SimulatedUnit::SetAesEbuError(bool error) {
+    std::lock_guard lock(impl_->mutex);
+    impl_->interpreter.State().panel.aesEbuError = error;
 }
 
 bool SimulatedUnit::SaveState(const std::string& path) {

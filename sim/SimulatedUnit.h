@@ -46,11 +46,13 @@ struct Fault {
 
 // A snapshot of the front-panel state.
 struct FrontPanel {
-    int button = 1;      // 1..9, last "button" selection
-    int projector = 1;   // 1 or 2
+    int button = 1;      // 1..9, last "button" selection (9: a format no button holds)
+    int projector = 1;   // 1 or 2; "projector ?" answers it 0-based
     int level = 70;      // fader 0..100
     bool muted = false;  // "clru3 1C" mutes, "setu3 1C" unmutes
     bool aesEbuError = false;
+    int format = 0;  // 0..15, the format playing: the one the button holds in the EEPROM button
+                     // table (block 0, 20..27); "button ?" answers it
 };
 
 struct LogEntry {
@@ -82,7 +84,19 @@ class SimulatedUnit {
     void SetMemory(int block, uint32_t address, uint32_t value);
 
     FrontPanel Panel() const;
+    // Takes the panel as given, also values the unit could never show (for tests of the engine's
+    // range checks).
     void SetPanel(const FrontPanel& panel);
+
+    // A person at the unit's front panel, while it serves. PressButton takes 1..8 and plays the
+    // format that button holds in the EEPROM button table (as "button N"); MoveFader 0..100;
+    // SelectProjector 1 or 2. Each returns false and changes nothing for other values.
+    bool PressButton(int button);
+    void SetMuted(bool muted);
+    bool MoveFader(int level);
+    bool SelectProjector(int projector);
+    // The AES/EBU input's error state, as the unit detects it.
+    void SetAesEbuError(bool error);
 
     // State files (format in StateFile.h): the memories as far as they differ from the factory
     // state, the front panel and the clock offset. SaveState replaces the file whole. LoadState

@@ -20,8 +20,6 @@ namespace {
 
 // About a century either way: far beyond any clock a user sets, small enough for any arithmetic.
 constexpr long long kMaxClockOffsetSeconds = 100LL * 366 * 24 * 3600;
-constexpr int kMaxButton = 9;
-constexpr int kMaxLevel = 100;
 
 std::vector<std::string_view> Fields(std::string_view line) {
     std::vector<std::string_view> fields;
@@ -79,19 +77,31 @@ std::string TakeWord(const std::vector<std::string_view>& fields, StateSnapshot&
     return {};
 }
 
-std::string TakePanel(const std::vector<std::string_view>& fields, StateSnapshot& state) {
-    if (fields.size() != 6) {
-        return "panel needs button, projector, level, muted and AES/EBU error";
+// The state being built, and whether a panel line named its format (a five-field line from
+// before formats were kept leaves it to the button table).
+struct ParsingState {
+    StateSnapshot snapshot;
+    bool formatGiven = false;
+};
+
+// "panel BUTTON PROJECTOR LEVEL MUTED AESERROR [FORMAT]"
+std::string TakePanel(const std::vector<std::string_view>& fields, ParsingState& state) {
+    if (fields.size() != 6 && fields.size() != 7) {
+        return "panel needs button, projector, level, muted, AES/EBU error and optionally format";
     }
-    const auto button = DecimalInRange(fields[1], 1, kMaxButton);
+    const auto button = DecimalInRange(fields[1], 1, kNoButton);
     const auto projector = DecimalInRange(fields[2], 1, 2);
-    const auto level = DecimalInRange(fields[3], 0, kMaxLevel);
+    const auto level = DecimalInRange(fields[3], 0, kMaxFaderLevel);
     const auto muted = DecimalInRange(fields[4], 0, 1);
     const auto aesError = DecimalInRange(fields[5], 0, 1);
-    if (!button || !projector || !level || !muted || !aesError) {
-        return "panel values out of range (button 1-9, projector 1-2, level 0-100, flags 0-1)";
+    const auto format =
+        fields.size() == 7 ? DecimalInRange(fields[6], 0, kFormatCount - 1) : std::optional{0};
+    if (!button || !projector || !level || !muted || !aesError || !format) {
+        return "panel values out of range (button 1-9, projector 1-2, level 0-100, flags 0-1, "
+               "format 0-15)";
     }
-    state.panel = {*button, *projector, *level, *muted == 1, *aesError == 1};
+    state.snapshot.panel = {*button, *projector, *level, *muted == 1, *aesError == 1, *format};
+    state.formatGiven = fields.size() == 7;
     return {};
 }
 
@@ -104,7 +114,7 @@ std::string TakeClock(const std::vector<std::string_view>& fields, StateSnapshot
     return {};
 }
 
-std::string TakeLine(std::string_view line, StateSnapshot& state) {
+std::string TakeLine(std::string_view line, ParsingState& state) {
     const auto fields = Fields(line.substr(0, line.find('#')));
     if (fields.empty()) {
         return {};
@@ -113,9 +123,9 @@ std::string TakeLine(std::string_view line, StateSnapshot& state) {
         return TakePanel(fields, state);
     }
     if (fields[0] == "clock") {
-        return TakeClock(fields, state);
+        return TakeClock(fields, state.snapshot);
     }
-    return TakeWord(fields, state);
+    return TakeWord(fields, state.snapshot);
 }
 
 std::string ErrnoText(const std::string& what, const std::string& path) {
@@ -141,9 +151,9 @@ std::string FormatStateFile(const StateSnapshot& snapshot) {
         }
     }
     const FrontPanel& panel = snapshot.panel;
-    std::snprintf(line, sizeof line, "panel %d %d %d %d %d\n", panel.button, panel.projector,
-                  panel.level, panel.muted ? 1 : 0, panel.aesEbuError ? 1 : 0);
-    text += "# panel button projector level muted aes-ebu-error\n";
+    std::snprintf(line, sizeof line, "panel %d %d %d %d %d %d\n", panel.button, panel.projector,
+                  panel.level, panel.muted ? 1 : 0, panel.aesEbuError ? 1 : 0, panel.format);
+    text += "# panel button projector level muted aes-ebu-error format\n";
     text += line;
     text += "# clock offset from the host's local time, seconds\n";
     text += "clock " + std::to_string(snapshot.clockOffset.count()) + "\n";
@@ -151,7 +161,7 @@ std::string FormatStateFile(const StateSnapshot& snapshot) {
 }
 
 ParsedState ParseStateFile(std::string_view text) {
-    StateSnapshot state{FactoryMemory(), FrontPanel{}, std::chrono::seconds{0}};
+    ParsingState state{{FactoryMemory(), FrontPanel{}, std::chrono::seconds{0}}};
     size_t lineNumber = 0;
     while (!text.empty()) {
         ++lineNumber;
@@ -169,7 +179,13 @@ ParsedState ParseStateFile(std::string_view text) {
             return {std::nullopt, "line " + std::to_string(lineNumber) + ": " + reason};
         }
     }
-    return {std::move(state), {}};
+    // Without a format of its own the panel plays what its button holds in the file's final
+    // button table.
+    FrontPanel& panel = state.snapshot.panel;
+    if (!state.formatGiven) {
+        panel.format = FormatOfButton(state.snapshot.memory, panel.button).value_or(0);
+    }
+    return {std::move(state.snapshot), {}};
 }
 
 bool ReadTextFile(const std::string& path, size_t maxBytes, std::string& text, std::string& error) {

@@ -6,10 +6,14 @@
 // from the factory:
 //
 //   B AAA VVVVVV                         memory word: block 0..6, address, value (hex)
-//   panel BUTTON PROJECTOR LEVEL MUTED AESERROR   front panel (decimal; MUTED, AESERROR 0 or 1)
+//   panel BUTTON PROJECTOR LEVEL MUTED AESERROR [FORMAT]
+//                                        front panel (decimal; MUTED, AESERROR 0 or 1; FORMAT
+//                                        0..15, written always, optional when read)
 //   clock SECONDS                        clock offset from the host's local time (signed decimal)
 //
-// A later line for the same word replaces an earlier one.
+// A later line for the same word replaces an earlier one. A panel line without a format (files
+// from before the format was kept), or a file without a panel line, plays the format its button
+// holds in the file's EEPROM button table (format 0 for button 9 or an entry above 15).
 #pragma once
 
 #include <chrono>

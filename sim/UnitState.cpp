@@ -25,6 +25,27 @@ constexpr std::array<SelectionBlock, 8> kSelections{{
 
 }  // namespace
 
+std::optional<int> FormatOfButton(const UnitMemory& memory, int button) {
+    if (button < 1 || button > kPanelButtons) {
+        return std::nullopt;
+    }
+    const uint32_t entry = memory.Read(0, kEepromButtonTable + static_cast<uint32_t>(button - 1));
+    if (entry >= kFormatCount) {
+        return std::nullopt;
+    }
+    return static_cast<int>(entry);
+}
+
+void PressPanelButton(UnitState& state, int button) {
+    if (button < 1 || button > kNoButton) {
+        return;
+    }
+    state.panel.button = button;
+    if (const auto format = FormatOfButton(state.memory, button)) {
+        state.panel.format = *format;
+    }
+}
+
 int BlockOfSelection(const std::optional<Selection>& selection) {
     if (!selection) {
         return -1;

@@ -44,6 +44,21 @@ struct UnitState {
     std::mt19937 random{0x4B5638u};  // fixed seed: a run of the simulator is reproducible
 };
 
+// Front-panel buttons 1..8 and the "no button" selection 9.
+inline constexpr int kPanelButtons = 8;
+inline constexpr int kNoButton = 9;
+inline constexpr int kFormatCount = 16;
+inline constexpr int kMaxFaderLevel = 100;
+inline constexpr uint32_t kEepromButtonTable = 20;  // button 1's entry; button 8's is at 27
+
+// The format button 1..8 holds in the EEPROM button table (block 0, address 20 + button - 1);
+// none for other buttons or an entry that names no format (above 15).
+std::optional<int> FormatOfButton(const UnitMemory& memory, int button);
+
+// A button press, from the panel or a "button N" line: button 1..9 (anything else is ignored);
+// buttons 1..8 also play the format they hold, 9 keeps the format playing.
+void PressPanelButton(UnitState& state, int button);
+
 // The memories of a unit as delivered: plausible firmware versions and settings, the factory
 // format table and an installation profile.
 UnitMemory FactoryMemory();

@@ -1,6 +1,8 @@
 // kvt80-sim: a simulated KVT-80 unit on a pseudo-terminal or a TCP port, for trying the service
-// programs without hardware. Prints where it can be reached, then serves until SIGINT/SIGTERM.
+// programs without hardware. Prints where it can be reached, then serves until SIGINT/SIGTERM,
+// taking front-panel commands from its standard input meanwhile.
 #include <signal.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -10,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "OperatorConsole.h"
 #include "SimulatedUnit.h"
 #include "TextFields.h"
 
@@ -37,7 +40,8 @@ Unit:
                        status 2 when FILE cannot be read or has a malformed line. A state file
                        has one entry per line ('#' starts a comment):
                          B AAA VVVVVV   memory word: block 0-6, address, value (hex)
-                         panel BUTTON PROJECTOR LEVEL MUTED AESERROR   (decimal)
+                         panel BUTTON PROJECTOR LEVEL MUTED AESERROR [FORMAT]   (decimal;
+                                        without FORMAT the button's format in the button table)
                          clock SECONDS  clock offset from the host's local time
                        What the file does not mention stays as delivered from the factory.
 
@@ -51,6 +55,19 @@ Faults (repeatable):
 
   --help               this text
 
+Front panel, on standard input while the unit serves (one command per line; each answers one
+line on standard output, "ok ..." or "error: ..."):
+  button N             press format button N (1-8): the unit plays the format the button holds
+                       in its EEPROM button table
+  mute, unmute         the system mute
+  fader N              the master fader, 0-100 (70 is the reference level)
+  projector N          select projector (preamp) 1 or 2
+  aes-error on|off     the AES/EBU input goes into or out of error
+  panel                show the front panel
+  help                 list these commands
+  The end of standard input (e.g. </dev/null, or started in the background by a script) leaves
+  the unit serving; only SIGINT or SIGTERM stop it.
+
 Wire format, in brief:
   Command lines end in CR (an LF after it is ignored). The unit answers each line with the echo
   of the line and CR LF, its answer lines each ending CR LF, and the prompt: the selection as
@@ -60,7 +77,8 @@ Wire format, in brief:
   "close" deselects. Reads: "rdval CC AAA", "rdx CC AAA", "rdeep CC AAAA" (CC = count - 1, hex;
   values tab-separated, %06X words, %02X EEPROM bytes), "rdvalb CC AA" (binary: echo, CR LF CR,
   three bytes per word, CR LF, prompt). Writes: "wrtval/wrtx/wreep AAAAAA V1 .. V7".
-  Front panel: button, projector, level, clru3 1C, setu3 1C, rdu3. Also status, intl, picver,
+  Front panel: button N (1-9; "button ?" answers the format playing, 0-F), projector N (1-2;
+  "projector ?" answers 0 or 1), level, clru3 1C, setu3 1C, rdu3. Also status, intl, picver,
   savevals (answers 686921), openmmc, closemmc, date, time, dumplog N, clearlog, formatupdate.
   In menu mode every line is answered with ESC "[2J" and the menu, without a prompt; a lone ESC
   byte returns to the prompt.
@@ -168,12 +186,19 @@ int main(int argc, char** argv) {
     const Arguments arguments = ParseArguments(argc, argv);
 
     // Block the stop signals before any thread starts, so every thread inherits the mask and the
-    // main thread alone takes them with sigwait.
+    // main thread alone takes them with sigwait. SIGTTIN and SIGTTOU are blocked too: started in
+    // the background of an interactive shell, a read of the terminal then fails (and the console
+    // looks again later) and a write goes through, instead of stopping the whole simulator. An
+    // answer to an operator who closed our standard output must not end the unit either.
     sigset_t stopSignals;
     sigemptyset(&stopSignals);
     sigaddset(&stopSignals, SIGINT);
     sigaddset(&stopSignals, SIGTERM);
-    pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+    sigset_t blocked = stopSignals;
+    sigaddset(&blocked, SIGTTIN);
+    sigaddset(&blocked, SIGTTOU);
+    pthread_sigmask(SIG_BLOCK, &blocked, nullptr);
+    signal(SIGPIPE, SIG_IGN);
 
     try {
         kvt::sim::SimulatedUnit unit(arguments.options);
@@ -195,8 +220,10 @@ int main(int argc, char** argv) {
         }
         std::fflush(stdout);
 
+        kvt::sim::OperatorConsole console(unit, STDIN_FILENO, STDOUT_FILENO);
         int signal = 0;
         sigwait(&stopSignals, &signal);
+        console.Stop();
         unit.Stop();
     } catch (const std::exception& error) {
         std::fprintf(stderr, "kvt80-sim: %s\n", error.what());

@@ -7,6 +7,20 @@
 
 namespace kvt {
 
+Variant::Variant(const Variant& other)
+    : type_(other.type_),
+      bits_(other.bits_),
+      string_(other.string_),
+      array_(other.array_ ? std::make_shared<SafeArray>(*other.array_) : nullptr) {}
+
+Variant& Variant::operator=(const Variant& other) {
+    if (this != &other) {
+        Variant copy(other);
+        *this = std::move(copy);
+    }
+    return *this;
+}
+
 Variant Variant::Int(int32_t value) {
     Variant v;
     v.type_ = VT_I4;

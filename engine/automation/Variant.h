@@ -39,9 +39,16 @@ struct SafeArray {
     std::vector<Variant> elements;
 };
 
+// Copies are deep, as the platform's VariantCopy makes them: a copy of an array owns its own
+// elements, so an event receiver that keeps a copy never sees the sender reuse its array.
 class Variant {
   public:
     Variant() = default;
+    Variant(const Variant& other);
+    Variant& operator=(const Variant& other);
+    Variant(Variant&&) noexcept = default;
+    Variant& operator=(Variant&&) noexcept = default;
+    ~Variant() = default;
 
     static Variant Int(int32_t value);
     static Variant Double(double value);
@@ -61,7 +68,7 @@ class Variant {
 
     const std::u16string& StringValue() const { return string_; }
     const SafeArray* ArrayValue() const { return array_.get(); }
-    // The array's elements in place, for an owner that reuses one array (copies share it).
+    // The array's elements in place, for an owner that reuses one array.
     SafeArray* MutableArrayValue() { return array_.get(); }
 
     // True only for a VT_BOOL holding -1.

@@ -36,6 +36,14 @@ class EngineOnSimulatedUnit : public ::testing::Test {
         ASSERT_EQ(engine->put_UpdateInputs(Variant::Bool(polling)), 0);
         ASSERT_EQ(engine->Connect(), 0);
         ASSERT_EQ(engine->put_Initialized(VARIANT_TRUE), 0);
+        WaitForWorkerPass();
+    }
+
+    // Returns once a worker pass has started and ended after the call: the worker has seen
+    // every change of state made before it.
+    void WaitForWorkerPass() const {
+        const uint64_t start = engine->WorkerPasses();
+        ASSERT_TRUE(testing::Eventually([&] { return engine->WorkerPasses() >= start + 2; }));
     }
 
     // The lines the unit received, from the first one that starts with `from`.

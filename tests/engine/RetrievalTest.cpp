@@ -220,8 +220,9 @@ class PresetUnit : public Retrieval {
         }
         unit.SetMemory(0, kFallbackModeAddress, 5);
         sim::FrontPanel panel;
-        panel.button = 3;
-        panel.projector = 2;
+        panel.button = 4;
+        panel.format = 3;
+        panel.projector = 3;  // answered 0-based: preamp 2
         panel.level = 42;
         panel.muted = true;
         unit.SetPanel(panel);
@@ -438,8 +439,8 @@ TEST_F(PresetUnit, ReadsTheFrontPanel) {
     ASSERT_EQ(engine->get_FaderLevel(&level), 0);
     EXPECT_EQ(level, 42);
 
-    // The unit answers its last format button and projector selection; the engine takes them as
-    // they come and tells the front ends.
+    // The unit answers the format it plays and the preamp it has selected; the engine takes them
+    // as they come and tells the front ends.
     ASSERT_EQ(engine->get_Mode(&value), 0);
     EXPECT_EQ(value.Int32(), 3);
     EXPECT_EQ(LastIntArguments("InputFormatChanged"), std::vector<int32_t>{3});
@@ -472,8 +473,8 @@ TEST_F(PresetUnit, ReportsProgressThroughEveryStage) {
 TEST_F(PresetUnit, FrontPanelAnswersOutOfRangeAreNotTaken) {
     ASSERT_EQ(ConnectAndRetrieve(), 0);
     sim::FrontPanel panel;
-    panel.button = 16;
-    panel.projector = 4;
+    panel.format = 16;
+    panel.projector = 5;
     panel.level = 150;
     panel.muted = true;
     unit.SetPanel(panel);

@@ -1,9 +1,12 @@
 // kvt80-sim as a program: it tells where it serves, serves, and ends cleanly on SIGTERM.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
+
+#include <algorithm>
 
 #include "SimTestSupport.h"
 #include "TextFields.h"
@@ -13,19 +16,33 @@ extern char** environ;
 namespace kvt::sim::test {
 namespace {
 
+// kvt80-sim started with its standard output on a pipe the test reads, and its standard input
+// on a pipe the test types into (withInput) or on /dev/null.
 class SimProgram {
   public:
-    explicit SimProgram(std::vector<std::string> arguments) {
-        int fds[2];
-        if (::pipe(fds) != 0) {
+    explicit SimProgram(std::vector<std::string> arguments, bool withInput = false) {
+        int out[2];
+        int in[2];
+        if (::pipe(out) != 0 || (withInput && ::pipe(in) != 0)) {
             throw std::runtime_error("pipe");
         }
-        output_.Reset(fds[0]);
-        UniqueFd writeEnd(fds[1]);
+        output_.emplace(UniqueFd(out[0]));
+        UniqueFd writeEnd(out[1]);
+        UniqueFd readEnd;
+        if (withInput) {
+            readEnd.Reset(in[0]);
+            input_.Reset(in[1]);
+        }
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_adddup2(&actions, writeEnd.Get(), STDOUT_FILENO);
-        posix_spawn_file_actions_addclose(&actions, output_.Get());
+        posix_spawn_file_actions_addclose(&actions, output_->Fd());
+        if (withInput) {
+            posix_spawn_file_actions_adddup2(&actions, readEnd.Get(), STDIN_FILENO);
+            posix_spawn_file_actions_addclose(&actions, input_.Get());
+        } else {
+            posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+        }
         arguments.insert(arguments.begin(), KVT80_SIM_PROGRAM);
         std::vector<char*> argv;
         for (auto& argument : arguments) {
@@ -47,13 +64,31 @@ class SimProgram {
         }
     }
 
-    // The first line the program prints.
-    std::string FirstLine() {
-        LineClient reader(std::move(output_));
-        std::string line = reader.ReadUntil(
-            [](const std::string& text) { return text.find('\n') != std::string::npos; });
-        return line.substr(0, line.find('\n'));
+    // The next line the program prints, without its line end.
+    std::string NextLine() {
+        const size_t end = printed_.find('\n');
+        if (end == std::string::npos) {
+            printed_ += output_->ReadUntil(
+                [](const std::string& text) { return text.find('\n') != std::string::npos; });
+        }
+        std::string line = printed_.substr(0, printed_.find('\n'));
+        printed_.erase(0, std::min(printed_.size(), line.size() + 1));
+        return line;
     }
+
+    // The first line the program prints: where it serves.
+    std::string FirstLine() { return NextLine(); }
+
+    // Types one line on the program's standard input and returns the line it answers.
+    std::string Type(const std::string& line) {
+        const std::string text = line + "\n";
+        if (::write(input_.Get(), text.data(), text.size()) != static_cast<ssize_t>(text.size())) {
+            return "(cannot type)";
+        }
+        return NextLine();
+    }
+
+    void CloseInput() { input_.Reset(); }
 
     // Exit status once the program ends by itself; -1 when it did not exit normally.
     int Wait() {
@@ -73,7 +108,9 @@ class SimProgram {
     }
 
   private:
-    UniqueFd output_;
+    std::optional<LineClient> output_;
+    std::string printed_;  // read from the output but not yet taken as lines
+    UniqueFd input_;
     pid_t pid_ = -1;
 };
 
@@ -119,7 +156,8 @@ TEST(SimProgramRun, StartsFromAStateFile) {
     ::unlink(path);
     EXPECT_EQ(client.Exchange("open 91"), "open 91\r\n91>");
     EXPECT_EQ(client.Exchange("rdval 00 004"), "rdval 00 004\r\nFFFFF6\r\n91>");
-    EXPECT_EQ(client.Exchange("button ?"), "button ?\r\n3\r\n91>");
+    // Button 3 holds format 2 in the factory button table.
+    EXPECT_EQ(client.Exchange("button ?"), "button ?\r\n2\r\n91>");
     EXPECT_EQ(program.Terminate(), 0);
 }
 
@@ -134,6 +172,28 @@ TEST(SimProgramRun, ExitsWithStatus2OnAStateFileItCannotLoad) {
     ::unlink(path);
     SimProgram missing({"--state", "/nonexistent/kvt80.state"});
     EXPECT_EQ(missing.Wait(), 2);
+}
+
+TEST(SimProgramFrontPanel, OperatorCommandsWorkThePanelAndTheEndOfInputLeavesItServing) {
+    SimProgram program({}, true);
+    LineClient client = LineClient::OpenPty(program.FirstLine());
+    EXPECT_EQ(program.Type("mute"), "ok muted");
+    EXPECT_EQ(client.Exchange("rdu3"), "rdu3\r\n0\r\n>");
+    EXPECT_EQ(program.Type("button 5"), "ok button 5, format 8 (Digital B)");
+    EXPECT_EQ(client.Exchange("button ?"), "button ?\r\n8\r\n>");
+    EXPECT_EQ(program.Type("projector 2"), "ok projector 2");
+    EXPECT_EQ(client.Exchange("projector ?"), "projector ?\r\n1\r\n>");
+    EXPECT_EQ(program.Type("fader 101"),
+              "error: fader needs a level from 0 to 100; type \"fader 70\"");
+    program.CloseInput();
+    EXPECT_EQ(client.Exchange("level ?"), "level ?\r\n46\r\n>");
+    EXPECT_EQ(program.Terminate(), 0);
+}
+
+TEST(SimProgramFrontPanel, StopsCleanlyWhileStandardInputIsOpenAndIdle) {
+    SimProgram program({"--tcp", "0"}, true);
+    ASSERT_TRUE(program.FirstLine().starts_with("tcp "));
+    EXPECT_EQ(program.Terminate(), 0);
 }
 
 }  // namespace

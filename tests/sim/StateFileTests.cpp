@@ -83,7 +83,7 @@ bool SameMemories(const SimulatedUnit& a, const UnitMemory& b) {
 
 bool SamePanel(const FrontPanel& a, const FrontPanel& b) {
     return a.button == b.button && a.projector == b.projector && a.level == b.level &&
-           a.muted == b.muted && a.aesEbuError == b.aesEbuError;
+           a.muted == b.muted && a.aesEbuError == b.aesEbuError && a.format == b.format;
 }
 
 TEST(StateFileRoundTrip, ASavedUnitLoadsIntoAnotherUnchanged) {
@@ -94,7 +94,7 @@ TEST(StateFileRoundTrip, ASavedUnitLoadsIntoAnotherUnchanged) {
     source.SetMemory(1, 2, 0xFFFFF6);
     source.SetMemory(3, 8, 0);  // a factory word set back to zero
     source.SetMemory(6, 1023, 0xFFFFFF);
-    source.SetPanel({7, 2, 42, true, true});
+    source.SetPanel({7, 2, 42, true, true, 11});
     const std::string path = scratch.File("unit.state");
     ASSERT_TRUE(source.SaveState(path)) << source.LastStateError();
 
@@ -141,7 +141,7 @@ TEST(StateFileSave, AFactoryUnitSavesNoWords) {
             entries.push_back(line);
         }
     }
-    EXPECT_EQ(entries, (std::vector<std::string>{"panel 1 1 70 0 0", "clock 0"}));
+    EXPECT_EQ(entries, (std::vector<std::string>{"panel 1 1 70 0 0 0", "clock 0"}));
 }
 
 TEST(StateFileSave, WordsAreBlockAddressValueInHex) {
@@ -203,6 +203,8 @@ TEST(StateFileLoad, AnyMalformedLineRefusesTheWholeFileAndChangesNothing) {
         "panel 1 1 101 0 0",     // level above 100
         "panel 1 1 70 2 0",      // muted is 0 or 1
         "panel 1 1 70 0",        // a field missing
+        "panel 1 1 70 0 0 16",   // no format 16
+        "panel 1 1 70 0 0 2 1",  // one field too many
         "clock",                 // offset missing
         "clock 12s",             // not a number
         "clock 99999999999999",  // beyond a century
@@ -211,7 +213,7 @@ TEST(StateFileLoad, AnyMalformedLineRefusesTheWholeFileAndChangesNothing) {
     for (const char* line : malformed) {
         SimulatedUnit unit;
         unit.SetMemory(1, 5, 0x77);
-        unit.SetPanel({4, 2, 10, true, false});
+        unit.SetPanel({4, 2, 10, true, false, 8});
         // A good line before the bad one must not be applied either.
         const std::string path = scratch.Write("bad.state", "3 000 000011\n" + std::string(line));
         EXPECT_FALSE(unit.LoadState(path)) << line;
@@ -219,7 +221,7 @@ TEST(StateFileLoad, AnyMalformedLineRefusesTheWholeFileAndChangesNothing) {
             << line << ": " << unit.LastStateError();
         EXPECT_EQ(unit.Memory(1, 5), 0x77u) << line;
         EXPECT_EQ(unit.Memory(3, 0), FactoryMemory().Read(3, 0)) << line;
-        EXPECT_TRUE(SamePanel(unit.Panel(), {4, 2, 10, true, false})) << line;
+        EXPECT_TRUE(SamePanel(unit.Panel(), {4, 2, 10, true, false, 8})) << line;
     }
 }
 
@@ -237,7 +239,7 @@ TEST(StateFileLoad, AnEmptyFileIsTheFactoryState) {
     ScratchDirectory scratch;
     SimulatedUnit unit;
     unit.SetMemory(4, 35, 0);
-    unit.SetPanel({5, 2, 0, true, true});
+    unit.SetPanel({5, 2, 0, true, true, 4});
     ASSERT_TRUE(unit.LoadState(scratch.Write("empty.state", "")));
     EXPECT_TRUE(SameMemories(unit, FactoryMemory()));
     EXPECT_TRUE(SamePanel(unit.Panel(), FrontPanel{}));
@@ -262,7 +264,22 @@ TEST(StateFileLoad, OddButValidLayoutIsAccepted) {
     EXPECT_EQ(unit.Memory(0, 28), 3u);
     EXPECT_EQ(unit.Memory(0, 2047), 0xFFu);
     EXPECT_EQ(unit.Memory(3, 8), FactoryMemory().Read(3, 8));  // unmentioned: factory
-    EXPECT_TRUE(SamePanel(unit.Panel(), {2, 1, 55, true, false}));
+    EXPECT_TRUE(SamePanel(unit.Panel(), {2, 1, 55, true, false, 1}));
+}
+
+TEST(StateFileLoad, ThePanelFormatIsTheSixthFieldOrTheButtonsEntry) {
+    ScratchDirectory scratch;
+    SimulatedUnit unit;
+    ASSERT_TRUE(unit.LoadState(scratch.Write("new.state", "panel 9 1 70 0 0 13\n")));
+    EXPECT_TRUE(SamePanel(unit.Panel(), {9, 1, 70, false, false, 13}));
+    // Five fields: what the button holds in the file's final button table (button 5: format 8).
+    ASSERT_TRUE(unit.LoadState(scratch.Write("old.state", "panel 5 2 60 0 1\n")));
+    EXPECT_TRUE(SamePanel(unit.Panel(), {5, 2, 60, false, true, 8}));
+    ASSERT_TRUE(unit.LoadState(scratch.Write("table.state", "panel 2 1 70 0 0\n0 015 0B\n")));
+    EXPECT_EQ(unit.Panel().format, 11);
+    // Button 9, or an entry naming no format: format 0.
+    ASSERT_TRUE(unit.LoadState(scratch.Write("bad.state", "0 016 FF\npanel 3 1 70 0 0\n")));
+    EXPECT_EQ(unit.Panel().format, 0);
 }
 
 TEST(StateFileLoad, APresetUnitAnswersWithItsValuesOverTheLine) {

@@ -1,0 +1,145 @@
+#include "RoomModel.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace kvt::sim {
+
+namespace {
+
+// Where a channel's settings live; these mirror the engine's channel map and address map
+// (engine/image/AddressMap.cpp): the EQ region R in block 4 or 5 holds the flags word at R + 0,
+// band b at R + 30 - b, treble at R + 32 and bass at R + 33; the output gain is a word of block 6.
+// All gains are tenths of a dB as signed 24-bit words.
+constexpr uint32_t kFlagsOffset = 0;
+constexpr uint32_t kTopBandOffset = 30;
+constexpr uint32_t kTrebleOffset = 32;
+constexpr uint32_t kBassOffset = 33;
+constexpr uint32_t kMuteBit = 0x2;
+constexpr int kOutputBlock = 6;
+
+// Far beyond what the unit accepts (EQ +-6 dB, output gain -22 ... +8 dB); a stray word in memory
+// must not make the model meaningless.
+constexpr double kMaxSettingDb = 24.0;
+
+// Graphic-EQ bands are constant-Q third-octave bells: a boost falls to half its dB a sixth of an
+// octave either side, so neighbouring bands add up only a little.
+const double kEqBellWidthOctaves = (1.0 / 6.0) / std::sqrt(2.0 * std::log(2.0));
+constexpr double kBassCornerHz = 125.0;
+constexpr double kTrebleCornerHz = 8000.0;
+constexpr double kRoomGainWidthOctaves = 0.6;
+constexpr double kFeatureWidthOctaves = 0.25;
+
+// One loudspeaker in the room, seen from the listening position.
+struct ChannelRoom {
+    uint32_t generatorBit;
+    int eqBlock;
+    uint32_t region;
+    uint32_t outputGainAddress;
+    double levelDb;  // against the screen channels
+    double highPassHz;
+    int highPassOrder;
+    double lowPassHz;  // 0: none
+    int lowPassOrder;
+    double rolloffFromHz;  // 0: none
+    double rolloffDbPerOctave;
+    double roomGainHz;
+    double roomGainDb;
+    double featureHz;  // a reflection of its own: a small dip or lift
+    double featureDb;
+    double rightMicDb;  // the right microphone hears it this much lower
+};
+
+// Screen channels: big horn systems down to about 35 Hz, some room gain around 63 Hz and the
+// gentle high-frequency fall of a large room. Subwoofer: 22 Hz to 120 Hz. Surrounds: smaller
+// boxes, a little lower and duller, the rear (EX) pair more so.
+constexpr std::array<ChannelRoom, kOutputChannels> kChannels{{
+    {0x200000, 4, 0, 1012, 0.0, 35, 2, 0, 0, 2000, 2.0, 63, 2.0, 250, 0.8, 0.8},     // L
+    {0x400000, 4, 128, 1014, 0.0, 35, 2, 0, 0, 2000, 2.0, 63, 2.0, 125, -1.2, 0.4},  // C
+    {0x800000, 4, 64, 1013, 0.0, 35, 2, 0, 0, 2000, 2.0, 63, 2.0, 500, 0.7, 0.2},    // R
+    {0x4000, 5, 0, 1016, -2.0, 70, 2, 0, 0, 1500, 3.0, 125, 1.0, 400, -0.8, 0.9},    // LS
+    {0x8000, 4, 192, 1015, -3.0, 22, 2, 120, 4, 0, 0.0, 40, 3.0, 63, -1.0, 0.3},     // Sub
+    {0x10000, 5, 64, 1017, -2.0, 70, 2, 0, 0, 1500, 3.0, 125, 1.0, 2000, 0.6, 0.1},  // RS
+    {0x400, 5, 128, 1018, -2.5, 80, 2, 0, 0, 1250, 3.5, 125, 1.0, 800, -0.7, 0.7},   // LEX
+    {0x1000, 5, 192, 1019, -2.5, 80, 2, 0, 0, 1250, 3.5, 125, 1.0, 315, 0.5, 0.4},   // REX
+}};
+
+const ChannelRoom& Room(int channel) {
+    return kChannels[static_cast<size_t>(std::clamp(channel, 0, kOutputChannels - 1))];
+}
+
+double TenthsDb(const UnitMemory& memory, int block, uint32_t address) {
+    const auto raw = static_cast<int32_t>(memory.Read(block, address) << 8) >> 8;
+    return std::clamp(raw / 10.0, -kMaxSettingDb, kMaxSettingDb);
+}
+
+double HighPassDb(double hz, double cornerHz, int order) {
+    return -10.0 * std::log10(1.0 + std::pow(cornerHz / hz, 2.0 * order));
+}
+
+double LowPassDb(double hz, double cornerHz, int order) {
+    return cornerHz > 0 ? -10.0 * std::log10(1.0 + std::pow(hz / cornerHz, 2.0 * order)) : 0.0;
+}
+
+double BellDb(double hz, double centreHz, double gainDb, double widthOctaves) {
+    const double octaves = std::log2(hz / centreHz);
+    return gainDb * std::exp(-octaves * octaves / (2.0 * widthOctaves * widthOctaves));
+}
+
+double LoudspeakerInRoomDb(const ChannelRoom& room, double hz) {
+    double db = room.levelDb + HighPassDb(hz, room.highPassHz, room.highPassOrder) +
+                LowPassDb(hz, room.lowPassHz, room.lowPassOrder) +
+                BellDb(hz, room.roomGainHz, room.roomGainDb, kRoomGainWidthOctaves) +
+                BellDb(hz, room.featureHz, room.featureDb, kFeatureWidthOctaves);
+    if (room.rolloffFromHz > 0 && hz > room.rolloffFromHz) {
+        db -= room.rolloffDbPerOctave * std::log2(hz / room.rolloffFromHz);
+    }
+    return db;
+}
+
+double EqualiserDb(const UnitMemory& memory, const ChannelRoom& room, double hz) {
+    double db = 0.0;
+    for (int band = 0; band < kEqBands; ++band) {
+        const double gain = TenthsDb(memory, room.eqBlock,
+                                     room.region + kTopBandOffset - static_cast<uint32_t>(band));
+        db += BellDb(hz, EqBandHz(band), gain, kEqBellWidthOctaves);
+    }
+    const double bass = TenthsDb(memory, room.eqBlock, room.region + kBassOffset);
+    const double treble = TenthsDb(memory, room.eqBlock, room.region + kTrebleOffset);
+    const double bassShare = 1.0 / (1.0 + (hz / kBassCornerHz) * (hz / kBassCornerHz));
+    const double trebleShare = 1.0 / (1.0 + (kTrebleCornerHz / hz) * (kTrebleCornerHz / hz));
+    return db + bass * bassShare + treble * trebleShare +
+           TenthsDb(memory, kOutputBlock, room.outputGainAddress);
+}
+
+}  // namespace
+
+double ThirdOctaveHz(int stepsFrom1kHz) {
+    return 1000.0 * std::exp2(stepsFrom1kHz / 3.0);
+}
+
+double EqBandHz(int band) {
+    constexpr int k1kHzBand = 14;
+    return ThirdOctaveHz(band - k1kHzBand);
+}
+
+uint32_t GeneratorChannelBit(int channel) {
+    return Room(channel).generatorBit;
+}
+
+bool ChannelPlays(const UnitMemory& memory, int channel) {
+    const ChannelRoom& room = Room(channel);
+    return (memory.Read(room.eqBlock, room.region + kFlagsOffset) & kMuteBit) == 0;
+}
+
+double ChannelResponseDb(const UnitMemory& memory, int channel, double hz) {
+    const ChannelRoom& room = Room(channel);
+    return LoudspeakerInRoomDb(room, hz) + EqualiserDb(memory, room, hz);
+}
+
+double RightMicrophoneOffsetDb(int channel) {
+    return Room(channel).rightMicDb;
+}
+
+}  // namespace kvt::sim

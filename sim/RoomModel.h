@@ -1,0 +1,40 @@
+// RoomModel: what the measurement microphones hear of one output channel of the simulated unit:
+// the channel's loudspeaker in a modest auditorium, shaped by the unit's own settings for that
+// channel as they stand in its memory (27 graphic-EQ bands, bass, treble, output gain, channel
+// mute).
+//
+// Levels are in dB on the scale the engine shows the analyser bands on: pink noise through a
+// channel at unity gain in a flat room reads 0 dB in every third-octave band.
+#pragma once
+
+#include <cstdint>
+
+#include "UnitMemory.h"
+
+namespace kvt::sim {
+
+inline constexpr int kOutputChannels = 8;  // 0 L, 1 C, 2 R, 3 LS, 4 Sub, 5 RS, 6 LEX, 7 REX
+inline constexpr int kEqBands = 27;
+
+// Exact third-octave centre frequency, k steps from 1 kHz (nominal labels 25 Hz ... 20 kHz).
+double ThirdOctaveHz(int stepsFrom1kHz);
+
+// Centre of graphic-EQ band 0..26, lowest first: 40 Hz (band 0) to 16 kHz (band 26), 1 kHz at
+// band 14.
+double EqBandHz(int band);
+
+// The bit of the generator control word (block 3 address 16) that routes the test signal to the
+// channel.
+uint32_t GeneratorChannelBit(int channel);
+
+// False when the channel's flags word mutes it.
+bool ChannelPlays(const UnitMemory& memory, int channel);
+
+// The channel as heard at the left microphone at `hz`: loudspeaker and room, plus the channel's
+// EQ bands, bass, treble and output gain read from memory.
+double ChannelResponseDb(const UnitMemory& memory, int channel, double hz);
+
+// How much lower the right microphone of the pair hears the channel than the left (dB).
+double RightMicrophoneOffsetDb(int channel);
+
+}  // namespace kvt::sim
