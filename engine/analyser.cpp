@@ -101,6 +101,12 @@ int32_t KVT80::StartSLA() {
 // The engine side stops at once; the unit's words change only while it is ready (otherwise the
 // analyser stays marked as running, and the next retrieval reads what the unit does).
 int32_t KVT80::StopSLA() {
+    // The refresh form is chosen before Mode changes or the selection is forced, so the worker
+    // never re-selects the format in between with the plain form.
+    const bool ready = initialized_;
+    if (ready) {
+        frontPanel_.analyserFormatRefresh = true;
+    }
     {
         std::lock_guard lock(imageMutex_);
         SetStereoNoiseReductionLocked(1, 2);
@@ -110,11 +116,10 @@ int32_t KVT80::StopSLA() {
     RaiseInputFormatChanged(frontPanel_.mode);
     frontPanel_.forceFormatResend = true;
     RaiseSignalGenState(generatorMode_, 0);
-    if (!initialized_) {
+    if (!ready) {
         return status::Ok;
     }
     std::lock_guard lock(imageMutex_);
-    frontPanel_.analyserFormatRefresh = true;
     WriteRoutingWordLocked(false, false);
     slaRunning_ = false;
     QueueParameterWrite(3, kGeneratorControlAddress, 0);

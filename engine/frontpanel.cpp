@@ -36,7 +36,9 @@ UnitStatusTable StatusTableOfFields(std::span<const uint32_t> fields) {
 
 void KVT80::FrontPanelSteps(const LinkLock& lock, const EngineTimings& timings, WorkerState& state,
                             PassEvents& events) {
-    if (frontPanel_.forceFormatResend || frontPanel_.mode != state.formatTracker) {
+    // The flags are taken as they are read: one set again while the selection is on the line
+    // asks for another selection.
+    if (frontPanel_.forceFormatResend.exchange(false) || frontPanel_.mode != state.formatTracker) {
         SelectFormat(lock, timings, state, events);
     }
 
@@ -79,12 +81,11 @@ void KVT80::SelectFormat(const LinkLock& lock, const EngineTimings& timings, Wor
         formatLevel = image_.formats.records[static_cast<size_t>(mode)].bytes[kLevelOffset];
     }
 
-    const bool refresh = frontPanel_.analyserFormatRefresh;
+    const bool refresh = frontPanel_.analyserFormatRefresh.exchange(false);
     RunExchange(
         link_, lock, timings,
         FormatLine(refresh ? "button %X x\r" : "button %X\r", static_cast<unsigned>(button)));
     if (refresh) {
-        frontPanel_.analyserFormatRefresh = false;
         RunExchange(link_, lock, timings, "formatupdate\r");
     } else {
         // A level byte the fader cannot show (above 100) counts as none.
@@ -103,7 +104,6 @@ void KVT80::SelectFormat(const LinkLock& lock, const EngineTimings& timings, Wor
             events.faderLevel = *level;
         }
     }
-    frontPanel_.forceFormatResend = false;
     state.formatTracker = mode;
 }
 

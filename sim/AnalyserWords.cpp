@@ -227,6 +227,12 @@ std::array<uint32_t, kAnalyserWords> AnalyserSnapshot(UnitState& state) {
     state.analyserFrame = (state.analyserFrame + 1) & 0xFFFFFFu;
     words[2] = state.analyserFrame;
     words[kAnalyserWords - 1] = state.analyserFrame;
+    // A read that catches the processor while it updates the window: the closing marker is the
+    // next frame's.
+    if (state.tornFrames > 0) {
+        --state.tornFrames;
+        words[kAnalyserWords - 1] = (state.analyserFrame + 1) & 0xFFFFFFu;
+    }
 
     const uint32_t routing = state.memory.Read(kMatrixBlock, kRoutingAddress);
     if ((routing & kAnalyserRunning) == 0) {

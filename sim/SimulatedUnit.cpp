@@ -233,6 +233,11 @@ void SimulatedUnit::SetAesEbuError(bool error) {
     impl_->interpreter.State().panel.aesEbuError = error;
 }
 
+void SimulatedUnit::TearAnalyserFrames(int count) {
+    std::lock_guard lock(impl_->mutex);
+    impl_->interpreter.State().tornFrames = count;
+}
+
 bool SimulatedUnit::SaveState(const std::string& path) {
     StateSnapshot snapshot;
     {

@@ -98,6 +98,10 @@ class SimulatedUnit {
     // The AES/EBU input's error state, as the unit detects it.
     void SetAesEbuError(bool error);
 
+    // The next `count` analyser reads catch the window while the processor updates it: their
+    // frame markers (words 2 and 63) differ.
+    void TearAnalyserFrames(int count);
+
     // State files (format in StateFile.h): the memories as far as they differ from the factory
     // state, the front panel and the clock offset. SaveState replaces the file whole. LoadState
     // sets the unit to the factory memories with the file applied; a file it cannot read or

@@ -40,6 +40,7 @@ struct UnitState {
     uint32_t formatUpdates = 0;  // "formatupdate" lines served
     uint32_t saves = 0;          // "savevals" lines served
     uint32_t analyserFrame = 0;  // frame marker of the last analyser read
+    int tornFrames = 0;          // analyser reads still to come with the window half updated
     std::chrono::milliseconds saveDuration{0};
     std::mt19937 random{0x4B5638u};  // fixed seed: a run of the simulator is reproducible
 };

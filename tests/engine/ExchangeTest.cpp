@@ -221,6 +221,7 @@ TEST_F(Exchanges, NoExchangeWithoutALink) {
 
 TEST_F(Exchanges, CallerExchangeWaitsForTheWorkersExchangeInFlight) {
     unit.SetMemory(1, 0, 0);
+    ASSERT_EQ(engine->put_UpdateInputs(Variant::Bool(false)), 0);
     ASSERT_EQ(engine->put_Initialized(VARIANT_TRUE), 0);
     sim::SimOptions slow;
     slow.latency = std::chrono::milliseconds(150);

@@ -300,6 +300,15 @@ TEST_F(FrontPanelWorker, ReadyEngineStreamsLevelsAndTheAnalyser) {
     EXPECT_GE(std::count(lines.begin(), lines.end(), "rdvalb 3F 1A"), 3);
 }
 
+TEST_F(FrontPanelWorker, TornSnapshotReportsLevelsButNoSpectrum) {
+    unit.TearAnalyserFrames(1000);
+    ConnectReady(true);
+    ASSERT_TRUE(events->WaitFor("InputLevelsUpdated", 3));
+    EXPECT_TRUE(events->Named("SLAUpdate").empty());
+    unit.TearAnalyserFrames(0);
+    EXPECT_TRUE(events->WaitFor("SLAUpdate"));
+}
+
 TEST_F(FrontPanelWorker, UnitThatStopsAnsweringDisappearsButStaysConnected) {
     ConnectReady(true);
     ASSERT_TRUE(events->WaitFor("SLAUpdate"));

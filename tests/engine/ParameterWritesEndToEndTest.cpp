@@ -25,6 +25,8 @@ class RetrievedEngine : public testing::EngineOnSimulatedUnit {
   protected:
     void SetUp() override {
         EngineOnSimulatedUnit::SetUp();
+        // No level reads or status polls: the unit sees only what the tests cause.
+        ASSERT_EQ(engine->put_UpdateInputs(Variant::Bool(false)), 0);
         ASSERT_EQ(engine->Connect(), 0);
         ASSERT_EQ(engine->QueryKVT(), 0);
         unit.ClearReceivedLines();
