@@ -22,15 +22,6 @@ bool WouldBlock(int error) {
     return error == EAGAIN || error == EWOULDBLOCK || error == EINTR;
 }
 
-void MakeNonBlockingCloseOnExec(int fd) {
-    const int status = ::fcntl(fd, F_GETFL);
-    const int descriptor = ::fcntl(fd, F_GETFD);
-    if (status < 0 || descriptor < 0 || ::fcntl(fd, F_SETFL, status | O_NONBLOCK) != 0 ||
-        ::fcntl(fd, F_SETFD, descriptor | FD_CLOEXEC) != 0) {
-        throw std::system_error(errno, std::generic_category(), "fcntl");
-    }
-}
-
 // ppoll, not poll: pacing at 38400 bit/s moves a byte every 260 us, and rounding every wait up
 // to a whole millisecond would add that much to each exchange.
 std::optional<timespec> PollTimeout(std::optional<SteadyTime> deadline, SteadyTime now) {
@@ -47,14 +38,9 @@ std::optional<timespec> PollTimeout(std::optional<SteadyTime> deadline, SteadyTi
 LineServer::LineServer(std::unique_ptr<LineEndpoint> endpoint, LineHandler& handler,
                        LineCounters& counters, LinePacing pacing)
     : handler_(handler), counters_(counters), pacing_(pacing), endpoint_(std::move(endpoint)) {
-    int fds[2];
-    if (::pipe(fds) != 0) {
-        throw std::system_error(errno, std::generic_category(), "pipe");
-    }
-    wakeRead_.Reset(fds[0]);
-    wakeWrite_.Reset(fds[1]);
-    MakeNonBlockingCloseOnExec(fds[0]);
-    MakeNonBlockingCloseOnExec(fds[1]);
+    WakePipe wake = MakeWakePipe();
+    wakeRead_ = std::move(wake.read);
+    wakeWrite_ = std::move(wake.write);
     thread_ = std::jthread([this](const std::stop_token& stop) { Run(stop); });
 }
 

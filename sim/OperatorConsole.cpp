@@ -31,21 +31,6 @@ constexpr uint32_t kFormatTextLength = 12;
 
 using Values = std::vector<std::string_view>;
 
-std::vector<std::string_view> Fields(std::string_view line) {
-    std::vector<std::string_view> fields;
-    size_t at = 0;
-    while (at < line.size()) {
-        const size_t start = line.find_first_not_of(" \t", at);
-        if (start == std::string_view::npos) {
-            break;
-        }
-        const size_t end = std::min(line.find_first_of(" \t", start), line.size());
-        fields.push_back(line.substr(start, end - start));
-        at = end;
-    }
-    return fields;
-}
-
 // The format's first text as the unit keeps it, with anything unprintable shown as '?'.
 std::string FormatName(const SimulatedUnit& unit, int format) {
     const uint32_t text =
@@ -164,19 +149,10 @@ constexpr std::array<OperatorCommand, 8> kCommands{{
     {"help", Help},
 }};
 
-void MakeNonBlockingCloseOnExec(int fd) {
-    const int status = ::fcntl(fd, F_GETFL);
-    const int descriptor = ::fcntl(fd, F_GETFD);
-    if (status < 0 || descriptor < 0 || ::fcntl(fd, F_SETFL, status | O_NONBLOCK) != 0 ||
-        ::fcntl(fd, F_SETFD, descriptor | FD_CLOEXEC) != 0) {
-        throw std::system_error(errno, std::generic_category(), "fcntl");
-    }
-}
-
 }  // namespace
 
 std::string RunOperatorCommand(SimulatedUnit& unit, std::string_view line) {
-    Values fields = Fields(line);
+    Values fields = SplitFields(line);
     if (fields.empty()) {
         return {};
     }
@@ -196,14 +172,9 @@ std::string RunOperatorCommand(SimulatedUnit& unit, std::string_view line) {
 
 OperatorConsole::OperatorConsole(SimulatedUnit& unit, int input, int output)
     : unit_(unit), input_(input), output_(output) {
-    int fds[2];
-    if (::pipe(fds) != 0) {
-        throw std::system_error(errno, std::generic_category(), "pipe");
-    }
-    wakeRead_.Reset(fds[0]);
-    wakeWrite_.Reset(fds[1]);
-    MakeNonBlockingCloseOnExec(fds[0]);
-    MakeNonBlockingCloseOnExec(fds[1]);
+    WakePipe wake = MakeWakePipe();
+    wakeRead_ = std::move(wake.read);
+    wakeWrite_ = std::move(wake.write);
     thread_ = std::jthread([this] { Run(); });
 }
 

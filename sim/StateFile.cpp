@@ -21,21 +21,6 @@ namespace {
 // About a century either way: far beyond any clock a user sets, small enough for any arithmetic.
 constexpr long long kMaxClockOffsetSeconds = 100LL * 366 * 24 * 3600;
 
-std::vector<std::string_view> Fields(std::string_view line) {
-    std::vector<std::string_view> fields;
-    size_t at = 0;
-    while (at < line.size()) {
-        const size_t start = line.find_first_not_of(" \t", at);
-        if (start == std::string_view::npos) {
-            break;
-        }
-        const size_t end = std::min(line.find_first_of(" \t", start), line.size());
-        fields.push_back(line.substr(start, end - start));
-        at = end;
-    }
-    return fields;
-}
-
 std::optional<long long> SignedDecimal(std::string_view text) {
     long long value = 0;
     const char* end = text.data() + text.size();
@@ -115,7 +100,7 @@ std::string TakeClock(const std::vector<std::string_view>& fields, StateSnapshot
 }
 
 std::string TakeLine(std::string_view line, ParsingState& state) {
-    const auto fields = Fields(line.substr(0, line.find('#')));
+    const auto fields = SplitFields(line.substr(0, line.find('#')));
     if (fields.empty()) {
         return {};
     }

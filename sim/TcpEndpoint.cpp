@@ -17,13 +17,6 @@ namespace {
     throw std::system_error(errno, std::generic_category(), what);
 }
 
-bool MakeNonBlockingCloseOnExec(int fd) {
-    const int status = ::fcntl(fd, F_GETFL);
-    const int descriptor = ::fcntl(fd, F_GETFD);
-    return status >= 0 && descriptor >= 0 && ::fcntl(fd, F_SETFL, status | O_NONBLOCK) == 0 &&
-           ::fcntl(fd, F_SETFD, descriptor | FD_CLOEXEC) == 0;
-}
-
 }  // namespace
 
 std::unique_ptr<TcpEndpoint> TcpEndpoint::Listen(uint16_t port) {

@@ -1,5 +1,6 @@
 #include "TextFields.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 
@@ -77,6 +78,21 @@ std::string LowerCase(std::string_view text) {
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     }
     return lower;
+}
+
+std::vector<std::string_view> SplitFields(std::string_view line) {
+    std::vector<std::string_view> fields;
+    size_t at = 0;
+    while (at < line.size()) {
+        const size_t start = line.find_first_not_of(" \t", at);
+        if (start == std::string_view::npos) {
+            break;
+        }
+        const size_t end = std::min(line.find_first_of(" \t", start), line.size());
+        fields.push_back(line.substr(start, end - start));
+        at = end;
+    }
+    return fields;
 }
 
 }  // namespace kvt::sim

@@ -21,5 +21,7 @@ char HexDigit(int value);               // 0..15 -> '0'..'9', 'A'..'F'
 
 std::string JoinWithTabs(const std::vector<std::string>& values);
 std::string LowerCase(std::string_view text);
+// The blank- or tab-separated fields of a line.
+std::vector<std::string_view> SplitFields(std::string_view line);
 
 }  // namespace kvt::sim

@@ -46,6 +46,17 @@ class EngineOnSimulatedUnit : public ::testing::Test {
         ASSERT_TRUE(testing::Eventually([&] { return engine->WorkerPasses() >= start + 2; }));
     }
 
+    // The lines the unit received that start with `start`.
+    std::vector<std::string> LinesStartingWith(const std::string& start) const {
+        std::vector<std::string> found;
+        for (const auto& line : unit.ReceivedLines()) {
+            if (line.rfind(start, 0) == 0) {
+                found.push_back(line);
+            }
+        }
+        return found;
+    }
+
     // The lines the unit received, from the first one that starts with `from`.
     std::vector<std::string> LinesSince(const std::string& from) const {
         const auto lines = unit.ReceivedLines();

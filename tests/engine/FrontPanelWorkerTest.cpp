@@ -23,17 +23,6 @@ class FrontPanelWorker : public testing::EngineOnSimulatedUnit {
         engine->SetTimings(timings);
     }
 
-    // The lines the unit received that start with `start`, once the worker has gone quiet.
-    std::vector<std::string> SentLines(const std::string& start) const {
-        std::vector<std::string> found;
-        for (const auto& line : unit.ReceivedLines()) {
-            if (line.rfind(start, 0) == 0) {
-                found.push_back(line);
-            }
-        }
-        return found;
-    }
-
     bool WaitForLine(const std::string& line) const {
         return testing::Eventually([&] {
             const auto lines = unit.ReceivedLines();
@@ -94,8 +83,8 @@ TEST_F(FrontPanelWorker, FormatWithItsOwnLevelSetsTheFaderWithoutRampingToIt) {
     // The record went to the EEPROM before the selection (writes and panel share the pass); the
     // selection itself is the button holding format 8, and no level line follows: the unit takes
     // the level from the record.
-    EXPECT_EQ(SentLines("button"), std::vector<std::string>{"button 5"});
-    EXPECT_TRUE(SentLines("level").empty());
+    EXPECT_EQ(LinesStartingWith("button"), std::vector<std::string>{"button 5"});
+    EXPECT_TRUE(LinesStartingWith("level").empty());
     EXPECT_EQ(IntArguments("MainFaderUpdated"), std::vector<int32_t>{60});
 }
 
@@ -201,13 +190,14 @@ TEST_F(FrontPanelWorker, StatusPollReadsTheClockAndKeepsItWhenTheUnitIsSilent) {
         std::all_of(date.begin(), date.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; }));
 
     // A clock read that gets no answer is asked once and leaves the text as it was.
-    const size_t datesBefore = SentLines("date").size();
+    const size_t datesBefore = LinesStartingWith("date").size();
     Fault silent;
     silent.kind = FaultKind::DropReply;
     silent.match = "date";
     silent.count = 1;
     unit.InjectFault(silent);
-    ASSERT_TRUE(testing::Eventually([&] { return SentLines("date").size() >= datesBefore + 2; }));
+    ASSERT_TRUE(
+        testing::Eventually([&] { return LinesStartingWith("date").size() >= datesBefore + 2; }));
     std::u16string after;
     engine->get_UnitDate(&after);
     EXPECT_EQ(after.size(), 6u);

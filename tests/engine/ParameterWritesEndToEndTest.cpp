@@ -39,16 +39,6 @@ class RetrievedEngine : public testing::EngineOnSimulatedUnit {
                    [&] { return engine->WithLink([](auto&, auto&, auto&) { return true; }); });
     }
 
-    std::vector<std::string> LinesStartingWith(const std::string& start) const {
-        std::vector<std::string> found;
-        for (const auto& line : unit.ReceivedLines()) {
-            if (line.rfind(start, 0) == 0) {
-                found.push_back(line);
-            }
-        }
-        return found;
-    }
-
     // The unit's EEPROM bytes from `address` on.
     std::vector<uint32_t> Eeprom(uint32_t address, size_t count) const {
         std::vector<uint32_t> bytes;
