@@ -63,7 +63,6 @@ struct WorkerState {
     std::optional<std::chrono::steady_clock::time_point> lastStatusPoll;  // none yet
     bool readInLastPass = false;
     AnalyserSmoothing smoothing;
-    std::array<uint32_t, kAnalyserWords> words{};
     Variant slaData;  // the SLAUpdate array: reused, so receivers copy it
 };
 

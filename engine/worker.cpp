@@ -4,7 +4,7 @@
 // reads the input levels and the analyser and polls the unit's status. While the unit is not
 // ready it discards queued writes and follows the front-panel values, so nothing is echoed back to
 // the unit when it becomes ready.
-#include <algorithm>
+#include <array>
 #include <optional>
 #include <utility>
 
@@ -169,11 +169,10 @@ void KVT80::ReadLevels(const LinkLock& lock, const EngineTimings& timings, Worke
         const auto read =
             QueryBinaryWords(link_, lock, timings, kAnalyserFirstAddress, kAnalyserWords);
         result = read.status;
-        if (result == status::Ok && read.value) {
-            std::copy(read.value->begin(), read.value->end(), state.words.begin());
-            auto& elements = state.slaData.MutableArrayValue()->elements;
+        if (result == status::Ok && read.value && read.value->size() == kAnalyserWords) {
             std::array<double, kAnalyserValues> values{};
-            events.levels = state.smoothing.Take(state.words, values);
+            events.levels = state.smoothing.Take(*read.value, values);
+            auto& elements = state.slaData.MutableArrayValue()->elements;
             for (size_t i = 0; i < kAnalyserValues; ++i) {
                 elements[i] = Variant::Double(values[i]);
             }
