@@ -22,6 +22,7 @@
 #include "Timings.h"
 #include "analyser/AnalyserFrame.h"
 #include "automation/EventSinks.h"
+#include "image/ImageWrites.h"
 #include "image/ParameterImage.h"
 #include "protocol/Exchange.h"
 #include "protocol/Link.h"
@@ -378,6 +379,18 @@ class KVT80 : public IKVT80, public IKVT802 {
     int32_t ReadFormatTable(int32_t state);
     int32_t ReadProfile();
 
+    // Configuration files and applying the image (configfile.cpp). ApplyImageToUnit queues every
+    // word of the image (not the serial number) while the worker is held off, raises the
+    // transfer's first progress event and marks the transfer pending; nothing without a link.
+    void ApplyImageToUnit();
+    AnalyserRouting RoutingOfLocked(const ParameterImage& image) const;
+
+    // Storing in the unit and the personality module (store.cpp).
+    int32_t SaveExchange(Link& link, const LinkLock& lock, const EngineTimings& timings);
+    int32_t OpenCard(Link& link, const LinkLock& lock, const EngineTimings& timings);
+    int32_t CloseCard(Link& link, const LinkLock& lock, const EngineTimings& timings);
+    void RaiseSaveProgress(int32_t state);
+
     // Analyser and generator (analyser.cpp).
     void WriteRoutingWordLocked(bool running, bool sumAndDiff);
     void SetStereoNoiseReductionLocked(int32_t stereo, int32_t stereoSR);
@@ -458,6 +471,7 @@ class KVT80 : public IKVT80, public IKVT802 {
     bool retrievedDirty_ = false;
     std::atomic<bool> configDirty_{false};
     std::atomic<int32_t> progressCounter_{1};
+    std::atomic<int32_t> saveProgress_{0};  // DSPSaveProgress position
 
     // Analyser and generator state as the unit reported it at connection.
     std::atomic<bool> slaRunning_{false};

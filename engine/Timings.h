@@ -16,6 +16,10 @@ struct EngineTimings {
     std::chrono::milliseconds levelReadPeriod{
         100};  // input levels and analyser, at most this often
     std::chrono::milliseconds statusPollPeriod{5000};  // mute, AES/EBU state and clock
+    std::chrono::milliseconds saveSettle{1000};        // SaveKVTParameters' wait before it starts
+    std::chrono::milliseconds unmuteWait{4000};        // longest wait for the unmute writes to go
+    std::chrono::milliseconds saveReplyWait{10000};    // "savevals" takes the processor a while
+    std::chrono::milliseconds cardTransferLimit{300000};  // SaveMMC(true) waits no longer
 };
 
 }  // namespace kvt

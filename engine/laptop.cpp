@@ -46,15 +46,9 @@ int32_t KVT80::AbandonChanges() {
     if (!retrievedImage_) {
         return status::NoUnit;
     }
-    const auto routingOf = [this](const ParameterImage& image) {
-        const auto mode = static_cast<size_t>(frontPanel_.mode.load());
-        return AnalyserRouting{RoutingWord(image.GetInt(Param::InputConfig), sumAndDiff_,
-                                           slaRunning_, image.formats.records[mode].Flags()),
-                               slaRunning_};
-    };
-    const std::vector<RawWrite> current = ImageWrites(image_, routingOf(image_));
+    const std::vector<RawWrite> current = ImageWrites(image_, RoutingOfLocked(image_));
     const std::vector<RawWrite> retrieved =
-        ImageWrites(*retrievedImage_, routingOf(*retrievedImage_));
+        ImageWrites(*retrievedImage_, RoutingOfLocked(*retrievedImage_));
     image_ = *retrievedImage_;
     configDirty_ = retrievedDirty_;
     if (!link_.IsOpen() || !initialized_) {

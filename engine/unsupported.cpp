@@ -14,22 +14,10 @@ int32_t KVT80::Load(const Variant&) {
 int32_t KVT80::EnterCommandInterpreter() {
     return status::NotSupported;
 }
-int32_t KVT80::SaveKVTParameters() {
-    return status::NotSupported;
-}
-int32_t KVT80::SaveZVQParameters() {
-    return status::NotSupported;
-}
-int32_t KVT80::SaveEQParameters() {
-    return status::NotSupported;
-}
 int32_t KVT80::ParseHexFile(const std::u16string&) {
     return status::NotSupported;
 }
 int32_t KVT80::DownloadToPIC() {
-    return status::NotSupported;
-}
-int32_t KVT80::SaveMMC(const Variant&) {
     return status::NotSupported;
 }
 int32_t KVT80::get_TerminalLogging(Variant*) {
