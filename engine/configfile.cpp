@@ -1,8 +1,18 @@
 // Configuration files (Save, Load, GetConfigurationPreview, ConfigFileDirty) and applying the
 // image to the unit: a loaded or default configuration is queued whole and the worker reports
 // the transfer's progress.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+
 #include "KVT80.h"
 #include "analyser/GeneratorWords.h"
+#include "files/ConfigFile.h"
+#include "text/Codepage.h"
 
 namespace kvt {
 
@@ -50,6 +60,153 @@ void KVT80::ApplyImageToUnit() {
         sinks_.Raise([](IKVTEvents& s) { s.UploadProgress(UploadStateWaiting, 0, kUploadEnd); });
     }
     BeginTransfer(mmcTransfer_);
+}
+
+// ---- Files ----------------------------------------------------------------------------------
+
+namespace {
+
+constexpr int32_t kCannotCreate = 82;
+constexpr int32_t kCannotOpen = 110;
+// More than any configuration file holds: the fields end at 3332 bytes.
+constexpr size_t kReadLimit = kConfigFileBytes;
+
+// The file name a member was given: a string (also one passed by reference); empty otherwise.
+std::string FileNameOf(const Variant& fileName) {
+    if ((fileName.Type() & ~VT_BYREF) != VT_BSTR) {
+        return {};
+    }
+    return ToUtf8(fileName.StringValue());
+}
+
+// Writes the whole file beside the target and renames it over the target only when every byte
+// is on the disk, so a failed or interrupted save never leaves a half-written file, nor destroys
+// the one it was to replace.
+bool WriteWholeFile(const std::string& path, const std::vector<uint8_t>& bytes) {
+    static std::atomic<uint32_t> serial{0};
+    const std::string temporary =
+        path + ".saving-" + std::to_string(::getpid()) + "-" + std::to_string(serial.fetch_add(1));
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        return false;
+    }
+    size_t written = 0;
+    while (written < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            break;
+        }
+        written += static_cast<size_t>(n);
+    }
+    const bool ok = written == bytes.size() && ::fsync(fd) == 0;
+    if (::close(fd) != 0 || !ok || ::rename(temporary.c_str(), path.c_str()) != 0) {
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+// The first bytes of a regular file, opened for reading only (a read-only file loads). nullopt
+// when it cannot be opened or is not a regular file.
+std::optional<std::vector<uint8_t>> ReadFileStart(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return std::nullopt;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    std::vector<uint8_t> bytes(kReadLimit);
+    size_t got = 0;
+    while (got < bytes.size()) {
+        const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            break;
+        }
+        got += static_cast<size_t>(n);
+    }
+    ::close(fd);
+    bytes.resize(got);
+    return bytes;
+}
+
+}  // namespace
+
+int32_t KVT80::Save(const Variant& fileName, const Variant& useDefaults) {
+    const std::string path = FileNameOf(fileName);
+    if (path.empty()) {
+        return status::InvalidArgument;
+    }
+    const bool defaults = useDefaults.BoolField() == VARIANT_TRUE;
+    std::vector<uint8_t> bytes;
+    {
+        std::lock_guard lock(imageMutex_);
+        if (defaults) {
+            image_ = FactoryImage();
+        }
+        bytes = EncodeConfiguration(image_);
+    }
+    if (!WriteWholeFile(path, bytes)) {
+        return kCannotCreate;
+    }
+    if (defaults) {
+        ApplyImageToUnit();
+    }
+    configDirty_ = false;
+    return status::Ok;
+}
+
+int32_t KVT80::Load(const Variant& fileName) {
+    const std::string path = FileNameOf(fileName);
+    if (path.empty()) {
+        return status::InvalidArgument;
+    }
+    const auto bytes = ReadFileStart(path);
+    if (!bytes) {
+        return kCannotOpen;
+    }
+    {
+        std::lock_guard lock(imageMutex_);
+        ParameterImage loaded = image_;
+        if (!DecodeConfiguration(*bytes, loaded)) {
+            return kCannotOpen;
+        }
+        image_ = std::move(loaded);
+    }
+    ApplyImageToUnit();
+    configDirty_ = false;
+    return status::Ok;
+}
+
+int32_t KVT80::GetConfigurationPreview(const Variant& fileName, Variant* digitalPlayer1,
+                                       Variant* digitalPlayer2, Variant* projectName,
+                                       Variant* theaterName, Variant* screenNumber,
+                                       Variant* projectorModel, Variant* automationSystem,
+                                       Variant* comments) {
+    const std::array<Variant*, kPreviewFields> out{digitalPlayer1,   digitalPlayer2, projectName,
+                                                   theaterName,      screenNumber,   projectorModel,
+                                                   automationSystem, comments};
+    const std::string path = FileNameOf(fileName);
+    if (path.empty() || std::find(out.begin(), out.end(), nullptr) != out.end()) {
+        return status::InvalidArgument;
+    }
+    const auto bytes = ReadFileStart(path);
+    const auto texts = bytes ? PreviewConfiguration(*bytes) : std::nullopt;
+    if (!texts) {
+        return kCannotOpen;
+    }
+    for (size_t i = 0; i < kPreviewFields; ++i) {
+        *out[i] = Variant::String((*texts)[i]);
+    }
+    return status::Ok;
 }
 
 }  // namespace kvt

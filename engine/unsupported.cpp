@@ -5,12 +5,6 @@
 
 namespace kvt {
 
-int32_t KVT80::Save(const Variant&, const Variant&) {
-    return status::NotSupported;
-}
-int32_t KVT80::Load(const Variant&) {
-    return status::NotSupported;
-}
 int32_t KVT80::EnterCommandInterpreter() {
     return status::NotSupported;
 }
@@ -38,17 +32,10 @@ int32_t KVT80::get_SignalGenLevel(Variant*) {
 int32_t KVT80::put_SignalGenLevel(const Variant&) {
     return status::NotSupported;
 }
-int32_t KVT80::Verify(Variant*) {
-    return status::NotSupported;
-}
 int32_t KVT80::DownloadToDSP(const Variant&, const Variant&, const Variant&) {
     return status::NotSupported;
 }
 int32_t KVT80::QueryEventLog() {
-    return status::NotSupported;
-}
-int32_t KVT80::GetConfigurationPreview(const Variant&, Variant*, Variant*, Variant*, Variant*,
-                                       Variant*, Variant*, Variant*, Variant*) {
     return status::NotSupported;
 }
 int32_t KVT80::SyncEventLogDT() {

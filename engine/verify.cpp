@@ -1,0 +1,27 @@
+// Verify: reads the whole configuration back from the unit and reports, as a mask of parameter
+// blocks, where the unit differs from what the engine believed it holds.
+#include "KVT80.h"
+#include "image/Verification.h"
+
+namespace kvt {
+
+// The image keeps the values read from the unit afterwards, also when they differ. A read-back
+// that fails part-way counts as a failed verification (1), with the mask of the differences found
+// in what was read: fields not read compare equal, and a unit that stopped answering has not been
+// shown to hold the configuration.
+int32_t KVT80::Verify(Variant* dsp) {
+    if (dsp == nullptr) {
+        return status::InvalidArgument;
+    }
+    *dsp = Variant::Int(0);
+    saveProgress_ = 0;
+    initialized_ = false;
+    const ParameterImage expected = Image();
+    const int32_t readBack = QueryKVT();
+    const uint32_t mask = VerificationMask(expected, Image());
+    initialized_ = true;
+    *dsp = Variant::Int(static_cast<int32_t>(mask));
+    return mask != 0 || readBack != status::Ok ? status::NoUnit : status::Ok;
+}
+
+}  // namespace kvt
