@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "KVT80.h"
+#include "protocol/Commits.h"
 
 namespace kvt {
 
@@ -16,10 +17,6 @@ namespace {
 
 constexpr int32_t kUploadEnd = 133;
 constexpr int32_t kSaveMMCEnd = 126;
-constexpr uint32_t kPreampCommitAddress = 0x000;
-constexpr uint32_t kPreampCommitBit = 0x1000;
-constexpr uint32_t kEqualiserCommitAddress = 0x100;
-constexpr uint32_t kEqualiserCommitBits = 0x0E;
 
 }  // namespace
 
@@ -229,22 +226,14 @@ void KVT80::CommitAfterWrite(const LinkLock& lock, const EngineTimings& timings,
                            selection == PromptSelection{9, 1} && pending_.Empty(1);
         const bool second = selection == PromptSelection{9, 2} && pending_.Empty(2);
         if (first || second) {
-            const auto word = ReadValue(link_, lock, timings, kPreampCommitAddress);
-            if (word.value) {
-                RunExchange(link_, lock, timings,
-                            FormatLine("wrtval 00 %02X\r", *word.value | kPreampCommitBit));
-            }
+            CommitPreamp(link_, lock, timings);
         }
     } else if (block == 4 || block == 5) {
         const bool due = !mmcTransfer_ && selection.page == 6 &&
                          ((selection.unit == 1 && pending_.Empty(4)) ||
                           (selection.unit == 2 && pending_.Empty(5)));
         if (due) {
-            const auto word = ReadValue(link_, lock, timings, kEqualiserCommitAddress);
-            if (word.value) {
-                RunExchange(link_, lock, timings,
-                            FormatLine("wrtval 100 %02X\r", *word.value | kEqualiserCommitBits));
-            }
+            CommitEqualiser(link_, lock, timings, false);
         }
     } else if (block == 0 && pending_.Empty(0)) {
         RunExchange(link_, lock, timings, "formatupdate\r");

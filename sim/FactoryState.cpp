@@ -153,8 +153,6 @@ constexpr std::array<uint8_t, 8> kButtonFormats{0, 1, 2, 3, 8, 4, 5, 6};
 constexpr uint8_t kPowerOnButton = 2;  // the first button holding format 2 (Stereo SR)
 constexpr uint8_t kFallbackMode = 1;
 
-constexpr uint32_t kPowerOnAddress = 19;
-constexpr uint32_t kButtonTableAddress = 20;
 constexpr uint32_t kFormatCountAddress = 28;
 constexpr uint32_t kFormatTableAddress = 29;
 constexpr uint32_t kFormatRecordSize = 33;
@@ -173,9 +171,9 @@ void WriteBytes(UnitMemory& memory, uint32_t address, std::string_view text) {
 }
 
 void WriteFormatTable(UnitMemory& memory) {
-    memory.Write(0, kPowerOnAddress, kPowerOnButton);
+    memory.Write(0, kEepromPowerOnEntry, kPowerOnButton);
     for (uint32_t button = 0; button < kButtonFormats.size(); ++button) {
-        memory.Write(0, kButtonTableAddress + button, kButtonFormats[button]);
+        memory.Write(0, kEepromButtonTable + button, kButtonFormats[button]);
     }
     memory.Write(0, kFormatCountAddress, static_cast<uint32_t>(kFormats.size()));
     for (uint32_t index = 0; index < kFormats.size(); ++index) {
@@ -232,7 +230,7 @@ UnitMemory FactoryMemory() {
 
 UnitState FactoryState() {
     UnitState state;
-    state.memory = FactoryMemory();
+    PresetMemory(state, FactoryMemory());
     state.log.Set({
         {"240105 091502", "Power on"},
         {"240105 091503", "Format 1 selected"},

@@ -48,7 +48,8 @@ void ReadList(UnitState& state, int block, const CommandLine& line, CommandAnswe
     answer.Line(JoinWithTabs(values));
 }
 
-// "AAAAAA V1 [V2 ...]": consecutive values from the address on.
+// "AAAAAA V1 [V2 ...]": consecutive values from the address on, into the working memory or, while
+// the card is open, the card image.
 void WriteList(UnitState& state, int block, const CommandLine& line, CommandAnswer& answer) {
     const size_t valueCount = line.fields.empty() ? 0 : line.fields.size() - 1;
     if (valueCount < 1 || valueCount > kMaxValuesPerWrite) {
@@ -70,7 +71,7 @@ void WriteList(UnitState& state, int block, const CommandLine& line, CommandAnsw
         values.push_back(*value);
     }
     for (size_t i = 0; i < values.size(); ++i) {
-        state.memory.Write(block, *address + static_cast<uint32_t>(i), values[i]);
+        WriteWord(state, block, *address + static_cast<uint32_t>(i), values[i]);
     }
 }
 
@@ -133,12 +134,13 @@ void FormatUpdate(UnitState& state, const CommandLine& line, CommandAnswer& answ
     ++state.formatUpdates;
 }
 
-// The processor stores its parameters; that takes a while, then it acknowledges.
+// The selected processor stores its working memory; that takes a while, then it acknowledges.
 void SaveValues(UnitState& state, const CommandLine& line, CommandAnswer& answer) {
     if (!line.fields.empty()) {
         answer.Refuse();
         return;
     }
+    StoreProcessorMemory(state, SelectedBlock(state));
     ++state.saves;
     if (state.saveDuration.count() > 0) {
         answer.Pause(state.saveDuration);
@@ -157,7 +159,7 @@ void AddMemoryCommands(CommandTable& table) {
     table.Add("wrtx", SelectionNeed::OutputProcessor, WriteValues);
     table.Add("wreep", SelectionNeed::None, WriteEeprom);
     table.Add("formatupdate", SelectionNeed::None, FormatUpdate);
-    table.Add("savevals", SelectionNeed::ProcessorBlock, SaveValues);
+    table.Add("savevals", SelectionNeed::ParameterBlock, SaveValues);
 }
 
 }  // namespace kvt::sim

@@ -128,9 +128,21 @@ std::string Panel(SimulatedUnit& unit, const Values& values) {
            ", aes-error " + (panel.aesEbuError ? "on" : "off");
 }
 
+// Off and on again: the processors run on what they last stored, and the panel comes up on the
+// power-on button.
+std::string PowerCycle(SimulatedUnit& unit, const Values& values) {
+    if (!values.empty()) {
+        return Error("power-cycle takes no value", "power-cycle");
+    }
+    unit.PowerCycle();
+    const FrontPanel panel = unit.Panel();
+    return "ok power cycled; button " + std::to_string(panel.button) + ", " +
+           FormatText(unit, panel.format);
+}
+
 std::string Help(SimulatedUnit&, const Values&) {
     return "ok commands: button N (1-8), mute, unmute, fader N (0-100), projector N (1 or 2), "
-           "aes-error on|off, panel, help";
+           "aes-error on|off, power-cycle, panel, help";
 }
 
 struct OperatorCommand {
@@ -138,13 +150,14 @@ struct OperatorCommand {
     std::string (*run)(SimulatedUnit&, const Values&);
 };
 
-constexpr std::array<OperatorCommand, 8> kCommands{{
+constexpr std::array<OperatorCommand, 9> kCommands{{
     {"button", Button},
     {"mute", Mute},
     {"unmute", Unmute},
     {"fader", Fader},
     {"projector", Projector},
     {"aes-error", AesError},
+    {"power-cycle", PowerCycle},
     {"panel", Panel},
     {"help", Help},
 }};

@@ -1,6 +1,6 @@
 // OperatorConsole: a person at the simulated unit's front panel, typing on kvt80-sim's standard
 // input while the unit serves: "button 3", "mute", "fader 55", "projector 2", "aes-error on",
-// "panel", "help". Each command answers one line, "ok ..." or "error: ...".
+// "power-cycle", "panel", "help". Each command answers one line, "ok ..." or "error: ...".
 #pragma once
 
 #include <string>

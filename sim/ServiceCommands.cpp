@@ -49,20 +49,35 @@ void ControllerVersion(UnitState&, const CommandLine& line, CommandAnswer& answe
     }
 }
 
-// Every open of a present card answers a new value; an absent card answers FFFFFF.
+// The answers a test set come first. Otherwise every open of a present card answers a new value
+// and an absent card answers FFFFFF.
+uint32_t NextCardAnswer(UnitState& state) {
+    if (!state.cardAnswers.empty()) {
+        const uint32_t value = state.cardAnswers.front() & kNoCard;
+        state.cardAnswers.pop_front();
+        if (value != kNoCard) {
+            state.cardSerial = value;
+        }
+        return value;
+    }
+    if (!state.cardPresent) {
+        return kNoCard;
+    }
+    state.cardSerial = (state.cardSerial + 1) % kNoCard;
+    return state.cardSerial;
+}
+
+// An answer naming a card opens it: the writes that follow go to the card.
 void OpenCard(UnitState& state, const CommandLine& line, CommandAnswer& answer) {
     if (!NoFields(line, answer)) {
         return;
     }
-    if (!state.cardPresent) {
-        answer.Line(HexWord(kNoCard));
-        return;
-    }
-    state.cardSerial = (state.cardSerial + 1) % kNoCard;
-    state.cardOpen = true;
-    answer.Line(HexWord(state.cardSerial));
+    const uint32_t value = NextCardAnswer(state);
+    state.cardOpen = value != kNoCard;
+    answer.Line(HexWord(value));
 }
 
+// Closes the card whether or not it was open; writes reach the memories again.
 void CloseCard(UnitState& state, const CommandLine& line, CommandAnswer& answer) {
     if (NoFields(line, answer)) {
         state.cardOpen = false;

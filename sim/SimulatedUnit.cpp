@@ -181,9 +181,26 @@ uint32_t SimulatedUnit::Memory(int block, uint32_t address) const {
     return impl_->interpreter.State().memory.Read(block, address);
 }
 
+uint32_t SimulatedUnit::StoredMemory(int block, uint32_t address) const {
+    std::lock_guard lock(impl_->mutex);
+    return StoredWord(impl_->interpreter.State(), block, address);
+}
+
 void SimulatedUnit::SetMemory(int block, uint32_t address, uint32_t value) {
     std::lock_guard lock(impl_->mutex);
+    PresetWord(impl_->interpreter.State(), block, address, value);
+}
+
+void SimulatedUnit::SetWorkingMemory(int block, uint32_t address, uint32_t value) {
+    std::lock_guard lock(impl_->mutex);
     impl_->interpreter.State().memory.Write(block, address, value);
+}
+
+void SimulatedUnit::PowerCycle() {
+    std::lock_guard lock(impl_->mutex);
+    PowerCycleUnit(impl_->interpreter.State());
+    // A half-typed line dies with the power.
+    impl_->interpreter.ResetLine();
 }
 
 FrontPanel SimulatedUnit::Panel() const {
@@ -270,7 +287,7 @@ bool SimulatedUnit::LoadState(const std::string& path) {
         return false;
     }
     UnitState& state = impl_->interpreter.State();
-    state.memory = std::move(parsed.snapshot->memory);
+    PresetMemory(state, parsed.snapshot->memory);
     state.panel = parsed.snapshot->panel;
     state.clock.SetOffset(parsed.snapshot->clockOffset);
     return true;
@@ -289,6 +306,36 @@ void SimulatedUnit::SetMenuMode(bool on) {
 void SimulatedUnit::SetCardPresent(bool present) {
     std::lock_guard lock(impl_->mutex);
     impl_->interpreter.State().cardPresent = present;
+}
+
+void SimulatedUnit::SetCardAnswers(std::vector<uint32_t> answers) {
+    std::lock_guard lock(impl_->mutex);
+    impl_->interpreter.State().cardAnswers.assign(answers.begin(), answers.end());
+}
+
+bool SimulatedUnit::CardOpen() const {
+    std::lock_guard lock(impl_->mutex);
+    return impl_->interpreter.State().cardOpen;
+}
+
+CardWords SimulatedUnit::CardImage() const {
+    std::lock_guard lock(impl_->mutex);
+    return impl_->interpreter.State().cardImage;
+}
+
+std::optional<uint32_t> SimulatedUnit::CardWord(int block, uint32_t address) const {
+    std::lock_guard lock(impl_->mutex);
+    const CardWords& image = impl_->interpreter.State().cardImage;
+    const auto word = image.find({block, address});
+    if (word == image.end()) {
+        return std::nullopt;
+    }
+    return word->second;
+}
+
+void SimulatedUnit::ClearCardImage() {
+    std::lock_guard lock(impl_->mutex);
+    impl_->interpreter.State().cardImage.clear();
 }
 
 void SimulatedUnit::SetEventLog(std::vector<LogEntry> entries) {

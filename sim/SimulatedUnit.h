@@ -3,16 +3,19 @@
 //
 // Tests, benchmarks and the programs' --demo mode run the real engine against it. It echoes each
 // command line, answers, and ends with the prompt carrying its current selection; it keeps the
-// memories of blocks 0 to 6, the front-panel state, the clock and the event log. Realism knobs
-// pace its output at a baud rate and add processing latency per command; fault injection makes it
-// misbehave in the ways a real line does.
+// memories of blocks 0 to 6 (each processor's working and stored memory), the personality
+// module's image, the front-panel state, the clock and the event log. Realism knobs pace its
+// output at a baud rate and add processing latency per command; fault injection makes it misbehave
+// in the ways a real line does.
 #pragma once
 
 #include <chrono>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kvt::sim {
@@ -55,6 +58,10 @@ struct FrontPanel {
                      // table (block 0, 20..27); "button ?" answers it
 };
 
+// The personality module's image: the words card transfers wrote, by (block, address); block 0
+// holds EEPROM bytes, blocks 1..6 processor words.
+using CardWords = std::map<std::pair<int, uint32_t>, uint32_t>;
+
 struct LogEntry {
     std::string stamp;  // "YYMMDD HHMMSS"
     std::string description;
@@ -79,9 +86,20 @@ class SimulatedUnit {
     void InjectFault(const Fault& fault);
     void ClearFaults();
 
-    // The memories. Blocks 1..6 hold 24-bit words, block 0 (EEPROM) bytes.
+    // The memories. Blocks 1..6 hold 24-bit words, block 0 (EEPROM) bytes. Memory is the working
+    // memory, which every command reads and writes; StoredMemory what the unit keeps over a power
+    // cycle: a processor's working memory as of its last "savevals", the EEPROM as it stands.
     uint32_t Memory(int block, uint32_t address) const;
+    uint32_t StoredMemory(int block, uint32_t address) const;
+    // A word as the unit was delivered or set up: working and stored memory both.
     void SetMemory(int block, uint32_t address, uint32_t value);
+    // The working memory alone, as if written and not yet saved (an EEPROM write is kept at once).
+    void SetWorkingMemory(int block, uint32_t address, uint32_t value);
+
+    // Switches the unit off and on: each processor's working memory returns to its stored memory,
+    // nothing is selected, the card is closed, and the front panel plays the format of the
+    // power-on button (EEPROM 19). The EEPROM, card image, clock and event log stay.
+    void PowerCycle();
 
     FrontPanel Panel() const;
     // Takes the panel as given, also values the unit could never show (for tests of the engine's
@@ -114,8 +132,18 @@ class SimulatedUnit {
     // clear-screen sequence and the menu until an ESC byte returns it to the prompt.
     void SetMenuMode(bool on);
 
-    // "openmmc" answers: with a card each open answers a new serial value; without, FFFFFF.
+    // The personality module. "openmmc" answers: with a card each open answers a new serial
+    // value; without, FFFFFF. An answer other than FFFFFF opens the card; "closemmc" closes it.
     void SetCardPresent(bool present);
+    // The next "openmmc" lines answer these values in order (24 bits each; FFFFFF as no card),
+    // card or not; then the answers above resume. Replaces answers not yet given.
+    void SetCardAnswers(std::vector<uint32_t> answers);
+    bool CardOpen() const;
+    // While the card is open, "wrtval", "wrtx" and "wreep" write into the card image instead of
+    // the memories. The image stays until ClearCardImage, also over a power cycle.
+    CardWords CardImage() const;
+    std::optional<uint32_t> CardWord(int block, uint32_t address) const;
+    void ClearCardImage();
 
     void SetEventLog(std::vector<LogEntry> entries);
     std::vector<LogEntry> EventLog() const;

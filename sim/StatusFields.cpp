@@ -28,9 +28,9 @@ std::vector<uint32_t> StatusFields(const UnitState& state) {
         state.cardPresent ? kWorking : 0, state.cardSerial, 0,  // 10 personality module
         kWorking, static_cast<uint32_t>(panel.button), static_cast<uint32_t>(panel.level),
         // 11 front panel: button, fader
-        kWorking, 150, 150,     // 12 power supply: +15 V, -15 V (0.1 V)
-        kWorking, 38, 1800,     // 13 cooling: temperature (C), fan (rpm)
-        1234, 87, state.saves,  // 14 hours, power-ons, saves
+        kWorking, 150, 150,                 // 12 power supply: +15 V, -15 V (0.1 V)
+        kWorking, 38, 1800,                 // 13 cooling: temperature (C), fan (rpm)
+        1234, state.powerOns, state.saves,  // 14 hours, power-ons, saves
     };
     return fields;
 }

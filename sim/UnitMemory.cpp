@@ -38,4 +38,11 @@ void UnitMemory::Write(int block, uint32_t address, uint32_t value) {
     blocks_[static_cast<size_t>(block)][address] = value & ValueMask(block);
 }
 
+void UnitMemory::CopyBlock(int block, const UnitMemory& from) {
+    if (block < 0 || block >= kBlockCount) {
+        return;
+    }
+    blocks_[static_cast<size_t>(block)] = from.blocks_[static_cast<size_t>(block)];
+}
+
 }  // namespace kvt::sim

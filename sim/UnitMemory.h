@@ -27,6 +27,10 @@ class UnitMemory {
     uint32_t Read(int block, uint32_t address) const;
     void Write(int block, uint32_t address, uint32_t value);
 
+    // Block `block` of `from` replaces this memory's block (nothing for a block that does not
+    // exist).
+    void CopyBlock(int block, const UnitMemory& from);
+
   private:
     std::array<std::vector<uint32_t>, kBlockCount> blocks_;
 };

@@ -46,6 +46,59 @@ void PressPanelButton(UnitState& state, int button) {
     }
 }
 
+uint32_t StoredWord(const UnitState& state, int block, uint32_t address) {
+    return block == 0 ? state.memory.Read(block, address) : state.stored.Read(block, address);
+}
+
+void PresetWord(UnitState& state, int block, uint32_t address, uint32_t value) {
+    state.memory.Write(block, address, value);
+    state.stored.Write(block, address, value);
+}
+
+void PresetMemory(UnitState& state, const UnitMemory& memory) {
+    state.memory = memory;
+    state.stored = memory;
+}
+
+constexpr int kOutputBlock = 6;
+
+void StoreProcessorMemory(UnitState& state, int block) {
+    if (block > 0) {
+        state.stored.CopyBlock(block, state.memory);
+    }
+}
+
+void WriteWord(UnitState& state, int block, uint32_t address, uint32_t value) {
+    if (!UnitMemory::Contains(block, address)) {
+        return;
+    }
+    if (state.cardOpen) {
+        state.cardImage[{block, address}] = value & UnitMemory::ValueMask(block);
+        return;
+    }
+    state.memory.Write(block, address, value);
+    // The output card's controller keeps what it is given at once; it needs no "savevals".
+    if (block == kOutputBlock) {
+        state.stored.Write(block, address, value);
+    }
+}
+
+void PowerCycleUnit(UnitState& state) {
+    for (int block = 1; block < UnitMemory::kBlockCount; ++block) {
+        state.memory.CopyBlock(block, state.stored);
+    }
+    state.selection.reset();
+    state.cardOpen = false;
+    state.menuMode = false;
+    state.tornFrames = 0;
+    state.saves = 0;
+    ++state.powerOns;
+    const uint32_t entry = state.memory.Read(0, kEepromPowerOnEntry);
+    if (entry < kPanelButtons) {
+        PressPanelButton(state, static_cast<int>(entry) + 1);
+    }
+}
+
 int BlockOfSelection(const std::optional<Selection>& selection) {
     if (!selection) {
         return -1;

@@ -63,6 +63,9 @@ line on standard output, "ok ..." or "error: ..."):
   fader N              the master fader, 0-100 (70 is the reference level)
   projector N          select projector (preamp) 1 or 2
   aes-error on|off     the AES/EBU input goes into or out of error
+  power-cycle          switch the unit off and on: the processors return to what they last
+                       stored ("savevals"), nothing is selected, the card is closed and the panel
+                       plays the power-on button's format; EEPROM, clock and event log stay
   panel                show the front panel
   help                 list these commands
   The end of standard input (e.g. </dev/null, or started in the background by a script) leaves
@@ -76,10 +79,14 @@ Wire format, in brief:
   "open PU" selects 91, 92, 93 (blocks 1-3), 61, 62, 6B (blocks 4-6), 9F, 6F (controllers);
   "close" deselects. Reads: "rdval CC AAA", "rdx CC AAA", "rdeep CC AAAA" (CC = count - 1, hex;
   values tab-separated, %06X words, %02X EEPROM bytes), "rdvalb CC AA" (binary: echo, CR LF CR,
-  three bytes per word, CR LF, prompt). Writes: "wrtval/wrtx/wreep AAAAAA V1 .. V7".
+  three bytes per word, CR LF, prompt). Writes: "wrtval/wrtx/wreep AAAAAA V1 .. V7" change the
+  working memory (EEPROM writes are kept at once); "savevals" (answers 686921) stores the
+  selected processor's working memory, which a power cycle returns to. "openmmc" opens the card
+  (answers a new value each time, FFFFFF without a card): until "closemmc" the writes go to the
+  card instead of the memories.
   Front panel: button N (1-9; "button ?" answers the format playing, 0-F), projector N (1-2;
   "projector ?" answers 0 or 1), level, clru3 1C, setu3 1C, rdu3. Also status, intl, picver,
-  savevals (answers 686921), openmmc, closemmc, date, time, dumplog N, clearlog, formatupdate.
+  date, time, dumplog N, clearlog, formatupdate.
   In menu mode every line is answered with ESC "[2J" and the menu, without a prompt; a lone ESC
   byte returns to the prompt.
 )";

@@ -106,9 +106,9 @@ TEST_F(Output, ArrayAsJson) {
 TEST_F(Output, OutParametersFollowTheStatusInParameterOrder) {
     RunText(
         "FormatTxt1(3) = \"Left\"\nNRVersions\nEQBand(1, 14) = -3.0\nEQBand(1, 14)\n"
-        "GetConfigurationPreview(\"x.kvt\")\n");
+        "GetConfigurationPreview(\"/no-such-folder/x.kvt\")\n");
     EXPECT_THAT(Lines(), ElementsAre("0", "0 \"\" \"\"", "0", "0 -3",
-                                     "50 null null null null null null null null"));
+                                     "110 null null null null null null null null"));
 }
 
 TEST_F(Output, NonZeroStatusIsPrinted) {

@@ -227,19 +227,19 @@ TEST(AnalyserSnapshot, PairsHoldLeftThenRightPerBand) {
     EXPECT_EQ(state.analyserFrame, words[2]);
 }
 
-TEST(SaveValues, AcknowledgesWith686921OnEveryProcessorBlock) {
+TEST(SaveValues, AcknowledgesWith686921OnEveryParameterBlock) {
     auto unit = MakeInterpreter();
-    for (const char* open : {"open 91", "open 92", "open 93", "open 61", "open 62"}) {
+    for (const char* open : {"open 91", "open 92", "open 93", "open 61", "open 62", "open 6B"}) {
         Ask(unit, open);
         EXPECT_EQ(Ask(unit, "savevals"), "savevals\r\n686921\r\n" + unit.Prompt()) << open;
     }
-    EXPECT_EQ(unit.State().saves, 5u);
+    EXPECT_EQ(unit.State().saves, 6u);
 }
 
-TEST(SaveValues, IsRefusedWithoutAProcessorBlock) {
+TEST(SaveValues, IsRefusedWithoutAParameterBlock) {
     auto unit = MakeInterpreter();
     EXPECT_EQ(Ask(unit, "savevals"), "savevals\r\n\x07\r\n>");
-    for (const char* open : {"open 6B", "open 9F", "open 6F"}) {
+    for (const char* open : {"open 9F", "open 6F"}) {
         Ask(unit, open);
         EXPECT_EQ(Ask(unit, "savevals"), "savevals\r\n\x07\r\n" + unit.Prompt()) << open;
     }

@@ -185,6 +185,8 @@ TEST(SimProgramFrontPanel, OperatorCommandsWorkThePanelAndTheEndOfInputLeavesItS
     EXPECT_EQ(client.Exchange("projector ?"), "projector ?\r\n1\r\n>");
     EXPECT_EQ(program.Type("fader 101"),
               "error: fader needs a level from 0 to 100; type \"fader 70\"");
+    EXPECT_EQ(program.Type("power-cycle"), "ok power cycled; button 3, format 2 (Stereo SR)");
+    EXPECT_EQ(client.Exchange("button ?"), "button ?\r\n2\r\n>");
     program.CloseInput();
     EXPECT_EQ(client.Exchange("level ?"), "level ?\r\n46\r\n>");
     EXPECT_EQ(program.Terminate(), 0);
