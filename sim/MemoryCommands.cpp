@@ -15,6 +15,7 @@ namespace {
 
 constexpr size_t kMaxValuesPerWrite = 7;
 constexpr uint32_t kSaveAcknowledge = 0x686921;
+constexpr uint32_t kSaveFailure = 0x000BAD;
 
 struct Range {
     uint32_t count;
@@ -135,17 +136,23 @@ void FormatUpdate(UnitState& state, const CommandLine& line, CommandAnswer& answ
 }
 
 // The selected processor stores its working memory; that takes a while, then it acknowledges.
+// A processor whose store fails answers something else and keeps its stored memory.
 void SaveValues(UnitState& state, const CommandLine& line, CommandAnswer& answer) {
     if (!line.fields.empty()) {
         answer.Refuse();
         return;
     }
-    StoreProcessorMemory(state, SelectedBlock(state));
+    const bool fails = state.failingSaves > 0;
+    if (fails) {
+        --state.failingSaves;
+    } else {
+        StoreProcessorMemory(state, SelectedBlock(state));
+    }
     ++state.saves;
     if (state.saveDuration.count() > 0) {
         answer.Pause(state.saveDuration);
     }
-    answer.Line(HexWord(kSaveAcknowledge));
+    answer.Line(HexWord(fails ? kSaveFailure : kSaveAcknowledge));
 }
 
 }  // namespace

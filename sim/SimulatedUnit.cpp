@@ -196,6 +196,11 @@ void SimulatedUnit::SetWorkingMemory(int block, uint32_t address, uint32_t value
     impl_->interpreter.State().memory.Write(block, address, value);
 }
 
+void SimulatedUnit::FailSaves(int count) {
+    std::lock_guard lock(impl_->mutex);
+    impl_->interpreter.State().failingSaves = count;
+}
+
 void SimulatedUnit::PowerCycle() {
     std::lock_guard lock(impl_->mutex);
     PowerCycleUnit(impl_->interpreter.State());

@@ -159,6 +159,9 @@ class SimulatedUnit {
     uint64_t BytesReceived() const;
     uint64_t BytesSent() const;
 
+    // The next `count` "savevals" fail: the processor answers 000BAD and stores nothing.
+    void FailSaves(int count);
+
     // How many "formatupdate" lines the unit has served.
     uint32_t FormatUpdates() const;
 

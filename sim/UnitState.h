@@ -47,6 +47,7 @@ struct UnitState {
     CardWords cardImage;               // what writes reached the card while it was open
     uint32_t formatUpdates = 0;        // "formatupdate" lines served
     uint32_t saves = 0;                // "savevals" lines served since power-on
+    int failingSaves = 0;              // "savevals" lines still to come that fail
     uint32_t powerOns = 87;            // power-on count in the status report
     uint32_t analyserFrame = 0;        // frame marker of the last analyser read
     int tornFrames = 0;                // analyser reads still to come with the window half updated

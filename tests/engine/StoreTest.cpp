@@ -179,6 +179,17 @@ TEST_F(Store, RefusedSaveIsNotTakenForAnAcknowledgement) {
     EXPECT_TRUE(Initialized());
 }
 
+TEST_F(Store, AnswerOtherThanTheAcknowledgementIsAFailedStore) {
+    ConnectReady();
+    unit.FailSaves(1);
+    EXPECT_EQ(engine->SaveKVTParameters(), kNoUnit);
+    EXPECT_EQ(CountOf("savevals"), 1u);  // the unit answered: no second try
+    EXPECT_TRUE(LinesStartingWith("setu3").empty());
+    EXPECT_TRUE(Initialized());
+    // The next save, with a healthy processor, goes through.
+    EXPECT_EQ(engine->SaveKVTParameters(), 0);
+}
+
 TEST_F(Store, SystemMuteKeepsTheOutputsMutedAfterTheSave) {
     ASSERT_EQ(engine->put_SystemMute(Variant::Bool(true)), kOk);
     WaitForWorkerPass();  // the worker takes the mute as its own: it is not sent

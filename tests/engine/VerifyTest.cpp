@@ -110,6 +110,27 @@ TEST_F(Verification, UnitHoldingTheImageVerifiesWithMaskZero) {
     EXPECT_FALSE(events->Named("ConnectionProgress").empty());
 }
 
+TEST_F(Verification, SavedConfigurationVerifiesAndSurvivesAPowerCycle) {
+    EngineTimings timings = testing::FastTimings();
+    timings.saveSettle = std::chrono::milliseconds(10);
+    engine->SetTimings(timings);
+    Retrieved();
+    ASSERT_EQ(engine->put_Bass(At(1), 3.0), 0);
+    ASSERT_EQ(engine->put_OutputGain(At(7), -4.5), 0);
+    ASSERT_EQ(engine->put_Mute(At(5), Variant::Bool(true)), 0);
+    ASSERT_EQ(engine->SaveKVTParameters(), 0);
+    Variant mask = Variant::Int(-1);
+    EXPECT_EQ(engine->Verify(&mask), 0);
+    EXPECT_EQ(mask.Int32(), 0);
+
+    unit.PowerCycle();
+    EXPECT_EQ(engine->Verify(&mask), 0);
+    EXPECT_EQ(mask.Int32(), 0);
+    double bass = 0;
+    engine->get_Bass(At(1), &bass);
+    EXPECT_EQ(bass, 3.0);
+}
+
 TEST_F(Verification, LostBandIsReportedAndTheImageTakesTheUnitsValue) {
     Retrieved();
     // Band 5 of the right channel, changed in the unit behind the engine's back.
