@@ -79,6 +79,24 @@ std::string FileNameOf(const Variant& fileName) {
     return ToUtf8(fileName.StringValue());
 }
 
+// Moves `size` bytes with `io`(offset) (a read or a write), going on after interruptions; returns
+// how many were moved.
+template <typename Io>
+size_t MoveAll(size_t size, Io&& io) {
+    size_t done = 0;
+    while (done < size) {
+        const ssize_t n = io(done);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            break;
+        }
+        done += static_cast<size_t>(n);
+    }
+    return done;
+}
+
 // Writes the whole file beside the target and renames it over the target only when every byte
 // is on the disk, so a failed or interrupted save never leaves a half-written file, nor destroys
 // the one it was to replace.
@@ -90,17 +108,8 @@ bool WriteWholeFile(const std::string& path, const std::vector<uint8_t>& bytes) 
     if (fd < 0) {
         return false;
     }
-    size_t written = 0;
-    while (written < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            break;
-        }
-        written += static_cast<size_t>(n);
-    }
+    const size_t written = MoveAll(
+        bytes.size(), [&](size_t at) { return ::write(fd, bytes.data() + at, bytes.size() - at); });
     const bool ok = written == bytes.size() && ::fsync(fd) == 0;
     if (::close(fd) != 0 || !ok || ::rename(temporary.c_str(), path.c_str()) != 0) {
         ::unlink(temporary.c_str());
@@ -122,17 +131,8 @@ std::optional<std::vector<uint8_t>> ReadFileStart(const std::string& path) {
         return std::nullopt;
     }
     std::vector<uint8_t> bytes(kReadLimit);
-    size_t got = 0;
-    while (got < bytes.size()) {
-        const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            break;
-        }
-        got += static_cast<size_t>(n);
-    }
+    const size_t got = MoveAll(
+        bytes.size(), [&](size_t at) { return ::read(fd, bytes.data() + at, bytes.size() - at); });
     ::close(fd);
     bytes.resize(got);
     return bytes;

@@ -48,6 +48,14 @@ class Store : public testing::EngineOnSimulatedUnit {
         unit.SetMemory(5, 0x100, 0x000001);
     }
 
+    // The unit answers the card's two opens and then nothing more: the transfer cannot end.
+    void SilenceAfterTheOpens() {
+        Fault silence;
+        silence.kind = FaultKind::StopAnswering;
+        silence.skip = 2;
+        unit.InjectFault(silence);
+    }
+
     std::vector<Progress> ProgressOf(const std::string& name) const {
         std::vector<Progress> found;
         for (const auto& event : events->Named(name)) {
@@ -335,10 +343,7 @@ TEST_F(Store, BlockingCardSaveReturnsOnceTheCardIsClosed) {
 TEST_F(Store, NonBlockingCardSaveReturnsOnceTheTransferIsQueued) {
     ConnectReady();
     // The unit stops answering after the two opens: the transfer cannot end while it is looked at.
-    Fault silence;
-    silence.kind = FaultKind::StopAnswering;
-    silence.skip = 2;
-    unit.InjectFault(silence);
+    SilenceAfterTheOpens();
 
     ASSERT_EQ(engine->SaveMMC(Variant::Bool(false)), kOk);
     const auto progress = ProgressOf("SaveMMCProgress");
@@ -356,10 +361,7 @@ TEST_F(Store, BlockingCardSaveThatCannotFinishReportsFailure) {
     timings.cardTransferLimit = 300ms;
     engine->SetTimings(timings);
     ConnectReady();
-    Fault silence;
-    silence.kind = FaultKind::StopAnswering;
-    silence.skip = 2;
-    unit.InjectFault(silence);
+    SilenceAfterTheOpens();
 
     EXPECT_EQ(engine->SaveMMC(Variant::Bool(true)), kNoUnit);
     EXPECT_TRUE(ProgressOf("SaveMMCProgress").size() >= 1u);
@@ -371,10 +373,7 @@ TEST_F(Store, BlockingCardSaveThatCannotFinishReportsFailure) {
 
 TEST_F(Store, BlockingCardSaveEndsWhenTheLinkCloses) {
     ConnectReady();
-    Fault silence;
-    silence.kind = FaultKind::StopAnswering;
-    silence.skip = 2;
-    unit.InjectFault(silence);
+    SilenceAfterTheOpens();
 
     auto saved =
         std::async(std::launch::async, [&] { return engine->SaveMMC(Variant::Bool(true)); });
@@ -434,10 +433,7 @@ TEST_F(Store, OnlyMinusOneAsksForTheWait) {
     timings.cardTransferLimit = 300ms;  // a wait would fail quickly
     engine->SetTimings(timings);
     ConnectReady();
-    Fault silence;
-    silence.kind = FaultKind::StopAnswering;
-    silence.skip = 2;
-    unit.InjectFault(silence);
+    SilenceAfterTheOpens();
     EXPECT_EQ(engine->SaveMMC(Variant::Bool16(1)), kOk);
     unit.ClearFaults();
 }
