@@ -483,6 +483,10 @@ class KVT80 : public IKVT80, public IKVT802 {
     // The format in play when the analyser or generator took over; -1 when none is kept.
     std::atomic<int32_t> savedFormat_{-1};
 
+    // The image files of the firmware last parsed, for the controller download.
+    std::mutex firmwareMutex_;
+    std::array<std::string, 4> firmwareImages_;
+
     // The last "status" answer and the unit's clock texts (YYMMDD, HHMMSS).
     mutable std::mutex unitMutex_;
     UnitStatusTable unitStatus_;

@@ -1,17 +1,12 @@
 // Configuration files (Save, Load, GetConfigurationPreview, ConfigFileDirty) and applying the
 // image to the unit: a loaded or default configuration is queued whole and the worker reports
 // the transfer's progress.
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <atomic>
-#include <cerrno>
 
 #include "KVT80.h"
 #include "analyser/GeneratorWords.h"
 #include "files/ConfigFile.h"
+#include "files/FileIo.h"
 #include "text/Codepage.h"
 
 namespace kvt {
@@ -79,65 +74,6 @@ std::string FileNameOf(const Variant& fileName) {
     return ToUtf8(fileName.StringValue());
 }
 
-// Moves `size` bytes with `io`(offset) (a read or a write), going on after interruptions; returns
-// how many were moved.
-template <typename Io>
-size_t MoveAll(size_t size, Io&& io) {
-    size_t done = 0;
-    while (done < size) {
-        const ssize_t n = io(done);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            break;
-        }
-        done += static_cast<size_t>(n);
-    }
-    return done;
-}
-
-// Writes the whole file beside the target and renames it over the target only when every byte
-// is on the disk, so a failed or interrupted save never leaves a half-written file, nor destroys
-// the one it was to replace.
-bool WriteWholeFile(const std::string& path, const std::vector<uint8_t>& bytes) {
-    static std::atomic<uint32_t> serial{0};
-    const std::string temporary =
-        path + ".saving-" + std::to_string(::getpid()) + "-" + std::to_string(serial.fetch_add(1));
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0) {
-        return false;
-    }
-    const size_t written = MoveAll(
-        bytes.size(), [&](size_t at) { return ::write(fd, bytes.data() + at, bytes.size() - at); });
-    const bool ok = written == bytes.size() && ::fsync(fd) == 0;
-    if (::close(fd) != 0 || !ok || ::rename(temporary.c_str(), path.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    return true;
-}
-
-// The first bytes of a regular file, opened for reading only (a read-only file loads). nullopt
-// when it cannot be opened or is not a regular file.
-std::optional<std::vector<uint8_t>> ReadFileStart(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        return std::nullopt;
-    }
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        return std::nullopt;
-    }
-    std::vector<uint8_t> bytes(kReadLimit);
-    const size_t got = MoveAll(
-        bytes.size(), [&](size_t at) { return ::read(fd, bytes.data() + at, bytes.size() - at); });
-    ::close(fd);
-    bytes.resize(got);
-    return bytes;
-}
-
 }  // namespace
 
 int32_t KVT80::Save(const Variant& fileName, const Variant& useDefaults) {
@@ -154,7 +90,8 @@ int32_t KVT80::Save(const Variant& fileName, const Variant& useDefaults) {
         }
         bytes = EncodeConfiguration(image_);
     }
-    if (!WriteWholeFile(path, bytes)) {
+    if (!ReplaceFiles({{path, std::string_view(reinterpret_cast<const char*>(bytes.data()),
+                                               bytes.size())}})) {
         return kCannotCreate;
     }
     if (defaults) {
@@ -169,7 +106,7 @@ int32_t KVT80::Load(const Variant& fileName) {
     if (path.empty()) {
         return status::InvalidArgument;
     }
-    const auto bytes = ReadFileStart(path);
+    const auto bytes = ReadRegularFile(path, kReadLimit);
     if (!bytes) {
         return kCannotOpen;
     }
@@ -198,7 +135,7 @@ int32_t KVT80::GetConfigurationPreview(const Variant& fileName, Variant* digital
     if (path.empty() || std::find(out.begin(), out.end(), nullptr) != out.end()) {
         return status::InvalidArgument;
     }
-    const auto bytes = ReadFileStart(path);
+    const auto bytes = ReadRegularFile(path, kReadLimit);
     const auto texts = bytes ? PreviewConfiguration(*bytes) : std::nullopt;
     if (!texts) {
         return kCannotOpen;

@@ -8,9 +8,6 @@ namespace kvt {
 int32_t KVT80::EnterCommandInterpreter() {
     return status::NotSupported;
 }
-int32_t KVT80::ParseHexFile(const std::u16string&) {
-    return status::NotSupported;
-}
 int32_t KVT80::DownloadToPIC() {
     return status::NotSupported;
 }
