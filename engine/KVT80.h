@@ -24,6 +24,7 @@
 #include "automation/EventSinks.h"
 #include "image/ImageWrites.h"
 #include "image/ParameterImage.h"
+#include "log/EventLog.h"
 #include "protocol/Exchange.h"
 #include "protocol/Link.h"
 #include "protocol/WriteLines.h"
@@ -414,6 +415,7 @@ class KVT80 : public IKVT80, public IKVT802 {
         std::optional<bool> aesEbuError;
         std::optional<AnalyserLevels> levels;
         bool unitDisappeared = false;
+        std::vector<LogEntry> logEntries;
     };
 
     void WorkerLoop();
@@ -432,6 +434,10 @@ class KVT80 : public IKVT80, public IKVT802 {
                     PassEvents& events);
     void Poll(const LinkLock& lock, const EngineTimings& timings, WorkerState& state,
               PassEvents& events);
+
+    // The event log and clock requests, served by the worker (eventlog.cpp).
+    void ServeLogRequests(const LinkLock& lock, const EngineTimings& timings, PassEvents& events);
+    int32_t PutClockText(const std::u16string& value, std::string& text);
     enum class LineOutcome { Sent, Requeued, Dropped };
     LineOutcome SendWriteLine(const LinkLock& lock, const EngineTimings& timings, int block);
     void RaiseTransferProgress(const TransferReport& report);
@@ -492,6 +498,11 @@ class KVT80 : public IKVT80, public IKVT802 {
     UnitStatusTable unitStatus_;
     std::string unitDate_;
     std::string unitTime_;
+
+    // Requests the worker serves while the unit is ready, in this order.
+    std::atomic<bool> logDumpRequest_{false};
+    std::atomic<bool> clockSetRequest_{false};
+    std::atomic<bool> logClearRequest_{false};
 
     std::mutex stopMutex_;
     std::condition_variable stopSignal_;

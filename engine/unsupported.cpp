@@ -32,20 +32,8 @@ int32_t KVT80::put_SignalGenLevel(const Variant&) {
 int32_t KVT80::DownloadToDSP(const Variant&, const Variant&, const Variant&) {
     return status::NotSupported;
 }
-int32_t KVT80::QueryEventLog() {
-    return status::NotSupported;
-}
 int32_t KVT80::SyncEventLogDT() {
     return status::NoUnit;
-}
-int32_t KVT80::ClearLog() {
-    return status::NotSupported;
-}
-int32_t KVT80::put_UnitDate(const std::u16string&) {
-    return status::NotSupported;
-}
-int32_t KVT80::put_UnitTime(const std::u16string&) {
-    return status::NotSupported;
 }
 
 }  // namespace kvt

@@ -10,6 +10,7 @@
 
 #include "KVT80.h"
 #include "protocol/Commits.h"
+#include "text/Codepage.h"
 
 namespace kvt {
 
@@ -47,6 +48,8 @@ void KVT80::WorkerLoop() {
 
 void KVT80::FollowFrontPanel(WorkerState& state, bool clearAesEbuError) {
     pending_.Clear();
+    // A dump asked for while the unit is not ready is dropped; the clock and clear requests wait.
+    logDumpRequest_ = false;
     state.Follow(frontPanel_);
     if (clearAesEbuError) {
         frontPanel_.aesEbuError = false;
@@ -84,6 +87,7 @@ void KVT80::WorkerPass(WorkerState& state) {
             return;
         }
         FrontPanelSteps(lock, timings, state, events);
+        ServeLogRequests(lock, timings, events);
         if (const auto block = pending_.FirstPendingBlock()) {
             const LineOutcome outcome = SendWriteLine(lock, timings, *block);
             if (outcome != LineOutcome::Requeued && transferPending_) {
@@ -133,6 +137,10 @@ void KVT80::RaisePassEvents(const PassEvents& events, const WorkerState& state) 
     }
     if (events.unitDisappeared) {
         sinks_.Raise([](IKVTEvents& s) { s.UnitDisappeared(); });
+    }
+    for (const LogEntry& entry : events.logEntries) {
+        const std::u16string description = FromCp1252(entry.description);
+        sinks_.Raise([&](IKVTEvents& s) { s.EventEntry(entry.date, entry.time, description); });
     }
 }
 

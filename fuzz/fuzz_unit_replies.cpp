@@ -1,16 +1,23 @@
 // Feeds arbitrary bytes to everything that reads a unit's reply: completion and refusal checks
-// for text and binary replies, the echo skip, and every answer form.
+// for text and binary replies, the echo skip, every answer form, and the event-log dump.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "log/EventLog.h"
 #include "protocol/ReplyParsing.h"
 
 using namespace kvt;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+
+    for (const LogEntry& entry : ParseEventLog(bytes)) {
+        if (entry.description.size() > kMaxLogDescription || entry.date < 0 || entry.time < 0) {
+            __builtin_trap();
+        }
+    }
 
     for (const char* echo : {"rdval 00 012", "rdvalb 3F 1A", "", "status"}) {
         ReplyExpectation expected;
