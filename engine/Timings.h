@@ -20,8 +20,8 @@ struct EngineTimings {
     std::chrono::milliseconds unmuteWait{4000};        // longest wait for the unmute writes to go
     std::chrono::milliseconds saveReplyWait{10000};    // "savevals" takes the processor a while
     std::chrono::milliseconds cardTransferLimit{300000};  // SaveMMC(true) waits no longer
-    std::chrono::milliseconds logSilence{30000};  // a log dump that stays silent this long ends
-    std::chrono::milliseconds logLimit{300000};   // and one still coming after this long
+    std::chrono::milliseconds logSilence{30000};   // a log dump that stays silent this long ends
+    std::chrono::milliseconds logLimit{300000};    // and one still coming after this long
     std::chrono::milliseconds clearLogWait{7500};  // "clearlog" takes the unit a while
 };
 
