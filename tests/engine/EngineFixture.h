@@ -39,6 +39,13 @@ class EngineOnSimulatedUnit : public ::testing::Test {
         WaitForWorkerPass();
     }
 
+    // The ready gate as the engine reports it.
+    bool Ready() const {
+        VariantBool ready = VARIANT_FALSE;
+        EXPECT_EQ(engine->get_Initialized(&ready), status::Ok);
+        return ready == VARIANT_TRUE;
+    }
+
     // Returns once a worker pass has started and ended after the call: the worker has seen
     // every change of state made before it.
     void WaitForWorkerPass() const {

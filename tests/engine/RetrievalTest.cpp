@@ -105,12 +105,6 @@ class Retrieval : public testing::EngineOnSimulatedUnit {
         return connected != 0 ? connected : engine->QueryKVT();
     }
 
-    bool Ready() {
-        VariantBool ready = VARIANT_FALSE;
-        engine->get_Initialized(&ready);
-        return ready == VARIANT_TRUE;
-    }
-
     void SetEepromBytes(uint32_t address, std::string_view bytes, size_t fieldSize) {
         for (size_t i = 0; i < fieldSize; ++i) {
             const uint8_t byte = i < bytes.size() ? static_cast<uint8_t>(bytes[i]) : 0;

@@ -68,12 +68,6 @@ class Store : public testing::EngineOnSimulatedUnit {
         return found;
     }
 
-    bool Initialized() const {
-        VariantBool initialized = VARIANT_FALSE;
-        EXPECT_EQ(engine->get_Initialized(&initialized), kOk);
-        return initialized == VARIANT_TRUE;
-    }
-
     bool UpdateInputs() const {
         Variant value;
         EXPECT_EQ(engine->get_UpdateInputs(&value), kOk);
@@ -137,7 +131,7 @@ TEST_F(Store, FullSaveStoresEveryProcessorWithTheOutputsMutedMeanwhile) {
     EXPECT_EQ(unit.Memory(4, 0x100), 0xFEu);
     EXPECT_EQ(unit.Memory(5, 0x100), 0x8Fu);
     EXPECT_FALSE(unit.Panel().muted);
-    EXPECT_TRUE(Initialized());
+    EXPECT_TRUE(Ready());
 }
 
 TEST_F(Store, FullSaveReportsEachStepInOrder) {
@@ -172,7 +166,7 @@ TEST_F(Store, ProcessorThatDoesNotAcknowledgeFailsTheSaveAndKeepsTheOutputsMuted
     EXPECT_TRUE(LinesStartingWith("formatupdate").empty());
     EXPECT_TRUE(LinesStartingWith("setu3").empty());
     EXPECT_TRUE(unit.Panel().muted);
-    EXPECT_TRUE(Initialized());
+    EXPECT_TRUE(Ready());
 }
 
 TEST_F(Store, RefusedSaveIsNotTakenForAnAcknowledgement) {
@@ -184,7 +178,7 @@ TEST_F(Store, RefusedSaveIsNotTakenForAnAcknowledgement) {
     EXPECT_EQ(CountOf("savevals"), 2u);
     EXPECT_TRUE(LinesStartingWith("rdval").empty());  // no commit after a failed store
     EXPECT_TRUE(unit.Panel().muted);
-    EXPECT_TRUE(Initialized());
+    EXPECT_TRUE(Ready());
 }
 
 TEST_F(Store, AnswerOtherThanTheAcknowledgementIsAFailedStore) {
@@ -193,7 +187,7 @@ TEST_F(Store, AnswerOtherThanTheAcknowledgementIsAFailedStore) {
     EXPECT_EQ(engine->SaveKVTParameters(), kNoUnit);
     EXPECT_EQ(CountOf("savevals"), 1u);  // the unit answered: no second try
     EXPECT_TRUE(LinesStartingWith("setu3").empty());
-    EXPECT_TRUE(Initialized());
+    EXPECT_TRUE(Ready());
     // The next save, with a healthy processor, goes through.
     EXPECT_EQ(engine->SaveKVTParameters(), 0);
 }
@@ -275,7 +269,7 @@ TEST_F(Store, FirstSaveTimeOutSendsAgainAndASecondFails) {
 TEST_F(Store, WithoutALinkNothingIsStoredButTheImageIsUnmutedAndTheEngineLeftReady) {
     ASSERT_EQ(engine->put_Mute(At(2), Variant::Bool(true)), kOk);
     EXPECT_EQ(engine->SaveKVTParameters(), kNoUnit);
-    EXPECT_TRUE(Initialized());
+    EXPECT_TRUE(Ready());
     EXPECT_FALSE(Muted(2));
     EXPECT_EQ(engine->SaveZVQParameters(), kNoUnit);
     EXPECT_EQ(engine->SaveEQParameters(), kNoUnit);
@@ -292,7 +286,7 @@ TEST_F(Store, EachSideStoresItsOwnProcessorsAndLeavesReadinessAlone) {
         "open 91",  "savevals",     "rdval 00 000",   "wrtval 00 1002", "open 92",
         "savevals", "rdval 00 000", "wrtval 00 1004", "open 93",        "savevals"};
     EXPECT_EQ(unit.ReceivedLines(), preamp);
-    EXPECT_TRUE(Initialized());
+    EXPECT_TRUE(Ready());
 
     unit.ClearReceivedLines();
     ASSERT_EQ(engine->SaveEQParameters(), kOk);
@@ -300,7 +294,7 @@ TEST_F(Store, EachSideStoresItsOwnProcessorsAndLeavesReadinessAlone) {
                                                 "wrtval 100 FE", "open 62",      "savevals",
                                                 "rdval 00 100",  "wrtval 100 8F"};
     EXPECT_EQ(unit.ReceivedLines(), equaliser);
-    EXPECT_TRUE(Initialized());
+    EXPECT_TRUE(Ready());
 
     const auto progress = ProgressOf("DSPSaveProgress");
     ASSERT_EQ(progress.size(), 5u);

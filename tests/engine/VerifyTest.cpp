@@ -89,12 +89,6 @@ class Verification : public testing::EngineOnSimulatedUnit {
         ASSERT_EQ(engine->Connect(), 0);
         ASSERT_EQ(engine->QueryKVT(), 0);
     }
-
-    bool Ready() {
-        VariantBool ready = VARIANT_FALSE;
-        engine->get_Initialized(&ready);
-        return ready == VARIANT_TRUE;
-    }
 };
 
 TEST_F(Verification, UnitHoldingTheImageVerifiesWithMaskZero) {
