@@ -31,6 +31,9 @@ Statements:
                            the given ones, raised since the previous wait (or the start
                            of the script); consumes it; default timeout 30000 ms;
                            status 0, or 1 on timeout
+  sim COMMAND              with --demo: what a person does at the simulated unit, as
+                           kvt80-sim's console takes it (sim help lists them), for
+                           example sim power-cycle s5 before DownloadToPIC
 
 Literals: integers (VT_I4), decimals (VT_R8), true/false (VT_BOOL, -1/0), "strings" with
 JSON escapes (VT_BSTR), [a, b, ...] arrays (safe array of Variants). Typed parameters are

@@ -1,9 +1,11 @@
 #include "EventRecorder.h"
 
 #include <algorithm>
+#include <array>
 #include <utility>
 
 #include "ValueFormat.h"
+#include "text/Codepage.h"
 
 namespace kvt::cli {
 
@@ -28,6 +30,35 @@ void EventRecorder::OnEvent(const EventInfo& event, std::span<const Variant> arg
         }
     }
     arrived_.notify_all();
+}
+
+namespace {
+
+// The download states by value: 0..5 the controller's, 6..12 the signal processors'.
+constexpr std::array<std::string_view, 13> kDownloadStates{
+    "Waiting",     "Erasing", "WritingPM", "WritingEEPROM", "Failed",    "Completed",   "Waiting",
+    "LoadingStub", "Writing", "Failed",    "Completed",     "Verifying", "VerifyFailed"};
+
+}  // namespace
+
+void EventRecorder::DownloadProgress(int32_t state, int32_t done, int32_t total,
+                                     const std::u16string& note) {
+    std::string line;
+    const std::string_view name = state >= 0 && static_cast<size_t>(state) < kDownloadStates.size()
+                                      ? kDownloadStates[static_cast<size_t>(state)]
+                                      : std::string_view("?");
+    if (!note.empty()) {
+        line = "progress " + std::string(name) + ": " + ToUtf8(note);
+    } else if (total > 0) {
+        line = "progress " + std::string(name) + " " + std::to_string(done) + "/" +
+               std::to_string(total) + " (" + std::to_string(int64_t{done} * 100 / total) + "%)";
+    } else {
+        return;
+    }
+    std::lock_guard lock(mutex_);
+    if (!detached_ && printEvents_ && writer_) {
+        writer_->WriteLine(line);
+    }
 }
 
 bool EventRecorder::Matches(const Recorded& recorded, const EventInfo& event,

@@ -30,6 +30,11 @@ class EventRecorder : public DispatchEventSink {
 
     void OnEvent(const EventInfo& event, std::span<const Variant> arguments) override;
 
+    // Not recorded (no "wait" can name it): printed as a "progress ..." line while a download
+    // writes, and with the reason when it fails.
+    void DownloadProgress(int32_t state, int32_t done, int32_t total,
+                          const std::u16string& note) override;
+
     // Waits up to timeout for the first recorded event of that kind whose leading arguments equal
     // leading (already converted to the event's argument types). On success the event and every
     // event recorded before it are consumed; on time-out everything recorded so far is dropped.

@@ -416,6 +416,20 @@ void ParseWait(Parser& parser, Statement& statement) {
     }
 }
 
+// The rest of the line, up to a comment, goes to the simulated unit's operator console.
+void ParseSimulator(std::string_view rest, Statement& statement) {
+    statement.kind = StatementKind::Simulator;
+    rest = rest.substr(0, rest.find('#'));
+    const size_t start = rest.find_first_not_of(" \t");
+    if (start != std::string_view::npos) {
+        statement.name = std::string(rest.substr(start));
+    }
+    while (!statement.name.empty() &&
+           (statement.name.back() == ' ' || statement.name.back() == '\t')) {
+        statement.name.pop_back();
+    }
+}
+
 void ParseMember(Parser& parser, Statement& statement, std::string_view name) {
     statement.kind = StatementKind::Call;
     statement.name = std::string(name);
@@ -437,6 +451,15 @@ ParseResult ParseStatement(std::string_view line) {
         return result;
     }
     const std::string_view word = parser.Name();
+    const size_t afterWord = static_cast<size_t>(word.data() - line.data()) + word.size();
+    if (NamesEqual(word, "sim") &&
+        (afterWord == line.size() || line[afterWord] == ' ' || line[afterWord] == '\t')) {
+        ParseSimulator(line.substr(afterWord), result.statement);
+        if (result.statement.name.empty()) {
+            result.error = ParseError{1, "sim needs an operator command, for example sim help"};
+        }
+        return result;
+    }
     if (word.empty()) {
         parser.Fail("expected a member name, sleep or wait");
     } else if (NamesEqual(word, "sleep")) {

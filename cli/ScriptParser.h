@@ -7,6 +7,7 @@
 //   Name(a, b, ...) = v       indexed put
 //   sleep MS
 //   wait Event[(a, ...)] [TIMEOUT_MS]
+//   sim COMMAND               an operator command to the built-in simulated unit (--demo)
 //
 // '#' outside a string starts a comment. Literals: integers (VT_I4), decimals (VT_R8),
 // true/false (VT_BOOL), "strings" with JSON escapes (VT_BSTR), [a, b, ...] arrays.
@@ -30,6 +31,7 @@ enum class StatementKind {
     Put,    // Name = v or Name(args) = v
     Sleep,
     Wait,
+    Simulator,  // sim COMMAND: the command text in `name`
 };
 
 struct Statement {

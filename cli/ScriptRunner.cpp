@@ -100,8 +100,24 @@ Outcome ScriptRunner::Run(const Statement& statement, std::string_view where) {
             return RunSleep(statement);
         case StatementKind::Wait:
             return RunWait(statement, where);
+        case StatementKind::Simulator:
+            return RunSimulator(statement, where);
     }
     return Outcome::Nothing;
+}
+
+// The answer line is printed as the console gives it; "error: ..." counts as a failure.
+Outcome ScriptRunner::RunSimulator(const Statement& statement, std::string_view where) {
+    if (!options_.simulator) {
+        return Usage(where, "sim acts on the built-in simulated unit: run kvt80ctl with --demo");
+    }
+    const std::string answer = options_.simulator(statement.name);
+    out_->WriteLine("sim " + answer);
+    if (answer.starts_with("error")) {
+        anyFailed_ = true;
+        return Outcome::Failed;
+    }
+    return Outcome::Ok;
 }
 
 void ScriptRunner::ReportUsageError(std::string_view where, std::string_view message) {

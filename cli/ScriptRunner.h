@@ -21,6 +21,9 @@ struct RunnerOptions {
     bool printEvents = false;
     // Why the last port open failed, in words (empty when unknown); asked after a failed Connect.
     std::function<std::string()> openErrorText;
+    // Carries out an operator command on the built-in simulated unit and returns its answer line
+    // ("ok ..." or "error: ..."); empty when there is no simulated unit (no --demo).
+    std::function<std::string(std::string_view)> simulator;
 };
 
 enum class Outcome {
@@ -60,6 +63,7 @@ class ScriptRunner {
     Outcome RunPut(const Statement& statement, std::string_view where);
     Outcome RunSleep(const Statement& statement);
     Outcome RunWait(const Statement& statement, std::string_view where);
+    Outcome RunSimulator(const Statement& statement, std::string_view where);
     Outcome Invoke(const MemberInfo& member, std::span<const Variant> arguments, bool isPut,
                    std::string_view where);
     Outcome Report(int32_t status, std::span<const Variant> values = {});

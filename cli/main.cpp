@@ -15,6 +15,7 @@
 #include "CommandLine.h"
 #include "IKVT80.h"
 #include "LineWriter.h"
+#include "OperatorConsole.h"
 #include "ScriptRunner.h"
 #include "SimulatedUnit.h"
 #include "kvtcomm.h"
@@ -204,6 +205,11 @@ int Run(const CommandLine& options) {
     kvt::cli::RunnerOptions runnerOptions;
     runnerOptions.printEvents = options.events;
     runnerOptions.openErrorText = [] { return std::string(GetCommOpenErrorText()); };
+    if (demo.unit) {
+        runnerOptions.simulator = [&unit = *demo.unit](std::string_view command) {
+            return kvt::sim::RunOperatorCommand(unit, command);
+        };
+    }
     session.SetRunner(
         std::make_unique<kvt::cli::ScriptRunner>(session.Engine(), out, std::cerr, runnerOptions));
     kvt::cli::ScriptRunner& runner = session.Runner();

@@ -154,6 +154,8 @@ int32_t KVT80::Disconnect() {
     if (!link_.IsOpen()) {
         return status::Ok;
     }
+    // A download in progress stops at its next step and reports its failure.
+    downloadCancel_ = true;
     std::this_thread::sleep_for(Timings().disconnectSettle);
     {
         // Taking the link waits for an exchange in flight on another thread to end.
@@ -211,6 +213,10 @@ int32_t KVT80::Cleanup() {
         stopRequested_ = true;
     }
     stopSignal_.notify_all();
+    downloadCancel_ = true;
+    if (download_.joinable() && download_.get_id() != std::this_thread::get_id()) {
+        download_.join();
+    }
     // From a worker event the worker cannot wait for itself; it ends after the current pass.
     if (worker_.joinable() && worker_.get_id() != std::this_thread::get_id()) {
         worker_.join();

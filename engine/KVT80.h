@@ -22,6 +22,8 @@
 #include "Timings.h"
 #include "analyser/AnalyserFrame.h"
 #include "automation/EventSinks.h"
+#include "firmware/DspProgram.h"
+#include "firmware/McpImage.h"
 #include "image/ImageWrites.h"
 #include "image/ParameterImage.h"
 #include "log/EventLog.h"
@@ -446,6 +448,18 @@ class KVT80 : public IKVT80, public IKVT802 {
     void ResetSessionState();
     void RaiseUnsolicited(std::string_view chunk);
 
+    // Downloads (download.cpp): opened on the caller's thread, run on download_.
+    enum class DownloadKind { Controller, Processor };
+    int32_t StartDownload();
+    void RunControllerDownload(const ControllerImages& images);
+    void RunProcessorDownload(int card, int dsp, const std::string& path);
+    std::optional<DspProgram> ReadProgramFor(int card, int dsp, const std::string& path,
+                                             std::string& reason);
+    void EnterDownloadPhase(DownloadKind kind, int32_t state, size_t total);
+    void RaiseDownloadState(DownloadKind kind, int32_t state);
+    void RaiseDownloadProgress(int32_t state, size_t done, size_t total, const std::string& note);
+    void FinishDownload(DownloadKind kind, int32_t state, const std::string& note);
+
     mutable std::mutex timingsMutex_;
     EngineTimings timings_;
     ConnectionSettings settings_;
@@ -503,6 +517,10 @@ class KVT80 : public IKVT80, public IKVT802 {
     std::atomic<bool> logDumpRequest_{false};
     std::atomic<bool> clockSetRequest_{false};
     std::atomic<bool> logClearRequest_{false};
+
+    // The download in progress (or ended and not yet joined); Disconnect and Cleanup stop it.
+    std::thread download_;
+    std::atomic<bool> downloadCancel_{false};
 
     std::mutex stopMutex_;
     std::condition_variable stopSignal_;

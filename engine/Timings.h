@@ -23,6 +23,14 @@ struct EngineTimings {
     std::chrono::milliseconds logSilence{30000};   // a log dump that stays silent this long ends
     std::chrono::milliseconds logLimit{300000};    // and one still coming after this long
     std::chrono::milliseconds clearLogWait{7500};  // "clearlog" takes the unit a while
+    // The controller's boot loader: "?" this often while waiting for the user to power the unit up
+    // holding S5, for at most bootWaitLimit; the erase's answer; each record's answer, and how
+    // often a record is sent at most.
+    std::chrono::milliseconds bootProbePeriod{500};
+    std::chrono::milliseconds bootWaitLimit{120000};
+    std::chrono::milliseconds bootEraseWait{15000};
+    std::chrono::milliseconds bootRecordWait{2000};
+    int bootRecordSends = 3;
 };
 
 }  // namespace kvt

@@ -74,5 +74,6 @@ void AddMemoryCommands(CommandTable& table);      // rdval, rdx, rdvalb, rdeep, 
 void AddFrontPanelCommands(CommandTable& table);  // button, projector, level, clru3, setu3, rdu3
 void AddServiceCommands(CommandTable& table);     // status, intl, picver, openmmc, closemmc
 void AddClockAndLogCommands(CommandTable& table);  // date, time, dumplog, clearlog
+void AddDspDownloadCommands(CommandTable& table);  // dspreset, dspstub, wrpm, crcpm, dsprun
 
 }  // namespace kvt::sim

@@ -2,6 +2,7 @@
 // encodes them, chosen so that a fresh unit reads back as a sensible, in-range configuration.
 #include <array>
 #include <cstdint>
+#include <random>
 #include <string_view>
 
 #include "UnitState.h"
@@ -215,6 +216,54 @@ void WriteProfile(UnitMemory& memory) {
     }
 }
 
+// The controller's firmware: code in the first 40 KiB of program memory (the rest erased), the
+// version text in the user ID, the configuration words it was built with and an erased data
+// EEPROM. The code bytes only need to be the same in every run.
+constexpr uint32_t kFirmwareCodeBytes = 40 * 1024;
+constexpr std::array<uint8_t, ControllerMemories::kUserIdSize> kFirmwareUserId{
+    '0', '2', '1', '4', '0', '0', 0xFF, 0xFF};
+constexpr std::array<uint8_t, ControllerMemories::kConfigurationSize> kFirmwareConfiguration{
+    0x00, 0x08, 0x1F, 0x1E, 0x00, 0x81, 0x81, 0x00, 0x0F, 0xC0, 0x0F, 0xE0, 0x0F, 0x40};
+
+ControllerState FactoryController() {
+    ControllerState controller;
+    std::minstd_rand code(0x0C0DE);
+    for (uint32_t address = 0; address < kFirmwareCodeBytes; ++address) {
+        controller.memories.program[address] = static_cast<uint8_t>(code() >> 8);
+    }
+    controller.memories.userId = kFirmwareUserId;
+    controller.memories.configuration = kFirmwareConfiguration;
+    controller.memories.eeprom.fill(0xFF);
+    StartControllerFirmware(controller);
+    return controller;
+}
+
+// The program each processor came with: a jump over the version word, the version the processor
+// writes to its version words (see kFactoryWords), then code.
+struct FactoryProgram {
+    uint32_t version;
+    uint32_t words;
+};
+
+constexpr std::array<FactoryProgram, kProgramProcessors> kFactoryPrograms{{
+    {0x000018, 1536},  // 9/1 noise reduction
+    {0x000018, 1536},  // 9/2 noise reduction
+    {0x000153, 2048},  // 9/3 matrix
+    {0x000061, 2048},  // 6/1 EQ
+    {0x000061, 2048},  // 6/2 EQ
+}};
+
+constexpr uint32_t kJumpOverVersion = 0x0AF080;
+
+std::vector<uint32_t> FactoryProgramWords(const FactoryProgram& factory, uint32_t seed) {
+    std::vector<uint32_t> program{kJumpOverVersion, factory.version};
+    std::minstd_rand code(seed);
+    while (program.size() < factory.words) {
+        program.push_back(static_cast<uint32_t>(code()) & 0xFFFFFFu);
+    }
+    return program;
+}
+
 }  // namespace
 
 UnitMemory FactoryMemory() {
@@ -238,6 +287,10 @@ UnitState FactoryState() {
         {"240105 093014", "AES/EBU input restored"},
         {"240106 080000", "Power on"},
     });
+    state.controller = FactoryController();
+    for (uint32_t index = 0; index < kFactoryPrograms.size(); ++index) {
+        state.processors[index].program = FactoryProgramWords(kFactoryPrograms[index], index + 1);
+    }
     return state;
 }
 

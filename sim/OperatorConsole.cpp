@@ -129,20 +129,41 @@ std::string Panel(SimulatedUnit& unit, const Values& values) {
 }
 
 // Off and on again: the processors run on what they last stored, and the panel comes up on the
-// power-on button.
+// power-on button. Holding S5 (or with the firmware missing) the controller runs its boot loader
+// instead, and the line belongs to it until its "R".
 std::string PowerCycle(SimulatedUnit& unit, const Values& values) {
-    if (!values.empty()) {
-        return Error("power-cycle takes no value", "power-cycle");
+    const std::string held = values.size() == 1 ? LowerCase(values[0]) : std::string{};
+    if (values.size() > 1 || (values.size() == 1 && held != "s5")) {
+        return Error("power-cycle takes nothing, or s5 to hold S5 for the boot loader",
+                     "power-cycle s5");
+    }
+    if (held == "s5") {
+        unit.PowerCycleHoldingS5();
+        return "ok power cycled holding S5; boot loader running";
     }
     unit.PowerCycle();
+    if (unit.BootLoaderRunning()) {
+        return "ok power cycled; no firmware, boot loader running";
+    }
     const FrontPanel panel = unit.Panel();
     return "ok power cycled; button " + std::to_string(panel.button) + ", " +
            FormatText(unit, panel.format);
 }
 
+// A signal processor (block 1..5) stops or starts responding to the control card.
+std::string DspDead(SimulatedUnit& unit, const Values& values) {
+    const auto block = values.size() == 2 ? ParseDecimal(values[0], 1) : std::nullopt;
+    const std::string state = values.size() == 2 ? LowerCase(values[1]) : std::string{};
+    if (!block || *block < 1 || *block > kProgramProcessors || (state != "on" && state != "off")) {
+        return Error("dsp-dead needs a processor block from 1 to 5 and on or off", "dsp-dead 3 on");
+    }
+    unit.SetProcessorDead(static_cast<int>(*block), state == "on");
+    return "ok dsp-dead " + std::to_string(*block) + " " + state;
+}
+
 std::string Help(SimulatedUnit&, const Values&) {
     return "ok commands: button N (1-8), mute, unmute, fader N (0-100), projector N (1 or 2), "
-           "aes-error on|off, power-cycle, panel, help";
+           "aes-error on|off, power-cycle, power-cycle s5, dsp-dead N (1-5) on|off, panel, help";
 }
 
 struct OperatorCommand {
@@ -150,7 +171,7 @@ struct OperatorCommand {
     std::string (*run)(SimulatedUnit&, const Values&);
 };
 
-constexpr std::array<OperatorCommand, 9> kCommands{{
+constexpr std::array<OperatorCommand, 10> kCommands{{
     {"button", Button},
     {"mute", Mute},
     {"unmute", Unmute},
@@ -158,6 +179,7 @@ constexpr std::array<OperatorCommand, 9> kCommands{{
     {"projector", Projector},
     {"aes-error", AesError},
     {"power-cycle", PowerCycle},
+    {"dsp-dead", DspDead},
     {"panel", Panel},
     {"help", Help},
 }};

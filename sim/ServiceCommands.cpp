@@ -13,7 +13,6 @@ namespace {
 
 constexpr std::string_view kPreampControllerId = "ZVQ215";
 constexpr std::string_view kOutputControllerId = "EQP108";
-constexpr std::string_view kControllerVersion = "021400";
 constexpr uint32_t kNoCard = 0xFFFFFF;
 
 bool NoFields(const CommandLine& line, CommandAnswer& answer) {
@@ -43,9 +42,10 @@ void Identification(UnitState& state, const CommandLine& line, CommandAnswer& an
     answer.Line(state.selection->page == 9 ? kPreampControllerId : kOutputControllerId);
 }
 
-void ControllerVersion(UnitState&, const CommandLine& line, CommandAnswer& answer) {
+// The firmware's version text, which its build puts in the controller's user ID.
+void FirmwareVersion(UnitState& state, const CommandLine& line, CommandAnswer& answer) {
     if (NoFields(line, answer)) {
-        answer.Line(kControllerVersion);
+        answer.Line(ControllerVersion(state.controller));
     }
 }
 
@@ -89,7 +89,7 @@ void CloseCard(UnitState& state, const CommandLine& line, CommandAnswer& answer)
 void AddServiceCommands(CommandTable& table) {
     table.Add("status", SelectionNeed::None, Status);
     table.Add("intl", SelectionNeed::Controller, Identification);
-    table.Add("picver", SelectionNeed::None, ControllerVersion);
+    table.Add("picver", SelectionNeed::None, FirmwareVersion);
     table.Add("openmmc", SelectionNeed::None, OpenCard);
     table.Add("closemmc", SelectionNeed::None, CloseCard);
 }

@@ -208,6 +208,40 @@ void SimulatedUnit::PowerCycle() {
     impl_->interpreter.ResetLine();
 }
 
+void SimulatedUnit::PowerCycleHoldingS5() {
+    std::lock_guard lock(impl_->mutex);
+    PowerCycleUnitHoldingS5(impl_->interpreter.State());
+    impl_->interpreter.ResetLine();
+}
+
+bool SimulatedUnit::BootLoaderRunning() const {
+    std::lock_guard lock(impl_->mutex);
+    return impl_->interpreter.State().controller.bootLoaderRunning;
+}
+
+ControllerMemories SimulatedUnit::ControllerFirmware() const {
+    std::lock_guard lock(impl_->mutex);
+    return impl_->interpreter.State().controller.memories;
+}
+
+std::vector<uint32_t> SimulatedUnit::ProcessorProgram(int block) const {
+    std::lock_guard lock(impl_->mutex);
+    const SignalProcessor* processor = ProcessorOfBlock(impl_->interpreter.State(), block);
+    return processor != nullptr ? processor->program : std::vector<uint32_t>{};
+}
+
+void SimulatedUnit::SetProcessorDead(int block, bool dead) {
+    std::lock_guard lock(impl_->mutex);
+    if (SignalProcessor* processor = ProcessorOfBlock(impl_->interpreter.State(), block)) {
+        processor->dead = dead;
+    }
+}
+
+void SimulatedUnit::CorruptProgramWrites(int count) {
+    std::lock_guard lock(impl_->mutex);
+    impl_->interpreter.State().corruptProgramWrites = count;
+}
+
 FrontPanel SimulatedUnit::Panel() const {
     std::lock_guard lock(impl_->mutex);
     return impl_->interpreter.State().panel;

@@ -4,11 +4,13 @@
 // Tests, benchmarks and the programs' --demo mode run the real engine against it. It echoes each
 // command line, answers, and ends with the prompt carrying its current selection; it keeps the
 // memories of blocks 0 to 6 (each processor's working and stored memory), the personality
-// module's image, the front-panel state, the clock and the event log. Realism knobs pace its
-// output at a baud rate and add processing latency per command; fault injection makes it misbehave
-// in the ways a real line does.
+// module's image, the front-panel state, the clock and the event log. It also takes both
+// downloads: the controller's firmware through its boot loader, and the processors' programs.
+// Realism knobs pace its output at a baud rate and add processing latency per command; fault
+// injection makes it misbehave in the ways a real line does.
 #pragma once
 
+#include <array>
 #include <chrono>
 #include <cstdint>
 #include <map>
@@ -62,6 +64,20 @@ struct FrontPanel {
 // holds EEPROM bytes, blocks 1..6 processor words.
 using CardWords = std::map<std::pair<int, uint32_t>, uint32_t>;
 
+// The control card microcontroller's memories, as its boot loader writes them (addresses in
+// docs/DOWNLOADS.md).
+struct ControllerMemories {
+    static constexpr uint32_t kProgramSize = 0x20000;   // 000000..01FFFF
+    static constexpr uint32_t kUserIdSize = 8;          // 200000..200007
+    static constexpr uint32_t kConfigurationSize = 14;  // 300000..30000D
+    static constexpr uint32_t kEepromSize = 1024;       // data EEPROM 0000..03FF
+
+    std::vector<uint8_t> program = std::vector<uint8_t>(kProgramSize, 0xFF);  // erased: FF
+    std::array<uint8_t, kUserIdSize> userId{};  // the first six bytes: the firmware's version text
+    std::array<uint8_t, kConfigurationSize> configuration{};
+    std::array<uint8_t, kEepromSize> eeprom{};
+};
+
 struct LogEntry {
     std::string stamp;  // "YYMMDD HHMMSS"
     std::string description;
@@ -100,6 +116,25 @@ class SimulatedUnit {
     // nothing is selected, the card is closed, and the front panel plays the format of the
     // power-on button (EEPROM 19). The EEPROM, card image, clock and event log stay.
     void PowerCycle();
+    // As PowerCycle, with S5 on the control card held: the controller runs its boot loader instead
+    // of the firmware. A plain PowerCycle starts the boot loader too while the firmware is missing
+    // (program memory erased and no "R" since).
+    void PowerCycleHoldingS5();
+    // True while the controller runs its boot loader: every line goes to it, until its "R" or a
+    // power cycle that finds the firmware.
+    bool BootLoaderRunning() const;
+    // A copy of the controller's memories: what the firmware download has written so far.
+    ControllerMemories ControllerFirmware() const;
+
+    // The signal processors' programs (blocks 1..5: 9/1, 9/2, 9/3, 6/1, 6/2). ProcessorProgram is
+    // the program the control card keeps and loads at every power-up (empty for other blocks).
+    std::vector<uint32_t> ProcessorProgram(int block) const;
+    // A dead processor does not respond: "dspreset" and the other download commands on it are
+    // refused until it is alive again. Other blocks are ignored.
+    void SetProcessorDead(int block, bool dead);
+    // The next `count` accepted "wrpm" lines store their first word with bit 0 flipped, as a
+    // transfer the processor took wrongly; "crcpm" then reads back a different CRC.
+    void CorruptProgramWrites(int count);
 
     FrontPanel Panel() const;
     // Takes the panel as given, also values the unit could never show (for tests of the engine's

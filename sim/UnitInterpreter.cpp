@@ -1,5 +1,6 @@
 #include "UnitInterpreter.h"
 
+#include "BootLoader.h"
 #include "TextFields.h"
 
 namespace kvt::sim {
@@ -8,6 +9,7 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kRefusal = "\x07\r\n";
+constexpr std::string_view kBootLoaderRefusal = "N\r\n";
 
 // The serial port's set-up menu. It shows no prompt character, so a client waiting for ">"
 // keeps waiting until it leaves the menu with ESC.
@@ -36,6 +38,7 @@ UnitInterpreter::UnitInterpreter(UnitState state) : state_(std::move(state)) {
     AddFrontPanelCommands(table_);
     AddServiceCommands(table_);
     AddClockAndLogCommands(table_);
+    AddDspDownloadCommands(table_);
 }
 
 std::string UnitInterpreter::Prompt() const {
@@ -50,10 +53,17 @@ std::string_view UnitInterpreter::MenuScreen() {
 }
 
 Reply UnitInterpreter::Refusal(const UnitInput& input) const {
+    if (state_.controller.bootLoaderRunning) {
+        return Reply::Of(input.kind == UnitInput::Kind::Line ? std::string(kBootLoaderRefusal)
+                                                             : std::string{});
+    }
     return Reply::Of(EchoText(input) + std::string(kLineEnd) + std::string(kRefusal) + Prompt());
 }
 
 Reply UnitInterpreter::Answer(const UnitInput& input) {
+    if (state_.controller.bootLoaderRunning) {
+        return BootLoaderAnswer(input);
+    }
     if (input.kind == UnitInput::Kind::Escape) {
         state_.menuMode = false;
         return Reply::Of(std::string(kLineEnd) + Prompt());
@@ -76,6 +86,21 @@ Reply UnitInterpreter::Answer(const UnitInput& input) {
     reply.segments.front().bytes.insert(0, line.text + std::string(kLineEnd));
     reply.segments.back().bytes += Prompt();
     return reply;
+}
+
+// The boot loader ignores ESC. Its "R" starts the firmware, which comes up with nothing selected
+// and shows its prompt right after the boot loader's last answer.
+Reply UnitInterpreter::BootLoaderAnswer(const UnitInput& input) {
+    if (input.kind == UnitInput::Kind::Escape) {
+        return Reply::Of({});
+    }
+    std::string reply = AnswerBootLoaderLine(state_.controller, input.text, input.overflow);
+    reply += kLineEnd;
+    if (!state_.controller.bootLoaderRunning) {
+        state_.selection.reset();
+        reply += Prompt();
+    }
+    return Reply::Of(std::move(reply));
 }
 
 std::string UnitInterpreter::Exchange(std::string_view bytes) {

@@ -4,6 +4,8 @@
 // unit's state and returns the reply bytes: the echo of the line and "\r\n", the answer lines
 // each ending "\r\n", and the prompt (the selection as two hex digits, then ">"; ">" alone with
 // nothing selected). A refused line answers echo, "\r\n", BEL, "\r\n" and the prompt.
+// While the controller runs its boot loader, every line goes to the boot loader instead (one
+// answer line, no echo, no prompt; a refusal is "N") and ESC is ignored.
 #pragma once
 
 #include <optional>
@@ -39,6 +41,8 @@ class UnitInterpreter {
     const UnitState& State() const { return state_; }
 
   private:
+    Reply BootLoaderAnswer(const UnitInput& input);
+
     UnitState state_;
     CommandTable table_;
     InputFramer framer_;

@@ -1,5 +1,6 @@
 #include "UnitState.h"
 
+#include <algorithm>
 #include <array>
 
 namespace kvt::sim {
@@ -83,9 +84,46 @@ void WriteWord(UnitState& state, int block, uint32_t address, uint32_t value) {
     }
 }
 
+void StartControllerFirmware(ControllerState& controller) {
+    controller.bootLoaderRunning = false;
+    controller.version = ControllerVersion(controller);
+}
+
+std::string ControllerVersion(const ControllerState& controller) {
+    constexpr size_t kVersionLength = 6;
+    const auto& userId = controller.memories.userId;
+    const bool printable = std::all_of(userId.begin(), userId.begin() + kVersionLength,
+                                       [](uint8_t byte) { return byte >= 0x20 && byte < 0x7F; });
+    if (!printable) {
+        return controller.version;
+    }
+    return {userId.begin(), userId.begin() + kVersionLength};
+}
+
+SignalProcessor* ProcessorOfBlock(UnitState& state, int block) {
+    const bool known = block >= 1 && block <= kProgramProcessors;
+    return known ? &state.processors[static_cast<size_t>(block - 1)] : nullptr;
+}
+
+const SignalProcessor* ProcessorOfBlock(const UnitState& state, int block) {
+    const bool known = block >= 1 && block <= kProgramProcessors;
+    return known ? &state.processors[static_cast<size_t>(block - 1)] : nullptr;
+}
+
 void PowerCycleUnit(UnitState& state) {
     for (int block = 1; block < UnitMemory::kBlockCount; ++block) {
         state.memory.CopyBlock(block, state.stored);
+    }
+    for (auto& processor : state.processors) {
+        processor.stage = ProcessorStage::Running;
+        processor.programMemory = {};
+        processor.wordsWritten = 0;
+    }
+    // Without firmware there is nothing to start, so the boot loader keeps the serial line.
+    if (state.controller.firmwareMissing) {
+        state.controller.bootLoaderRunning = true;
+    } else {
+        StartControllerFirmware(state.controller);
     }
     state.selection.reset();
     state.cardOpen = false;
@@ -97,6 +135,11 @@ void PowerCycleUnit(UnitState& state) {
     if (entry < kPanelButtons) {
         PressPanelButton(state, static_cast<int>(entry) + 1);
     }
+}
+
+void PowerCycleUnitHoldingS5(UnitState& state) {
+    PowerCycleUnit(state);
+    state.controller.bootLoaderRunning = true;
 }
 
 int BlockOfSelection(const std::optional<Selection>& selection) {

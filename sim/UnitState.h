@@ -1,11 +1,14 @@
 // UnitState: everything the unit remembers between command lines.
 #pragma once
 
+#include <array>
 #include <chrono>
 #include <cstdint>
 #include <deque>
 #include <optional>
 #include <random>
+#include <string>
+#include <vector>
 
 #include "SimulatedUnit.h"
 #include "UnitClock.h"
@@ -27,6 +30,35 @@ int BlockOfSelection(const std::optional<Selection>& selection);
 
 // True for the pairs "open" accepts.
 bool IsKnownSelection(const Selection& selection);
+
+// The control card's microcontroller: its memories and whether it runs its boot loader or the
+// firmware.
+struct ControllerState {
+    ControllerMemories memories;
+    bool bootLoaderRunning = false;
+    bool firmwareMissing = false;  // program memory erased and no "R" since
+    std::string version;           // the version text the firmware last started with
+};
+
+// Where a signal processor stands in a program download.
+enum class ProcessorStage {
+    Running,  // its program runs
+    BootRom,  // held in reset by "dspreset" and released into its boot ROM
+    Stub,     // running the download stub after "dspstub": program memory may be written
+};
+
+inline constexpr int kProgramProcessors = 5;            // blocks 1..5
+inline constexpr uint32_t kProgramMemoryWords = 16384;  // 24 bits each
+
+// One signal processor's program (blocks 1..5).
+struct SignalProcessor {
+    ProcessorStage stage = ProcessorStage::Running;
+    std::vector<uint32_t> program;        // what the control card keeps and loads at power-up
+    std::vector<uint32_t> programMemory;  // what the stub was given; kProgramMemoryWords words
+                                          // while the stage is Stub, empty otherwise
+    uint32_t wordsWritten = 0;            // 1 + the highest address the stub was given
+    bool dead = false;                    // does not respond to the control card
+};
 
 struct UnitState {
     std::optional<Selection> selection;
@@ -52,6 +84,9 @@ struct UnitState {
     uint32_t analyserFrame = 0;        // frame marker of the last analyser read
     int tornFrames = 0;                // analyser reads still to come with the window half updated
     std::chrono::milliseconds saveDuration{0};
+    ControllerState controller;
+    std::array<SignalProcessor, kProgramProcessors> processors;  // blocks 1..5
+    int corruptProgramWrites = 0;    // "wrpm" lines still to come that store their first word wrong
     std::mt19937 random{0x4B5638u};  // fixed seed: a run of the simulator is reproducible
 };
 
@@ -86,20 +121,38 @@ void StoreProcessorMemory(UnitState& state, int block);
 // A write line's word: into the card image while the card is open, else into the working memory.
 void WriteWord(UnitState& state, int block, uint32_t address, uint32_t value);
 
-// The unit switched off and on. Every processor's working memory returns to its stored memory;
-// nothing is selected, the card is closed and the serial port shows the prompt. The front panel
-// plays the power-on button's format (EEPROM 19 names button 0..7; any other entry keeps the
-// button and format); the fader, mute, projector and AES/EBU state stay. The EEPROM, the card
-// image, the clock and the event log stay; the power-on count goes up and the save count starts
-// again from 0.
+// The unit switched off and on. Every processor's working memory returns to its stored memory,
+// and every processor runs the program the control card keeps (a download not finished with
+// "dsprun" is lost). Nothing is selected, the card is closed and the serial port shows the prompt.
+// The front panel plays the power-on button's format (EEPROM 19 names button 0..7; any other entry
+// keeps the button and format); the fader, mute, projector and AES/EBU state stay. The EEPROM, the
+// card image, the clock and the event log stay; the power-on count goes up and the save count
+// starts again from 0. The controller starts its firmware, or its boot loader while the firmware
+// is missing.
 void PowerCycleUnit(UnitState& state);
+
+// The unit switched off and on with S5 on the control card held: as PowerCycleUnit, but the
+// controller runs its boot loader.
+void PowerCycleUnitHoldingS5(UnitState& state);
+
+// The controller's firmware starts: the boot loader stops and the firmware takes its version from
+// the user ID.
+void StartControllerFirmware(ControllerState& controller);
+
+// The firmware's version text ("picver"): the user ID's first six bytes when they are all
+// printable ASCII, else the text the firmware last started with.
+std::string ControllerVersion(const ControllerState& controller);
+
+// The processor behind block 1..5; nullptr for any other block.
+SignalProcessor* ProcessorOfBlock(UnitState& state, int block);
+const SignalProcessor* ProcessorOfBlock(const UnitState& state, int block);
 
 // The memories of a unit as delivered: plausible firmware versions and settings, the factory
 // format table and an installation profile.
 UnitMemory FactoryMemory();
 
-// The state of a unit as delivered: the factory memories, the front panel at rest and a few log
-// entries.
+// The state of a unit as delivered: the factory memories, the front panel at rest, a few log
+// entries, the controller's firmware and every processor's program.
 UnitState FactoryState();
 
 }  // namespace kvt::sim

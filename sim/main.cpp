@@ -66,6 +66,10 @@ line on standard output, "ok ..." or "error: ..."):
   power-cycle          switch the unit off and on: the processors return to what they last
                        stored ("savevals"), nothing is selected, the card is closed and the panel
                        plays the power-on button's format; EEPROM, clock and event log stay
+  power-cycle s5       the same, holding S5 on the control card: the controller runs its boot
+                       loader (it does so after any power-up while its firmware is missing)
+  dsp-dead N on|off    signal processor block N (1-5: 9/1, 9/2, 9/3, 6/1, 6/2) stops or starts
+                       responding: "dspreset" and the download commands on it are refused
   panel                show the front panel
   help                 list these commands
   The end of standard input (e.g. </dev/null, or started in the background by a script) leaves
@@ -87,6 +91,10 @@ Wire format, in brief:
   Front panel: button N (1-9; "button ?" answers the format playing, 0-F), projector N (1-2;
   "projector ?" answers 0 or 1), level, clru3 1C, setu3 1C, rdu3. Also status, intl, picver,
   date, time, dumplog N, clearlog, formatupdate.
+  Program download with 91, 92, 93, 61 or 62 selected: dspreset, dspstub, "wrpm AAAA W1 .. W16",
+  "crcpm AAAA NNNN" (answers the CRC-32, 8 hex digits), dsprun (keeps and starts the program).
+  Boot loader (after "power-cycle s5"): no echo, no prompt, one answer line per command line:
+  "?", "E", "W aaaaaa <32 hex> cc", "D aaaa <32 hex> cc", "R" (starts the firmware); else "N".
   In menu mode every line is answered with ESC "[2J" and the menu, without a prompt; a lone ESC
   byte returns to the prompt.
 )";

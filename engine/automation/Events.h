@@ -40,6 +40,14 @@ class IKVTEvents {
     virtual void EventEntry(int32_t /*Date*/, int32_t /*Time*/,
                             const std::u16string& /*Description*/) {}
     virtual void TerminalData(const std::u16string& /*Data*/) {}
+
+    // Not a dispatch event (EventTable leaves it out): where a download stands within its phase
+    // (State as PICDownloadStateChange / DSPDownloadStateChange), Done of Total records or words,
+    // and, with a final state, Note: empty on success, else what went wrong and what to check.
+    // Raised on the download's thread at the start of each phase, about once a second while
+    // writing, and just before the final state event.
+    virtual void DownloadProgress(int32_t /*State*/, int32_t /*Done*/, int32_t /*Total*/,
+                                  const std::u16string& /*Note*/) {}
 };
 
 // One row of the event table: the event's name, dispatch identifier and argument types.

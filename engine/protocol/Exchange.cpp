@@ -43,6 +43,10 @@ Inspection Inspect(std::string& buffer, const ReplyExpectation& expected) {
     return found;
 }
 
+constexpr std::string_view kClearScreen = "[2J";  // the unit's menu starts with ESC "[2J"
+constexpr std::string_view kEscape = "\x1b";
+constexpr std::string_view kCarriageReturn = "\r";
+
 }  // namespace
 
 ExchangeResult RunExchange(Link& link, const LinkLock& lock, const EngineTimings& timings,
@@ -179,6 +183,59 @@ std::string FormatLine(const char* format, ...) {
 Answer<uint32_t> ReadValue(Link& link, const LinkLock& lock, const EngineTimings& timings,
                            uint32_t address) {
     return QueryHex(link, lock, timings, FormatLine("rdval 00 %03X\r", address), "rdval", 12);
+}
+
+// Waits for the prompt after a carriage return. A menu screen is left with ESC; silence sends the
+// carriage return again, up to `timings.maxSends` times in all. A BEL is no refusal here: the
+// unit may ring it for a line it did not know.
+int32_t ReachCommandPrompt(Link& link, const LinkLock& lock, const EngineTimings& timings) {
+    link.Arm(lock);
+    if (!link.Send(lock, kCarriageReturn)) {
+        link.Disarm(lock);
+        return 1;
+    }
+    size_t seen = 0;
+    int silences = 0;
+    while (true) {
+        if (!link.WaitForMore(lock, seen, timings.replyWait)) {
+            if (++silences >= timings.maxSends || !link.Send(lock, kCarriageReturn)) {
+                link.Disarm(lock);
+                return 1;
+            }
+            continue;
+        }
+        enum class Seen { Menu, Prompt, Nothing };
+        PromptSelection selection;
+        const Seen what = link.InspectReply(lock, [&](std::string& reply) {
+            if (reply.find(kClearScreen) != std::string::npos) {
+                reply.clear();
+                return Seen::Menu;
+            }
+            const size_t prompt = reply.rfind(kPrompt);
+            if (prompt == std::string::npos) {
+                return Seen::Nothing;
+            }
+            selection = ReadPromptSelection(reply, prompt);
+            return Seen::Prompt;
+        });
+        switch (what) {
+            case Seen::Menu:
+                seen = 0;
+                if (!link.Send(lock, kEscape)) {
+                    link.Disarm(lock);
+                    return 1;
+                }
+                break;
+            case Seen::Prompt:
+                link.Disarm(lock);
+                link.SetSelection(lock, selection);
+                return 0;
+            case Seen::Nothing:
+                seen =
+                    link.InspectReply(lock, [](const std::string& reply) { return reply.size(); });
+                break;
+        }
+    }
 }
 
 }  // namespace kvt

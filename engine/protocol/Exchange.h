@@ -32,6 +32,12 @@ struct ExchangeResult {
 ExchangeResult RunExchange(Link& link, const LinkLock& lock, const EngineTimings& timings,
                            std::string_view line, size_t binaryOffset = 0, size_t binaryBytes = 0);
 
+// Brings the unit's serial port to its command prompt: a carriage return, ESC when the menu's
+// clear-screen sequence comes back, the carriage return again after `timings.replyWait` of
+// silence, at most `timings.maxSends` times. No BEL check: the unit may ring for the bare line.
+// 0 at the prompt (its selection stored in the link), 1 otherwise.
+int32_t ReachCommandPrompt(Link& link, const LinkLock& lock, const EngineTimings& timings);
+
 // Selects a processor with "open %X%X\r" unless the prompt already shows it.
 int32_t SelectTarget(Link& link, const LinkLock& lock, const EngineTimings& timings, int page,
                      int unit);

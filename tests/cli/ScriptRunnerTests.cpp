@@ -242,14 +242,14 @@ TEST_F(EventOutput, EventsArePrintedOnlyWhenAsked) {
     RunText("Connect\n");
     EXPECT_THAT(Lines(), ElementsAre("0"));
 
-    StartRunner(RunnerOptions{true, {}});
+    StartRunner(RunnerOptions{true, {}, {}});
     RunText("Disconnect\nConnect\n");
     EXPECT_THAT(Lines(), ElementsAre("event InputLevelsUpdated(-80, -80)", "0",
                                      "event ConnectionProgress(1, 5, 108)", "0"));
 }
 
 TEST_F(EventOutput, EveryArgumentTypeIsFormatted) {
-    StartRunner(RunnerOptions{true, {}});
+    StartRunner(RunnerOptions{true, {}, {}});
     engine.Raise([](IKVTEvents& sink) {
         sink.SystemMuteChanged(VARIANT_TRUE);
         sink.EventEntry(0x180102, 0x0c1e00, u"Format \"DTS\" selected");
@@ -263,7 +263,7 @@ TEST_F(EventOutput, EveryArgumentTypeIsFormatted) {
 }
 
 TEST_F(EventOutput, LinesFromOtherThreadsNeverInterleave) {
-    StartRunner(RunnerOptions{true, {}});
+    StartRunner(RunnerOptions{true, {}, {}});
     constexpr int kThreads = 4;
     constexpr int kEventsPerThread = 300;
     constexpr int kStatements = 200;
@@ -315,7 +315,7 @@ TEST_F(EventOutput, LinesFromOtherThreadsNeverInterleave) {
 // ----- sink lifetime -----
 
 TEST_F(EventOutput, DetachDisconnectsTheSinkAndIgnoresLateDeliveries) {
-    StartRunner(RunnerOptions{true, {}});
+    StartRunner(RunnerOptions{true, {}, {}});
     const std::shared_ptr<EventRecorder> recorder = runner->Recorder();
     EXPECT_EQ(engine.SinkCount(), 1u);
     runner->Detach();
@@ -336,6 +336,48 @@ TEST(RunnerLifetime, DestructorUnadvises) {
         EXPECT_EQ(engine.SinkCount(), 1u);
     }
     EXPECT_EQ(engine.SinkCount(), 0u);
+}
+
+// ----- the simulated unit and download progress -----
+
+TEST(SimulatorStatements, GoToTheSimulatedUnitAndFailOnItsErrors) {
+    FakeEngine engine;
+    std::ostringstream out;
+    std::ostringstream errors;
+    std::vector<std::string> commands;
+    RunnerOptions options;
+    options.simulator = [&](std::string_view command) {
+        commands.emplace_back(command);
+        return std::string(command == "power-cycle s5" ? "ok boot loader running"
+                                                       : "error: unknown command");
+    };
+    ScriptRunner runner(engine, std::make_shared<LineWriter>(out), errors, options);
+    EXPECT_EQ(runner.RunLine("sim power-cycle s5   # hold S5", "x"), Outcome::Ok);
+    EXPECT_EQ(runner.ExitStatus(), 0);
+    EXPECT_EQ(runner.RunLine("SIM\tfly", "x"), Outcome::Failed);
+    EXPECT_EQ(runner.ExitStatus(), 1);
+    EXPECT_THAT(commands, ElementsAre("power-cycle s5", "fly"));
+    EXPECT_EQ(out.str(), "sim ok boot loader running\nsim error: unknown command\n");
+
+    // Without --demo there is nothing to act on; "sim" alone says what it needs.
+    ScriptRunner plain(engine, std::make_shared<LineWriter>(out), errors);
+    EXPECT_EQ(plain.RunLine("sim mute", "x"), Outcome::UsageError);
+    EXPECT_THAT(errors.str(), HasSubstr("--demo"));
+    EXPECT_TRUE(ParseStatement("sim").error.has_value());
+    // A member whose name starts with "sim" is still a member.
+    EXPECT_EQ(ParseStatement("simulate(1)").statement.kind, StatementKind::Call);
+}
+
+TEST_F(EventOutput, DownloadProgressPrintsPositionsAndReasonsOnly) {
+    StartRunner(RunnerOptions{true, {}, {}});
+    engine.Raise([](IKVTEvents& sink) {
+        sink.DownloadProgress(8, 0, 0, u"");
+        sink.DownloadProgress(8, 512, 2048, u"");
+        sink.DownloadProgress(12, 0, 0, u"the CRC differs");
+        sink.DownloadProgress(10, 0, 0, u"");
+    });
+    EXPECT_THAT(Lines(), ElementsAre("progress Writing 512/2048 (25%)",
+                                     "progress VerifyFailed: the CRC differs"));
 }
 
 // ----- interactive prompt -----

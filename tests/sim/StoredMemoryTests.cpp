@@ -118,7 +118,8 @@ TEST(OperatorCommands, PowerCycleAnswersThePanelItComesUpWith) {
               "ok power cycled; button 3, format 2 (Stereo SR)");
     EXPECT_EQ(unit.Memory(1, kSpare), 0u);
     EXPECT_EQ(RunOperatorCommand(unit, "power-cycle now"),
-              "error: power-cycle takes no value; type \"power-cycle\"");
+              "error: power-cycle takes nothing, or s5 to hold S5 for the boot loader; type "
+              "\"power-cycle s5\"");
 }
 
 }  // namespace

@@ -67,6 +67,16 @@ class EventRecorder : public DispatchEventSink {
         changed_.notify_all();
     }
 
+    // No dispatch identifier: recorded under its name all the same.
+    void DownloadProgress(int32_t state, int32_t done, int32_t total,
+                          const std::u16string& note) override {
+        std::lock_guard lock(mutex_);
+        events_.push_back({"DownloadProgress",
+                           {Variant::Int(state), Variant::Int(done), Variant::Int(total),
+                            Variant::String(note)}});
+        changed_.notify_all();
+    }
+
     std::vector<RecordedEvent> Events() const {
         std::lock_guard lock(mutex_);
         return events_;
@@ -112,6 +122,10 @@ inline EngineTimings FastTimings() {
     timings.replyWait = std::chrono::milliseconds(250);
     timings.resendPause = std::chrono::milliseconds(10);
     timings.disconnectSettle = std::chrono::milliseconds(10);
+    timings.bootProbePeriod = std::chrono::milliseconds(50);
+    timings.bootWaitLimit = std::chrono::milliseconds(2000);
+    timings.bootEraseWait = std::chrono::milliseconds(1000);
+    timings.bootRecordWait = std::chrono::milliseconds(250);
     return timings;
 }
 
