@@ -1,5 +1,7 @@
 // Controller firmware: ParseHexFile checks a HEX file and writes the four memory images beside it
 // for the download.
+#include <filesystem>
+
 #include "KVT80.h"
 #include "files/FileIo.h"
 #include "firmware/HexImage.h"
@@ -37,9 +39,12 @@ int32_t KVT80::ParseHexFile(const std::u16string& fileName) {
     if (!ReplaceFiles(files)) {
         return status::NoUnit;
     }
+    // Kept as absolute paths: the download finds them even if the working folder changes.
     std::lock_guard lock(firmwareMutex_);
     for (size_t r = 0; r < kFirmwareRegions; ++r) {
-        firmwareImages_[r] = files[r].path;
+        std::error_code error;
+        const std::filesystem::path absolute = std::filesystem::absolute(files[r].path, error);
+        firmwareImages_[r] = error ? files[r].path : absolute.string();
     }
     return status::Ok;
 }

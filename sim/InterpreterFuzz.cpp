@@ -19,6 +19,21 @@ void Require(bool condition) {
     }
 }
 
+// The boot loader answers a line with exactly one line ("K" for "R" is followed by the
+// firmware's prompt) and an ESC with nothing.
+void CheckBootLoaderReply(const UnitInput& input, bool stillRunning, const std::string& reply,
+                          const std::string& prompt) {
+    if (input.kind == UnitInput::Kind::Escape) {
+        Require(reply.empty());
+        return;
+    }
+    const std::string_view line =
+        stillRunning ? std::string_view(reply)
+                     : std::string_view(reply).substr(0, reply.size() - prompt.size());
+    Require(stillRunning || (reply.ends_with(prompt) && line == "K\r\n"));
+    Require(line.size() >= 3 && line.ends_with("\r\n") && line.find('\r') == line.size() - 2);
+}
+
 // Outside menu mode every reply starts with its echo and ends with the prompt.
 void CheckReply(const UnitInput& input, bool menuBefore, const std::string& reply,
                 const std::string& prompt) {
@@ -44,6 +59,7 @@ int SimInterpreterFuzz(const uint8_t* data, size_t size) {
     if (size > 0) {
         state.menuMode = (data[0] & 1) != 0;
         state.cardPresent = (data[0] & 2) != 0;
+        state.controller.bootLoaderRunning = (data[0] & 4) != 0;
     }
     UnitInterpreter interpreter(std::move(state));
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
@@ -54,8 +70,14 @@ int SimInterpreterFuzz(const uint8_t* data, size_t size) {
         }
         Require(input->text.size() <= InputFramer::kMaxLineLength);
         const bool menuBefore = interpreter.State().menuMode;
+        const bool bootLoaderBefore = interpreter.State().controller.bootLoaderRunning;
         const std::string reply = interpreter.Answer(*input).Bytes();
-        CheckReply(*input, menuBefore, reply, interpreter.Prompt());
+        if (bootLoaderBefore) {
+            CheckBootLoaderReply(*input, interpreter.State().controller.bootLoaderRunning, reply,
+                                 interpreter.Prompt());
+        } else {
+            CheckReply(*input, menuBefore, reply, interpreter.Prompt());
+        }
     }
     return 0;
 }

@@ -62,6 +62,9 @@ class Program : public ::testing::Test {
   protected:
     void SetUp() override { ASSERT_FALSE(config.Path().empty()); }
 
+    // Where the program runs; empty: the test's own working folder.
+    std::filesystem::path workingDirectory;
+
     // Runs kvt80ctl with the arguments, feeding input to its standard input, and collects both
     // output streams. A program that has not ended after two minutes is killed (a hang, not a
     // slow run).
@@ -81,6 +84,9 @@ class Program : public ::testing::Test {
                 close(fd);
             }
             setenv("XDG_CONFIG_HOME", config.Path().c_str(), 1);
+            if (!workingDirectory.empty() && chdir(workingDirectory.c_str()) != 0) {
+                _exit(126);
+            }
             std::vector<char*> argv;
             std::string program = KVT80CTL_PATH;
             argv.push_back(program.data());
@@ -261,6 +267,23 @@ TEST_F(Program, DemoScriptRuns) {
     const ProgramResult r = Run({"--demo", KVT80_DEMO_SCRIPT});
     EXPECT_EQ(r.exitStatus, 0) << r.errors;
     EXPECT_FALSE(r.Lines().empty());
+}
+
+// The other examples write files (a configuration, the firmware's images) next to the ones they
+// name, so they run in a copy of the examples folder.
+TEST_F(Program, ExampleScriptsRunEveryStatementSuccessfully) {
+    TemporaryDirectory work;
+    std::filesystem::copy(KVT80_EXAMPLES, work.Path() / "examples");
+    workingDirectory = work.Path();
+    ProgramResult r;
+    for (const char* script : {"service-visit.kvt", "downloads.kvt"}) {
+        r = Run({"--demo", "--events", std::string("examples/") + script});
+        EXPECT_EQ(r.exitStatus, 0) << script << "\n" << r.out << r.errors;
+    }
+    EXPECT_THAT(r.out, HasSubstr("event PICDownloadStateChange(5)"));
+    EXPECT_THAT(r.out, HasSubstr("event DSPDownloadStateChange(10)"));
+    EXPECT_THAT(r.out, HasSubstr("progress Writing 2048/2048 (100%)"));
+    EXPECT_THAT(r.out, HasSubstr("0 \"021500\""));
 }
 
 }  // namespace
