@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <utility>
 
+#include "text/HexDigits.h"
+
 namespace kvt {
 
 namespace {
@@ -60,35 +62,6 @@ constexpr std::array<uint32_t, 256> kCrcTable = MakeCrcTable();
 
 uint32_t CrcByte(uint32_t crc, uint8_t byte) {
     return kCrcTable[(crc ^ byte) & 0xFF] ^ (crc >> 8);
-}
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    return -1;
-}
-
-// 1 to maxDigits hexadecimal digits, either case.
-std::optional<uint32_t> ParseHex(std::string_view digits, size_t maxDigits) {
-    if (digits.empty() || digits.size() > maxDigits) {
-        return std::nullopt;
-    }
-    uint32_t value = 0;
-    for (const char c : digits) {
-        const int digit = HexDigit(c);
-        if (digit < 0) {
-            return std::nullopt;
-        }
-        value = value << 4 | static_cast<uint32_t>(digit);
-    }
-    return value;
 }
 
 // Decimal digits only; anything past the largest program reads as one more than it.
@@ -277,7 +250,7 @@ class ProgramReader {
         if (!value) {
             return false;
         }
-        const auto parsed = ParseHex(value->text, kVersionDigits);
+        const auto parsed = ParseHexDigits(value->text, kVersionDigits);
         if (!parsed) {
             return Fail(value->number,
                         "VERSION " + Quoted(value->text) + " is not 1 to 6 hexadecimal digits",
@@ -327,10 +300,10 @@ class ProgramReader {
     }
 
     bool AddWord(size_t line, std::string_view field, std::vector<uint32_t>& words) {
-        const auto word = ParseHex(field, kWordDigits);
+        const auto word = ParseHexDigits(field, kWordDigits);
         if (!word) {
-            const bool hexadecimal =
-                std::all_of(field.begin(), field.end(), [](char c) { return HexDigit(c) >= 0; });
+            const bool hexadecimal = std::all_of(field.begin(), field.end(),
+                                                 [](char c) { return HexDigitValue(c) >= 0; });
             return Fail(line,
                         Quoted(field) + (hexadecimal ? " is wider than a 24-bit program word"
                                                      : " is not a hexadecimal program word"),
@@ -348,7 +321,7 @@ class ProgramReader {
 
     bool ReadCrc(const Line& line, const std::vector<std::string_view>& fields, size_t words) {
         const auto crc = fields.size() == 2 && fields[1].size() == kCrcDigits
-                             ? ParseHex(fields[1], kCrcDigits)
+                             ? ParseHexDigits(fields[1], kCrcDigits)
                              : std::nullopt;
         if (!crc) {
             return Fail(line.number,

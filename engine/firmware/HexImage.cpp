@@ -4,6 +4,8 @@
 #include <map>
 #include <vector>
 
+#include "text/HexDigits.h"
+
 namespace kvt {
 
 namespace {
@@ -18,19 +20,6 @@ struct Record {
     std::vector<uint8_t> data;
 };
 
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    return -1;
-}
-
 // One record: ":", count, address, type, data, checksum, all as pairs of hex digits; what follows
 // the checksum on the line (a carriage return) is not read. nullopt when the line is no record
 // or its bytes do not add up to 0.
@@ -43,8 +32,8 @@ std::optional<Record> ParseRecord(std::string_view line) {
         if (at + 2 > line.size()) {
             return std::nullopt;
         }
-        const int high = HexDigit(line[at]);
-        const int low = HexDigit(line[at + 1]);
+        const int high = HexDigitValue(line[at]);
+        const int low = HexDigitValue(line[at + 1]);
         if (high < 0 || low < 0) {
             return std::nullopt;
         }

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <unordered_set>
 
+#include "text/HexDigits.h"
+
 namespace kvt {
 
 namespace {
@@ -28,37 +30,12 @@ constexpr std::array<AddressRange, kFirmwareRegions> kRegionAddresses{{
     {0x000000, 0x00FFF0},
 }};
 
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    return -1;
-}
-
-std::optional<uint32_t> ParseHex(std::string_view digits) {
-    uint32_t value = 0;
-    for (const char c : digits) {
-        const int digit = HexDigit(c);
-        if (digit < 0) {
-            return std::nullopt;
-        }
-        value = value << 4 | static_cast<uint32_t>(digit);
-    }
-    return value;
-}
-
 // One line without its line end: the address and 16 bytes, each followed by a space.
 std::optional<ImageLine> ParseLine(std::string_view text) {
     if (text.size() != kLineLength || text[kAddressDigits] != ' ') {
         return std::nullopt;
     }
-    const auto address = ParseHex(text.substr(0, kAddressDigits));
+    const auto address = ParseHexDigits(text.substr(0, kAddressDigits));
     if (!address) {
         return std::nullopt;
     }
@@ -66,7 +43,7 @@ std::optional<ImageLine> ParseLine(std::string_view text) {
     line.address = *address;
     for (size_t i = 0; i < kLineBytes; ++i) {
         const std::string_view field = text.substr(kAddressDigits + 1 + i * kFieldLength, 3);
-        const auto byte = ParseHex(field.substr(0, 2));
+        const auto byte = ParseHexDigits(field.substr(0, 2));
         if (!byte || field[2] != ' ') {
             return std::nullopt;
         }

@@ -1,24 +1,13 @@
 #include "protocol/ReplyParsing.h"
 
+#include "text/HexDigits.h"
+
 namespace kvt {
 
 namespace {
 
 bool IsLineSpace(char c) {
     return c == '\r' || c == '\n' || c == '\t';
-}
-
-int HexDigitValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
 }
 
 bool IsLineBreak(char c) {

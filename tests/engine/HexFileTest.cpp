@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "HexRecords.h"
 #include "KVT80.h"
 #include "TestSupport.h"
 #include "firmware/HexImage.h"
@@ -15,34 +16,8 @@ namespace kvt {
 namespace {
 
 namespace fs = std::filesystem;
-
-// A record with its checksum, computed here on its own.
-std::string Record(uint8_t type, uint16_t address, const std::vector<uint8_t>& data) {
-    std::vector<uint8_t> bytes{static_cast<uint8_t>(data.size()),
-                               static_cast<uint8_t>(address >> 8),
-                               static_cast<uint8_t>(address & 0xFF), type};
-    bytes.insert(bytes.end(), data.begin(), data.end());
-    uint8_t sum = 0;
-    for (const uint8_t b : bytes) {
-        sum = static_cast<uint8_t>(sum + b);
-    }
-    bytes.push_back(static_cast<uint8_t>(0x100 - sum));
-    std::string line = ":";
-    char hex[3];
-    for (const uint8_t b : bytes) {
-        std::snprintf(hex, sizeof hex, "%02X", b);
-        line += hex;
-    }
-    return line;
-}
-
-std::vector<uint8_t> Counting(uint8_t first, size_t count) {
-    std::vector<uint8_t> bytes;
-    for (size_t i = 0; i < count; ++i) {
-        bytes.push_back(static_cast<uint8_t>(first + i));
-    }
-    return bytes;
-}
+using testing::Counting;
+using testing::Record;
 
 std::string ImageLine(uint32_t address, const std::vector<uint8_t>& bytes) {
     char field[8];

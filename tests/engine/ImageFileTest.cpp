@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "HexRecords.h"
 #include "firmware/HexImage.h"
 #include "firmware/McpImage.h"
 
@@ -14,32 +15,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// A record line ending CR LF, as the maker's tools write them.
 std::string Record(uint8_t type, uint16_t address, const std::vector<uint8_t>& data) {
-    std::vector<uint8_t> bytes{static_cast<uint8_t>(data.size()),
-                               static_cast<uint8_t>(address >> 8),
-                               static_cast<uint8_t>(address & 0xFF), type};
-    bytes.insert(bytes.end(), data.begin(), data.end());
-    uint8_t sum = 0;
-    for (const uint8_t b : bytes) {
-        sum = static_cast<uint8_t>(sum + b);
-    }
-    bytes.push_back(static_cast<uint8_t>(0x100 - sum));
-    std::string line = ":";
-    char hex[3];
-    for (const uint8_t b : bytes) {
-        std::snprintf(hex, sizeof hex, "%02X", b);
-        line += hex;
-    }
-    return line + "\r\n";
+    return testing::Record(type, address, data) + "\r\n";
 }
-
-std::vector<uint8_t> Counting(uint8_t first, size_t count) {
-    std::vector<uint8_t> bytes;
-    for (size_t i = 0; i < count; ++i) {
-        bytes.push_back(static_cast<uint8_t>(first + i));
-    }
-    return bytes;
-}
+using testing::Counting;
 
 std::string Line(uint32_t address, uint8_t first = 0) {
     char field[8];
