@@ -236,9 +236,16 @@ void KVT80::RunControllerDownload(const ControllerImages& images) {
 // ---- Signal-processor programs ----------------------------------------------------------------
 
 int32_t KVT80::DownloadToDSP(const Variant& card, const Variant& dsp, const Variant& fileName) {
-    const int32_t cardNumber = card.Int32();
-    const int32_t processor = dsp.Int32();
-    if (!KindOfTarget(cardNumber, processor) || fileName.StringValue().empty()) {
+    // Numbers of any automation type are taken by their value.
+    Variant cardValue;
+    Variant dspValue;
+    if (!CoerceVariant(card, VT_I4, cardValue) || !CoerceVariant(dsp, VT_I4, dspValue)) {
+        return status::InvalidArgument;
+    }
+    const int32_t cardNumber = cardValue.Int32();
+    const int32_t processor = dspValue.Int32();
+    if (!KindOfTarget(cardNumber, processor) || fileName.Type() != VT_BSTR ||
+        fileName.StringValue().empty()) {
         return status::InvalidArgument;
     }
     const int32_t started = StartDownload();

@@ -131,6 +131,18 @@ TEST_F(Download, ControllerDownloadEndsWithFailedWhenTheBootLoaderStopsAnswering
     EXPECT_TRUE(Eventually([&] { return !Connected(); }));
 }
 
+TEST_F(Download, RecordWhoseAnswerIsLostIsSentAgainAndTheDownloadCompletes) {
+    ParseExampleFirmware();
+    unit.PowerCycleHoldingS5();
+    sim::Fault noise;
+    noise.kind = sim::FaultKind::Garbage;  // the answer line arrives unreadable
+    noise.match = "W 000100";
+    unit.InjectFault(noise);
+    ASSERT_EQ(engine->DownloadToPIC(), status::Ok);
+    EXPECT_THAT(PicStates(), ElementsAre(0, 1, 2, 3, 5));
+    EXPECT_EQ(LinesStartingWith("W 000100").size(), 2u);
+}
+
 TEST_F(Download, ControllerDownloadGivesUpWhenNoBootLoaderComes) {
     ParseExampleFirmware();
     // Powered up without S5: the firmware refuses the probes.
@@ -158,7 +170,10 @@ TEST_F(Download, RefusedBeforeAnyEventWithoutImageOrPort) {
     ASSERT_EQ(engine->put_ComPort(Variant::String(u"/dev/kvt80-no-such-port")), status::Ok);
     EXPECT_NE(engine->DownloadToPIC(), status::Ok);
     EXPECT_NE(DownloadToDSP(6, 1, WriteProgram(DspKind::Equaliser, 64, 0x62)), status::Ok);
-    EXPECT_NE(DownloadToDSP(6, 3, WriteProgram(DspKind::Equaliser, 64, 0x62)), status::Ok);
+    EXPECT_EQ(DownloadToDSP(6, 3, WriteProgram(DspKind::Equaliser, 64, 0x62)),
+              status::InvalidArgument);
+    EXPECT_EQ(engine->DownloadToDSP(Variant::Int(6), Variant::Int(1), Variant::Int(3)),
+              status::InvalidArgument);
     EXPECT_THAT(events->Events(), IsEmpty());
 }
 
