@@ -13,7 +13,7 @@ fuzz_seconds=${KVT_FUZZ_SECONDS:-20}
 section() { printf '\n==== %s ====\n' "$1"; }
 
 section "Code format"
-find transport engine sim cli tests bench fuzz \( -name '*.cpp' -o -name '*.h' \) -print0 |
+find transport engine sim cli setip launcher tests bench fuzz \( -name '*.cpp' -o -name '*.h' \) -print0 |
     xargs -0 clang-format --dry-run -Werror
 
 section "Build and test"
