@@ -75,5 +75,6 @@ void AddFrontPanelCommands(CommandTable& table);  // button, projector, level, c
 void AddServiceCommands(CommandTable& table);     // status, intl, picver, openmmc, closemmc
 void AddClockAndLogCommands(CommandTable& table);  // date, time, dumplog, clearlog
 void AddDspDownloadCommands(CommandTable& table);  // dspreset, dspstub, wrpm, crcpm, dsprun
+void AddNetworkCommands(CommandTable& table);      // dhcp, ip, mask, gateway
 
 }  // namespace kvt::sim

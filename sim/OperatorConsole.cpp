@@ -128,6 +128,25 @@ std::string Panel(SimulatedUnit& unit, const Values& values) {
            ", aes-error " + (panel.aesEbuError ? "on" : "off");
 }
 
+std::string DottedAddress(const std::array<uint8_t, 4>& address) {
+    std::string text;
+    for (const uint8_t octet : address) {
+        text += (text.empty() ? "" : ".") + std::to_string(octet);
+    }
+    return text;
+}
+
+// The Ethernet option's settings as the network set-up tool last wrote them.
+std::string Network(SimulatedUnit& unit, const Values& values) {
+    if (!values.empty()) {
+        return Error("network takes no value", "network");
+    }
+    const NetworkSettings network = unit.Network();
+    return std::string("ok dhcp ") + (network.dhcp ? "on" : "off") + ", ip " +
+           DottedAddress(network.ip) + ", mask " + DottedAddress(network.mask) + ", gateway " +
+           DottedAddress(network.gateway);
+}
+
 // Off and on again: the processors run on what they last stored, and the panel comes up on the
 // power-on button. Holding S5 (or with the firmware missing) the controller runs its boot loader
 // instead, and the line belongs to it until its "R".
@@ -163,7 +182,8 @@ std::string DspDead(SimulatedUnit& unit, const Values& values) {
 
 std::string Help(SimulatedUnit&, const Values&) {
     return "ok commands: button N (1-8), mute, unmute, fader N (0-100), projector N (1 or 2), "
-           "aes-error on|off, power-cycle, power-cycle s5, dsp-dead N (1-5) on|off, panel, help";
+           "aes-error on|off, power-cycle, power-cycle s5, dsp-dead N (1-5) on|off, panel, "
+           "network, help";
 }
 
 struct OperatorCommand {
@@ -171,7 +191,7 @@ struct OperatorCommand {
     std::string (*run)(SimulatedUnit&, const Values&);
 };
 
-constexpr std::array<OperatorCommand, 10> kCommands{{
+constexpr std::array<OperatorCommand, 11> kCommands{{
     {"button", Button},
     {"mute", Mute},
     {"unmute", Unmute},
@@ -181,6 +201,7 @@ constexpr std::array<OperatorCommand, 10> kCommands{{
     {"power-cycle", PowerCycle},
     {"dsp-dead", DspDead},
     {"panel", Panel},
+    {"network", Network},
     {"help", Help},
 }};
 

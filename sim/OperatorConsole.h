@@ -1,7 +1,8 @@
 // OperatorConsole: a person at the simulated unit, typing on kvt80-sim's standard input while the
 // unit serves: front-panel commands ("button 3", "mute", "fader 55", "projector 2"), the unit's
 // condition ("aes-error on", "dsp-dead 3 on"), "power-cycle" (with "s5": holding S5 on the control
-// card), "panel", "help". Each command answers one line, "ok ..." or "error: ...".
+// card), "network" (the unit's network settings), "panel", "help". Each command answers one line,
+// "ok ..." or "error: ...".
 #pragma once
 
 #include <string>

@@ -289,6 +289,16 @@ void SimulatedUnit::SetAesEbuError(bool error) {
     impl_->interpreter.State().panel.aesEbuError = error;
 }
 
+NetworkSettings SimulatedUnit::Network() const {
+    std::lock_guard lock(impl_->mutex);
+    return impl_->interpreter.State().network;
+}
+
+void SimulatedUnit::SetNetwork(const NetworkSettings& settings) {
+    std::lock_guard lock(impl_->mutex);
+    impl_->interpreter.State().network = settings;
+}
+
 void SimulatedUnit::TearAnalyserFrames(int count) {
     std::lock_guard lock(impl_->mutex);
     impl_->interpreter.State().tornFrames = count;

@@ -60,6 +60,15 @@ struct FrontPanel {
                      // table (block 0, 20..27); "button ?" answers it
 };
 
+// The Ethernet option's settings, as the network set-up tool writes them with "dhcp", "ip",
+// "mask" and "gateway". Delivered with DHCP on and every address 0.0.0.0; kept over a power cycle.
+// An address holds its octets in written order: 192.168.1.20 is {192, 168, 1, 20}.
+struct NetworkSettings {
+    bool dhcp = true;
+    std::array<uint8_t, 4> ip{}, mask{}, gateway{};
+    bool operator==(const NetworkSettings&) const = default;
+};
+
 // The personality module's image: the words card transfers wrote, by (block, address); block 0
 // holds EEPROM bytes, blocks 1..6 processor words.
 using CardWords = std::map<std::pair<int, uint32_t>, uint32_t>;
@@ -114,7 +123,8 @@ class SimulatedUnit {
 
     // Switches the unit off and on: each processor's working memory returns to its stored memory,
     // nothing is selected, the card is closed, and the front panel plays the format of the
-    // power-on button (EEPROM 19). The EEPROM, card image, clock and event log stay.
+    // power-on button (EEPROM 19). The EEPROM, card image, network settings, clock and event log
+    // stay.
     void PowerCycle();
     // As PowerCycle, with S5 on the control card held: the controller runs its boot loader instead
     // of the firmware. A plain PowerCycle starts the boot loader too while the firmware is missing
@@ -150,6 +160,11 @@ class SimulatedUnit {
     bool SelectProjector(int projector);
     // The AES/EBU input's error state, as the unit detects it.
     void SetAesEbuError(bool error);
+
+    // The Ethernet option's settings. SetNetwork takes them as given, as if the set-up tool had
+    // written them.
+    NetworkSettings Network() const;
+    void SetNetwork(const NetworkSettings& settings);
 
     // The next `count` analyser reads catch the window while the processor updates it: their
     // frame markers (words 2 and 63) differ.

@@ -39,6 +39,7 @@ UnitInterpreter::UnitInterpreter(UnitState state) : state_(std::move(state)) {
     AddServiceCommands(table_);
     AddClockAndLogCommands(table_);
     AddDspDownloadCommands(table_);
+    AddNetworkCommands(table_);
 }
 
 std::string UnitInterpreter::Prompt() const {

@@ -69,6 +69,7 @@ struct UnitState {
     // its last "savevals". Block 0 is not used here.
     UnitMemory stored;
     FrontPanel panel;
+    NetworkSettings network;  // non-volatile: a power cycle keeps it
     UnitClock clock;
     UnitEventLog log;
     bool menuMode = false;
@@ -126,9 +127,9 @@ void WriteWord(UnitState& state, int block, uint32_t address, uint32_t value);
 // "dsprun" is lost). Nothing is selected, the card is closed and the serial port shows the prompt.
 // The front panel plays the power-on button's format (EEPROM 19 names button 0..7; any other entry
 // keeps the button and format); the fader, mute, projector and AES/EBU state stay. The EEPROM, the
-// card image, the clock and the event log stay; the power-on count goes up and the save count
-// starts again from 0. The controller starts its firmware, or its boot loader while the firmware
-// is missing.
+// card image, the network settings, the clock and the event log stay; the power-on count goes up
+// and the save count starts again from 0. The controller starts its firmware, or its boot loader
+// while the firmware is missing.
 void PowerCycleUnit(UnitState& state);
 
 // The unit switched off and on with S5 on the control card held: as PowerCycleUnit, but the

@@ -71,6 +71,7 @@ line on standard output, "ok ..." or "error: ..."):
   dsp-dead N on|off    signal processor block N (1-5: 9/1, 9/2, 9/3, 6/1, 6/2) stops or starts
                        responding: "dspreset" and the download commands on it are refused
   panel                show the front panel
+  network              show the network settings (DHCP, IP address, mask, gateway)
   help                 list these commands
   The end of standard input (e.g. </dev/null, or started in the background by a script) leaves
   the unit serving; only SIGINT or SIGTERM stop it.
@@ -91,6 +92,9 @@ Wire format, in brief:
   Front panel: button N (1-9; "button ?" answers the format playing, 0-F), projector N (1-2;
   "projector ?" answers 0 or 1), level, clru3 1C, setu3 1C, rdu3. Also status, intl, picver,
   date, time, dumplog N, clearlog, formatupdate.
+  Network (no selection needed): "dhcp 0|1", "ip A B C D", "mask A B C D", "gateway A B C D"
+  (decimal octets 0-255, separated by tabs or blanks); without a value each answers its
+  setting ("dhcp": 0 or 1; the addresses: four tab-separated decimal octets).
   Program download with 91, 92, 93, 61 or 62 selected: dspreset, dspstub, "wrpm AAAA W1 .. W16",
   "crcpm AAAA NNNN" (answers the CRC-32, 8 hex digits), dsprun (keeps and starts the program).
   Boot loader (after "power-cycle s5"): no echo, no prompt, one answer line per command line:
