@@ -229,6 +229,11 @@ int32_t KVT80::Cleanup() {
 
 void KVT80::QueueParameterWrite(int block, uint32_t address, uint32_t raw) {
     pending_.Queue(block, address, raw);
+    {
+        std::lock_guard lock(stopMutex_);
+        workQueued_ = true;
+    }
+    stopSignal_.notify_one();
 }
 
 void KVT80::BeginTransfer(bool personalityModule) {

@@ -65,6 +65,7 @@ struct WorkerState {
     bool muteTracker = false;
     std::chrono::steady_clock::time_point lastLevelRead;
     std::optional<std::chrono::steady_clock::time_point> lastStatusPoll;  // none yet
+    bool lineSent = false;  // the last pass sent a write line
     bool readInLastPass = false;
     AnalyserSmoothing smoothing;
     Variant slaData;  // the SLAUpdate array: reused, so receivers copy it
@@ -523,8 +524,9 @@ class KVT80 : public IKVT80, public IKVT802 {
     std::atomic<bool> downloadCancel_{false};
 
     std::mutex stopMutex_;
-    std::condition_variable stopSignal_;
+    std::condition_variable stopSignal_;  // also wakes the worker for a queued write
     bool stopRequested_ = false;
+    bool workQueued_ = false;
     std::thread worker_;
 };
 

@@ -13,6 +13,7 @@ struct EngineTimings {
     int maxSends = 5;                             // a line is sent at most this often
     std::chrono::milliseconds disconnectSettle{1000};  // Disconnect's wait before closing
     std::chrono::milliseconds workerPeriod{10};        // the worker's pass
+    std::chrono::milliseconds writeGather{1};  // a queued write wakes the worker this much later
     std::chrono::milliseconds levelReadPeriod{
         100};  // input levels and analyser, at most this often
     std::chrono::milliseconds statusPollPeriod{5000};  // mute, AES/EBU state and clock

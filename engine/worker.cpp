@@ -38,7 +38,24 @@ void KVT80::WorkerLoop() {
     // the worker's first pass must not send the unit its own front-panel state.
     state.Follow(frontPanel_);
     std::unique_lock lock(stopMutex_);
-    while (!stopSignal_.wait_for(lock, Timings().workerPeriod, [this] { return stopRequested_; })) {
+    while (!stopRequested_) {
+        const EngineTimings timings = Timings();
+        // A bulk transfer goes line after line without the pass's pause, as long as no caller
+        // waits for the link (the link's mutex is not fair: the worker must let them in).
+        const bool hurry =
+            state.lineSent && pending_.FirstPendingBlock() && !link_.CallersWaiting();
+        const bool woken =
+            stopSignal_.wait_for(lock, hurry ? std::chrono::milliseconds(0) : timings.workerPeriod,
+                                 [this] { return stopRequested_ || workQueued_; });
+        if (stopRequested_) {
+            break;
+        }
+        if (woken) {
+            // A put queued a write: its word goes out at once, together with the words the same
+            // member (or the next few puts) queue right after it.
+            stopSignal_.wait_for(lock, timings.writeGather, [this] { return stopRequested_; });
+        }
+        workQueued_ = false;
         lock.unlock();
         WorkerPass(state);
         ++workerPasses_;
@@ -90,6 +107,7 @@ void KVT80::WorkerPass(WorkerState& state) {
         ServeLogRequests(lock, timings, events);
         if (const auto block = pending_.FirstPendingBlock()) {
             const LineOutcome outcome = SendWriteLine(lock, timings, *block);
+            state.lineSent = outcome == LineOutcome::Sent;
             if (outcome != LineOutcome::Requeued && transferPending_) {
                 const bool card = mmcTransfer_;
                 events.transfer =
@@ -160,8 +178,13 @@ void KVT80::Poll(const LinkLock& lock, const EngineTimings& timings, WorkerState
         PollStatus(lock, timings, events);
         state.lastStatusPoll = steady_clock::now();
     } else if (readDue) {
-        // Counted from the start of the read, so a read that takes a while still keeps the pace.
-        state.lastLevelRead = now;
+        // The schedule advances by the period, so a read that starts a pass late does not push
+        // every later one back (ten reads a second on average); a schedule that has fallen a
+        // whole period behind (the line was busy) starts again from now.
+        state.lastLevelRead += timings.levelReadPeriod;
+        if (now - state.lastLevelRead >= timings.levelReadPeriod) {
+            state.lastLevelRead = now;
+        }
         state.readInLastPass = true;
         ReadLevels(lock, timings, state, events);
     }

@@ -51,7 +51,14 @@ class Link {
     void Close(LinkLock lock);
     bool IsOpen() const { return open_.load(); }
 
-    LinkLock Lock() { return LinkLock(exchangeMutex_); }
+    LinkLock Lock() {
+        ++waiting_;
+        LinkLock lock(exchangeMutex_);
+        --waiting_;
+        return lock;
+    }
+    // Whether some thread waits for the link right now (the worker then leaves it a gap).
+    bool CallersWaiting() const { return waiting_.load() > 0; }
 
     // The prompt selection as last seen; reset to unknown on open and close.
     PromptSelection Selection(const LinkLock&) const { return selection_; }
@@ -85,6 +92,7 @@ class Link {
     void Receive(std::string_view chunk);
 
     std::mutex exchangeMutex_;
+    std::atomic<int> waiting_{0};
     std::atomic<bool> open_{false};
     std::atomic<KVTCommHandle> handle_{nullptr};
     PromptSelection selection_;
