@@ -1,10 +1,10 @@
 // The engine's worker thread: one pass every 10 ms (sooner when a put queues a write, and back to
-// back while a bulk transfer has lines to send and nobody else waits for the link). While the unit is ready it sends front-panel
-// changes, then the queued parameter writes as write lines, one line per pass, with the processor
-// commits that follow them, and reports the progress of bulk transfers; with nothing to write it
-// reads the input levels and the analyser and polls the unit's status. While the unit is not
-// ready it discards queued writes and follows the front-panel values, so nothing is echoed back to
-// the unit when it becomes ready.
+// back while a bulk transfer has lines to send and nobody else waits for the link). While the unit
+// is ready it sends front-panel changes, then the queued parameter writes as write lines, one line
+// per pass, with the processor commits that follow them, and reports the progress of bulk
+// transfers; with nothing to write it reads the input levels and the analyser and polls the unit's
+// status. While the unit is not ready it discards queued writes and follows the front-panel values,
+// so nothing is echoed back to the unit when it becomes ready.
 #include <array>
 #include <optional>
 #include <utility>
