@@ -441,7 +441,7 @@ class KVT80 : public IKVT80, public IKVT802 {
     // The event log and clock requests, served by the worker (eventlog.cpp).
     void ServeLogRequests(const LinkLock& lock, const EngineTimings& timings, PassEvents& events);
     int32_t PutClockText(const std::u16string& value, std::string& text);
-    enum class LineOutcome { Sent, Requeued, Dropped };
+    enum class LineOutcome { Sent, Requeued, Dropped, Unanswered };
     LineOutcome SendWriteLine(const LinkLock& lock, const EngineTimings& timings, int block);
     void RaiseTransferProgress(const TransferReport& report);
     void CommitAfterWrite(const LinkLock& lock, const EngineTimings& timings, int block,
@@ -477,6 +477,7 @@ class KVT80 : public IKVT80, public IKVT802 {
     std::atomic<bool> updateInputs_{true};
     std::atomic<bool> skipOnePass_{false};
     std::atomic<bool> suspended_{false};
+    std::atomic<bool> storing_{false};  // SaveKVTParameters holds the worker off
     std::atomic<bool> transferPending_{false};
     std::atomic<bool> mmcTransfer_{false};
     std::atomic<bool> terminalLogging_{false};

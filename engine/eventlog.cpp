@@ -61,7 +61,9 @@ void KVT80::ServeLogRequests(const LinkLock& lock, const EngineTimings& timings,
         EngineTimings dump = timings;
         dump.replyWait = timings.logSilence;
         dump.replyLimit = timings.logLimit;
-        dump.maxSends = 1;
+        // Sent again only after the silence: a dump whose line or answer was lost is asked for
+        // once more; a re-send empties the buffer, so no entry can come twice.
+        dump.maxSends = 2;
         const ExchangeResult reply = RunExchange(link_, lock, dump, "dumplog 6\r");
         if (reply.status == status::Ok) {
             events.logEntries = ParseEventLog(reply.reply);

@@ -169,6 +169,7 @@ int32_t KVT80::SaveKVTParameters() {
     }
 
     saveProgress_ = 0;
+    storing_ = true;
     initialized_ = false;
     const auto store = [this] {
         if (!link_.IsOpen()) {
@@ -193,6 +194,7 @@ int32_t KVT80::SaveKVTParameters() {
     };
     const int32_t result = store();
     initialized_ = true;
+    storing_ = false;
     return result;
 }
 

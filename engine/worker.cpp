@@ -66,6 +66,9 @@ void KVT80::WorkerLoop() {
 
 void KVT80::FollowFrontPanel(WorkerState& state, bool clearAesEbuError) {
     pending_.Clear();
+    // The transfer's writes went with the lists: it must not be reported complete later.
+    transferPending_ = false;
+    mmcTransfer_ = false;
     // A dump asked for while the unit is not ready is dropped; the clock and clear requests wait.
     logDumpRequest_ = false;
     state.Follow(frontPanel_);
@@ -79,6 +82,10 @@ void KVT80::WorkerPass(WorkerState& state) {
     const bool unitValues = frontPanel_.readFromUnit.exchange(false);
     if (!link_.IsOpen()) {
         FollowFrontPanel(state, true);
+        return;
+    }
+    // A store keeps the gate closed between its exchanges; queued writes wait for it.
+    if (storing_) {
         return;
     }
     if (!initialized_) {
@@ -109,7 +116,11 @@ void KVT80::WorkerPass(WorkerState& state) {
         if (const auto block = pending_.FirstPendingBlock()) {
             const LineOutcome outcome = SendWriteLine(lock, timings, *block);
             state.lineSent = outcome == LineOutcome::Sent;
-            if (outcome != LineOutcome::Requeued && transferPending_) {
+            if (outcome == LineOutcome::Unanswered) {
+                // Every attempt of the line went unanswered: the unit is gone, as for a read.
+                initialized_ = false;
+                events.unitDisappeared = true;
+            } else if (outcome != LineOutcome::Requeued && transferPending_) {
                 const bool card = mmcTransfer_;
                 events.transfer =
                     TransferReport{card, true, (card ? mmcProgress_ : uploadProgress_)++};
@@ -243,8 +254,13 @@ KVT80::LineOutcome KVT80::SendWriteLine(const LinkLock& lock, const EngineTiming
     if (result.status != 0) {
         // A line the unit refused is given up; one that got no answer is kept for a later pass
         // (unless newer values came), a few times, so a passing fault loses nothing.
-        outcome = !result.refused && pending_.Restore(*line) ? LineOutcome::Requeued
-                                                             : LineOutcome::Dropped;
+        if (result.refused) {
+            outcome = LineOutcome::Dropped;
+        } else if (pending_.Restore(*line)) {
+            outcome = LineOutcome::Requeued;
+        } else {
+            return LineOutcome::Unanswered;  // no commit for a unit that is gone
+        }
     }
     CommitAfterWrite(lock, timings, block, preampListsHadWrites);
     return outcome;
