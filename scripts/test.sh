@@ -22,9 +22,10 @@ cmake --build build
 # The soak test runs for minutes and has its own command (scripts/soak.sh).
 ctest --test-dir build --output-on-failure -j "$jobs" -LE soak
 
-# Sanitizer builds cover the multi-threaded parts: engine, transport and simulator.
-sanitized_suites=(engine_tests transport_tests sim_tests)
-sanitized_labels='engine|transport|sim'
+# Sanitizer builds cover the multi-threaded parts: engine, transport and simulator, and the fault
+# suite that drives them through every failure.
+sanitized_suites=(engine_tests transport_tests sim_tests fault_tests)
+sanitized_labels='engine|transport|sim|faults'
 
 section "ThreadSanitizer"
 cmake -S . -B build-tsan -G Ninja -DKVT_SANITIZE=thread -DKVT_BUILD_BENCH=OFF >/dev/null
