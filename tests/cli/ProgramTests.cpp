@@ -17,6 +17,8 @@
 #include <string>
 #include <vector>
 
+#include "ChildOutput.h"
+
 namespace {
 
 using ::testing::ElementsAre;
@@ -122,34 +124,11 @@ class Program : public ::testing::Test {
 
   private:
     static void Collect(pid_t child, int outFd, int errFd, ProgramResult& result) {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(2);
-        pollfd fds[2] = {{outFd, POLLIN, 0}, {errFd, POLLIN, 0}};
-        int open = 2;
-        while (open > 0) {
-            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-                deadline - std::chrono::steady_clock::now());
-            if (left.count() <= 0 || poll(fds, 2, static_cast<int>(left.count())) <= 0) {
-                kill(child, SIGKILL);
-                ADD_FAILURE() << "kvt80ctl did not finish";
-                break;
-            }
-            for (int i = 0; i < 2; ++i) {
-                if (fds[i].fd < 0 || fds[i].revents == 0) {
-                    continue;
-                }
-                char buffer[4096];
-                const ssize_t n = read(fds[i].fd, buffer, sizeof buffer);
-                if (n <= 0) {
-                    fds[i].fd = -1;
-                    --open;
-                    continue;
-                }
-                (i == 0 ? result.out : result.errors).append(buffer, static_cast<size_t>(n));
-            }
-        }
-        int status = 0;
-        waitpid(child, &status, 0);
-        result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        kvt::testing::ChildOutput output = kvt::testing::CollectChildOutput(
+            child, outFd, errFd, std::chrono::minutes(2), "kvt80ctl");
+        result.exitStatus = output.exitStatus;
+        result.out = std::move(output.out);
+        result.errors = std::move(output.errors);
     }
 };
 

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "ChildOutput.h"
 #include "NetworkAddress.h"
 #include "SimulatedUnit.h"
 
@@ -90,36 +91,13 @@ inline ProgramResult RunProgram(const std::string& program, std::vector<std::str
     close(outPipe[1]);
     close(errPipe[1]);
 
-    const auto deadline = std::chrono::steady_clock::now() + 1min;
-    pollfd fds[2] = {{outPipe[0], POLLIN, 0}, {errPipe[0], POLLIN, 0}};
-    int open = 2;
-    while (open > 0) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-            deadline - std::chrono::steady_clock::now());
-        if (left.count() <= 0 || poll(fds, 2, static_cast<int>(left.count())) <= 0) {
-            kill(child, SIGKILL);
-            ADD_FAILURE() << program << " did not finish";
-            break;
-        }
-        for (int i = 0; i < 2; ++i) {
-            if (fds[i].fd < 0 || fds[i].revents == 0) {
-                continue;
-            }
-            char buffer[4096];
-            const ssize_t n = read(fds[i].fd, buffer, sizeof buffer);
-            if (n <= 0) {
-                fds[i].fd = -1;
-                --open;
-                continue;
-            }
-            (i == 0 ? result.out : result.errors).append(buffer, static_cast<size_t>(n));
-        }
-    }
+    const kvt::testing::ChildOutput output =
+        kvt::testing::CollectChildOutput(child, outPipe[0], errPipe[0], 1min, program);
     close(outPipe[0]);
     close(errPipe[0]);
-    int status = 0;
-    waitpid(child, &status, 0);
-    result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.exitStatus = output.exitStatus;
+    result.out = output.out;
+    result.errors = output.errors;
     return result;
 }
 
