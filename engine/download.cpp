@@ -141,9 +141,8 @@ void KVT80::RunControllerDownload(const ControllerImages& images) {
     const EngineTimings timings = Timings();
     EnterDownloadPhase(kKind, PICDownloadStateWaiting, 0);
     BootOutcome outcome = WithLink([&](Link& link, const LinkLock& lock, const EngineTimings&) {
-        return downloadCancel_ ? BootOutcome::Cancelled
-                               : WaitForBootLoader(link, lock, timings.bootProbePeriod,
-                                                   timings.bootWaitLimit, downloadCancel_);
+        return WaitForBootLoader(link, lock, timings.bootProbePeriod, timings.bootWaitLimit,
+                                 downloadCancel_);
     });
     if (outcome != BootOutcome::Done) {
         const std::string note =
@@ -157,9 +156,7 @@ void KVT80::RunControllerDownload(const ControllerImages& images) {
 
     EnterDownloadPhase(kKind, PICDownloadStateErasing, 0);
     outcome = WithLink([&](Link& link, const LinkLock& lock, const EngineTimings&) {
-        return downloadCancel_
-                   ? BootOutcome::Cancelled
-                   : RunBootCommand(link, lock, "E", timings.bootEraseWait, downloadCancel_);
+        return RunBootCommand(link, lock, "E", timings.bootEraseWait, downloadCancel_);
     });
     if (outcome != BootOutcome::Done) {
         FinishDownload(kKind, PICDownloadStateFailed,
@@ -194,11 +191,9 @@ void KVT80::RunControllerDownload(const ControllerImages& images) {
                     const auto until = Clock::now() + kProgressPeriod;
                     BootOutcome written = BootOutcome::Done;
                     while (next < lines.size() && Clock::now() < until) {
-                        written = downloadCancel_
-                                      ? BootOutcome::Cancelled
-                                      : WriteBootRecord(link, lock, region, lines[next],
-                                                        timings.bootRecordWait,
-                                                        timings.bootRecordSends, downloadCancel_);
+                        written =
+                            WriteBootRecord(link, lock, region, lines[next], timings.bootRecordWait,
+                                            timings.bootRecordSends, downloadCancel_);
                         if (written != BootOutcome::Done) {
                             return written;
                         }
@@ -221,9 +216,7 @@ void KVT80::RunControllerDownload(const ControllerImages& images) {
     }
 
     outcome = WithLink([&](Link& link, const LinkLock& lock, const EngineTimings&) {
-        return downloadCancel_
-                   ? BootOutcome::Cancelled
-                   : RunBootCommand(link, lock, "R", timings.bootRecordWait, downloadCancel_);
+        return RunBootCommand(link, lock, "R", timings.bootRecordWait, downloadCancel_);
     });
     if (outcome != BootOutcome::Done) {
         FinishDownload(kKind, PICDownloadStateFailed,

@@ -71,9 +71,14 @@ BootOutcome AwaitAnswer(Link& link, const LinkLock& lock, std::chrono::milliseco
     return BootOutcome::Silent;
 }
 
-bool SendArmed(Link& link, const LinkLock& lock, std::string_view line) {
+// Nothing goes out once the download is stopped; Done when the line went out, else why not.
+BootOutcome SendArmed(Link& link, const LinkLock& lock, std::string_view line,
+                      const std::atomic<bool>& cancel) {
+    if (cancel.load()) {
+        return BootOutcome::Cancelled;
+    }
     link.Arm(lock);
-    return link.Send(lock, line);
+    return link.Send(lock, line) ? BootOutcome::Done : BootOutcome::LinkLost;
 }
 
 }  // namespace
@@ -108,9 +113,10 @@ BootOutcome WaitForBootLoader(Link& link, const LinkLock& lock,
                               std::chrono::milliseconds limit, const std::atomic<bool>& cancel) {
     const auto deadline = Clock::now() + limit;
     while (Clock::now() < deadline) {
-        if (!SendArmed(link, lock, "?\r")) {
+        if (const BootOutcome sent = SendArmed(link, lock, "?\r", cancel);
+            sent != BootOutcome::Done) {
             link.Disarm(lock);
-            return cancel.load() ? BootOutcome::Cancelled : BootOutcome::LinkLost;
+            return sent;
         }
         const BootOutcome outcome =
             AwaitAnswer(link, lock, probePeriod, cancel, [](const std::string& answer) {
@@ -127,9 +133,10 @@ BootOutcome WaitForBootLoader(Link& link, const LinkLock& lock,
 
 BootOutcome RunBootCommand(Link& link, const LinkLock& lock, std::string_view command,
                            std::chrono::milliseconds wait, const std::atomic<bool>& cancel) {
-    if (!SendArmed(link, lock, std::string(command) + "\r")) {
+    if (const BootOutcome sent = SendArmed(link, lock, std::string(command) + "\r", cancel);
+        sent != BootOutcome::Done) {
         link.Disarm(lock);
-        return BootOutcome::LinkLost;
+        return sent;
     }
     const BootOutcome outcome =
         AwaitAnswer(link, lock, wait, cancel, [](const std::string& answer) {
@@ -170,8 +177,9 @@ BootOutcome WriteBootRecord(Link& link, const LinkLock& lock, FirmwareRegion reg
     const std::string address = record.substr(2, record.find(' ', 2) - 2);
     BootOutcome outcome = BootOutcome::Silent;
     for (int send = 0; send < sends; ++send) {
-        if (!SendArmed(link, lock, record)) {
-            outcome = BootOutcome::LinkLost;
+        if (const BootOutcome sent = SendArmed(link, lock, record, cancel);
+            sent != BootOutcome::Done) {
+            outcome = sent;
             break;
         }
         outcome = AwaitAnswer(link, lock, wait, cancel, [&](const std::string& answer) {

@@ -2,7 +2,7 @@
 // lines without echo, each answered by one line ending CR LF.
 //
 // Every function runs on the calling thread with the link lock held, and gives up early when
-// `cancel` becomes true (Disconnect, Cleanup).
+// `cancel` becomes true (Disconnect, Cleanup): nothing more is sent to the unit after that.
 #pragma once
 
 #include <atomic>
