@@ -1,6 +1,7 @@
 #include "KVT80.h"
 
 #include <thread>
+#include <utility>
 
 #include "automation/Names.h"
 #include "kvtcomm.h"
@@ -116,6 +117,10 @@ void KVT80::ResetSessionState() {
     terminalLogging_ = false;
     frontPanel_.selectedPreamp = 0;
     frontPanel_.aesEbuError = false;
+    {
+        std::lock_guard lock(trackerStartMutex_);
+        trackerStart_.reset();
+    }
     std::lock_guard unitLock(unitMutex_);
     unitStatus_ = {};
 }
@@ -203,8 +208,38 @@ int32_t KVT80::get_Initialized(VariantBool* value) {
 }
 
 int32_t KVT80::put_Initialized(VariantBool value) {
-    initialized_ = value == VARIANT_TRUE;
+    if (value != VARIANT_TRUE) {
+        CloseGate();
+    } else if (!initialized_) {
+        OpenGate();
+    }
     return status::Ok;
+}
+
+void KVT80::CloseGate() {
+    std::lock_guard lock(trackerStartMutex_);
+    trackerStart_.reset();
+    initialized_ = false;
+}
+
+void KVT80::OpenGate() {
+    {
+        std::lock_guard lock(trackerStartMutex_);
+        if (!trackerStart_) {
+            trackerStart_ = frontPanel_.Values();
+        }
+    }
+    initialized_ = true;
+}
+
+void KVT80::SetTrackerStart(const FrontPanelValues& unitValues) {
+    std::lock_guard lock(trackerStartMutex_);
+    trackerStart_ = unitValues;
+}
+
+std::optional<FrontPanelValues> KVT80::TakeTrackerStart() {
+    std::lock_guard lock(trackerStartMutex_);
+    return std::exchange(trackerStart_, std::nullopt);
 }
 
 int32_t KVT80::Cleanup() {

@@ -34,8 +34,20 @@
 
 namespace kvt {
 
+// The four front-panel values as one record.
+struct FrontPanelValues {
+    int32_t faderLevel = 0;
+    bool systemMute = false;
+    int32_t selectedPreamp = 0;
+    int32_t mode = 0;
+};
+
 // Front-panel values that the worker mirrors to the unit.
 struct FrontPanelState {
+    FrontPanelValues Values() const {
+        return {faderLevel.load(), systemMute.load(), selectedPreamp.load(), mode.load()};
+    }
+
     std::atomic<int32_t> faderLevel{0};
     std::atomic<bool> systemMute{false};
     std::atomic<int32_t> selectedPreamp{0};
@@ -47,17 +59,14 @@ struct FrontPanelState {
     // The next format selection uses the refresh form and "formatupdate" instead of reading the
     // fader (the analyser or generator changed the unit's routing).
     std::atomic<bool> analyserFormatRefresh{false};
-    // The values the retrieval just read from the unit, for the worker's trackers: set last,
-    // so the worker's next pass takes them even when no pass ran between the read and Initialized.
-    std::atomic<bool> readFromUnit{false};
 };
 
 // The worker's own state: the front-panel values it last sent to (or took from) the unit, its
 // timers, and the analyser filters and event array it allocates once.
 struct WorkerState {
     WorkerState();
-    // The trackers take the properties' values: nothing is sent for them.
-    void Follow(const FrontPanelState& panel);
+    // The trackers take these values: nothing is sent for them.
+    void Follow(const FrontPanelValues& values);
 
     int32_t faderTracker = -1;
     int32_t formatTracker = -1;
@@ -447,6 +456,15 @@ class KVT80 : public IKVT80, public IKVT802 {
     void CommitAfterWrite(const LinkLock& lock, const EngineTimings& timings, int block,
                           bool preampListsHadWrites);
     void ResetSessionState();
+    // The ready gate opens. The worker's trackers start from the values the unit holds: those a
+    // retrieval read (SetTrackerStart) when no ready pass has taken them yet, else the properties
+    // as they stand now, which a closed gate has been following. Nothing a caller puts after the
+    // gate opened is taken for the unit's value.
+    void OpenGate();
+    // The gate closes for the worker to follow the properties: a start not yet taken is dropped.
+    void CloseGate();
+    void SetTrackerStart(const FrontPanelValues& unitValues);
+    std::optional<FrontPanelValues> TakeTrackerStart();
     void RaiseUnsolicited(std::string_view chunk);
 
     // Downloads (download.cpp): opened on the caller's thread, run on download_.
@@ -474,6 +492,9 @@ class KVT80 : public IKVT80, public IKVT802 {
     FrontPanelState frontPanel_;
 
     std::atomic<bool> initialized_{false};
+    // Where the trackers start at the next ready pass (see OpenGate).
+    std::mutex trackerStartMutex_;
+    std::optional<FrontPanelValues> trackerStart_;
     std::atomic<bool> updateInputs_{true};
     std::atomic<bool> skipOnePass_{false};
     std::atomic<bool> suspended_{false};

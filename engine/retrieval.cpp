@@ -365,8 +365,12 @@ int32_t KVT80::QueryEQ() {
     return status::Ok;
 }
 
+// The values read are kept apart from the properties as well: they are where the worker's trackers
+// start, whatever a caller puts in the meantime.
 int32_t KVT80::QueryFrontPanel() {
     constexpr int32_t kStage = ConnectionStateRetrievingFrontPanel;
+    // A value the unit reports out of range leaves the property, and the start, as they were.
+    FrontPanelValues unit = frontPanel_.Values();
     int32_t result = WithLink(CloseTarget);
     if (result == status::Ok) {
         result = ReadStep(
@@ -380,12 +384,16 @@ int32_t KVT80::QueryFrontPanel() {
             kStage, Deselected([](Link& link, const LinkLock& lock, const EngineTimings& timings) {
                 return QueryDigit(link, lock, timings, "rdu3\r", "rdu3", 4);
             }),
-            [&](int digit) { frontPanel_.systemMute = (digit & 1) == 0; });
+            [&](int digit) {
+                unit.systemMute = (digit & 1) == 0;
+                frontPanel_.systemMute = unit.systemMute;
+            });
     }
     if (result == status::Ok) {
         result = ReadStep(kStage, FrontPanelHex("level ?\r", "level ?"), [&](uint32_t level) {
             if (level <= kMaxFaderLevel) {
-                frontPanel_.faderLevel = static_cast<int32_t>(level);
+                unit.faderLevel = static_cast<int32_t>(level);
+                frontPanel_.faderLevel = unit.faderLevel;
             }
         });
     }
@@ -395,26 +403,26 @@ int32_t KVT80::QueryFrontPanel() {
 
     result = ReadStep(kStage, FrontPanelHex("button ?\r", "button ?"), [&](uint32_t format) {
         if (format < kFormats) {
-            frontPanel_.mode = static_cast<int32_t>(format);
+            unit.mode = static_cast<int32_t>(format);
+            frontPanel_.mode = unit.mode;
         }
     });
     if (result != status::Ok) {
         return result;
     }
-    const int32_t mode = frontPanel_.mode;
-    sinks_.Raise([&](IKVTEvents& sink) { sink.InputFormatChanged(mode); });
+    sinks_.Raise([&](IKVTEvents& sink) { sink.InputFormatChanged(unit.mode); });
 
     result = ReadStep(kStage, FrontPanelHex("projector ?\r", "projector ?"), [&](uint32_t preamp) {
         if (preamp <= kMaxSelectedPreamp) {
-            frontPanel_.selectedPreamp = static_cast<int32_t>(preamp);
+            unit.selectedPreamp = static_cast<int32_t>(preamp);
+            frontPanel_.selectedPreamp = unit.selectedPreamp;
         }
     });
     if (result != status::Ok) {
         return result;
     }
-    const int32_t preamp = frontPanel_.selectedPreamp;
-    sinks_.Raise([&](IKVTEvents& sink) { sink.SelectedPreampChanged(preamp); });
-    frontPanel_.readFromUnit = true;
+    sinks_.Raise([&](IKVTEvents& sink) { sink.SelectedPreampChanged(unit.selectedPreamp); });
+    SetTrackerStart(unit);
 
     return ReadFormatTable(kStage);
 }
@@ -496,7 +504,7 @@ int32_t KVT80::ReadProfile() {
 }
 
 int32_t KVT80::QueryKVT() {
-    initialized_ = false;
+    CloseGate();
     progressCounter_ = 1;
     sinks_.Raise([](IKVTEvents& sink) {
         sink.ConnectionProgress(ConnectionStateRetrievingZVQ, 0, kProgressEnd);
@@ -525,7 +533,7 @@ int32_t KVT80::QueryKVT() {
         retrievedImage_ = image_;
         retrievedDirty_ = configDirty_;
     }
-    initialized_ = true;
+    OpenGate();
     return status::Ok;
 }
 

@@ -192,6 +192,8 @@ int32_t KVT80::SaveKVTParameters() {
         }
         return status::Ok;
     };
+    // The worker did not follow the properties while storing_ held it off, so its trackers still
+    // hold what the unit has: a front-panel put made during the store goes out after it.
     const int32_t result = store();
     initialized_ = true;
     storing_ = false;

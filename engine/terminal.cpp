@@ -33,11 +33,11 @@ int32_t KVT80::put_TerminalLogging(const Variant& value) {
     const uint16_t bits = static_cast<uint16_t>(value.Int32());
     if (bits == static_cast<uint16_t>(VARIANT_TRUE)) {
         terminalLogging_ = true;
-        initialized_ = false;
+        CloseGate();
     } else {
         terminalLogging_ = false;
         if (bits == 0) {
-            initialized_ = true;
+            OpenGate();
         }
     }
     return status::Ok;

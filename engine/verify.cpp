@@ -15,11 +15,11 @@ int32_t KVT80::Verify(Variant* dsp) {
     }
     *dsp = Variant::Int(0);
     saveProgress_ = 0;
-    initialized_ = false;
+    CloseGate();
     const ParameterImage expected = Image();
     const int32_t readBack = QueryKVT();
     const uint32_t mask = VerificationMask(expected, Image());
-    initialized_ = true;
+    OpenGate();
     *dsp = Variant::Int(static_cast<int32_t>(mask));
     return mask != 0 || readBack != status::Ok ? status::NoUnit : status::Ok;
 }

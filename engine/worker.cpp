@@ -26,18 +26,18 @@ WorkerState::WorkerState()
     : lastLevelRead(std::chrono::steady_clock::now()),
       slaData(Variant::Array(VT_R8, std::vector<Variant>(kAnalyserValues, Variant::Double(0.0)))) {}
 
-void WorkerState::Follow(const FrontPanelState& panel) {
-    faderTracker = panel.faderLevel;
-    preampTracker = panel.selectedPreamp;
-    muteTracker = panel.systemMute;
-    formatTracker = panel.mode;
+void WorkerState::Follow(const FrontPanelValues& values) {
+    faderTracker = values.faderLevel;
+    preampTracker = values.selectedPreamp;
+    muteTracker = values.systemMute;
+    formatTracker = values.mode;
 }
 
 void KVT80::WorkerLoop() {
     WorkerState state;
     // The trackers start from the properties, not from "unknown": an engine made ready before
     // the worker's first pass must not send the unit its own front-panel state.
-    state.Follow(frontPanel_);
+    state.Follow(frontPanel_.Values());
     std::unique_lock lock(stopMutex_);
     while (!stopRequested_) {
         const EngineTimings timings = Timings();
@@ -71,15 +71,13 @@ void KVT80::FollowFrontPanel(WorkerState& state, bool clearAesEbuError) {
     mmcTransfer_ = false;
     // A dump asked for while the unit is not ready is dropped; the clock and clear requests wait.
     logDumpRequest_ = false;
-    state.Follow(frontPanel_);
+    state.Follow(frontPanel_.Values());
     if (clearAesEbuError) {
         frontPanel_.aesEbuError = false;
     }
 }
 
 void KVT80::WorkerPass(WorkerState& state) {
-    // Taken before the values are read, so values read after a later retrieval are never missed.
-    const bool unitValues = frontPanel_.readFromUnit.exchange(false);
     if (!link_.IsOpen()) {
         FollowFrontPanel(state, true);
         return;
@@ -97,10 +95,6 @@ void KVT80::WorkerPass(WorkerState& state) {
     if (suspended_) {
         return;
     }
-    // What the retrieval read is the unit's state already: nothing to send back.
-    if (unitValues) {
-        state.Follow(frontPanel_);
-    }
 
     // Events are raised after the link is released, so a sink may call members that ask the unit.
     PassEvents events;
@@ -110,6 +104,11 @@ void KVT80::WorkerPass(WorkerState& state) {
         // The gate may have closed while a caller's procedure held the link.
         if (!link_.IsOpen() || !initialized_ || suspended_) {
             return;
+        }
+        // A closed gate's passes followed the properties, and a put may have come in after the
+        // gate opened: the trackers start from what the unit holds instead, so that put goes out.
+        if (const auto start = TakeTrackerStart()) {
+            state.Follow(*start);
         }
         FrontPanelSteps(lock, timings, state, events);
         ServeLogRequests(lock, timings, events);
