@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-          clang clang-format libclang-rt-14-dev qt6-base-dev fonts-dejavu-core)
+          clang clang-format libclang-rt-14-dev qt6-base-dev fonts-dejavu-core ccache)
 
 missing=()
 for package in "${packages[@]}"; do
