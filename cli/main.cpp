@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "CommandLine.h"
+#include "DemoSession.h"
 #include "IKVT80.h"
 #include "LineWriter.h"
 #include "OperatorConsole.h"
@@ -31,35 +32,6 @@ int UsageError(std::string_view message) {
     std::cerr << "kvt80ctl: " << message << "\nTry 'kvt80ctl --help'.\n";
     return 2;
 }
-
-// The demo's port is a pseudo-terminal that exists only while this process runs. Storing it in
-// the user's settings would replace the port they use with the real unit, so the demo engine
-// keeps its settings in a private directory that goes away at exit.
-class PrivateSettingsDirectory {
-  public:
-    bool Create() {
-        std::error_code error;
-        std::filesystem::path base = std::filesystem::temp_directory_path(error);
-        if (error) {
-            base = "/tmp";
-        }
-        std::string pattern = base / "kvt80ctl-demo-XXXXXX";
-        if (mkdtemp(pattern.data()) == nullptr) {
-            return false;
-        }
-        path_ = pattern;
-        return setenv("XDG_CONFIG_HOME", path_.c_str(), 1) == 0;
-    }
-    ~PrivateSettingsDirectory() {
-        if (!path_.empty()) {
-            std::error_code ignored;
-            std::filesystem::remove_all(path_, ignored);
-        }
-    }
-
-  private:
-    std::filesystem::path path_;
-};
 
 // Owns the engine for the run; at the end the sink is disconnected first (so nothing is printed
 // after the last statement), then an open link is closed to release the port, then the worker
@@ -118,30 +90,9 @@ bool PutPort(kvt::cli::ScriptRunner& runner, kvt::IKVT80& engine, std::string_vi
     return PutSetting(runner, engine, option, "ComPort", kvt::Variant::String(*text));
 }
 
-// The simulated unit of --demo and the settings directory its engine uses.
-struct Demo {
-    PrivateSettingsDirectory settings;
-    std::unique_ptr<kvt::sim::SimulatedUnit> unit;
-    std::string port;
-
-    // Returns why the demo could not start, or an empty text.
-    std::string Start() {
-        if (!settings.Create()) {
-            return "cannot create a settings directory for the demo";
-        }
-        try {
-            unit = std::make_unique<kvt::sim::SimulatedUnit>();
-            port = unit->StartPty();
-        } catch (const std::exception& e) {
-            return std::string("the simulated unit could not be started: ") + e.what();
-        }
-        return {};
-    }
-};
-
-bool ApplySettingOptions(const CommandLine& options, const Demo& demo,
+bool ApplySettingOptions(const CommandLine& options, const kvt::sim::DemoSession& demo,
                          kvt::cli::ScriptRunner& runner, kvt::IKVT80& engine) {
-    if (options.demo && !PutPort(runner, engine, "--demo", demo.port)) {
+    if (options.demo && !PutPort(runner, engine, "--demo", demo.Port())) {
         return false;
     }
     if (options.port && !PutPort(runner, engine, "--port", *options.port)) {
@@ -186,7 +137,7 @@ int Run(const CommandLine& options) {
             return UsageError("cannot open script '" + *options.script + "'");
         }
     }
-    Demo demo;
+    kvt::sim::DemoSession demo;
     if (options.demo) {
         if (const std::string failure = demo.Start(); !failure.empty()) {
             std::cerr << "kvt80ctl: " << failure << "\n";
@@ -205,8 +156,8 @@ int Run(const CommandLine& options) {
     kvt::cli::RunnerOptions runnerOptions;
     runnerOptions.printEvents = options.events;
     runnerOptions.openErrorText = [] { return std::string(GetCommOpenErrorText()); };
-    if (demo.unit) {
-        runnerOptions.simulator = [&unit = *demo.unit](std::string_view command) {
+    if (demo.Running()) {
+        runnerOptions.simulator = [&unit = demo.Unit()](std::string_view command) {
             return kvt::sim::RunOperatorCommand(unit, command);
         };
     }

@@ -17,7 +17,21 @@ int32_t KVT80::Verify(Variant* dsp) {
     saveProgress_ = 0;
     CloseGate();
     const ParameterImage expected = Image();
+    // The read-back is no new starting point: what was changed since the connection can still be
+    // abandoned after a verification ("Do Not Save Settings" verifies first).
+    std::optional<ParameterImage> baseline;
+    bool baselineDirty = false;
+    {
+        std::lock_guard lock(imageMutex_);
+        baseline = retrievedImage_;
+        baselineDirty = retrievedDirty_;
+    }
     const int32_t readBack = QueryKVT();
+    if (baseline) {
+        std::lock_guard lock(imageMutex_);
+        retrievedImage_ = std::move(baseline);
+        retrievedDirty_ = baselineDirty;
+    }
     const uint32_t mask = VerificationMask(expected, Image());
     OpenGate();
     *dsp = Variant::Int(static_cast<int32_t>(mask));

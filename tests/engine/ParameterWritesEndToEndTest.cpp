@@ -195,6 +195,21 @@ TEST_F(RetrievedEngine, AbandonChangesReturnsImageAndUnitToTheRetrievedState) {
     EXPECT_EQ(Eeprom(kFormatSevenRecord, 33), recordBytes);
 }
 
+TEST_F(RetrievedEngine, AbandonChangesAfterAVerificationStillReturnsToTheRetrievedState) {
+    const uint32_t bassWord = unit.Memory(4, 33);
+    ASSERT_EQ(engine->put_Bass(Variant::Int(0), 3.0), 0);
+    ASSERT_TRUE(testing::Eventually([&] { return unit.Memory(4, 33) == 30u; }));
+    ASSERT_TRUE(WaitUntilSent());
+    Variant mask;
+    ASSERT_EQ(engine->Verify(&mask), 0);
+
+    ASSERT_EQ(engine->AbandonChanges(), 0);
+    ASSERT_TRUE(testing::Eventually([&] { return unit.Memory(4, 33) == bassWord; }));
+    double bass = 0;
+    engine->get_Bass(Variant::Int(0), &bass);
+    EXPECT_NE(bass, 3.0);
+}
+
 TEST_F(RetrievedEngine, AbandonChangesWithNothingChangedSendsNothing) {
     ASSERT_EQ(engine->AbandonChanges(), 0);
     ASSERT_TRUE(WaitUntilSent());

@@ -32,7 +32,7 @@ class QtApplication : public ::testing::Environment {
 
   private:
     int argc_ = 1;
-    char name_[16] = "setip_gui_tests";
+    char name_[16] = "kvt_gui_tests";
     char* argv_[2] = {name_, nullptr};
     std::unique_ptr<QApplication> application_;
 };

@@ -1,0 +1,721 @@
+#include "CMainFrame.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QUrl>
+#include <QWheelEvent>
+
+#include "AppSettings.h"
+#include "CompanionLink.h"
+#include "ConnectionFlows.h"
+#include "EngineBridge.h"
+#include "EngineValues.h"
+#include "RemoteAddresses.h"
+#include "Texts.h"
+#include "dialogs/CDlgConfigComm.h"
+#include "dialogs/CDlgConfigPreview.h"
+#include "dialogs/CDlgConnectionStatus.h"
+#include "dialogs/CDlgDisconnectPrompt.h"
+#include "dialogs/CDlgPassword.h"
+#include "dialogs/CDlgProgressStatus.h"
+#include "dialogs/CDlgSaveMMCStatus.h"
+#include "dialogs/CDlgSaveStatus.h"
+#include "dialogs/CDlgSplash.h"
+#include "dialogs/CDlgUploadStatus.h"
+#include "pages/CDlgProfileForm.h"
+#include "widgets/CFaderValueDisplay.h"
+#include "widgets/CMainFader.h"
+
+namespace kvt::laptop {
+
+using frontend::StatusDialog;
+
+namespace {
+
+// Menu and toolbar command identifiers.
+enum Command : int {
+    kNew = 32773,
+    kOpen = 32774,
+    kSave = 32775,
+    kSaveAs = 32776,
+    kSavePersonalityModule = 32787,
+    kSystemMute = 32788,
+    kExit = 32768,
+    kCommunicationSettings = 32777,
+    kConnect = 32778,
+    kDisconnect = 32779,
+    kViewProfile = 32791,
+    kHelp = 32881,
+    kChecklist = 32882,
+    kUnlockDiagnostics = 32790,
+    kAbout = 32769,
+};
+
+struct LanguageItem {
+    int id;
+    int code;
+    const char* name;
+};
+constexpr std::array<LanguageItem, 6> kLanguages{{
+    {32875, 9, QT_TRANSLATE_NOOP("CMainFrame", "&English")},
+    {32876, 10, QT_TRANSLATE_NOOP("CMainFrame", "&Spanish")},
+    {32877, 16, QT_TRANSLATE_NOOP("CMainFrame", "&Italian")},
+    {32878, 12, QT_TRANSLATE_NOOP("CMainFrame", "&French")},
+    {32879, 7, QT_TRANSLATE_NOOP("CMainFrame", "&German")},
+    {32880, 4, QT_TRANSLATE_NOOP("CMainFrame", "&Chinese")},
+}};
+
+constexpr const char* kDiagnosticsPassword = "mivok";
+constexpr int kPasswordTries = 3;
+
+QIcon Icon(const char* name) {
+    return QIcon(QStringLiteral(":/icons/resources/%1.svg").arg(QLatin1String(name)));
+}
+
+}  // namespace
+
+const std::array<CMainFrame::FormatKey, 8>& CMainFrame::FormatKeys() {
+    // F8 is labelled with format 8 but selects what the fifth button holds.
+    static const std::array<FormatKey, 8> keys{{
+        {32795, Qt::Key_F4, 0, 0},
+        {32796, Qt::Key_F5, 1, 1},
+        {32797, Qt::Key_F6, 2, 2},
+        {32798, Qt::Key_F7, 3, 3},
+        {32799, Qt::Key_F8, 8, 4},
+        {32794, Qt::Key_F9, 4, 5},
+        {32800, Qt::Key_F10, 5, 6},
+        {32801, Qt::Key_F11, 6, 7},
+    }};
+    return keys;
+}
+
+CMainFrame::CMainFrame(IKVT80& engine, int languageCode, QWidget* parent)
+    : QMainWindow(parent),
+      engine_(engine),
+      bridge_(std::make_unique<frontend::EngineBridge>(engine)),
+      companion_(std::make_unique<frontend::CompanionLink>()),
+      languageCode_(languageCode) {
+    setObjectName(QStringLiteral("CMainFrame"));
+    setWindowIcon(Icon("kvtexec"));
+    flows_ = new frontend::ConnectionFlows(engine_, *bridge_, *this, this);
+    connect(flows_, &frontend::ConnectionFlows::currentPathChanged, this, &CMainFrame::UpdateTitle);
+    connect(flows_, &frontend::ConnectionFlows::flowFinished, this, &CMainFrame::UpdateMenus);
+    connect(companion_.get(), &frontend::CompanionLink::channelChangeReceived, this,
+            &CMainFrame::companionChannelChange);
+
+    CreateActions();
+    CreateMenus();
+    CreateToolBar();
+    CreateStatusBar();
+    CreatePages();
+    ConnectEngineEvents();
+
+    // Wheel turns never reach a control: a scroll over a slider must not change the unit.
+    qApp->installEventFilter(this);
+
+    ShowConnectionState(false);
+    UpdateTitle();
+}
+
+CMainFrame::~CMainFrame() {
+    qApp->removeEventFilter(this);
+}
+
+QSize CMainFrame::FrameSizeForClient(QSize client) const {
+    const int chrome = menuBar()->sizeHint().height() + toolBar_->sizeHint().height() +
+                       statusBar()->sizeHint().height();
+    return {client.width(), client.height() + chrome};
+}
+
+// ---- Construction -------------------------------------------------------------------------------
+
+QAction* CMainFrame::AddAction(QMenu* menu, int id, const QString& text, const QString& help,
+                               const QKeySequence& shortcut) {
+    auto* action = new QAction(text, this);
+    action->setObjectName(QString::number(id));
+    action->setStatusTip(help);
+    if (!shortcut.isEmpty()) {
+        action->setShortcut(shortcut);
+        action->setShortcutContext(Qt::ApplicationShortcut);
+    }
+    if (menu != nullptr) {
+        menu->addAction(action);
+    }
+    actions_[id] = action;
+    return action;
+}
+
+void CMainFrame::CreateActions() {
+    // Created with their menus in CreateMenus; the toolbar reuses them.
+}
+
+void CMainFrame::CreateMenus() {
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    AddAction(file, kNew, tr("&New"), tr("Creates a new configuration file"), QKeySequence::New)
+        ->setIcon(Icon("new"));
+    AddAction(file, kOpen, tr("&Open"), tr("Opens a configuration file and sends it to the unit"),
+              QKeySequence::Open)
+        ->setIcon(Icon("open"));
+    AddAction(file, kSave, tr("&Save"), tr("Saves the configuration to its file"),
+              QKeySequence::Save)
+        ->setIcon(Icon("save"));
+    AddAction(file, kSaveAs, tr("S&ave As..."),
+              tr("Saves the configuration to a file of a new name"));
+    AddAction(file, kSavePersonalityModule, tr("Save to &Personality Module"),
+              tr("Copies the unit's configuration to its personality module"))
+        ->setIcon(Icon("personality-module"));
+    file->addSeparator();
+    QAction* mute = AddAction(file, kSystemMute, tr("System &Mute"),
+                              tr("Mutes or unmutes every output of the unit"),
+                              QKeySequence(Qt::CTRL | Qt::Key_M));
+    mute->setCheckable(true);
+    mute->setIcon(Icon("mute-off"));
+    file->addSeparator();
+    AddAction(file, kExit, tr("E&xit"), tr("Closes the program"),
+              QKeySequence(Qt::ALT | Qt::Key_F4));
+
+    QMenu* communication = menuBar()->addMenu(tr("&Communication"));
+    AddAction(communication, kCommunicationSettings, tr("Co&mmunication Settings..."),
+              tr("Chooses the port or network address of the unit"))
+        ->setIcon(Icon("comm-settings"));
+    AddAction(communication, kConnect, tr("&Connect"),
+              tr("Connects to the unit and reads its configuration"), QKeySequence(Qt::Key_F2))
+        ->setIcon(Icon("connect"));
+    AddAction(communication, kDisconnect, tr("&Disconnect"),
+              tr("Stores the settings in the unit and disconnects"), QKeySequence(Qt::Key_F3))
+        ->setIcon(Icon("disconnect"));
+
+    QMenu* format = menuBar()->addMenu(tr("F&ormat"));
+    formatGroup_ = new QActionGroup(this);
+    formatGroup_->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
+    for (const FormatKey& key : FormatKeys()) {
+        QAction* action = AddAction(format, key.id, {}, {}, QKeySequence(key.key));
+        action->setCheckable(true);
+        formatGroup_->addAction(action);
+        connect(action, &QAction::triggered, this, [this, key] { SelectFormatKey(key); });
+    }
+    connect(format, &QMenu::aboutToShow, this, &CMainFrame::UpdateMenus);
+
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    AddAction(view, kViewProfile, tr("&Profile"), tr("Shows the Profile page"))->setCheckable(true);
+    connect(view, &QMenu::aboutToShow, this, &CMainFrame::UpdateMenus);
+
+    QMenu* language = menuBar()->addMenu(tr("&Language"));
+    for (const LanguageItem& item : kLanguages) {
+        QAction* action = AddAction(language, item.id, tr(item.name),
+                                    tr("Chooses the language of the program's texts"));
+        action->setCheckable(true);
+        connect(action, &QAction::triggered, this, [this, item] { SelectLanguage(item.code); });
+    }
+    connect(language, &QMenu::aboutToShow, this, &CMainFrame::UpdateMenus);
+
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    AddAction(help, kHelp, tr("Help..."), tr("Opens the KVT-80 manual"));
+    AddAction(help, kChecklist, tr("Installation Checklist..."),
+              tr("Opens the installation checklist"));
+    AddAction(help, kUnlockDiagnostics, tr("Unlock Diagnostics..."),
+              tr("Unlocks the diagnostic pages (support personnel only)"))
+        ->setCheckable(true);
+    help->addSeparator();
+    AddAction(help, kAbout, tr("&About..."), tr("Shows the program's version"))
+        ->setIcon(Icon("about"));
+
+    for (QMenu* menu : {file, communication}) {
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateMenus);
+    }
+
+    connect(Action(kNew), &QAction::triggered, this, [this] { flows_->New(); });
+    connect(Action(kOpen), &QAction::triggered, this, [this] { flows_->Open(); });
+    connect(Action(kSave), &QAction::triggered, this, [this] {
+        if (!flows_->Busy()) {
+            flows_->Save();
+        }
+    });
+    connect(Action(kSaveAs), &QAction::triggered, this, [this] {
+        if (!flows_->Busy()) {
+            flows_->SaveAs();
+        }
+    });
+    connect(Action(kSavePersonalityModule), &QAction::triggered, this,
+            [this] { flows_->SavePersonalityModule(); });
+    connect(Action(kSystemMute), &QAction::triggered, this, &CMainFrame::ToggleSystemMute);
+    connect(Action(kExit), &QAction::triggered, this, &QWidget::close);
+    connect(Action(kCommunicationSettings), &QAction::triggered, this,
+            &CMainFrame::ShowCommunicationSettings);
+    connect(Action(kConnect), &QAction::triggered, this, [this] { flows_->Connect(); });
+    connect(Action(kDisconnect), &QAction::triggered, this, [this] { flows_->Disconnect(); });
+    connect(Action(kViewProfile), &QAction::triggered, this,
+            [this] { tabs_->setCurrentWidget(profilePage_); });
+    connect(Action(kHelp), &QAction::triggered, this,
+            [this] { OpenHelpDocument(QStringLiteral("KVT-80 Manual.pdf")); });
+    connect(Action(kChecklist), &QAction::triggered, this,
+            [this] { OpenHelpDocument(QStringLiteral("KVT80Checklist.htm")); });
+    connect(Action(kUnlockDiagnostics), &QAction::triggered, this, &CMainFrame::UnlockDiagnostics);
+    connect(Action(kAbout), &QAction::triggered, this, &CMainFrame::ShowAbout);
+}
+
+void CMainFrame::CreateToolBar() {
+    toolBar_ = addToolBar(tr("Toolbar"));
+    toolBar_->setObjectName(QStringLiteral("toolbar"));
+    toolBar_->setMovable(false);
+    toolBar_->setIconSize(QSize(32, 32));
+    for (int id : {kNew, kOpen, kSave, kSavePersonalityModule}) {
+        toolBar_->addAction(Action(id));
+    }
+    toolBar_->addSeparator();
+    for (int id : {kCommunicationSettings, kConnect, kDisconnect}) {
+        toolBar_->addAction(Action(id));
+    }
+    toolBar_->addSeparator();
+    toolBar_->addAction(Action(kAbout));
+    toolBar_->addSeparator();
+    toolBar_->addAction(Action(kSystemMute));
+    for (QAction* action : toolBar_->actions()) {
+        // The tooltip is the command's short name.
+        action->setToolTip(action->text().remove(QLatin1Char('&')).remove(QStringLiteral("...")));
+    }
+
+    auto* spacer = new QWidget(toolBar_);
+    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    toolBar_->addWidget(spacer);
+    faderLabel_ = new QLabel(tr("Main Fader"), toolBar_);
+    faderLabel_->setObjectName(QStringLiteral("faderLabel"));
+    toolBar_->addWidget(faderLabel_);
+    fader_ = new CMainFader(toolBar_);
+    fader_->setFixedWidth(197);
+    toolBar_->addWidget(fader_);
+    faderValue_ = new CFaderValueDisplay(toolBar_);
+    faderValue_->setObjectName(QStringLiteral("faderValue"));
+    faderValue_->setFixedWidth(48);
+    toolBar_->addWidget(faderValue_);
+    connect(fader_, &CMainFader::levelDisplayed, faderValue_, &CFaderValueDisplay::SetPosition);
+    connect(fader_, &CMainFader::levelWritten, this,
+            [this](int level) { engine_.put_FaderLevel(level); });
+}
+
+void CMainFrame::CreateStatusBar() {
+    QStatusBar* bar = statusBar();
+    formatPane_ = new QLabel(bar);
+    formatPane_->setObjectName(QStringLiteral("formatPane"));
+    formatPane_->setAlignment(Qt::AlignCenter);
+    formatPane_->setMinimumWidth(120);
+    formatPane_->setAutoFillBackground(true);
+    formatPane_->setStyleSheet(QStringLiteral("QLabel { color: white; background: #0000ff; }"));
+    bar->addPermanentWidget(formatPane_);
+    connectionPane_ = new QLabel(bar);
+    connectionPane_->setObjectName(QStringLiteral("connectionPane"));
+    connectionPane_->setAlignment(Qt::AlignCenter);
+    connectionPane_->setMinimumWidth(170);
+    bar->addPermanentWidget(connectionPane_);
+}
+
+void CMainFrame::CreatePages() {
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(QStringLiteral("tabs"));
+    tabs_->setIconSize(QSize(16, 16));
+    setCentralWidget(tabs_);
+
+    profilePage_ = new CDlgProfileForm(engine_, tabs_);
+    tabs_->addTab(profilePage_, Icon("tab-profile"), tr("Profile"));
+    connect(this, &CMainFrame::refreshRequested, profilePage_, &CDlgProfileForm::Refresh);
+    connect(this, &CMainFrame::diagnosticsUnlocked, profilePage_,
+            &CDlgProfileForm::SetDiagnosticsUnlocked);
+
+    connect(tabs_, &QTabWidget::currentChanged, this, &CMainFrame::OnTabChanged);
+}
+
+void CMainFrame::ConnectEngineEvents() {
+    connect(bridge_.get(), &frontend::EngineBridge::mainFaderUpdated, this,
+            [this](int) { RefreshFrame(); });
+    connect(bridge_.get(), &frontend::EngineBridge::systemMuteChanged, this,
+            [this](bool muted) { UpdateMuteButton(frontend::IsConnected(engine_), muted); });
+    connect(bridge_.get(), &frontend::EngineBridge::aesEbuErrorTrigger, this, [this](bool error) {
+        if (error) {
+            ShowWarning(
+                tr("The unit reports an error on its AES/EBU digital input.  Please check "
+                   "the digital source and its cable."));
+        }
+    });
+    connect(bridge_.get(), &frontend::EngineBridge::inputFormatChanged, this,
+            &CMainFrame::OnInputFormatChanged);
+    connect(bridge_.get(), &frontend::EngineBridge::signalGenState, this, [this](int, int) {
+        UpdateFormatPane(frontend::IntProperty(engine_, &IKVT80::get_Mode));
+    });
+}
+
+QAction* CMainFrame::Action(int id) const {
+    const auto found = actions_.find(id);
+    return found == actions_.end() ? nullptr : found->second;
+}
+
+// ---- State of the frame -------------------------------------------------------------------------
+
+void CMainFrame::ShowConnectionState(bool connected) {
+    Action(kCommunicationSettings)->setEnabled(!connected);
+    Action(kConnect)->setEnabled(!connected);
+    Action(kDisconnect)->setEnabled(connected);
+    Action(kSavePersonalityModule)->setEnabled(connected);
+    Action(kSystemMute)->setEnabled(connected);
+    faderLabel_->setEnabled(connected);
+    fader_->setEnabled(connected);
+    faderValue_->setEnabled(connected);
+    connectionPane_->setText(connected ? tr("Connected") : tr("Disconnected"));
+    connectionPane_->setStyleSheet(
+        connected ? QStringLiteral("QLabel { color: black; background: #00ff00; }")
+                  : QStringLiteral("QLabel { color: #ffff00; background: #ff0000; }"));
+    UpdateFormatPane(frontend::IntProperty(engine_, &IKVT80::get_Mode));
+}
+
+void CMainFrame::RefreshAll() {
+    emit refreshRequested();
+    RefreshFrame();
+}
+
+void CMainFrame::RefreshFrame() {
+    const bool connected = frontend::IsConnected(engine_);
+    int32_t level = 0;
+    engine_.get_FaderLevel(&level);
+    fader_->SetLevel(level, false);
+    UpdateMuteButton(connected, frontend::IsTrueProperty(engine_, &IKVT80::get_SystemMute));
+    UpdateTitle();
+}
+
+void CMainFrame::UpdateMuteButton(bool connected, bool muted) {
+    QAction* mute = Action(kSystemMute);
+    const bool shown = connected && muted;
+    mute->setChecked(shown);
+    mute->setIcon(Icon(shown ? "mute-on" : "mute-off"));
+}
+
+void CMainFrame::UpdateTitle() {
+    QString title = frontend::ProgramTitle();
+    if (!flows_->CurrentPath().isEmpty()) {
+        title += QStringLiteral(" - ") + flows_->DisplayName();
+    }
+    setWindowTitle(title);
+}
+
+int CMainFrame::GeneratorChannels() const {
+    Variant channels;
+    return engine_.get_GeneratorChannels(&channels) == status::Ok ? channels.Int32() : 0;
+}
+
+QString CMainFrame::FormatName(int format) const {
+    std::u16string first;
+    std::u16string second;
+    engine_.get_FormatTxt1(Variant::Int(format), &first);
+    engine_.get_FormatTxt2(Variant::Int(format), &second);
+    return frontend::ToQString(first) + frontend::ToQString(second);
+}
+
+void CMainFrame::UpdateFormatPane(int format) {
+    formatPane_->setText(GeneratorChannels() != 0 ? tr("GENERATOR") : FormatName(format));
+}
+
+void CMainFrame::OnInputFormatChanged(int format) {
+    UpdateFormatPane(format);
+    emit inputFormatChanged(format);
+}
+
+void CMainFrame::UpdateMenus() {
+    const bool connected = frontend::IsConnected(engine_);
+    Action(kCommunicationSettings)->setEnabled(!connected);
+    Action(kConnect)->setEnabled(!connected);
+    Action(kDisconnect)->setEnabled(connected);
+    Action(kSavePersonalityModule)->setEnabled(connected);
+
+    const bool generator = GeneratorChannels() != 0;
+    const int mode = frontend::IntProperty(engine_, &IKVT80::get_Mode);
+    for (const FormatKey& key : FormatKeys()) {
+        QAction* action = Action(key.id);
+        const QString name = FormatName(key.shownFormat);
+        action->setText(name.trimmed().isEmpty() ? tr("Format %1").arg(key.shownFormat + 1) : name);
+        action->setStatusTip(tr("Selects the %1 format").arg(name.trimmed()));
+        action->setEnabled(!generator);
+        action->setChecked(key.shownFormat == mode);
+    }
+
+    Action(kViewProfile)->setChecked(tabs_->currentWidget() == profilePage_);
+    for (const LanguageItem& item : kLanguages) {
+        Action(item.id)->setChecked(item.code == languageCode_);
+    }
+    QAction* mute = Action(kSystemMute);
+    mute->setEnabled(connected);
+    UpdateMuteButton(connected, frontend::IsTrueProperty(engine_, &IKVT80::get_SystemMute));
+}
+
+// ---- Commands -----------------------------------------------------------------------------------
+
+void CMainFrame::ToggleSystemMute() {
+    const bool muted = frontend::IsTrueProperty(engine_, &IKVT80::get_SystemMute);
+    engine_.put_SystemMute(Variant::Bool(!muted));
+    UpdateMuteButton(true, !muted);
+}
+
+void CMainFrame::SelectFormatKey(const FormatKey& key) {
+    int32_t format = 0;
+    if (engine_.get_ButtonFormat(Variant::Int(key.button), &format) != status::Ok) {
+        return;
+    }
+    engine_.put_Mode(Variant::Int(format));
+    emit selectFormat(format);
+    UpdateFormatPane(format);
+    UpdateMenus();
+}
+
+void CMainFrame::SetFader(int position, bool write) {
+    fader_->SetLevel(position, write);
+}
+
+void CMainFrame::SelectLanguage(int code) {
+    languageCode_ = code;
+    languageChanged_ = true;
+    UpdateMenus();
+    ShowInformation(tr("The language change will take effect when the program restarts."));
+}
+
+void CMainFrame::OpenHelpDocument(const QString& fileName) {
+    // Installed beside the program, or in the shared documents folder of an installation.
+    const QDir programFolder(QApplication::applicationDirPath());
+    const QStringList candidates = {
+        programFolder.filePath(fileName),
+        programFolder.filePath(QStringLiteral("../share/doc/kvt80/") + fileName),
+    };
+    for (const QString& candidate : candidates) {
+        if (QFileInfo::exists(candidate)) {
+            QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(candidate).absoluteFilePath()));
+            return;
+        }
+    }
+    ShowInformation(tr("The document \"%1\" is not installed.  It belongs in the program's "
+                       "folder (%2).")
+                        .arg(fileName, QDir::toNativeSeparators(programFolder.absolutePath())));
+}
+
+void CMainFrame::ShowAbout() {
+    CDlgSplash about(CDlgSplash::Mode::About, this);
+    about.exec();
+}
+
+void CMainFrame::ShowCommunicationSettings() {
+    frontend::RemoteAddressStore addresses(frontend::SettingsFolder());
+    CDlgConfigComm dialog(engine_, addresses, this);
+    dialog.exec();
+}
+
+void CMainFrame::OnTabChanged(int) {
+    // The Inputs page shows the input levels; no other page does.
+    engine_.put_InputMonitoring(Variant::Bool(false));
+    UpdateMenus();
+}
+
+void CMainFrame::UnlockDiagnostics() {
+    bool unlocked = diagnosticsUnlocked_;
+    for (int tries = 0; !unlocked && tries < kPasswordTries; ++tries) {
+        const auto password = AskPassword();
+        if (!password) {
+            break;
+        }
+        unlocked = *password == QLatin1String(kDiagnosticsPassword);
+    }
+    QAction* item = Action(kUnlockDiagnostics);
+    if (unlocked && !diagnosticsUnlocked_) {
+        diagnosticsUnlocked_ = true;
+        item->setChecked(true);
+        item->setEnabled(false);
+    } else {
+        item->setChecked(diagnosticsUnlocked_);
+    }
+    emit diagnosticsUnlocked(diagnosticsUnlocked_);
+}
+
+void CMainFrame::OfferCompanionLink() {
+    if (!companion_->CompanionRunning()) {
+        return;
+    }
+    if (AskYesNo(tr("PLW680 software is currently running.  Would you like to link the operation "
+                    "to the KVT software?"))) {
+        companion_->OfferLink();
+    }
+}
+
+// ---- Window events ------------------------------------------------------------------------------
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (destroying_) {
+        event->accept();
+        return;
+    }
+    // The flows decide; the window goes when the close flow has cleaned the engine up.
+    event->ignore();
+    flows_->Close();
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Wheel) {
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// ---- FlowView -----------------------------------------------------------------------------------
+
+frontend::DisconnectChoice CMainFrame::AskDisconnect() {
+    CDlgDisconnectPrompt prompt(this);
+    const int result = prompt.exec();
+    frontend::DisconnectChoice choice;
+    choice.savePersonalityModule = prompt.SavePersonalityModule();
+    if (result == CDlgDisconnectPrompt::kYes) {
+        choice.answer = frontend::DisconnectAnswer::Yes;
+    } else if (result == CDlgDisconnectPrompt::kDoNotSave) {
+        choice.answer = frontend::DisconnectAnswer::DoNotSave;
+    }
+    return choice;
+}
+
+frontend::SaveChangesAnswer CMainFrame::AskSaveChanges(const QString& fileName) {
+    const auto answer = QMessageBox::question(
+        this, frontend::ProgramTitle(), tr("Save changes to %1?").arg(fileName),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    if (answer == QMessageBox::Yes) {
+        return frontend::SaveChangesAnswer::Yes;
+    }
+    return answer == QMessageBox::No ? frontend::SaveChangesAnswer::No
+                                     : frontend::SaveChangesAnswer::Cancel;
+}
+
+bool CMainFrame::AskYesNo(const QString& text) {
+    return QMessageBox::question(this, frontend::ProgramTitle(), text,
+                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+std::optional<QString> CMainFrame::AskSaveFileName(const QString& startFolder) {
+    QFileDialog dialog(this, tr("Save As"), startFolder, tr("KVT Configuration Files (*.kvt)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("kvt"));
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QString> CMainFrame::AskOpenFileName(const QString& startFolder) {
+    CDlgConfigPreview dialog(engine_, startFolder, this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.SelectedFile();
+}
+
+void CMainFrame::ShowWarning(const QString& text) {
+    QMessageBox::warning(this, frontend::ProgramTitle(), text);
+}
+
+void CMainFrame::ShowError(const QString& text) {
+    QMessageBox::critical(this, frontend::ProgramTitle(), text);
+}
+
+void CMainFrame::ShowInformation(const QString& text) {
+    QMessageBox::information(this, frontend::ProgramTitle(), text);
+}
+
+std::optional<QString> CMainFrame::AskPassword() {
+    CDlgPassword dialog(this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.Password();
+}
+
+CDlgProgressStatus* CMainFrame::StatusDialogOf(StatusDialog dialog) const {
+    const auto found = statusDialogs_.find(dialog);
+    return found == statusDialogs_.end() ? nullptr : found->second.data();
+}
+
+void CMainFrame::ShowStatus(StatusDialog dialog, const QString& title) {
+    CDlgProgressStatus* shown = StatusDialogOf(dialog);
+    if (shown == nullptr) {
+        switch (dialog) {
+            case StatusDialog::Connection:
+                shown = new CDlgConnectionStatus(this);
+                break;
+            case StatusDialog::Save:
+                shown = new CDlgSaveStatus(this);
+                break;
+            case StatusDialog::Upload:
+                shown = new CDlgUploadStatus(this);
+                break;
+            case StatusDialog::PersonalityModule:
+                shown = new CDlgSaveMMCStatus(this);
+                break;
+        }
+        shown->setAttribute(Qt::WA_DeleteOnClose);
+        // Closed by the user (and confirmed): the frame is usable again, the flow goes on.
+        connect(shown, &CDlgProgressStatus::cancelledByUser, this,
+                [this] { SetFrameEnabled(true); });
+        statusDialogs_[dialog] = shown;
+    }
+    if (!title.isEmpty()) {
+        shown->setWindowTitle(title);
+    }
+    SetFrameEnabled(false);
+    shown->show();
+    shown->raise();
+}
+
+void CMainFrame::CloseStatus(StatusDialog dialog) {
+    SetFrameEnabled(true);
+    if (CDlgProgressStatus* shown = StatusDialogOf(dialog)) {
+        statusDialogs_.erase(dialog);
+        shown->CloseQuietly();
+    }
+}
+
+bool CMainFrame::StatusShown(StatusDialog dialog) const {
+    return StatusDialogOf(dialog) != nullptr;
+}
+
+void CMainFrame::UpdateStatus(StatusDialog dialog, const QString& text, int position, int end) {
+    if (CDlgProgressStatus* shown = StatusDialogOf(dialog)) {
+        shown->SetProgress(text, position, end);
+    }
+}
+
+void CMainFrame::SetFrameEnabled(bool enabled) {
+    // The dialogs are the frame's children: disable what is inside the frame, not the dialogs.
+    menuBar()->setEnabled(enabled);
+    toolBar_->setEnabled(enabled);
+    tabs_->setEnabled(enabled);
+}
+
+bool CMainFrame::ControlHeld() const {
+    return (QGuiApplication::queryKeyboardModifiers() & Qt::ControlModifier) != 0;
+}
+
+void CMainFrame::DestroyAll() {
+    companion_->Terminate();
+    destroying_ = true;
+    for (auto& [kind, dialog] : statusDialogs_) {
+        if (dialog) {
+            dialog->CloseQuietly();
+        }
+    }
+    statusDialogs_.clear();
+    close();
+    QApplication::quit();
+}
+
+}  // namespace kvt::laptop

@@ -1,0 +1,171 @@
+// CMainFrame: the laptop program's main window and its hub.
+//
+// It owns the menus, the toolbar with the main fader, the status bar with the format and
+// connection panes, and the tab pages. Its commands start the connection and file flows
+// (frontend/ConnectionFlows), whose questions and progress dialogs it shows. Pages never call one
+// another: they talk to the engine and to the frame's signals, which carry the program's private
+// messages (refresh, select format, input format changed, diagnostics unlocked and the others).
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <map>
+#include <memory>
+
+#include "FlowView.h"
+#include "IKVT80.h"
+
+class QAction;
+class QActionGroup;
+class QLabel;
+class QMenu;
+class QTabWidget;
+class QToolBar;
+
+namespace kvt::frontend {
+class CompanionLink;
+class ConnectionFlows;
+class EngineBridge;
+}  // namespace kvt::frontend
+
+namespace kvt::laptop {
+
+class CDlgProfileForm;
+class CDlgProgressStatus;
+class CFaderValueDisplay;
+class CMainFader;
+
+class CMainFrame : public QMainWindow, public frontend::FlowView {
+    Q_OBJECT
+
+  public:
+    // The language code is the one in effect; the Language menu changes the stored one.
+    CMainFrame(IKVT80& engine, int languageCode, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    frontend::ConnectionFlows& Flows() { return *flows_; }
+    frontend::EngineBridge& Bridge() { return *bridge_; }
+    frontend::CompanionLink& Companion() { return *companion_; }
+
+    // The window size that gives the client area the size asked for (menu, toolbar and status
+    // bar outside it).
+    QSize FrameSizeForClient(QSize client) const;
+
+    int LanguageCode() const { return languageCode_; }
+    bool LanguageChanged() const { return languageChanged_; }
+
+    // At start-up: a running companion program is offered the link.
+    void OfferCompanionLink();
+
+    // The format shown on a format key's menu item (F4 ... F11), and the button its command
+    // passes to ButtonFormat.
+    struct FormatKey {
+        int id;
+        Qt::Key key;
+        int shownFormat;
+        int button;
+    };
+    static const std::array<FormatKey, 8>& FormatKeys();
+
+    // ---- FlowView ----
+    frontend::DisconnectChoice AskDisconnect() override;
+    frontend::SaveChangesAnswer AskSaveChanges(const QString& fileName) override;
+    bool AskYesNo(const QString& text) override;
+    std::optional<QString> AskSaveFileName(const QString& startFolder) override;
+    std::optional<QString> AskOpenFileName(const QString& startFolder) override;
+    void ShowWarning(const QString& text) override;
+    void ShowError(const QString& text) override;
+    void ShowStatus(frontend::StatusDialog dialog, const QString& title = {}) override;
+    void CloseStatus(frontend::StatusDialog dialog) override;
+    bool StatusShown(frontend::StatusDialog dialog) const override;
+    void UpdateStatus(frontend::StatusDialog dialog, const QString& text, int position,
+                      int end) override;
+    void SetFrameEnabled(bool enabled) override;
+    void ShowConnectionState(bool connected) override;
+    void RefreshAll() override;
+    void RefreshFrame() override;
+    bool ControlHeld() const override;
+    void DestroyAll() override;
+
+    // The diagnostics password prompt; nothing when cancelled.
+    virtual std::optional<QString> AskPassword();
+    // A plain message box (the language change note, help documents that are missing).
+    virtual void ShowInformation(const QString& text);
+
+    // The action of a menu command by its identifier, for tests and the toolbar.
+    QAction* Action(int id) const;
+    QTabWidget& Tabs() const { return *tabs_; }
+    bool DiagnosticsUnlocked() const { return diagnosticsUnlocked_; }
+
+  signals:
+    // Every page re-reads all of its values.
+    void refreshRequested();
+    void diagnosticsUnlocked(bool unlocked);
+    // A format key or a page's format button selected this format (for the Formats page).
+    void selectFormat(int format);
+    // The input format changed; every page follows it.
+    void inputFormatChanged(int format);
+    // The companion program selected a channel (for the Equalizer page).
+    void companionChannelChange(int channel);
+
+  public slots:
+    // Moves the main fader; with write set, the engine's FaderLevel follows.
+    void SetFader(int position, bool write);
+    // A page changed the input format: the format pane follows, then every page.
+    void OnInputFormatChanged(int format);
+    void UnlockDiagnostics();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateStatusBar();
+    void CreatePages();
+    void ConnectEngineEvents();
+    QAction* AddAction(QMenu* menu, int id, const QString& text, const QString& help,
+                       const QKeySequence& shortcut = {});
+
+    void UpdateMenus();
+    void UpdateMuteButton(bool connected, bool muted);
+    void UpdateFormatPane(int format);
+    void UpdateTitle();
+    void ToggleSystemMute();
+    void SelectFormatKey(const FormatKey& key);
+    void SelectLanguage(int code);
+    void OpenHelpDocument(const QString& fileName);
+    void ShowAbout();
+    void ShowCommunicationSettings();
+    void OnTabChanged(int index);
+    QString FormatName(int format) const;
+    int GeneratorChannels() const;
+
+    CDlgProgressStatus* StatusDialogOf(frontend::StatusDialog dialog) const;
+
+    IKVT80& engine_;
+    std::unique_ptr<frontend::EngineBridge> bridge_;
+    std::unique_ptr<frontend::CompanionLink> companion_;
+    frontend::ConnectionFlows* flows_ = nullptr;  // owned as a child
+    int languageCode_;
+    bool languageChanged_ = false;
+    bool diagnosticsUnlocked_ = false;
+    bool destroying_ = false;
+
+    std::map<int, QAction*> actions_;
+    QActionGroup* formatGroup_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    QLabel* faderLabel_ = nullptr;
+    CMainFader* fader_ = nullptr;
+    CFaderValueDisplay* faderValue_ = nullptr;
+    QLabel* formatPane_ = nullptr;
+    QLabel* connectionPane_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
+    CDlgProfileForm* profilePage_ = nullptr;
+    std::map<frontend::StatusDialog, QPointer<CDlgProgressStatus>> statusDialogs_;
+};
+
+}  // namespace kvt::laptop
