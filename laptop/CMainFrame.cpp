@@ -81,7 +81,7 @@ constexpr const char* kDiagnosticsPassword = "mivok";
 constexpr int kPasswordTries = 3;
 
 QIcon Icon(const char* name) {
-    return QIcon(QStringLiteral(":/icons/resources/%1.svg").arg(QLatin1String(name)));
+    return QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name)));
 }
 
 }  // namespace
@@ -573,6 +573,9 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
 // ---- FlowView -----------------------------------------------------------------------------------
 
 frontend::DisconnectChoice CMainFrame::AskDisconnect() {
+    if (answerAutomatically_) {
+        return {frontend::DisconnectAnswer::Yes, false};
+    }
     CDlgDisconnectPrompt prompt(this);
     const int result = prompt.exec();
     frontend::DisconnectChoice choice;
@@ -586,6 +589,9 @@ frontend::DisconnectChoice CMainFrame::AskDisconnect() {
 }
 
 frontend::SaveChangesAnswer CMainFrame::AskSaveChanges(const QString& fileName) {
+    if (answerAutomatically_) {
+        return frontend::SaveChangesAnswer::No;
+    }
     const auto answer = QMessageBox::question(
         this, frontend::ProgramTitle(), tr("Save changes to %1?").arg(fileName),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
@@ -597,6 +603,9 @@ frontend::SaveChangesAnswer CMainFrame::AskSaveChanges(const QString& fileName) 
 }
 
 bool CMainFrame::AskYesNo(const QString& text) {
+    if (answerAutomatically_) {
+        return false;
+    }
     return QMessageBox::question(this, frontend::ProgramTitle(), text,
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
@@ -621,10 +630,18 @@ std::optional<QString> CMainFrame::AskOpenFileName(const QString& startFolder) {
 }
 
 void CMainFrame::ShowWarning(const QString& text) {
+    if (answerAutomatically_) {
+        qWarning("%s", qPrintable(text));
+        return;
+    }
     QMessageBox::warning(this, frontend::ProgramTitle(), text);
 }
 
 void CMainFrame::ShowError(const QString& text) {
+    if (answerAutomatically_) {
+        qWarning("%s", qPrintable(text));
+        return;
+    }
     QMessageBox::critical(this, frontend::ProgramTitle(), text);
 }
 

@@ -44,6 +44,7 @@ class CMainFrame : public QMainWindow, public frontend::FlowView {
     CMainFrame(IKVT80& engine, int languageCode, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
+    IKVT80& Engine() const { return engine_; }
     frontend::ConnectionFlows& Flows() { return *flows_; }
     frontend::EngineBridge& Bridge() { return *bridge_; }
     frontend::CompanionLink& Companion() { return *companion_; }
@@ -92,6 +93,10 @@ class CMainFrame : public QMainWindow, public frontend::FlowView {
     virtual std::optional<QString> AskPassword();
     // A plain message box (the language change note, help documents that are missing).
     virtual void ShowInformation(const QString& text);
+
+    // The screenshot tour runs the flows unattended: the disconnect prompt is answered Yes
+    // (without the personality module), other questions No, and messages go to the error output.
+    void AnswerAutomatically(bool on) { answerAutomatically_ = on; }
 
     // The action of a menu command by its identifier, for tests and the toolbar.
     QAction* Action(int id) const;
@@ -154,6 +159,7 @@ class CMainFrame : public QMainWindow, public frontend::FlowView {
     bool languageChanged_ = false;
     bool diagnosticsUnlocked_ = false;
     bool destroying_ = false;
+    bool answerAutomatically_ = false;
 
     std::map<int, QAction*> actions_;
     QActionGroup* formatGroup_ = nullptr;

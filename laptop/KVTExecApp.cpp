@@ -16,6 +16,7 @@
 #include "DemoSession.h"
 #include "EngineValues.h"
 #include "IKVT80.h"
+#include "ScreenshotTour.h"
 #include "Texts.h"
 #include "dialogs/CDlgSplash.h"
 
@@ -56,6 +57,8 @@ LaunchOptions ParseLaunchOptions(const QStringList& arguments) {
             options.demo = true;
         } else if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
             options.help = true;
+        } else if (argument == QLatin1String("--screenshots")) {
+            options.screenshots = value();
         } else if (argument == QLatin1String("--port")) {
             options.port = value();
         } else if (argument == QLatin1String("--lang")) {
@@ -95,6 +98,9 @@ QString UsageText() {
         "             COM1 ... COM9, USB, TCP/IP, a device path or host:port\n"
         "--lang CODE  the language for this run: 9 English, 10 Spanish, 16 Italian, 12 French,\n"
         "             7 German, 4 Chinese (the stored choice is kept)\n"
+        "--screenshots DIR\n"
+        "             with --demo: walks through the windows, saves a picture of each in DIR\n"
+        "             and ends (the documentation's pictures)\n"
         "--help       shows this text\n");
 }
 
@@ -141,11 +147,13 @@ int RunKVTExec(int argc, char** argv) {
     if (AsksForRegistration(argc, argv)) {
         return 0;
     }
-    QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("KVTExec"));
-    QApplication::setOrganizationName(QStringLiteral("Rodmere"));
-
-    const LaunchOptions options = ParseLaunchOptions(QApplication::arguments());
+    // The command line is read before any window system is asked for, so --help and a wrong
+    // option work without a display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.push_back(QString::fromLocal8Bit(argv[i]));
+    }
+    const LaunchOptions options = ParseLaunchOptions(arguments);
     if (options.help) {
         std::cout << UsageText().toStdString();
         return 0;
@@ -154,6 +162,9 @@ int RunKVTExec(int argc, char** argv) {
         std::cerr << "KVTExec: " << options.error.toStdString() << "\nTry 'KVTExec --help'.\n";
         return 2;
     }
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("KVTExec"));
+    QApplication::setOrganizationName(QStringLiteral("Rodmere"));
 
     // Fixed before demo mode moves the engine's settings elsewhere.
     const QString settingsFolder = frontend::InitSettingsFolder();
@@ -208,8 +219,23 @@ int RunKVTExec(int argc, char** argv) {
     if (options.demo) {
         QTimer::singleShot(0, &frame, [&frame] { frame.Flows().Connect(); });
     }
-    frame.OfferCompanionLink();
-    const int result = QApplication::exec();
+    std::unique_ptr<ScreenshotTour> tour;
+    bool tourFailed = false;
+    if (options.screenshots) {
+        tour = std::make_unique<ScreenshotTour>(frame, *options.screenshots);
+        QObject::connect(tour.get(), &ScreenshotTour::finished, &frame, [&](bool succeeded) {
+            if (!succeeded) {
+                std::cerr << "KVTExec: screenshot tour: " << tour->Failure().toStdString() << "\n";
+                tourFailed = true;
+            }
+            frame.close();
+        });
+        tour->Start();
+    } else {
+        frame.OfferCompanionLink();
+    }
+    const int exitStatus = QApplication::exec();
+    const int result = tourFailed ? 1 : exitStatus;
 
     // The menu's choice, or the stored code unchanged (also one without a translation); a code
     // given with --lang is for that run only.

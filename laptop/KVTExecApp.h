@@ -16,7 +16,8 @@ struct LaunchOptions {
     bool help = false;
     std::optional<QString> port;
     std::optional<int> language;
-    QString error;  // why the command line was refused; empty when it was not
+    std::optional<QString> screenshots;  // the tour's folder (demo mode only)
+    QString error;                       // why the command line was refused; empty when it was not
 };
 
 // "regserver" anywhere in the command line, also inside a longer word: the program does nothing.
