@@ -236,14 +236,24 @@ void CMainFrame::CreateMenus() {
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateMenus);
     }
 
-    connect(Action(kNew), &QAction::triggered, this, [this] { flows_->New(); });
-    connect(Action(kOpen), &QAction::triggered, this, [this] { flows_->Open(); });
+    // A field still being edited is written first: the toolbar and the keys do not take the
+    // focus from it.
+    connect(Action(kNew), &QAction::triggered, this, [this] {
+        CommitPageEdits();
+        flows_->New();
+    });
+    connect(Action(kOpen), &QAction::triggered, this, [this] {
+        CommitPageEdits();
+        flows_->Open();
+    });
     connect(Action(kSave), &QAction::triggered, this, [this] {
+        CommitPageEdits();
         if (!flows_->Busy()) {
             flows_->Save();
         }
     });
     connect(Action(kSaveAs), &QAction::triggered, this, [this] {
+        CommitPageEdits();
         if (!flows_->Busy()) {
             flows_->SaveAs();
         }
@@ -255,7 +265,10 @@ void CMainFrame::CreateMenus() {
     connect(Action(kCommunicationSettings), &QAction::triggered, this,
             &CMainFrame::ShowCommunicationSettings);
     connect(Action(kConnect), &QAction::triggered, this, [this] { flows_->Connect(); });
-    connect(Action(kDisconnect), &QAction::triggered, this, [this] { flows_->Disconnect(); });
+    connect(Action(kDisconnect), &QAction::triggered, this, [this] {
+        CommitPageEdits();
+        flows_->Disconnect();
+    });
     connect(Action(kViewProfile), &QAction::triggered, this,
             [this] { tabs_->setCurrentWidget(profilePage_); });
     connect(Action(kHelp), &QAction::triggered, this,
@@ -458,6 +471,10 @@ void CMainFrame::UpdateMenus() {
 
 // ---- Commands -----------------------------------------------------------------------------------
 
+void CMainFrame::CommitPageEdits() {
+    profilePage_->CommitEdits();
+}
+
 void CMainFrame::ToggleSystemMute() {
     const bool muted = frontend::IsTrueProperty(engine_, &IKVT80::get_SystemMute);
     engine_.put_SystemMute(Variant::Bool(!muted));
@@ -560,6 +577,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     }
     // The flows decide; the window goes when the close flow has cleaned the engine up.
     event->ignore();
+    CommitPageEdits();
     flows_->Close();
 }
 

@@ -140,6 +140,7 @@ class CMainFrame : public QMainWindow, public frontend::FlowView {
     void UpdateFormatPane(int format);
     void UpdateTitle();
     void ToggleSystemMute();
+    void CommitPageEdits();
     void SelectFormatKey(const FormatKey& key);
     void SelectLanguage(int code);
     void OpenHelpDocument(const QString& fileName);

@@ -5,9 +5,11 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
 #include <deque>
@@ -35,6 +37,7 @@ class TestFrame : public CMainFrame {
     int passwordPrompts = 0;
     std::vector<QString> messages;
     std::deque<frontend::DisconnectChoice> disconnectAnswers;
+    QString saveName;  // the save dialog's answer; empty: cancelled
 
     std::optional<QString> AskPassword() override {
         ++passwordPrompts;
@@ -51,6 +54,12 @@ class TestFrame : public CMainFrame {
     bool AskYesNo(const QString& text) override {
         messages.push_back(text);
         return false;
+    }
+    std::optional<QString> AskSaveFileName(const QString&) override {
+        if (saveName.isEmpty()) {
+            return std::nullopt;
+        }
+        return saveName;
     }
     frontend::DisconnectChoice AskDisconnect() override {
         if (disconnectAnswers.empty()) {
@@ -266,6 +275,28 @@ TEST_F(Frame, MissingHelpDocumentIsReportedPlainly) {
 
 TEST_F(Frame, TitleNamesTheCurrentFile) {
     EXPECT_EQ(frame->windowTitle(), "KVT-80 Laptop Interface Software");
+    QTemporaryDir folder;
+    frame->saveName = folder.filePath("rex-screen1");
+    frame->Action(32775)->trigger();
+    EXPECT_EQ(frame->windowTitle(), "KVT-80 Laptop Interface Software - rex-screen1.kvt");
+}
+
+TEST_F(Frame, SavingWritesAFieldStillBeingEdited) {
+    QTemporaryDir folder;
+    frame->saveName = folder.filePath("visit.kvt");
+    auto* theater = frame->findChild<QLineEdit*>("1367");
+    ASSERT_NE(theater, nullptr);
+    theater->setFocus();
+    theater->selectAll();
+    QTest::keyClicks(theater, "Rex Cinema");
+    // Ctrl+S leaves the focus where it is.
+    frame->Action(32775)->trigger();
+    Variant d1, d2, project, name, screen, model, automation, comments;
+    ASSERT_EQ(
+        engine->GetConfigurationPreview(frontend::TextVariant(frame->saveName), &d1, &d2, &project,
+                                        &name, &screen, &model, &automation, &comments),
+        0);
+    EXPECT_TRUE(frontend::ToQString(name.StringValue()).startsWith("Rex Cinema"));
 }
 
 // ---- Start-up -----------------------------------------------------------------------------------
