@@ -36,6 +36,23 @@ TEST(Program, UnknownOptionIsAUsageError) {
     EXPECT_NE(result.errors.find("unknown option '--bogus'"), std::string::npos);
 }
 
+TEST(Program, HelpDocumentsAreBuiltBesideTheProgram) {
+    const std::filesystem::path folder = std::filesystem::path(KVTEXEC_PROGRAM).parent_path();
+    std::ifstream manual(folder / "KVT-80 Manual.pdf", std::ios::binary);
+    ASSERT_TRUE(manual.is_open());
+    std::string start(5, '\0');
+    manual.read(start.data(), 5);
+    EXPECT_EQ(start, "%PDF-");
+    // The pictures of the windows are in it, not only the text.
+    EXPECT_GT(std::filesystem::file_size(folder / "KVT-80 Manual.pdf"), 100000u);
+
+    std::ifstream checklist(folder / "KVT80Checklist.htm");
+    const std::string page((std::istreambuf_iterator<char>(checklist)),
+                           std::istreambuf_iterator<char>());
+    EXPECT_NE(page.find("<html"), std::string::npos);
+    EXPECT_NE(page.find("KVT-80 Installation Checklist"), std::string::npos);
+}
+
 TEST(Program, DemoVisitUnderAVirtualDisplay) {
     if (!std::filesystem::exists("/usr/bin/xvfb-run")) {
         GTEST_SKIP() << "xvfb-run is not installed";
