@@ -15,6 +15,15 @@ namespace {
 
 using testing::RunProgram;
 
+// The whole demo visit of the real program on a virtual display, its pictures saved in `pictures`.
+testing::ProgramResult RunDemoTour(const std::filesystem::path& pictures) {
+    return RunProgram(
+        "/usr/bin/env",
+        {"-u", "QT_QPA_PLATFORM", "/usr/bin/xvfb-run", "-a", "-s", "-screen 0 1280x800x24",
+         KVTEXEC_PROGRAM, "--demo", "--screenshots", pictures.string()},
+        std::nullopt, std::chrono::minutes(2));
+}
+
 TEST(Program, HelpPrintsTheUsageWithoutADisplay) {
     const auto result = RunProgram(
         "/usr/bin/env", {"-u", "DISPLAY", "-u", "QT_QPA_PLATFORM", KVTEXEC_PROGRAM, "--help"});
@@ -61,11 +70,7 @@ TEST(Program, DemoVisitUnderAVirtualDisplay) {
     const std::filesystem::path pictures =
         std::filesystem::path(KVTEXEC_PROGRAM).parent_path() / "screenshots";
     std::filesystem::remove_all(pictures);
-    const auto result = RunProgram(
-        "/usr/bin/env",
-        {"-u", "QT_QPA_PLATFORM", "/usr/bin/xvfb-run", "-a", "-s", "-screen 0 1280x800x24",
-         KVTEXEC_PROGRAM, "--demo", "--screenshots", pictures.string()},
-        std::nullopt, std::chrono::minutes(2));
+    const auto result = RunDemoTour(pictures);
     ASSERT_EQ(result.exitStatus, 0) << result.errors;
     for (const char* name : {"splash", "main-connected", "disconnect-prompt", "progress-dialog",
                              "about", "main-disconnected", "communication-settings"}) {
@@ -91,11 +96,7 @@ TEST(Program, UnknownLanguageCodeIsWrittenBackUnchanged) {
     }
     const std::filesystem::path pictures =
         std::filesystem::path(KVTEXEC_PROGRAM).parent_path() / "screenshots-language";
-    const auto result = RunProgram(
-        "/usr/bin/env",
-        {"-u", "QT_QPA_PLATFORM", "/usr/bin/xvfb-run", "-a", "-s", "-screen 0 1280x800x24",
-         KVTEXEC_PROGRAM, "--demo", "--screenshots", pictures.string()},
-        std::nullopt, std::chrono::minutes(2));
+    const auto result = RunDemoTour(pictures);
     ASSERT_EQ(result.exitStatus, 0) << result.errors;
     std::ifstream language(config.Path() / "Rodmere" / "kvtlang.ini");
     std::string text((std::istreambuf_iterator<char>(language)), std::istreambuf_iterator<char>());
