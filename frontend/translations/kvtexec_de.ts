@@ -1,0 +1,643 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>&amp;English</source>
+        <translation>&amp;Englisch</translation>
+    </message>
+    <message>
+        <source>&amp;Spanish</source>
+        <translation>&amp;Spanisch</translation>
+    </message>
+    <message>
+        <source>&amp;Italian</source>
+        <translation>&amp;Italienisch</translation>
+    </message>
+    <message>
+        <source>&amp;French</source>
+        <translation>&amp;Französisch</translation>
+    </message>
+    <message>
+        <source>&amp;German</source>
+        <translation>&amp;Deutsch</translation>
+    </message>
+    <message>
+        <source>&amp;Chinese</source>
+        <translation>&amp;Chinesisch</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>The demonstration unit could not be started: %1</source>
+        <translation>Das Demonstrationsgerät konnte nicht gestartet werden: %1</translation>
+    </message>
+    <message>
+        <source>The KVT-80 engine could not be started (status %1). Please reinstall the program.</source>
+        <translation>Die KVT-80-Engine konnte nicht gestartet werden (Status %1). Bitte installieren Sie das Programm neu.</translation>
+    </message>
+</context>
+<context>
+    <name>Texts</name>
+    <message>
+        <source>KVT-80 Laptop Interface Software</source>
+        <translation>KVT-80 Laptop-Schnittstellensoftware</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::frontend::ConnectionFlows</name>
+    <message>
+        <source>Complete</source>
+        <translation>Abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Saving Preamp Parameters...</source>
+        <translation>Vorverstärkerparameter werden gespeichert...</translation>
+    </message>
+    <message>
+        <source>Saving EQ Parameters...</source>
+        <translation>EQ-Parameter werden gespeichert...</translation>
+    </message>
+    <message>
+        <source>Retrieving Preamp Parameters...</source>
+        <translation>Vorverstärkerparameter werden gelesen...</translation>
+    </message>
+    <message>
+        <source>Retrieving EQ Parameters...</source>
+        <translation>EQ-Parameter werden gelesen...</translation>
+    </message>
+    <message>
+        <source>Retrieving Front Panel Parameters...</source>
+        <translation>Frontplattenparameter werden gelesen...</translation>
+    </message>
+    <message>
+        <source>Retrieving Profile Information...</source>
+        <translation>Profilinformationen werden gelesen...</translation>
+    </message>
+    <message>
+        <source>Waiting to upload...</source>
+        <translation>Warten auf Übertragung...</translation>
+    </message>
+    <message>
+        <source>Uploading unit parameters, please wait...</source>
+        <translation>Geräteparameter werden übertragen, bitte warten...</translation>
+    </message>
+    <message>
+        <source>Initializing Personality Module, please wait a few moments...</source>
+        <translation>Personality-Modul wird initialisiert, bitte einen Moment warten...</translation>
+    </message>
+    <message>
+        <source>Saving to Personality Module, please wait a few moments...</source>
+        <translation>Speichern im Personality-Modul, bitte einen Moment warten...</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>Verifying...</source>
+        <translation>Überprüfung...</translation>
+    </message>
+    <message>
+        <source>Data verification has failed.  Please upload and save your data file again.  (%1)</source>
+        <translation>Die Datenüberprüfung ist fehlgeschlagen.  Bitte übertragen und speichern Sie Ihre Datendatei erneut.  (%1)</translation>
+    </message>
+    <message>
+        <source>Failed to communicate with a KVT unit.  Please verify that your KVT unit is powered on and that your communication settings and cabling are correct.</source>
+        <translation>Keine Kommunikation mit einem KVT-Gerät möglich.  Bitte prüfen Sie, ob das KVT-Gerät eingeschaltet ist und ob Kommunikationseinstellungen und Verkabelung korrekt sind.</translation>
+    </message>
+    <message>
+        <source>Failed to save DSP parameters due to an internal error.</source>
+        <translation>Die DSP-Parameter konnten wegen eines internen Fehlers nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Failed to connect to remote address.  Please verify your communication settings and try again.</source>
+        <translation>Verbindung zur Remote-Adresse fehlgeschlagen.  Bitte prüfen Sie die Kommunikationseinstellungen und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Failed to open the communication port (%1).  Please verify your configuration and try again.</source>
+        <translation>Der Kommunikationsanschluss (%1) konnte nicht geöffnet werden.  Bitte prüfen Sie die Konfiguration und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Saving to the Personality Module did not finish.  The unit stays connected; check the module and the connection, then disconnect again.</source>
+        <translation>Das Speichern im Personality-Modul wurde nicht abgeschlossen.  Das Gerät bleibt verbunden; prüfen Sie Modul und Verbindung und trennen Sie dann erneut.</translation>
+    </message>
+    <message>
+        <source>This operation will overwrite the current KVT-80 unit configuration.  Do you want to perform this operation?</source>
+        <translation>Dieser Vorgang überschreibt die aktuelle Konfiguration des KVT-80-Geräts.  Möchten Sie den Vorgang ausführen?</translation>
+    </message>
+    <message>
+        <source>Failed to create the specified parameter file.  The file may be in use by another application.</source>
+        <translation>Die angegebene Parameterdatei konnte nicht erstellt werden.  Die Datei wird möglicherweise von einer anderen Anwendung verwendet.</translation>
+    </message>
+    <message>
+        <source>Failed to load the specified parameter file.  The file may not be a valid parameter file or might be corrupted.</source>
+        <translation>Die angegebene Parameterdatei konnte nicht geladen werden.  Die Datei ist möglicherweise keine gültige Parameterdatei oder beschädigt.</translation>
+    </message>
+    <message>
+        <source>Failed to save to the specified parameter file.  The file may be in use by another application.</source>
+        <translation>In der angegebenen Parameterdatei konnte nicht gespeichert werden.  Die Datei wird möglicherweise von einer anderen Anwendung verwendet.</translation>
+    </message>
+    <message>
+        <source>This operation will overwrite the current data stored on the Personality Module.  Do you want to perform this operation?</source>
+        <translation>Dieser Vorgang überschreibt die aktuell im Personality-Modul gespeicherten Daten.  Möchten Sie den Vorgang ausführen?</translation>
+    </message>
+    <message>
+        <source>Personality module initialization failed.  Please verify that media is present and writeable.</source>
+        <translation>Die Initialisierung des Personality-Moduls ist fehlgeschlagen.  Bitte prüfen Sie, ob ein Datenträger vorhanden und beschreibbar ist.</translation>
+    </message>
+    <message>
+        <source>Communication with the KVT unit has been lost.  If the unit was powered off without disconnecting your recent settings have been lost.</source>
+        <translation>Die Kommunikation mit dem KVT-Gerät wurde unterbrochen.  Wenn das Gerät ohne vorheriges Trennen ausgeschaltet wurde, sind Ihre letzten Einstellungen verloren.</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgConfigComm</name>
+    <message>
+        <source>Configure Communications</source>
+        <translation>Kommunikation konfigurieren</translation>
+    </message>
+    <message>
+        <source>&amp;Communications Port:</source>
+        <translation>&amp;Kommunikationsanschluss:</translation>
+    </message>
+    <message>
+        <source>Remote addresses</source>
+        <translation>Remote-Adressen</translation>
+    </message>
+    <message>
+        <source>Insert...</source>
+        <translation>Einfügen...</translation>
+    </message>
+    <message>
+        <source>Modify...</source>
+        <translation>Ändern...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgConfigPreview</name>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>KVT Configuration Files (*.kvt)</source>
+        <translation>KVT-Konfigurationsdateien (*.kvt)</translation>
+    </message>
+    <message>
+        <source>Project Name:</source>
+        <translation>Projektname:</translation>
+    </message>
+    <message>
+        <source>Theater Name:</source>
+        <translation>Kinoname:</translation>
+    </message>
+    <message>
+        <source>Screen Number:</source>
+        <translation>Saalnummer:</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgConnectionStatus</name>
+    <message>
+        <source>Connecting...</source>
+        <translation>Verbindungsaufbau...</translation>
+    </message>
+    <message>
+        <source>Connecting to KVT unit, please wait a few moments...</source>
+        <translation>Verbindung zum KVT-Gerät wird hergestellt, bitte einen Moment warten...</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgDisconnectPrompt</name>
+    <message>
+        <source>Disconnect and save changes to the KVT-80?</source>
+        <translation>Trennen und Änderungen im KVT-80 speichern?</translation>
+    </message>
+    <message>
+        <source>Save to Personality Module</source>
+        <translation>Im Personality-Modul speichern</translation>
+    </message>
+    <message>
+        <source>Do Not Save Settings</source>
+        <translation>Nicht speichern</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgIPAddress</name>
+    <message>
+        <source>Insert/Modify IP Address</source>
+        <translation>IP-Adresse einfügen/ändern</translation>
+    </message>
+    <message>
+        <source>IP address:</source>
+        <translation>IP-Adresse:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgPassword</name>
+    <message>
+        <source>Password Required</source>
+        <translation>Kennwort erforderlich</translation>
+    </message>
+    <message>
+        <source>A password is required to access the diagnostic features.  These features should only be accessed if instructed by RDM support personel.</source>
+        <translation>Für den Zugriff auf die Diagnosefunktionen ist ein Kennwort erforderlich.  Diese Funktionen sollten nur auf Anweisung des RDM-Supportpersonals verwendet werden.</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Kennwort:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgProfileForm</name>
+    <message>
+        <source>Digital Player 1:</source>
+        <translation>Digitaler Player 1:</translation>
+    </message>
+    <message>
+        <source>Digital Player 2:</source>
+        <translation>Digitaler Player 2:</translation>
+    </message>
+    <message>
+        <source>Theater Number:</source>
+        <translation>Kinonummer:</translation>
+    </message>
+    <message>
+        <source>Theater Name:</source>
+        <translation>Kinoname:</translation>
+    </message>
+    <message>
+        <source>Screen Number:</source>
+        <translation>Saalnummer:</translation>
+    </message>
+    <message>
+        <source>Projector Model Number:</source>
+        <translation>Projektormodell:</translation>
+    </message>
+    <message>
+        <source>Automation System:</source>
+        <translation>Automationssystem:</translation>
+    </message>
+    <message>
+        <source>Comments:</source>
+        <translation>Kommentare:</translation>
+    </message>
+    <message>
+        <source>KVT Serial Number:</source>
+        <translation>KVT-Seriennummer:</translation>
+    </message>
+    <message>
+        <source>Theater Information</source>
+        <translation>Kinoinformationen</translation>
+    </message>
+    <message>
+        <source>Component Information</source>
+        <translation>Komponenteninformationen</translation>
+    </message>
+    <message>
+        <source>PIC Firmware Version:</source>
+        <translation>PIC-Firmwareversion:</translation>
+    </message>
+    <message>
+        <source>Matrix Firmware Version:</source>
+        <translation>Matrix-Firmwareversion:</translation>
+    </message>
+    <message>
+        <source>NR Firmware Version:</source>
+        <translation>NR-Firmwareversion:</translation>
+    </message>
+    <message>
+        <source>EQ Firmware Version:</source>
+        <translation>EQ-Firmwareversion:</translation>
+    </message>
+    <message>
+        <source>KVT Exec Version:</source>
+        <translation>KVT-Exec-Version:</translation>
+    </message>
+    <message>
+        <source>KVT-80</source>
+        <translation>KVT-80</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgProgressStatus</name>
+    <message>
+        <source>Are you sure you want to cancel this action?</source>
+        <translation>Möchten Sie diesen Vorgang wirklich abbrechen?</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgSaveMMCStatus</name>
+    <message>
+        <source>Saving...</source>
+        <translation>Speichern...</translation>
+    </message>
+    <message>
+        <source>Saving to Personality Module, please wait a few moments...</source>
+        <translation>Speichern im Personality-Modul, bitte einen Moment warten...</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgSaveStatus</name>
+    <message>
+        <source>Saving...</source>
+        <translation>Speichern...</translation>
+    </message>
+    <message>
+        <source>Saving, please wait a few moments...</source>
+        <translation>Speichern, bitte einen Moment warten...</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgSplash</name>
+    <message>
+        <source>About KVT-80 Laptop Interface Software</source>
+        <translation>Über KVT-80 Laptop-Schnittstellensoftware</translation>
+    </message>
+    <message>
+        <source>KVT-80 Laptop Interface Software
+Version: %1</source>
+        <translation>KVT-80 Laptop-Schnittstellensoftware
+Version: %1</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgUploadStatus</name>
+    <message>
+        <source>Uploading...</source>
+        <translation>Übertragung...</translation>
+    </message>
+    <message>
+        <source>Uploading, please wait a few moments...</source>
+        <translation>Übertragung läuft, bitte einen Moment warten...</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CMainFader</name>
+    <message>
+        <source>Main Fader</source>
+        <translation>Hauptfader</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CMainFrame</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>Creates a new configuration file</source>
+        <translation>Erstellt eine neue Konfigurationsdatei</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>Opens a configuration file and sends it to the unit</source>
+        <translation>Öffnet eine Konfigurationsdatei und sendet sie an das Gerät</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Saves the configuration to its file</source>
+        <translation>Speichert die Konfiguration in ihrer Datei</translation>
+    </message>
+    <message>
+        <source>S&amp;ave As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>Saves the configuration to a file of a new name</source>
+        <translation>Speichert die Konfiguration in einer Datei mit neuem Namen</translation>
+    </message>
+    <message>
+        <source>Save to &amp;Personality Module</source>
+        <translation>Im &amp;Personality-Modul speichern</translation>
+    </message>
+    <message>
+        <source>Copies the unit&apos;s configuration to its personality module</source>
+        <translation>Kopiert die Gerätekonfiguration in das Personality-Modul des Geräts</translation>
+    </message>
+    <message>
+        <source>System &amp;Mute</source>
+        <translation>Systemstu&amp;mmschaltung</translation>
+    </message>
+    <message>
+        <source>Mutes or unmutes every output of the unit</source>
+        <translation>Schaltet alle Ausgänge des Geräts stumm oder wieder ein</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Closes the program</source>
+        <translation>Beendet das Programm</translation>
+    </message>
+    <message>
+        <source>&amp;Communication</source>
+        <translation>&amp;Kommunikation</translation>
+    </message>
+    <message>
+        <source>Co&amp;mmunication Settings...</source>
+        <translation>&amp;Kommunikationseinstellungen...</translation>
+    </message>
+    <message>
+        <source>Chooses the port or network address of the unit</source>
+        <translation>Wählt den Anschluss oder die Netzwerkadresse des Geräts</translation>
+    </message>
+    <message>
+        <source>&amp;Connect</source>
+        <translation>&amp;Verbinden</translation>
+    </message>
+    <message>
+        <source>Connects to the unit and reads its configuration</source>
+        <translation>Verbindet mit dem Gerät und liest seine Konfiguration</translation>
+    </message>
+    <message>
+        <source>&amp;Disconnect</source>
+        <translation>&amp;Trennen</translation>
+    </message>
+    <message>
+        <source>Stores the settings in the unit and disconnects</source>
+        <translation>Speichert die Einstellungen im Gerät und trennt die Verbindung</translation>
+    </message>
+    <message>
+        <source>F&amp;ormat</source>
+        <translation>F&amp;ormat</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Profile</source>
+        <translation>&amp;Profil</translation>
+    </message>
+    <message>
+        <source>Shows the Profile page</source>
+        <translation>Zeigt die Seite „Profil“</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message>
+        <source>Chooses the language of the program&apos;s texts</source>
+        <translation>Wählt die Sprache der Programmtexte</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Help...</source>
+        <translation>Hilfe...</translation>
+    </message>
+    <message>
+        <source>Opens the KVT-80 manual</source>
+        <translation>Öffnet das KVT-80-Handbuch</translation>
+    </message>
+    <message>
+        <source>Installation Checklist...</source>
+        <translation>Installations-Checkliste...</translation>
+    </message>
+    <message>
+        <source>Opens the installation checklist</source>
+        <translation>Öffnet die Installations-Checkliste</translation>
+    </message>
+    <message>
+        <source>Unlock Diagnostics...</source>
+        <translation>Diagnose freischalten...</translation>
+    </message>
+    <message>
+        <source>Unlocks the diagnostic pages (support personnel only)</source>
+        <translation>Schaltet die Diagnoseseiten frei (nur für Supportpersonal)</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Info...</translation>
+    </message>
+    <message>
+        <source>Shows the program&apos;s version</source>
+        <translation>Zeigt die Programmversion</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Symbolleiste</translation>
+    </message>
+    <message>
+        <source>Main Fader</source>
+        <translation>Hauptfader</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>The unit reports an error on its AES/EBU digital input.  Please check the digital source and its cable.</source>
+        <translation>Das Gerät meldet einen Fehler am digitalen AES/EBU-Eingang.  Bitte prüfen Sie die digitale Quelle und ihr Kabel.</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Verbunden</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Getrennt</translation>
+    </message>
+    <message>
+        <source>GENERATOR</source>
+        <translation>GENERATOR</translation>
+    </message>
+    <message>
+        <source>Format %1</source>
+        <translation>Format %1</translation>
+    </message>
+    <message>
+        <source>Selects the %1 format</source>
+        <translation>Wählt das Format %1</translation>
+    </message>
+    <message>
+        <source>The language change will take effect when the program restarts.</source>
+        <translation>Die Sprachänderung wird beim nächsten Programmstart wirksam.</translation>
+    </message>
+    <message>
+        <source>The document &quot;%1&quot; is not installed.  It belongs in the program&apos;s folder (%2).</source>
+        <translation>Das Dokument „%1“ ist nicht installiert.  Es gehört in den Programmordner (%2).</translation>
+    </message>
+    <message>
+        <source>PLW680 software is currently running.  Would you like to link the operation to the KVT software?</source>
+        <translation>Die PLW680-Software wird gerade ausgeführt.  Möchten Sie den Betrieb mit der KVT-Software verknüpfen?</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Änderungen an %1 speichern?</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>KVT Configuration Files (*.kvt)</source>
+        <translation>KVT-Konfigurationsdateien (*.kvt)</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::ScreenshotTour</name>
+    <message>
+        <source>Retrieving EQ Parameters...</source>
+        <translation>EQ-Parameter werden gelesen...</translation>
+    </message>
+</context>
+</TS>

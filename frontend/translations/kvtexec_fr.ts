@@ -1,0 +1,643 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>&amp;English</source>
+        <translation>&amp;Anglais</translation>
+    </message>
+    <message>
+        <source>&amp;Spanish</source>
+        <translation>&amp;Espagnol</translation>
+    </message>
+    <message>
+        <source>&amp;Italian</source>
+        <translation>&amp;Italien</translation>
+    </message>
+    <message>
+        <source>&amp;French</source>
+        <translation>&amp;Français</translation>
+    </message>
+    <message>
+        <source>&amp;German</source>
+        <translation>A&amp;llemand</translation>
+    </message>
+    <message>
+        <source>&amp;Chinese</source>
+        <translation>&amp;Chinois</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>The demonstration unit could not be started: %1</source>
+        <translation>Impossible de démarrer l&apos;unité de démonstration&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The KVT-80 engine could not be started (status %1). Please reinstall the program.</source>
+        <translation>Impossible de démarrer le moteur du KVT-80 (état %1). Veuillez réinstaller le programme.</translation>
+    </message>
+</context>
+<context>
+    <name>Texts</name>
+    <message>
+        <source>KVT-80 Laptop Interface Software</source>
+        <translation>Logiciel d&apos;interface pour portable KVT-80</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::frontend::ConnectionFlows</name>
+    <message>
+        <source>Complete</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Saving Preamp Parameters...</source>
+        <translation>Enregistrement des paramètres du préampli...</translation>
+    </message>
+    <message>
+        <source>Saving EQ Parameters...</source>
+        <translation>Enregistrement des paramètres EQ...</translation>
+    </message>
+    <message>
+        <source>Retrieving Preamp Parameters...</source>
+        <translation>Lecture des paramètres du préampli...</translation>
+    </message>
+    <message>
+        <source>Retrieving EQ Parameters...</source>
+        <translation>Lecture des paramètres EQ...</translation>
+    </message>
+    <message>
+        <source>Retrieving Front Panel Parameters...</source>
+        <translation>Lecture des paramètres de la face avant...</translation>
+    </message>
+    <message>
+        <source>Retrieving Profile Information...</source>
+        <translation>Lecture des informations du profil...</translation>
+    </message>
+    <message>
+        <source>Waiting to upload...</source>
+        <translation>En attente du transfert...</translation>
+    </message>
+    <message>
+        <source>Uploading unit parameters, please wait...</source>
+        <translation>Transfert des paramètres vers l&apos;unité, veuillez patienter...</translation>
+    </message>
+    <message>
+        <source>Initializing Personality Module, please wait a few moments...</source>
+        <translation>Initialisation du module de personnalité, veuillez patienter quelques instants...</translation>
+    </message>
+    <message>
+        <source>Saving to Personality Module, please wait a few moments...</source>
+        <translation>Enregistrement dans le module de personnalité, veuillez patienter quelques instants...</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sans titre</translation>
+    </message>
+    <message>
+        <source>Verifying...</source>
+        <translation>Vérification...</translation>
+    </message>
+    <message>
+        <source>Data verification has failed.  Please upload and save your data file again.  (%1)</source>
+        <translation>La vérification des données a échoué.  Veuillez transférer et enregistrer à nouveau votre fichier de données.  (%1)</translation>
+    </message>
+    <message>
+        <source>Failed to communicate with a KVT unit.  Please verify that your KVT unit is powered on and that your communication settings and cabling are correct.</source>
+        <translation>Impossible de communiquer avec une unité KVT.  Vérifiez que l&apos;unité KVT est sous tension et que les paramètres de communication et le câblage sont corrects.</translation>
+    </message>
+    <message>
+        <source>Failed to save DSP parameters due to an internal error.</source>
+        <translation>Impossible d&apos;enregistrer les paramètres DSP en raison d&apos;une erreur interne.</translation>
+    </message>
+    <message>
+        <source>Failed to connect to remote address.  Please verify your communication settings and try again.</source>
+        <translation>Impossible de se connecter à l&apos;adresse distante.  Vérifiez les paramètres de communication et réessayez.</translation>
+    </message>
+    <message>
+        <source>Failed to open the communication port (%1).  Please verify your configuration and try again.</source>
+        <translation>Impossible d&apos;ouvrir le port de communication (%1).  Vérifiez la configuration et réessayez.</translation>
+    </message>
+    <message>
+        <source>Saving to the Personality Module did not finish.  The unit stays connected; check the module and the connection, then disconnect again.</source>
+        <translation>L&apos;enregistrement dans le module de personnalité ne s&apos;est pas terminé.  L&apos;unité reste connectée&#xa0;; vérifiez le module et la connexion, puis déconnectez-vous à nouveau.</translation>
+    </message>
+    <message>
+        <source>This operation will overwrite the current KVT-80 unit configuration.  Do you want to perform this operation?</source>
+        <translation>Cette opération va écraser la configuration actuelle de l&apos;unité KVT-80.  Voulez-vous effectuer cette opération&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Failed to create the specified parameter file.  The file may be in use by another application.</source>
+        <translation>Impossible de créer le fichier de paramètres indiqué.  Le fichier est peut-être utilisé par une autre application.</translation>
+    </message>
+    <message>
+        <source>Failed to load the specified parameter file.  The file may not be a valid parameter file or might be corrupted.</source>
+        <translation>Impossible de charger le fichier de paramètres indiqué.  Il ne s&apos;agit peut-être pas d&apos;un fichier de paramètres valide, ou il est endommagé.</translation>
+    </message>
+    <message>
+        <source>Failed to save to the specified parameter file.  The file may be in use by another application.</source>
+        <translation>Impossible d&apos;enregistrer dans le fichier de paramètres indiqué.  Le fichier est peut-être utilisé par une autre application.</translation>
+    </message>
+    <message>
+        <source>This operation will overwrite the current data stored on the Personality Module.  Do you want to perform this operation?</source>
+        <translation>Cette opération va écraser les données actuellement enregistrées dans le module de personnalité.  Voulez-vous effectuer cette opération&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Personality module initialization failed.  Please verify that media is present and writeable.</source>
+        <translation>L&apos;initialisation du module de personnalité a échoué.  Vérifiez qu&apos;un support est présent et accessible en écriture.</translation>
+    </message>
+    <message>
+        <source>Communication with the KVT unit has been lost.  If the unit was powered off without disconnecting your recent settings have been lost.</source>
+        <translation>La communication avec l&apos;unité KVT a été perdue.  Si l&apos;unité a été mise hors tension sans déconnexion préalable, vos derniers réglages ont été perdus.</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgConfigComm</name>
+    <message>
+        <source>Configure Communications</source>
+        <translation>Configurer les communications</translation>
+    </message>
+    <message>
+        <source>&amp;Communications Port:</source>
+        <translation>&amp;Port de communication&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Remote addresses</source>
+        <translation>Adresses distantes</translation>
+    </message>
+    <message>
+        <source>Insert...</source>
+        <translation>Insérer...</translation>
+    </message>
+    <message>
+        <source>Modify...</source>
+        <translation>Modifier...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgConfigPreview</name>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>KVT Configuration Files (*.kvt)</source>
+        <translation>Fichiers de configuration KVT (*.kvt)</translation>
+    </message>
+    <message>
+        <source>Project Name:</source>
+        <translation>Nom du projet&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Theater Name:</source>
+        <translation>Nom du cinéma&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Screen Number:</source>
+        <translation>Numéro de salle&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgConnectionStatus</name>
+    <message>
+        <source>Connecting...</source>
+        <translation>Connexion...</translation>
+    </message>
+    <message>
+        <source>Connecting to KVT unit, please wait a few moments...</source>
+        <translation>Connexion à l&apos;unité KVT, veuillez patienter quelques instants...</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgDisconnectPrompt</name>
+    <message>
+        <source>Disconnect and save changes to the KVT-80?</source>
+        <translation>Déconnecter et enregistrer les modifications dans le KVT-80&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Save to Personality Module</source>
+        <translation>Enregistrer dans le module de personnalité</translation>
+    </message>
+    <message>
+        <source>Do Not Save Settings</source>
+        <translation>Ne pas enregistrer</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgIPAddress</name>
+    <message>
+        <source>Insert/Modify IP Address</source>
+        <translation>Insérer/modifier l&apos;adresse IP</translation>
+    </message>
+    <message>
+        <source>IP address:</source>
+        <translation>Adresse IP&#xa0;:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgPassword</name>
+    <message>
+        <source>Password Required</source>
+        <translation>Mot de passe requis</translation>
+    </message>
+    <message>
+        <source>A password is required to access the diagnostic features.  These features should only be accessed if instructed by RDM support personel.</source>
+        <translation>Un mot de passe est requis pour accéder aux fonctions de diagnostic.  N&apos;utilisez ces fonctions que sur instruction du personnel d&apos;assistance RDM.</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Mot de passe&#xa0;:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgProfileForm</name>
+    <message>
+        <source>Digital Player 1:</source>
+        <translation>Lecteur numérique 1&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Digital Player 2:</source>
+        <translation>Lecteur numérique 2&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Theater Number:</source>
+        <translation>Numéro du cinéma&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Theater Name:</source>
+        <translation>Nom du cinéma&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Screen Number:</source>
+        <translation>Numéro de salle&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Projector Model Number:</source>
+        <translation>Modèle du projecteur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Automation System:</source>
+        <translation>Système d&apos;automatisation&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Comments:</source>
+        <translation>Commentaires&#xa0;:</translation>
+    </message>
+    <message>
+        <source>KVT Serial Number:</source>
+        <translation>Numéro de série KVT&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Theater Information</source>
+        <translation>Informations sur le cinéma</translation>
+    </message>
+    <message>
+        <source>Component Information</source>
+        <translation>Informations sur les composants</translation>
+    </message>
+    <message>
+        <source>PIC Firmware Version:</source>
+        <translation>Firmware PIC&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Matrix Firmware Version:</source>
+        <translation>Firmware matrice&#xa0;:</translation>
+    </message>
+    <message>
+        <source>NR Firmware Version:</source>
+        <translation>Firmware NR&#xa0;:</translation>
+    </message>
+    <message>
+        <source>EQ Firmware Version:</source>
+        <translation>Firmware EQ&#xa0;:</translation>
+    </message>
+    <message>
+        <source>KVT Exec Version:</source>
+        <translation>Version KVT Exec&#xa0;:</translation>
+    </message>
+    <message>
+        <source>KVT-80</source>
+        <translation>KVT-80</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgProgressStatus</name>
+    <message>
+        <source>Are you sure you want to cancel this action?</source>
+        <translation>Voulez-vous vraiment annuler cette action&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgSaveMMCStatus</name>
+    <message>
+        <source>Saving...</source>
+        <translation>Enregistrement...</translation>
+    </message>
+    <message>
+        <source>Saving to Personality Module, please wait a few moments...</source>
+        <translation>Enregistrement dans le module de personnalité, veuillez patienter quelques instants...</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgSaveStatus</name>
+    <message>
+        <source>Saving...</source>
+        <translation>Enregistrement...</translation>
+    </message>
+    <message>
+        <source>Saving, please wait a few moments...</source>
+        <translation>Enregistrement, veuillez patienter quelques instants...</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgSplash</name>
+    <message>
+        <source>About KVT-80 Laptop Interface Software</source>
+        <translation>À propos du logiciel d&apos;interface pour portable KVT-80</translation>
+    </message>
+    <message>
+        <source>KVT-80 Laptop Interface Software
+Version: %1</source>
+        <translation>Logiciel d&apos;interface pour portable KVT-80
+Version&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgUploadStatus</name>
+    <message>
+        <source>Uploading...</source>
+        <translation>Transfert...</translation>
+    </message>
+    <message>
+        <source>Uploading, please wait a few moments...</source>
+        <translation>Transfert, veuillez patienter quelques instants...</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CMainFader</name>
+    <message>
+        <source>Main Fader</source>
+        <translation>Fader principal</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CMainFrame</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>Creates a new configuration file</source>
+        <translation>Crée un nouveau fichier de configuration</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>Opens a configuration file and sends it to the unit</source>
+        <translation>Ouvre un fichier de configuration et l&apos;envoie à l&apos;unité</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Saves the configuration to its file</source>
+        <translation>Enregistre la configuration dans son fichier</translation>
+    </message>
+    <message>
+        <source>S&amp;ave As...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <source>Saves the configuration to a file of a new name</source>
+        <translation>Enregistre la configuration dans un fichier sous un nouveau nom</translation>
+    </message>
+    <message>
+        <source>Save to &amp;Personality Module</source>
+        <translation>Enregistrer dans le module de &amp;personnalité</translation>
+    </message>
+    <message>
+        <source>Copies the unit&apos;s configuration to its personality module</source>
+        <translation>Copie la configuration de l&apos;unité dans son module de personnalité</translation>
+    </message>
+    <message>
+        <source>System &amp;Mute</source>
+        <translation>Sour&amp;dine système</translation>
+    </message>
+    <message>
+        <source>Mutes or unmutes every output of the unit</source>
+        <translation>Active ou désactive la sourdine de toutes les sorties de l&apos;unité</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Closes the program</source>
+        <translation>Ferme le programme</translation>
+    </message>
+    <message>
+        <source>&amp;Communication</source>
+        <translation>&amp;Communication</translation>
+    </message>
+    <message>
+        <source>Co&amp;mmunication Settings...</source>
+        <translation>&amp;Paramètres de communication...</translation>
+    </message>
+    <message>
+        <source>Chooses the port or network address of the unit</source>
+        <translation>Choisit le port ou l&apos;adresse réseau de l&apos;unité</translation>
+    </message>
+    <message>
+        <source>&amp;Connect</source>
+        <translation>&amp;Connexion</translation>
+    </message>
+    <message>
+        <source>Connects to the unit and reads its configuration</source>
+        <translation>Se connecte à l&apos;unité et lit sa configuration</translation>
+    </message>
+    <message>
+        <source>&amp;Disconnect</source>
+        <translation>&amp;Déconnexion</translation>
+    </message>
+    <message>
+        <source>Stores the settings in the unit and disconnects</source>
+        <translation>Enregistre les réglages dans l&apos;unité et se déconnecte</translation>
+    </message>
+    <message>
+        <source>F&amp;ormat</source>
+        <translation>F&amp;ormat</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>&amp;Profile</source>
+        <translation>&amp;Profil</translation>
+    </message>
+    <message>
+        <source>Shows the Profile page</source>
+        <translation>Affiche la page Profil</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Langue</translation>
+    </message>
+    <message>
+        <source>Chooses the language of the program&apos;s texts</source>
+        <translation>Choisit la langue des textes du programme</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;ide</translation>
+    </message>
+    <message>
+        <source>Help...</source>
+        <translation>Aide...</translation>
+    </message>
+    <message>
+        <source>Opens the KVT-80 manual</source>
+        <translation>Ouvre le manuel du KVT-80</translation>
+    </message>
+    <message>
+        <source>Installation Checklist...</source>
+        <translation>Liste de contrôle de l&apos;installation...</translation>
+    </message>
+    <message>
+        <source>Opens the installation checklist</source>
+        <translation>Ouvre la liste de contrôle de l&apos;installation</translation>
+    </message>
+    <message>
+        <source>Unlock Diagnostics...</source>
+        <translation>Déverrouiller les diagnostics...</translation>
+    </message>
+    <message>
+        <source>Unlocks the diagnostic pages (support personnel only)</source>
+        <translation>Déverrouille les pages de diagnostic (personnel d&apos;assistance uniquement)</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>À &amp;propos...</translation>
+    </message>
+    <message>
+        <source>Shows the program&apos;s version</source>
+        <translation>Affiche la version du programme</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barre d&apos;outils</translation>
+    </message>
+    <message>
+        <source>Main Fader</source>
+        <translation>Fader principal</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>The unit reports an error on its AES/EBU digital input.  Please check the digital source and its cable.</source>
+        <translation>L&apos;unité signale une erreur sur son entrée numérique AES/EBU.  Vérifiez la source numérique et son câble.</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Connecté</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Déconnecté</translation>
+    </message>
+    <message>
+        <source>GENERATOR</source>
+        <translation>GÉNÉRATEUR</translation>
+    </message>
+    <message>
+        <source>Format %1</source>
+        <translation>Format %1</translation>
+    </message>
+    <message>
+        <source>Selects the %1 format</source>
+        <translation>Sélectionne le format %1</translation>
+    </message>
+    <message>
+        <source>The language change will take effect when the program restarts.</source>
+        <translation>Le changement de langue prendra effet au prochain démarrage du programme.</translation>
+    </message>
+    <message>
+        <source>The document &quot;%1&quot; is not installed.  It belongs in the program&apos;s folder (%2).</source>
+        <translation>Le document «&#xa0;%1&#xa0;» n&apos;est pas installé.  Il doit se trouver dans le dossier du programme (%2).</translation>
+    </message>
+    <message>
+        <source>PLW680 software is currently running.  Would you like to link the operation to the KVT software?</source>
+        <translation>Le logiciel PLW680 est en cours d&apos;exécution.  Voulez-vous lier son fonctionnement au logiciel KVT&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Enregistrer les modifications de %1&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>KVT Configuration Files (*.kvt)</source>
+        <translation>Fichiers de configuration KVT (*.kvt)</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::ScreenshotTour</name>
+    <message>
+        <source>Retrieving EQ Parameters...</source>
+        <translation>Lecture des paramètres EQ...</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,643 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>&amp;English</source>
+        <translation>英语(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Spanish</source>
+        <translation>西班牙语(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Italian</source>
+        <translation>意大利语(&amp;I)</translation>
+    </message>
+    <message>
+        <source>&amp;French</source>
+        <translation>法语(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;German</source>
+        <translation>德语(&amp;G)</translation>
+    </message>
+    <message>
+        <source>&amp;Chinese</source>
+        <translation>中文(&amp;C)</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>The demonstration unit could not be started: %1</source>
+        <translation>无法启动演示设备：%1</translation>
+    </message>
+    <message>
+        <source>The KVT-80 engine could not be started (status %1). Please reinstall the program.</source>
+        <translation>无法启动 KVT-80 引擎（状态 %1）。请重新安装本程序。</translation>
+    </message>
+</context>
+<context>
+    <name>Texts</name>
+    <message>
+        <source>KVT-80 Laptop Interface Software</source>
+        <translation>KVT-80 笔记本电脑接口软件</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::frontend::ConnectionFlows</name>
+    <message>
+        <source>Complete</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>Saving Preamp Parameters...</source>
+        <translation>正在保存前置放大器参数...</translation>
+    </message>
+    <message>
+        <source>Saving EQ Parameters...</source>
+        <translation>正在保存 EQ 参数...</translation>
+    </message>
+    <message>
+        <source>Retrieving Preamp Parameters...</source>
+        <translation>正在读取前置放大器参数...</translation>
+    </message>
+    <message>
+        <source>Retrieving EQ Parameters...</source>
+        <translation>正在读取 EQ 参数...</translation>
+    </message>
+    <message>
+        <source>Retrieving Front Panel Parameters...</source>
+        <translation>正在读取前面板参数...</translation>
+    </message>
+    <message>
+        <source>Retrieving Profile Information...</source>
+        <translation>正在读取概况信息...</translation>
+    </message>
+    <message>
+        <source>Waiting to upload...</source>
+        <translation>正在等待上传...</translation>
+    </message>
+    <message>
+        <source>Uploading unit parameters, please wait...</source>
+        <translation>正在上传设备参数，请稍候...</translation>
+    </message>
+    <message>
+        <source>Initializing Personality Module, please wait a few moments...</source>
+        <translation>正在初始化个性模块，请稍候...</translation>
+    </message>
+    <message>
+        <source>Saving to Personality Module, please wait a few moments...</source>
+        <translation>正在保存到个性模块，请稍候...</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>无标题</translation>
+    </message>
+    <message>
+        <source>Verifying...</source>
+        <translation>正在校验...</translation>
+    </message>
+    <message>
+        <source>Data verification has failed.  Please upload and save your data file again.  (%1)</source>
+        <translation>数据校验失败。请重新上传并保存数据文件。(%1)</translation>
+    </message>
+    <message>
+        <source>Failed to communicate with a KVT unit.  Please verify that your KVT unit is powered on and that your communication settings and cabling are correct.</source>
+        <translation>无法与 KVT 设备通信。请确认 KVT 设备已通电，且通信设置和线缆连接正确。</translation>
+    </message>
+    <message>
+        <source>Failed to save DSP parameters due to an internal error.</source>
+        <translation>由于内部错误，无法保存 DSP 参数。</translation>
+    </message>
+    <message>
+        <source>Failed to connect to remote address.  Please verify your communication settings and try again.</source>
+        <translation>无法连接到远程地址。请检查通信设置后重试。</translation>
+    </message>
+    <message>
+        <source>Failed to open the communication port (%1).  Please verify your configuration and try again.</source>
+        <translation>无法打开通信端口（%1）。请检查配置后重试。</translation>
+    </message>
+    <message>
+        <source>Saving to the Personality Module did not finish.  The unit stays connected; check the module and the connection, then disconnect again.</source>
+        <translation>保存到个性模块未完成。设备仍保持连接；请检查模块和连接，然后再次断开连接。</translation>
+    </message>
+    <message>
+        <source>This operation will overwrite the current KVT-80 unit configuration.  Do you want to perform this operation?</source>
+        <translation>此操作将覆盖 KVT-80 设备的当前配置。是否执行此操作？</translation>
+    </message>
+    <message>
+        <source>Failed to create the specified parameter file.  The file may be in use by another application.</source>
+        <translation>无法创建指定的参数文件。该文件可能正被其他应用程序使用。</translation>
+    </message>
+    <message>
+        <source>Failed to load the specified parameter file.  The file may not be a valid parameter file or might be corrupted.</source>
+        <translation>无法加载指定的参数文件。该文件可能不是有效的参数文件，或已损坏。</translation>
+    </message>
+    <message>
+        <source>Failed to save to the specified parameter file.  The file may be in use by another application.</source>
+        <translation>无法保存到指定的参数文件。该文件可能正被其他应用程序使用。</translation>
+    </message>
+    <message>
+        <source>This operation will overwrite the current data stored on the Personality Module.  Do you want to perform this operation?</source>
+        <translation>此操作将覆盖个性模块中当前存储的数据。是否执行此操作？</translation>
+    </message>
+    <message>
+        <source>Personality module initialization failed.  Please verify that media is present and writeable.</source>
+        <translation>个性模块初始化失败。请确认存储介质已插入且可写。</translation>
+    </message>
+    <message>
+        <source>Communication with the KVT unit has been lost.  If the unit was powered off without disconnecting your recent settings have been lost.</source>
+        <translation>与 KVT 设备的通信已中断。如果设备在未断开连接的情况下被关闭，您最近的设置已丢失。</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgConfigComm</name>
+    <message>
+        <source>Configure Communications</source>
+        <translation>配置通信</translation>
+    </message>
+    <message>
+        <source>&amp;Communications Port:</source>
+        <translation>通信端口(&amp;C)：</translation>
+    </message>
+    <message>
+        <source>Remote addresses</source>
+        <translation>远程地址</translation>
+    </message>
+    <message>
+        <source>Insert...</source>
+        <translation>插入...</translation>
+    </message>
+    <message>
+        <source>Modify...</source>
+        <translation>修改...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgConfigPreview</name>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>KVT Configuration Files (*.kvt)</source>
+        <translation>KVT 配置文件 (*.kvt)</translation>
+    </message>
+    <message>
+        <source>Project Name:</source>
+        <translation>项目名称：</translation>
+    </message>
+    <message>
+        <source>Theater Name:</source>
+        <translation>影院名称：</translation>
+    </message>
+    <message>
+        <source>Screen Number:</source>
+        <translation>影厅编号：</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgConnectionStatus</name>
+    <message>
+        <source>Connecting...</source>
+        <translation>正在连接...</translation>
+    </message>
+    <message>
+        <source>Connecting to KVT unit, please wait a few moments...</source>
+        <translation>正在连接 KVT 设备，请稍候...</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgDisconnectPrompt</name>
+    <message>
+        <source>Disconnect and save changes to the KVT-80?</source>
+        <translation>断开连接并将更改保存到 KVT-80？</translation>
+    </message>
+    <message>
+        <source>Save to Personality Module</source>
+        <translation>保存到个性模块</translation>
+    </message>
+    <message>
+        <source>Do Not Save Settings</source>
+        <translation>不保存设置</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgIPAddress</name>
+    <message>
+        <source>Insert/Modify IP Address</source>
+        <translation>插入/修改 IP 地址</translation>
+    </message>
+    <message>
+        <source>IP address:</source>
+        <translation>IP 地址：</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgPassword</name>
+    <message>
+        <source>Password Required</source>
+        <translation>需要密码</translation>
+    </message>
+    <message>
+        <source>A password is required to access the diagnostic features.  These features should only be accessed if instructed by RDM support personel.</source>
+        <translation>访问诊断功能需要密码。仅应在 RDM 技术支持人员的指导下使用这些功能。</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>密码：</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgProfileForm</name>
+    <message>
+        <source>Digital Player 1:</source>
+        <translation>数字播放器 1：</translation>
+    </message>
+    <message>
+        <source>Digital Player 2:</source>
+        <translation>数字播放器 2：</translation>
+    </message>
+    <message>
+        <source>Theater Number:</source>
+        <translation>影院编号：</translation>
+    </message>
+    <message>
+        <source>Theater Name:</source>
+        <translation>影院名称：</translation>
+    </message>
+    <message>
+        <source>Screen Number:</source>
+        <translation>影厅编号：</translation>
+    </message>
+    <message>
+        <source>Projector Model Number:</source>
+        <translation>放映机型号：</translation>
+    </message>
+    <message>
+        <source>Automation System:</source>
+        <translation>自动化系统：</translation>
+    </message>
+    <message>
+        <source>Comments:</source>
+        <translation>备注：</translation>
+    </message>
+    <message>
+        <source>KVT Serial Number:</source>
+        <translation>KVT 序列号：</translation>
+    </message>
+    <message>
+        <source>Theater Information</source>
+        <translation>影院信息</translation>
+    </message>
+    <message>
+        <source>Component Information</source>
+        <translation>组件信息</translation>
+    </message>
+    <message>
+        <source>PIC Firmware Version:</source>
+        <translation>PIC 固件版本：</translation>
+    </message>
+    <message>
+        <source>Matrix Firmware Version:</source>
+        <translation>矩阵固件版本：</translation>
+    </message>
+    <message>
+        <source>NR Firmware Version:</source>
+        <translation>NR 固件版本：</translation>
+    </message>
+    <message>
+        <source>EQ Firmware Version:</source>
+        <translation>EQ 固件版本：</translation>
+    </message>
+    <message>
+        <source>KVT Exec Version:</source>
+        <translation>KVT Exec 版本：</translation>
+    </message>
+    <message>
+        <source>KVT-80</source>
+        <translation>KVT-80</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgProgressStatus</name>
+    <message>
+        <source>Are you sure you want to cancel this action?</source>
+        <translation>确定要取消此操作吗？</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>进度</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgSaveMMCStatus</name>
+    <message>
+        <source>Saving...</source>
+        <translation>正在保存...</translation>
+    </message>
+    <message>
+        <source>Saving to Personality Module, please wait a few moments...</source>
+        <translation>正在保存到个性模块，请稍候...</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgSaveStatus</name>
+    <message>
+        <source>Saving...</source>
+        <translation>正在保存...</translation>
+    </message>
+    <message>
+        <source>Saving, please wait a few moments...</source>
+        <translation>正在保存，请稍候...</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgSplash</name>
+    <message>
+        <source>About KVT-80 Laptop Interface Software</source>
+        <translation>关于 KVT-80 笔记本电脑接口软件</translation>
+    </message>
+    <message>
+        <source>KVT-80 Laptop Interface Software
+Version: %1</source>
+        <translation>KVT-80 笔记本电脑接口软件
+版本：%1</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgUploadStatus</name>
+    <message>
+        <source>Uploading...</source>
+        <translation>正在上传...</translation>
+    </message>
+    <message>
+        <source>Uploading, please wait a few moments...</source>
+        <translation>正在上传，请稍候...</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CMainFader</name>
+    <message>
+        <source>Main Fader</source>
+        <translation>主推子</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CMainFrame</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>新建(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Creates a new configuration file</source>
+        <translation>创建新的配置文件</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>打开(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Opens a configuration file and sends it to the unit</source>
+        <translation>打开配置文件并将其发送到设备</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Saves the configuration to its file</source>
+        <translation>将配置保存到其文件</translation>
+    </message>
+    <message>
+        <source>S&amp;ave As...</source>
+        <translation>另存为(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Saves the configuration to a file of a new name</source>
+        <translation>将配置保存为新名称的文件</translation>
+    </message>
+    <message>
+        <source>Save to &amp;Personality Module</source>
+        <translation>保存到个性模块(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Copies the unit&apos;s configuration to its personality module</source>
+        <translation>将设备配置复制到其个性模块</translation>
+    </message>
+    <message>
+        <source>System &amp;Mute</source>
+        <translation>系统静音(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Mutes or unmutes every output of the unit</source>
+        <translation>将设备的所有输出静音或取消静音</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>退出(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Closes the program</source>
+        <translation>关闭程序</translation>
+    </message>
+    <message>
+        <source>&amp;Communication</source>
+        <translation>通信(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Co&amp;mmunication Settings...</source>
+        <translation>通信设置(&amp;M)...</translation>
+    </message>
+    <message>
+        <source>Chooses the port or network address of the unit</source>
+        <translation>选择设备的端口或网络地址</translation>
+    </message>
+    <message>
+        <source>&amp;Connect</source>
+        <translation>连接(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Connects to the unit and reads its configuration</source>
+        <translation>连接设备并读取其配置</translation>
+    </message>
+    <message>
+        <source>&amp;Disconnect</source>
+        <translation>断开连接(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Stores the settings in the unit and disconnects</source>
+        <translation>将设置存储到设备中并断开连接</translation>
+    </message>
+    <message>
+        <source>F&amp;ormat</source>
+        <translation>格式(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>视图(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Profile</source>
+        <translation>概况(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Shows the Profile page</source>
+        <translation>显示“概况”页面</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>语言(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Chooses the language of the program&apos;s texts</source>
+        <translation>选择程序文本的语言</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Help...</source>
+        <translation>帮助...</translation>
+    </message>
+    <message>
+        <source>Opens the KVT-80 manual</source>
+        <translation>打开 KVT-80 手册</translation>
+    </message>
+    <message>
+        <source>Installation Checklist...</source>
+        <translation>安装检查清单...</translation>
+    </message>
+    <message>
+        <source>Opens the installation checklist</source>
+        <translation>打开安装检查清单</translation>
+    </message>
+    <message>
+        <source>Unlock Diagnostics...</source>
+        <translation>解锁诊断...</translation>
+    </message>
+    <message>
+        <source>Unlocks the diagnostic pages (support personnel only)</source>
+        <translation>解锁诊断页面（仅限技术支持人员）</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>关于(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Shows the program&apos;s version</source>
+        <translation>显示程序版本</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>工具栏</translation>
+    </message>
+    <message>
+        <source>Main Fader</source>
+        <translation>主推子</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>概况</translation>
+    </message>
+    <message>
+        <source>The unit reports an error on its AES/EBU digital input.  Please check the digital source and its cable.</source>
+        <translation>设备报告其 AES/EBU 数字输入出错。请检查数字信号源及其线缆。</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>已连接</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>未连接</translation>
+    </message>
+    <message>
+        <source>GENERATOR</source>
+        <translation>信号发生器</translation>
+    </message>
+    <message>
+        <source>Format %1</source>
+        <translation>格式 %1</translation>
+    </message>
+    <message>
+        <source>Selects the %1 format</source>
+        <translation>选择 %1 格式</translation>
+    </message>
+    <message>
+        <source>The language change will take effect when the program restarts.</source>
+        <translation>语言更改将在程序重新启动后生效。</translation>
+    </message>
+    <message>
+        <source>The document &quot;%1&quot; is not installed.  It belongs in the program&apos;s folder (%2).</source>
+        <translation>文档“%1”未安装。它应位于程序文件夹（%2）中。</translation>
+    </message>
+    <message>
+        <source>PLW680 software is currently running.  Would you like to link the operation to the KVT software?</source>
+        <translation>PLW680 软件正在运行。是否将其操作与 KVT 软件关联？</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>是否保存对 %1 的更改？</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>另存为</translation>
+    </message>
+    <message>
+        <source>KVT Configuration Files (*.kvt)</source>
+        <translation>KVT 配置文件 (*.kvt)</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::ScreenshotTour</name>
+    <message>
+        <source>Retrieving EQ Parameters...</source>
+        <translation>正在读取 EQ 参数...</translation>
+    </message>
+</context>
+</TS>
