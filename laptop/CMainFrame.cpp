@@ -214,8 +214,9 @@ void CMainFrame::CreateMenus() {
 
     QMenu* language = menuBar()->addMenu(tr("&Language"));
     for (const LanguageItem& item : kLanguages) {
-        QAction* action = AddAction(language, item.id, tr(item.name),
-                                    tr("Chooses the language of the program's texts"));
+        QAction* action =
+            AddAction(language, item.id, QCoreApplication::translate("CMainFrame", item.name),
+                      tr("Chooses the language of the program's texts"));
         action->setCheckable(true);
         connect(action, &QAction::triggered, this, [this, item] { SelectLanguage(item.code); });
     }
@@ -454,8 +455,10 @@ void CMainFrame::UpdateMenus() {
     for (const FormatKey& key : FormatKeys()) {
         QAction* action = Action(key.id);
         const QString name = FormatName(key.shownFormat);
-        action->setText(name.trimmed().isEmpty() ? tr("Format %1").arg(key.shownFormat + 1) : name);
-        action->setStatusTip(tr("Selects the %1 format").arg(name.trimmed()));
+        const QString shown =
+            name.trimmed().isEmpty() ? tr("Format %1").arg(key.shownFormat + 1) : name;
+        action->setText(shown);
+        action->setStatusTip(tr("Selects the %1 format").arg(shown.trimmed()));
         action->setEnabled(!generator);
         action->setChecked(key.shownFormat == mode);
     }
