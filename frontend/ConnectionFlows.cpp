@@ -6,6 +6,7 @@
 #include <QMetaObject>
 #include <QStandardPaths>
 #include <QThread>
+#include <utility>
 
 #include "EngineBridge.h"
 #include "EngineValues.h"
@@ -147,6 +148,11 @@ bool ConnectionFlows::StartFlow(std::function<void()> fn) {
     if (Busy()) {
         return false;
     }
+    RunOnFlowThread(std::move(fn));
+    return true;
+}
+
+void ConnectionFlows::RunOnFlowThread(std::function<void()> fn) {
     if (flowThread_.joinable()) {
         flowThread_.join();
     }
@@ -156,9 +162,11 @@ bool ConnectionFlows::StartFlow(std::function<void()> fn) {
         OnGuiThread([this] {
             flowRunning_ = false;
             emit flowFinished();
+            if (std::exchange(unitLostPending_, false)) {
+                HandleUnitLost();
+            }
         });
     });
-    return true;
 }
 
 void ConnectionFlows::OnGuiThread(std::function<void()> fn, bool wait) {
@@ -539,12 +547,26 @@ void ConnectionFlows::OnSaveMMCProgress(int state, int position, int end) {
     }
 }
 
+// Disconnect waits for the line to settle, so it runs on the flow thread; a flow that runs now
+// ends first (its own engine calls fail with the unit gone).
 void ConnectionFlows::OnUnitDisappeared() {
-    engine_.Disconnect();
-    view_.ShowWarning(
-        tr("Communication with the KVT unit has been lost.  If the unit was powered off without "
-           "disconnecting your recent settings have been lost."));
-    HandleConnectionStatus(0, 0);
+    if (flowRunning_) {
+        unitLostPending_ = true;
+        return;
+    }
+    HandleUnitLost();
+}
+
+void ConnectionFlows::HandleUnitLost() {
+    RunOnFlowThread([this] {
+        engine_.Disconnect();
+        OnGuiThread([this] {
+            view_.ShowWarning(
+                tr("Communication with the KVT unit has been lost.  If the unit was powered off "
+                   "without disconnecting your recent settings have been lost."));
+            HandleConnectionStatus(0, 0);
+        });
+    });
 }
 
 }  // namespace kvt::frontend

@@ -76,8 +76,10 @@ class ConnectionFlows : public QObject {
     bool SaveTo(const QString& path);
     void SetCurrentPath(const QString& path);
 
-    // Starts fn on the flow thread unless one runs; false when refused.
+    // Starts fn on the flow thread unless another flow or a transfer runs; false when refused.
     bool StartFlow(std::function<void()> fn);
+    // Starts fn on the flow thread; no flow thread may be running.
+    void RunOnFlowThread(std::function<void()> fn);
     // From the flow thread: run on the GUI thread, and wait for it when `wait` is set.
     void OnGuiThread(std::function<void()> fn, bool wait = false);
     void SendStatus(int w, int l) {
@@ -98,6 +100,7 @@ class ConnectionFlows : public QObject {
     void OnUploadProgress(int state, int position, int end);
     void OnSaveMMCProgress(int state, int position, int end);
     void OnUnitDisappeared();
+    void HandleUnitLost();
     void PersonalityModuleSaveDone();
 
     void SetUpdateInputs(bool on);
@@ -114,6 +117,7 @@ class ConnectionFlows : public QObject {
 
     std::thread flowThread_;
     std::atomic<bool> flowRunning_{false};
+    bool unitLostPending_ = false;  // the unit went while a flow ran: handled when it ends
 };
 
 }  // namespace kvt::frontend

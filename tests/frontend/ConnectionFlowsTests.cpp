@@ -396,6 +396,23 @@ TEST_F(Flows, UnitLostMidSessionIsReportedAndDisconnected) {
     EXPECT_FALSE(view.connectedShown);
 }
 
+TEST_F(Flows, UnitLostDuringAnUploadEndsTheUploadAndTheConnection) {
+    view.saveNames.push_back(TempFile("room.kvt"));
+    ASSERT_TRUE(flows->SaveAs());
+    ConnectOrFail();
+    StopAnswering();
+    view.openNames.push_back(TempFile("room.kvt"));
+    view.yesNoAnswers.push_back(true);
+    ASSERT_TRUE(flows->Open());
+    EXPECT_TRUE(flows->Busy());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !view.warnings.empty(); }, kFlowTimeoutMs));
+    EXPECT_TRUE(view.warnings[0].startsWith("Communication with the KVT unit has been lost."));
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_FALSE(IsConnected(*engine));
+    EXPECT_FALSE(view.AnyStatusShown());
+    EXPECT_TRUE(view.frameEnabled);
+}
+
 // ---- One flow at a time -------------------------------------------------------------------------
 
 TEST_F(Flows, SecondFlowIsRefusedWhileOneRuns) {
