@@ -6,6 +6,7 @@
 #include <QStyle>
 #include <QTimer>
 #include <QTranslator>
+#include <chrono>
 #include <cmath>
 #include <cstring>
 #include <iostream>
@@ -30,6 +31,29 @@ constexpr int kSplashMilliseconds = 2000;
 int Rounded(double value) {
     return static_cast<int>(value + 0.5);
 }
+
+// With KVTEXEC_STARTUP_TIMING set, the first paint of the main window or a widget in it (not the
+// splash, a window of its own) is reported on the error output, for the start-up benchmark.
+class FirstPaintReport : public QObject {
+  public:
+    FirstPaintReport(const QWidget& frame, std::chrono::steady_clock::time_point started)
+        : frame_(frame), started_(started) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && watched->isWidgetType() &&
+            static_cast<QWidget*>(watched)->window() == &frame_) {
+            const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
+                std::chrono::steady_clock::now() - started_);
+            std::cerr << "KVTExec: first paint after " << elapsed.count() << " ms" << std::endl;
+            QCoreApplication::instance()->removeEventFilter(this);
+        }
+        return false;
+    }
+
+  private:
+    const QWidget& frame_;
+    std::chrono::steady_clock::time_point started_;
+};
 
 }  // namespace
 
@@ -144,6 +168,7 @@ QSize FrameClientSize(double dpiX, double dpiY) {
 }
 
 int RunKVTExec(int argc, char** argv) {
+    const auto started = std::chrono::steady_clock::now();
     if (AsksForRegistration(argc, argv)) {
         return 0;
     }
@@ -208,6 +233,11 @@ int RunKVTExec(int argc, char** argv) {
     frame.resize(frame.FrameSizeForClient(client));
     if (screen != nullptr) {
         frame.move(screen->availableGeometry().center() - frame.rect().center());
+    }
+    std::unique_ptr<FirstPaintReport> firstPaint;
+    if (qEnvironmentVariableIsSet("KVTEXEC_STARTUP_TIMING")) {
+        firstPaint = std::make_unique<FirstPaintReport>(frame, started);
+        QCoreApplication::instance()->installEventFilter(firstPaint.get());
     }
     frame.show();
 

@@ -1,0 +1,840 @@
+// GUI benchmarks of the laptop program, KVTExec.
+//
+// 1. The GUI thread while the connection flows run: the real main frame, its flows and the engine
+//    (production timings) against the simulated unit over a pseudo-terminal paced at 38400 bit/s.
+//    Each cycle connects (Connect and QueryKVT on the flow thread, ConnectionProgress events, the
+//    pages' refresh), uploads a configuration file (the Open command: Load on the GUI thread, then
+//    the worker sends it with UploadProgress events until it completes) and disconnects with a
+//    store (SaveKVTParameters, Verify, Disconnect on the flow thread). A timer on the GUI thread
+//    fires every 2 ms; a stall is the longest gap between two ticks less the interval.
+// 2. Start-up: the built KVTExec --demo as a child, from the fork to the line the program prints
+//    at the first paint of its main window (KVTEXEC_STARTUP_TIMING), the splash not waited for.
+//
+// Prints markdown tables and a verdict per target on standard output; progress on standard error.
+//
+//   gui_bench [--cycles N] [--starts N] [--program PATH]
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QMetaEnum>
+#include <QObject>
+#include <QScreen>
+#include <QThread>
+#include <QTimer>
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <random>
+#include <regex>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <thread>
+#include <utility>
+#include <vector>
+
+#include "CMainFrame.h"
+#include "ConnectionFlows.h"
+#include "EngineBridge.h"
+#include "EngineValues.h"
+#include "KVT80.h"
+#include "KVTExecApp.h"
+#include "SimulatedUnit.h"
+
+extern char** environ;
+
+namespace {
+
+using namespace std::chrono_literals;
+using kvt::Variant;
+using Clock = std::chrono::steady_clock;
+using Milliseconds = std::chrono::duration<double, std::milli>;
+
+constexpr uint32_t kBaud = 38400;
+constexpr int kProbeIntervalMs = 2;
+constexpr double kStallTargetMs = 50.0;
+constexpr double kStartupTargetMs = 1000.0;
+// A gap this long is a frame a 60 Hz display could not show.
+constexpr double kVisibleGapMs = 20.0;
+// The probe runs on after a phase ended, for the repaints and refreshes the phase left queued.
+constexpr auto kTail = 250ms;
+constexpr auto kIdleReference = 2s;
+constexpr auto kSettle = 500ms;
+constexpr auto kPhaseLimit = 120s;
+constexpr auto kStartupLimit = 30s;
+constexpr auto kExitLimit = 5s;
+
+struct Options {
+    int cycles = 3;
+    int starts = 5;
+    int linkSamples = 100;
+    std::string program = KVTEXEC_PATH;
+};
+
+constexpr const char* kUsage =
+    "usage: gui_bench [--cycles N] [--starts N] [--link-samples N] [--program PATH]\n"
+    "  --cycles N        connect, upload and disconnect cycles measured (default 3)\n"
+    "  --starts N        start-ups of the program timed (default 5)\n"
+    "  --link-samples N  waits for the link timed on the GUI thread (default 100)\n"
+    "  --program PATH    the KVTExec program to start (default: the one built with this\n"
+    "                    program)\n";
+
+[[noreturn]] void Usage(const std::string& problem) {
+    std::fprintf(stderr, "gui_bench: %s\n%s", problem.c_str(), kUsage);
+    std::exit(2);
+}
+
+Options ParseOptions(int argc, char** argv) {
+    Options options;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view option = argv[i];
+        if (option == "--help" || option == "-h") {
+            std::fputs(kUsage, stdout);
+            std::exit(0);
+        }
+        if (i + 1 >= argc) {
+            Usage("unknown option or missing value: " + std::string(option));
+        }
+        const std::string value = argv[++i];
+        const auto number = [&] {
+            const int parsed = std::atoi(value.c_str());
+            if (parsed <= 0) {
+                Usage(std::string(option) + " needs a positive number");
+            }
+            return parsed;
+        };
+        if (option == "--cycles") {
+            options.cycles = number();
+        } else if (option == "--starts") {
+            options.starts = number();
+        } else if (option == "--link-samples") {
+            options.linkSamples = number();
+        } else if (option == "--program") {
+            options.program = value;
+        } else {
+            Usage("unknown option " + std::string(option));
+        }
+    }
+    return options;
+}
+
+void Progress(const std::string& text) {
+    std::fprintf(stderr, "gui_bench: %s\n", text.c_str());
+}
+
+void Require(bool condition, const std::string& what) {
+    if (!condition) {
+        throw std::runtime_error(what);
+    }
+}
+
+double Median(std::vector<double> values) {
+    if (values.empty()) {
+        return 0.0;
+    }
+    std::sort(values.begin(), values.end());
+    const size_t middle = values.size() / 2;
+    return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2.0;
+}
+
+double Percentile(std::vector<double> values, double fraction) {
+    if (values.empty()) {
+        return 0.0;
+    }
+    std::sort(values.begin(), values.end());
+    const auto index =
+        static_cast<size_t>(std::lround(fraction * static_cast<double>(values.size() - 1)));
+    return values[std::min(index, values.size() - 1)];
+}
+
+const char* Verdict(bool met) {
+    return met ? "**met**" : "**not met**";
+}
+
+class TemporaryFolder {
+  public:
+    TemporaryFolder() {
+        char pattern[] = "/tmp/kvt80-guibench-XXXXXX";
+        const char* made = ::mkdtemp(pattern);
+        Require(made != nullptr, "cannot make a temporary folder");
+        path_ = made;
+    }
+    ~TemporaryFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    TemporaryFolder(const TemporaryFolder&) = delete;
+    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+    const std::filesystem::path& Path() const { return path_; }
+
+  private:
+    std::filesystem::path path_;
+};
+
+// ---- 1. The GUI thread during the flows ------------------------------------------------------
+
+// The frame as the program builds it, with the questions the flows ask answered: the disconnect
+// prompt Yes without the personality module, the file to open and the overwrite question Yes.
+// Messages are kept: any of them means the phase failed.
+class BenchFrame : public kvt::laptop::CMainFrame {
+  public:
+    BenchFrame(kvt::IKVT80& engine, QString file) : CMainFrame(engine, 9), file_(std::move(file)) {
+        AnswerAutomatically(true);
+    }
+
+    std::optional<QString> AskOpenFileName(const QString&) override { return file_; }
+    bool AskYesNo(const QString&) override { return true; }
+    void ShowWarning(const QString& text) override { messages_.push_back(text.toStdString()); }
+    void ShowError(const QString& text) override { messages_.push_back(text.toStdString()); }
+    void ShowInformation(const QString& text) override { messages_.push_back(text.toStdString()); }
+
+    // The messages shown since the last call.
+    std::string TakeMessages() {
+        std::string joined;
+        for (const std::string& message : messages_) {
+            joined += (joined.empty() ? "" : "; ") + message;
+        }
+        messages_.clear();
+        return joined;
+    }
+
+  private:
+    QString file_;
+    std::vector<std::string> messages_;
+};
+
+// The application with every event delivery on the GUI thread timed: the longest one of a phase
+// names the handler behind a stall (a queued call names the object it was queued to).
+class TimedApplication : public QApplication {
+  public:
+    using QApplication::QApplication;
+
+    struct Delivery {
+        double ms = 0;
+        std::string what;
+    };
+
+    bool notify(QObject* receiver, QEvent* event) override {
+        // Other threads' events (the D-Bus connection's) pass untimed.
+        if (QThread::currentThread() != thread()) {
+            return QApplication::notify(receiver, event);
+        }
+        if (depth_ > 0) {
+            return Deliver(receiver, event);
+        }
+        // Taken before the delivery: the receiver may be gone after it.
+        const char* className = receiver != nullptr ? receiver->metaObject()->className() : "?";
+        const QEvent::Type type = event->type();
+        const auto start = Clock::now();
+        const bool result = Deliver(receiver, event);
+        const double ms = Milliseconds(Clock::now() - start).count();
+        if (ms > longest_.ms) {
+            longest_ = {ms, Describe(className, type)};
+        }
+        return result;
+    }
+
+    Delivery TakeLongest() { return std::exchange(longest_, {}); }
+
+  private:
+    bool Deliver(QObject* receiver, QEvent* event) {
+        ++depth_;
+        const bool result = QApplication::notify(receiver, event);
+        --depth_;
+        return result;
+    }
+
+    static std::string Describe(const char* className, QEvent::Type type) {
+        const char* name = QMetaEnum::fromType<QEvent::Type>().valueToKey(type);
+        return std::string(className) + " " +
+               (name != nullptr ? name : std::to_string(static_cast<int>(type)));
+    }
+
+    int depth_ = 0;
+    Delivery longest_;
+};
+
+TimedApplication& Application() {
+    return *static_cast<TimedApplication*>(QCoreApplication::instance());
+}
+
+struct Stalls {
+    double longestGapMs = 0;
+    double atMs = 0;  // where the longest gap began, from the start of the phase
+    int visibleGaps = 0;
+    double StallMs() const { return std::max(0.0, longestGapMs - kProbeIntervalMs); }
+};
+
+// Ticks every 2 ms on the GUI thread; every event handler that holds the thread longer shows as a
+// longer gap.
+class StallProbe {
+  public:
+    StallProbe() {
+        timer_.setTimerType(Qt::PreciseTimer);
+        timer_.setInterval(kProbeIntervalMs);
+        QObject::connect(&timer_, &QTimer::timeout, &timer_,
+                         [this] { ticks_.push_back(Clock::now()); });
+    }
+
+    Clock::time_point Start() {
+        ticks_.clear();
+        ticks_.reserve(1 << 16);
+        ticks_.push_back(Clock::now());
+        timer_.start();
+        return ticks_.front();
+    }
+
+    Stalls Stop() {
+        timer_.stop();
+        ticks_.push_back(Clock::now());
+        Stalls stalls;
+        for (size_t i = 1; i < ticks_.size(); ++i) {
+            const double gapMs = Milliseconds(ticks_[i] - ticks_[i - 1]).count();
+            if (gapMs > kVisibleGapMs) {
+                ++stalls.visibleGaps;
+            }
+            if (gapMs > stalls.longestGapMs) {
+                stalls.longestGapMs = gapMs;
+                stalls.atMs = Milliseconds(ticks_[i - 1] - ticks_.front()).count();
+            }
+        }
+        return stalls;
+    }
+
+  private:
+    QTimer timer_;
+    std::vector<Clock::time_point> ticks_;
+};
+
+struct PhaseRun {
+    std::string phase;
+    int cycle = 0;
+    double wallMs = 0;
+    double commandMs = 0;  // the command's own call on the GUI thread
+    int progressEvents = 0;
+    Stalls stalls;
+    TimedApplication::Delivery longestEvent;
+};
+
+// One phase: the command is called from the GUI thread's event loop with the probe running, and
+// events are served until Finish has been called and the tail has passed.
+class Phase {
+  public:
+    Phase(std::string name, int cycle) {
+        run_.phase = std::move(name);
+        run_.cycle = cycle;
+    }
+
+    // Connections made with this as the context end with the phase.
+    QObject* Context() { return &loop_; }
+    void Finish() {
+        if (!end_) {
+            end_ = Clock::now();
+            QTimer::singleShot(kTail, Qt::PreciseTimer, &loop_, &QEventLoop::quit);
+        }
+    }
+    void CountEvent() { ++run_.progressEvents; }
+
+    PhaseRun Run(const std::function<bool()>& command) {
+        Progress("cycle " + std::to_string(run_.cycle) + ": " + run_.phase);
+        QTimer limit;
+        limit.setSingleShot(true);
+        QObject::connect(&limit, &QTimer::timeout, &loop_, &QEventLoop::quit);
+        limit.start(kPhaseLimit);
+        bool accepted = true;
+        StallProbe probe;
+        Application().TakeLongest();
+        const Clock::time_point start = probe.Start();
+        QTimer::singleShot(0, &loop_, [&] {
+            const auto called = Clock::now();
+            accepted = command();
+            run_.commandMs = Milliseconds(Clock::now() - called).count();
+            if (!accepted) {
+                loop_.quit();
+            }
+        });
+        loop_.exec();
+        run_.stalls = probe.Stop();
+        run_.longestEvent = Application().TakeLongest();
+        Require(accepted, run_.phase + ": the command was refused");
+        Require(end_.has_value(),
+                run_.phase + ": did not end within " + std::to_string(kPhaseLimit.count()) + " s");
+        run_.wallMs = Milliseconds(*end_ - start).count();
+        return run_;
+    }
+
+  private:
+    QEventLoop loop_;
+    std::optional<Clock::time_point> end_;
+    PhaseRun run_;
+};
+
+// Serves events for a while: the window's first layout and paint, and what a phase left behind,
+// stay out of the next phase.
+void Serve(std::chrono::milliseconds time) {
+    QEventLoop loop;
+    QTimer::singleShot(time, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void Settle() {
+    Serve(kSettle);
+}
+
+// Serves events until the condition holds; outside any measurement.
+void ServeUntil(const std::function<bool()>& condition, const std::string& what) {
+    const auto deadline = Clock::now() + kPhaseLimit;
+    while (!condition()) {
+        Require(Clock::now() < deadline, what + " did not happen");
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        std::this_thread::sleep_for(2ms);
+    }
+}
+
+class FlowRig {
+  public:
+    explicit FlowRig(const std::filesystem::path& folder)
+        : unit_(kvt::sim::SimOptions{.baudRate = kBaud}),
+          file_(QString::fromStdString((folder / "gui-bench.kvt").string())) {
+        const std::string port = unit_.StartPty();
+        Require(kvt::CreateEngine("KVT80.KVT80", engine_) == kvt::status::Ok && engine_,
+                "the engine could not be created");
+        Require(engine_->put_ComPort(kvt::frontend::TextVariant(QString::fromStdString(port))) ==
+                    kvt::status::Ok,
+                "ComPort refused");
+        frame_ = std::make_unique<BenchFrame>(*engine_, file_);
+        // Sized and shown as the program does it.
+        const QScreen* screen = QApplication::primaryScreen();
+        const QSize client = screen != nullptr
+                                 ? kvt::laptop::FrameClientSize(screen->logicalDotsPerInchX(),
+                                                                screen->logicalDotsPerInchY())
+                                 : kvt::laptop::FrameClientSize(96, 96);
+        frame_->resize(frame_->FrameSizeForClient(client));
+        frame_->show();
+        Settle();
+    }
+
+    ~FlowRig() {
+        frame_.reset();
+        engine_->Disconnect();
+        engine_->Cleanup();
+        engine_.reset();
+        unit_.Stop();
+    }
+    FlowRig(const FlowRig&) = delete;
+    FlowRig& operator=(const FlowRig&) = delete;
+
+    PhaseRun Connect(int cycle) {
+        Phase phase("connect", cycle);
+        auto& flows = frame_->Flows();
+        QObject::connect(&flows, &kvt::frontend::ConnectionFlows::flowFinished, phase.Context(),
+                         [&] { phase.Finish(); });
+        QObject::connect(&frame_->Bridge(), &kvt::frontend::EngineBridge::connectionProgress,
+                         phase.Context(), [&] { phase.CountEvent(); });
+        PhaseRun run = phase.Run([&] { return flows.Connect(); });
+        Check(run, kvt::frontend::IsConnected(*engine_), "not connected afterwards");
+        return run;
+    }
+
+    PhaseRun Upload(int cycle) {
+        Phase phase("upload a configuration file", cycle);
+        QObject::connect(&frame_->Bridge(), &kvt::frontend::EngineBridge::uploadProgress,
+                         phase.Context(), [&](int state, int, int) {
+                             phase.CountEvent();
+                             if (state == kvt::UploadStateCompleted) {
+                                 phase.Finish();
+                             }
+                         });
+        PhaseRun run = phase.Run([&] { return frame_->Flows().Open(); });
+        Check(run, !frame_->Flows().Busy(), "the upload still runs");
+        return run;
+    }
+
+    PhaseRun Disconnect(int cycle) {
+        Phase phase("disconnect with a store", cycle);
+        auto& flows = frame_->Flows();
+        QObject::connect(&flows, &kvt::frontend::ConnectionFlows::flowFinished, phase.Context(),
+                         [&] { phase.Finish(); });
+        QObject::connect(&frame_->Bridge(), &kvt::frontend::EngineBridge::dspSaveProgress,
+                         phase.Context(), [&] { phase.CountEvent(); });
+        PhaseRun run = phase.Run([&] { return flows.Disconnect(); });
+        Check(run, !kvt::frontend::IsConnected(*engine_), "still connected afterwards");
+        return run;
+    }
+
+    // Connected with nothing to do (the input levels are read, as after a connect): what the
+    // probe shows on this machine without a flow.
+    PhaseRun IdleReference() {
+        Phase phase("connected, idle (reference)", 1);
+        PhaseRun run = phase.Run([&] {
+            QTimer::singleShot(kIdleReference, Qt::PreciseTimer, phase.Context(),
+                               [&] { phase.Finish(); });
+            return true;
+        });
+        Check(run, true, "");
+        return run;
+    }
+
+    // The file the uploads send: the unit's configuration with a few values of its own, written
+    // while connected. Its writes are out before anything is measured.
+    void WriteConfigurationFile() {
+        kvt::IKVT80& engine = *engine_;
+        const bool taken =
+            engine.put_EQBand(Variant::Int(0), Variant::Int(5), 2.0) == kvt::status::Ok &&
+            engine.put_EQBand(Variant::Int(3), Variant::Int(20), -4.5) == kvt::status::Ok &&
+            engine.put_OutputGain(Variant::Int(2), -3.0) == kvt::status::Ok &&
+            engine.put_ProjectName(Variant::String(u"GUI benchmark")) == kvt::status::Ok;
+        Require(taken, "a changed value was refused");
+        WaitUntilWritesSent();
+        Require(
+            engine.Save(kvt::frontend::TextVariant(file_), Variant::Bool(false)) == kvt::status::Ok,
+            "the configuration file could not be written");
+    }
+
+    // How long the GUI thread waits for the link while connected with nothing to do: Load takes
+    // the link on the calling thread to queue the configuration, so the Open command waits for
+    // the worker's exchange in flight (an input-level read, a status poll). Timed at random points
+    // of the worker's schedule.
+    std::vector<double> LinkWaits(int samples) {
+        Progress("waits for the link on the GUI thread, " + std::to_string(samples) + " samples");
+        auto& engine = dynamic_cast<kvt::KVT80&>(*engine_);
+        std::mt19937 random(80);
+        std::uniform_int_distribution<int> pauseMs(0, 100);
+        std::vector<double> waits;
+        for (int i = 0; i < samples; ++i) {
+            Serve(std::chrono::milliseconds(pauseMs(random)));
+            const auto start = Clock::now();
+            engine.WithLink([](auto&, auto&, auto&) { return 0; });
+            waits.push_back(Milliseconds(Clock::now() - start).count());
+        }
+        return waits;
+    }
+
+  private:
+    void WaitUntilWritesSent() {
+        auto& engine = dynamic_cast<kvt::KVT80&>(*engine_);
+        ServeUntil([&] { return engine.Pending().AllEmpty(); }, "sending the changed values");
+        engine.WithLink([](auto&, auto&, auto&) { return 0; });
+    }
+
+    void Check(const PhaseRun& run, bool condition, const std::string& what) {
+        const std::string messages = frame_->TakeMessages();
+        Require(messages.empty(), run.phase + ": the program showed: " + messages);
+        Require(condition, run.phase + ": " + what);
+    }
+
+    kvt::sim::SimulatedUnit unit_;
+    QString file_;
+    std::unique_ptr<kvt::IKVT80> engine_;
+    std::unique_ptr<BenchFrame> frame_;
+};
+
+struct FlowResults {
+    std::vector<PhaseRun> runs;
+    std::optional<PhaseRun> reference;
+    std::vector<double> linkWaitsMs;
+};
+
+FlowResults MeasureFlows(int cycles, int linkSamples, const std::filesystem::path& folder) {
+    FlowRig rig(folder);
+    FlowResults results;
+    for (int cycle = 1; cycle <= cycles; ++cycle) {
+        results.runs.push_back(rig.Connect(cycle));
+        Settle();
+        if (cycle == 1) {
+            rig.WriteConfigurationFile();
+            results.reference = rig.IdleReference();
+            results.linkWaitsMs = rig.LinkWaits(linkSamples);
+            Settle();
+        }
+        results.runs.push_back(rig.Upload(cycle));
+        Settle();
+        results.runs.push_back(rig.Disconnect(cycle));
+        Settle();
+    }
+    return results;
+}
+
+// ---- 2. Start-up -----------------------------------------------------------------------------
+
+struct StartupRun {
+    double forkToPaintMs = 0;
+    int reportedMs = 0;  // the program's own figure, from the start of RunKVTExec
+};
+
+// The child's environment: ours, with the timing line asked for, and private settings and
+// temporary files (the demo's folder would stay behind when the child is killed).
+std::vector<std::string> ChildEnvironment(const std::filesystem::path& folder) {
+    std::vector<std::string> variables;
+    for (char** entry = environ; *entry != nullptr; ++entry) {
+        const std::string_view text = *entry;
+        if (!text.starts_with("XDG_CONFIG_HOME=") && !text.starts_with("TMPDIR=") &&
+            !text.starts_with("KVTEXEC_STARTUP_TIMING=")) {
+            variables.emplace_back(text);
+        }
+    }
+    variables.push_back("XDG_CONFIG_HOME=" + folder.string());
+    variables.push_back("TMPDIR=" + folder.string());
+    variables.emplace_back("KVTEXEC_STARTUP_TIMING=1");
+    return variables;
+}
+
+void EndChild(pid_t pid) {
+    ::kill(pid, SIGTERM);
+    const auto deadline = Clock::now() + kExitLimit;
+    while (::waitpid(pid, nullptr, WNOHANG) == 0) {
+        if (Clock::now() >= deadline) {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, nullptr, 0);
+            return;
+        }
+        std::this_thread::sleep_for(5ms);
+    }
+}
+
+StartupRun TimeStartup(const std::string& program, int index) {
+    Progress("start-up " + std::to_string(index));
+    const TemporaryFolder folder;
+    const std::vector<std::string> environment = ChildEnvironment(folder.Path());
+    std::vector<char*> envp;
+    for (const std::string& variable : environment) {
+        envp.push_back(const_cast<char*>(variable.c_str()));
+    }
+    envp.push_back(nullptr);
+    std::string demo = "--demo";
+    std::string name = program;
+    char* argv[] = {name.data(), demo.data(), nullptr};
+
+    int errors[2] = {-1, -1};
+    Require(::pipe2(errors, O_CLOEXEC) == 0, "cannot make a pipe for the program");
+    const int nothing = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+    Require(nothing >= 0, "cannot open /dev/null");
+
+    const auto forked = Clock::now();
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::dup2(errors[1], STDERR_FILENO);
+        ::dup2(nothing, STDOUT_FILENO);
+        ::execve(argv[0], argv, envp.data());
+        ::_exit(127);
+    }
+    ::close(errors[1]);
+    ::close(nothing);
+    if (pid < 0) {
+        ::close(errors[0]);
+        throw std::runtime_error("cannot start " + program);
+    }
+
+    static const std::regex kLine(R"(KVTExec: first paint after (\d+) ms)");
+    std::string output;
+    std::optional<StartupRun> run;
+    const auto deadline = forked + kStartupLimit;
+    while (!run && Clock::now() < deadline) {
+        pollfd ready{errors[0], POLLIN, 0};
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+        if (::poll(&ready, 1, static_cast<int>(std::max<int64_t>(left.count(), 1))) <= 0) {
+            continue;
+        }
+        char buffer[4096];
+        const ssize_t got = ::read(errors[0], buffer, sizeof buffer);
+        const auto now = Clock::now();
+        if (got <= 0) {
+            break;
+        }
+        output.append(buffer, static_cast<size_t>(got));
+        std::smatch match;
+        const size_t lineEnd = output.find('\n', output.find("KVTExec: first paint"));
+        if (lineEnd != std::string::npos &&
+            std::regex_search(output.cbegin(), output.cbegin() + static_cast<ptrdiff_t>(lineEnd),
+                              match, kLine)) {
+            run = StartupRun{Milliseconds(now - forked).count(), std::stoi(match[1].str())};
+        }
+    }
+    EndChild(pid);
+    ::close(errors[0]);
+    Require(run.has_value(), "KVTExec --demo reported no first paint within " +
+                                 std::to_string(kStartupLimit.count()) +
+                                 " s; it printed: " + output);
+    return *run;
+}
+
+std::vector<StartupRun> MeasureStartups(const Options& options) {
+    Require(::access(options.program.c_str(), X_OK) == 0,
+            "the program " + options.program + " cannot be run");
+    std::vector<StartupRun> runs;
+    for (int i = 1; i <= options.starts; ++i) {
+        runs.push_back(TimeStartup(options.program, i));
+    }
+    return runs;
+}
+
+// ---- Report ----------------------------------------------------------------------------------
+
+void PrintPhaseRow(const PhaseRun& run, const char* cycle) {
+    std::printf("| %s | %s | %.0f | %.1f | %.1f | %.0f | %d | %d | %.1f, %s |\n", run.phase.c_str(),
+                cycle, run.wallMs, run.commandMs, run.stalls.StallMs(), run.stalls.atMs,
+                run.stalls.visibleGaps, run.progressEvents, run.longestEvent.ms,
+                run.longestEvent.what.c_str());
+}
+
+void PrintFlows(const FlowResults& results) {
+    std::printf("### The GUI thread during the connection flows (unit at %u bit/s)\n\n", kBaud);
+    std::printf(
+        "Stall: the longest gap between two ticks of a %d ms timer on the GUI thread, less the "
+        "interval, from the command to %lld ms after the phase ended. Wall: from the command to "
+        "the end of the flow (connect, disconnect) or to the UploadProgress event that reports the "
+        "upload complete. Command's call: the time the command itself (Connect, Open, Disconnect) "
+        "held the GUI thread. Gaps over %.0f ms: ticks a 60 Hz display would have missed. Longest "
+        "event: the longest single event delivery on the GUI thread in the phase, with the class "
+        "it was delivered to and its type (MetaCall: a queued call or signal; QEventLoop MetaCall "
+        "is "
+        "the command's call).\n\n",
+        kProbeIntervalMs, static_cast<long long>(kTail.count()), kVisibleGapMs);
+    std::printf(
+        "| phase | cycle | wall (ms) | command's call (ms) | longest stall (ms) | stall at (ms "
+        "into the phase) | gaps over %.0f ms | progress events | longest event (ms, to) |\n",
+        kVisibleGapMs);
+    std::printf("|---|---:|---:|---:|---:|---:|---:|---:|---|\n");
+    for (const PhaseRun& run : results.runs) {
+        PrintPhaseRow(run, std::to_string(run.cycle).c_str());
+    }
+    if (results.reference) {
+        PrintPhaseRow(*results.reference, "-");
+    }
+    std::printf("\n");
+    const std::vector<double>& waits = results.linkWaitsMs;
+    if (waits.empty()) {
+        return;
+    }
+    std::printf(
+        "Open calls Load on the GUI thread, and Load takes the link to queue the configuration: it "
+        "waits for the worker's exchange in flight. The wait alone, timed on the GUI thread while "
+        "connected with nothing to do (input levels read every 100 ms, status polled every 5 s), "
+        "at %zu random points of the worker's schedule:\n\n",
+        waits.size());
+    const auto over = std::count_if(waits.begin(), waits.end(),
+                                    [](double wait) { return wait >= kStallTargetMs; });
+    std::printf("| samples | median (ms) | 90th percentile (ms) | max (ms) | %.0f ms or more |\n",
+                kStallTargetMs);
+    std::printf("|---:|---:|---:|---:|---:|\n");
+    std::printf("| %zu | %.1f | %.1f | %.1f | %lld |\n\n", waits.size(), Median(waits),
+                Percentile(waits, 0.9), Percentile(waits, 1.0), static_cast<long long>(over));
+}
+
+void PrintStartups(const std::vector<StartupRun>& runs, const std::string& platform) {
+    std::printf("### Start-up (KVTExec --demo to the first paint of its main window)\n\n");
+    std::printf(
+        "From the fork of the child to this program reading the line the child prints at the first "
+        "paint of the main window or a widget in it (KVTEXEC_STARTUP_TIMING); the splash, a "
+        "window of its own, is not waited for. The child's own figure counts from the start of "
+        "its RunKVTExec. Qt platform: %s.\n\n",
+        platform.c_str());
+    std::printf("| run | fork to first paint (ms) | program's own figure (ms) |\n");
+    std::printf("|---:|---:|---:|\n");
+    for (size_t i = 0; i < runs.size(); ++i) {
+        std::printf("| %zu | %.0f | %d |\n", i + 1, runs[i].forkToPaintMs, runs[i].reportedMs);
+    }
+    std::printf("\n");
+}
+
+void PrintTargets(const FlowResults& flows, const std::vector<StartupRun>& startups) {
+    std::printf("### Targets\n\n");
+    for (const std::string_view name :
+         {"connect", "upload a configuration file", "disconnect with a store"}) {
+        const PhaseRun* worst = nullptr;
+        std::vector<double> walls;
+        double longestCommandMs = 0;
+        for (const PhaseRun& run : flows.runs) {
+            if (run.phase != name) {
+                continue;
+            }
+            walls.push_back(run.wallMs);
+            longestCommandMs = std::max(longestCommandMs, run.commandMs);
+            if (worst == nullptr || run.stalls.StallMs() > worst->stalls.StallMs()) {
+                worst = &run;
+            }
+        }
+        if (worst == nullptr) {
+            continue;
+        }
+        // Open's wait for the link is part of the upload's stall whenever the command falls on
+        // a long exchange, which a few cycles may or may not hit.
+        const bool upload = name == "upload a configuration file";
+        const std::vector<double>& waits = flows.linkWaitsMs;
+        const double longestWait = upload ? Percentile(waits, 1.0) : 0.0;
+        const bool met = worst->stalls.StallMs() < kStallTargetMs && longestWait < kStallTargetMs;
+        std::printf(
+            "- GUI thread stall under %.0f ms while the phase \"%s\" runs, worst of %zu: %.1f ms "
+            "(cycle %d, %.0f ms into the phase; wall %.0f ms at the median)",
+            kStallTargetMs, worst->phase.c_str(), walls.size(), worst->stalls.StallMs(),
+            worst->cycle, worst->stalls.atMs, Median(walls));
+        if (upload && !waits.empty()) {
+            std::printf("; the Open command's wait for the link, longest of %zu: %.1f ms",
+                        waits.size(), longestWait);
+        }
+        std::printf(": %s.", Verdict(met));
+        if (upload && !met) {
+            std::printf(
+                " The Open command calls Load on the GUI thread, and Load takes the link to queue "
+                "the configuration: the GUI thread waits for the worker's exchange in flight (an "
+                "input-level read, 50 to 60 ms on this line) before the "
+                "upload starts. The longest Open call in the cycles took %.1f ms.",
+                longestCommandMs);
+        }
+        std::printf("\n");
+    }
+    std::vector<double> startupMs;
+    for (const StartupRun& run : startups) {
+        startupMs.push_back(run.forkToPaintMs);
+    }
+    if (!startupMs.empty()) {
+        const double median = Median(startupMs);
+        std::printf(
+            "- Start-up to the shown window under %.0f ms, median of %zu: %.0f ms (fastest %.0f "
+            "ms, slowest %.0f ms): %s.\n",
+            kStartupTargetMs, startupMs.size(), median,
+            *std::min_element(startupMs.begin(), startupMs.end()),
+            *std::max_element(startupMs.begin(), startupMs.end()),
+            Verdict(median < kStartupTargetMs));
+    }
+    std::printf("\n");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const Options options = ParseOptions(argc, argv);
+    try {
+        TemporaryFolder folder;
+        ::setenv("XDG_CONFIG_HOME", folder.Path().c_str(), 1);
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        const std::string platform = std::getenv("QT_QPA_PLATFORM");
+
+        // The children first, while this process has no threads of its own.
+        const std::vector<StartupRun> startups = MeasureStartups(options);
+
+        TimedApplication application(argc, argv);
+        const FlowResults flows = MeasureFlows(options.cycles, options.linkSamples, folder.Path());
+
+        PrintFlows(flows);
+        PrintStartups(startups, platform);
+        PrintTargets(flows, startups);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "gui_bench: %s\n", error.what());
+        return 1;
+    }
+    return 0;
+}
