@@ -410,23 +410,7 @@ bool ConnectionFlows::New() {
     if (!chosen || !OverwriteUnitAllowed()) {
         return false;
     }
-    const QString path = WithKvtExtension(*chosen);
-    const bool connected = IsConnected(engine_);
-    if (connected) {
-        transferRunning_ = true;
-        view_.ShowStatus(StatusDialog::Upload);
-    }
-    if (engine_.Save(TextVariant(path), Variant::Bool(true)) != status::Ok) {
-        transferRunning_ = false;
-        view_.ShowWarning(
-            tr("Failed to create the specified parameter file.  The file may be in "
-               "use by another application."));
-        view_.CloseStatus(StatusDialog::Upload);
-        return false;
-    }
-    // Only a file that now holds the configuration becomes the current one.
-    SetCurrentPath(path);
-    view_.RefreshAll();
+    SendConfiguration(WithKvtExtension(*chosen), true);
     return true;
 }
 
@@ -438,23 +422,39 @@ bool ConnectionFlows::Open() {
     if (!chosen || !SaveChangesAllowed() || !OverwriteUnitAllowed()) {
         return false;
     }
+    SendConfiguration(*chosen, false);
+    return true;
+}
+
+// The engine queues the configuration for a connected unit with the line held, which waits for
+// the exchange the worker has in flight: that runs on the flow thread. The worker then sends it
+// and reports the upload, which keeps other flows off until it completes.
+void ConnectionFlows::SendConfiguration(const QString& path, bool factory) {
     const bool connected = IsConnected(engine_);
     if (connected) {
-        transferRunning_ = true;
         view_.ShowStatus(StatusDialog::Upload);
     }
-    if (engine_.Load(TextVariant(*chosen)) != status::Ok) {
-        transferRunning_ = false;
-        view_.ShowWarning(
-            tr("Failed to load the specified parameter file.  The file may not be "
-               "a valid parameter file or might be corrupted."));
-        view_.CloseStatus(StatusDialog::Upload);
-        return false;
-    }
-    // A file that did not load never becomes the current one: saving would overwrite it.
-    SetCurrentPath(*chosen);
-    view_.RefreshAll();
-    return true;
+    transferRunning_ = connected;
+    RunOnFlowThread([this, path, factory] {
+        const int32_t result = factory ? engine_.Save(TextVariant(path), Variant::Bool(true))
+                                       : engine_.Load(TextVariant(path));
+        OnGuiThread([this, path, factory, result] {
+            if (result != status::Ok) {
+                transferRunning_ = false;
+                view_.ShowWarning(
+                    factory ? tr("Failed to create the specified parameter file.  The file may "
+                                 "be in use by another application.")
+                            : tr("Failed to load the specified parameter file.  The file may not "
+                                 "be a valid parameter file or might be corrupted."));
+                view_.CloseStatus(StatusDialog::Upload);
+                return;
+            }
+            // Only a file that holds the configuration becomes the current one: saving would
+            // otherwise overwrite a file that did not load.
+            SetCurrentPath(path);
+            view_.RefreshAll();
+        });
+    });
 }
 
 bool ConnectionFlows::Save() {

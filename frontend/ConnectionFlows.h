@@ -32,8 +32,8 @@ class ConnectionFlows : public QObject {
     ConnectionFlows(const ConnectionFlows&) = delete;
     ConnectionFlows& operator=(const ConnectionFlows&) = delete;
 
-    // Each returns false when it was refused because another flow runs (or, for the file
-    // commands, when it did not complete).
+    // Each returns false when it was refused because another flow runs or the user cancelled;
+    // New and Open then run on the flow thread and report a failure themselves.
     bool Connect();
     bool Disconnect();
     // The window's close request: disconnects first when connected (unless Ctrl is held), asks
@@ -74,6 +74,9 @@ class ConnectionFlows : public QObject {
     bool SaveChangesAllowed();
     bool OverwriteUnitAllowed();
     bool SaveTo(const QString& path);
+    // New (the factory configuration into a new file) and Open: the file and, while connected,
+    // the unit get the configuration.
+    void SendConfiguration(const QString& path, bool factory);
     void SetCurrentPath(const QString& path);
 
     // Starts fn on the flow thread unless another flow or a transfer runs; false when refused.

@@ -13,7 +13,6 @@ idle_seconds=30
 writes=1000
 min_time=0.5
 cycles=3
-link_samples=200
 command="./scripts/bench.sh"
 case "${1:-}" in
 "") ;;
@@ -22,7 +21,6 @@ case "${1:-}" in
     writes=200
     min_time=0.05
     cycles=1
-    link_samples=50
     command="./scripts/bench.sh --quick"
     ;;
 *)
@@ -53,9 +51,8 @@ fi
 echo "==== wire_bench (about $((70 + writes * 40 / 1000 + 2 * idle_seconds)) s) ===="
 ./build-bench/bench/wire_bench --idle-seconds "$idle_seconds" --writes "$writes" >"$work/wire.md"
 
-echo "==== gui_bench (about $((20 + cycles * 17 + link_samples / 10)) s) ===="
-QT_QPA_PLATFORM=offscreen ./build-bench/bench/gui_bench --cycles "$cycles" \
-    --link-samples "$link_samples" >"$work/gui.md"
+echo "==== gui_bench (about $((20 + cycles * 17)) s) ===="
+QT_QPA_PLATFORM=offscreen ./build-bench/bench/gui_bench --cycles "$cycles" >"$work/gui.md"
 
 echo "==== engine_bench ===="
 if ! ./build-bench/bench/engine_bench --benchmark_min_time="$min_time" --benchmark_format=csv \

@@ -466,6 +466,7 @@ TEST_F(Flows, NewAsksToSaveAChangedConfigurationFirst) {
     view.saveNames.push_back(TempFile("changed.kvt"));  // Save of the changes, untitled
     view.saveNames.push_back(TempFile("fresh"));        // New's own file
     ASSERT_TRUE(flows->New());
+    ASSERT_TRUE(WaitIdle());
     EXPECT_TRUE(QFile::exists(TempFile("changed.kvt")));
     EXPECT_EQ(flows->CurrentPath(), TempFile("fresh.kvt"));
     // A new file holds the factory configuration.
@@ -519,7 +520,8 @@ TEST_F(Flows, FileThatDoesNotLoadNeverBecomesTheCurrentFile) {
     bad.write("not a configuration");
     bad.close();
     view.openNames.push_back(TempFile("bad.kvt"));
-    EXPECT_FALSE(flows->Open());
+    ASSERT_TRUE(flows->Open());
+    ASSERT_TRUE(WaitIdle());
     ASSERT_EQ(view.warnings.size(), 1u);
     EXPECT_TRUE(view.warnings[0].startsWith("Failed to load the specified parameter file."));
     EXPECT_EQ(flows->CurrentPath(), TempFile("good.kvt"));
