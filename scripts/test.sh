@@ -8,9 +8,12 @@ cd "$(dirname "$0")/.."
 jobs=$(nproc)
 fuzz_seconds=${KVT_FUZZ_SECONDS:-60}
 
-# The compiler cache lives outside the clone, so runs on the same machine share it.
+# The compiler cache lives outside the clone, so runs on the same machine share it; paths are
+# taken relative to the clone and the build folder is not hashed, so a clone elsewhere hits too.
 export CCACHE_DIR=${CCACHE_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/kvt80-ccache}
 export CCACHE_MAXSIZE=${CCACHE_MAXSIZE:-5G}
+export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD}
+export CCACHE_NOHASHDIR=${CCACHE_NOHASHDIR:-true}
 launcher=()
 if command -v ccache >/dev/null; then
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
