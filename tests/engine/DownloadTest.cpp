@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "EngineFixture.h"
+#include "SourceTree.h"
 #include "firmware/DspProgram.h"
 
 namespace kvt::testing {
@@ -17,8 +18,7 @@ using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 
-const fs::path kExamples =
-    fs::path(__FILE__).parent_path().parent_path().parent_path() / "examples";
+const fs::path kExamples = testing::SourceTree() / "examples";
 
 class Download : public EngineOnSimulatedUnit {
   protected:

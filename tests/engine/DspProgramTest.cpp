@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "SourceTree.h"
 #include "firmware/DspProgram.h"
 
 namespace kvt {
@@ -167,8 +168,7 @@ TEST(DspProgramTargets, MapEachProcessorToItsKind) {
 }
 
 TEST(DspProgramExamples, ShippedProgramsRead) {
-    const fs::path examples =
-        fs::path(__FILE__).parent_path().parent_path().parent_path() / "examples";
+    const fs::path examples = testing::SourceTree() / "examples";
     struct Example {
         const char* name;
         DspKind kind;

@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "HexRecords.h"
+#include "SourceTree.h"
 #include "firmware/HexImage.h"
 #include "firmware/McpImage.h"
 
@@ -126,8 +127,7 @@ TEST(ImageFile, RefusesDamageNamingTheLine) {
 }
 
 TEST(ImageFile, ExampleFirmwareSplitsIntoFourImages) {
-    const fs::path file =
-        fs::path(__FILE__).parent_path().parent_path().parent_path() / "examples" / "fw.hex";
+    const fs::path file = testing::SourceTree() / "examples" / "fw.hex";
     std::ifstream in(file, std::ios::binary);
     ASSERT_TRUE(in);
     const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};

@@ -26,6 +26,7 @@
 #include "CMainFrame.h"
 #include "KVT80.h"
 #include "KVTExecApp.h"
+#include "SourceTree.h"
 #include "TestSupport.h"
 
 namespace kvt::laptop {
@@ -66,8 +67,8 @@ struct TranslationFile {
 };
 
 QString TranslationPath(const Language& language) {
-    return QFileInfo(QString::fromUtf8(__FILE__)).absolutePath() +
-           QStringLiteral("/../../frontend/translations/kvtexec_%1.ts")
+    return QString::fromStdString(kvt::testing::SourceTree().string()) +
+           QStringLiteral("/frontend/translations/kvtexec_%1.ts")
                .arg(QLatin1String(language.suffix));
 }
 

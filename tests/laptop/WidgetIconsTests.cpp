@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include "SourceTree.h"
 #include "pages/CDlgProfileForm.h"
 #include "widgets/CSvgPicture.h"
 
@@ -16,8 +17,8 @@ namespace kvt::laptop {
 namespace {
 
 QDir ResourceFolder() {
-    return QDir(QFileInfo(QString::fromUtf8(__FILE__)).absolutePath() +
-                QStringLiteral("/../../laptop/resources"));
+    return QDir(QString::fromStdString(kvt::testing::SourceTree().string()) +
+                QStringLiteral("/laptop/resources"));
 }
 
 const QStringList kIcons = {
