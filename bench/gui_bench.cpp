@@ -45,6 +45,7 @@
 #include <utility>
 #include <vector>
 
+#include "BenchProgram.h"
 #include "CMainFrame.h"
 #include "ConnectionFlows.h"
 #include "EngineBridge.h"
@@ -89,52 +90,21 @@ constexpr const char* kUsage =
     "  --program PATH    the KVTExec program to start (default: the one built with this\n"
     "                    program)\n";
 
-[[noreturn]] void Usage(const std::string& problem) {
-    std::fprintf(stderr, "gui_bench: %s\n%s", problem.c_str(), kUsage);
-    std::exit(2);
-}
-
 Options ParseOptions(int argc, char** argv) {
     Options options;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view option = argv[i];
-        if (option == "--help" || option == "-h") {
-            std::fputs(kUsage, stdout);
-            std::exit(0);
-        }
-        if (i + 1 >= argc) {
-            Usage("unknown option or missing value: " + std::string(option));
-        }
-        const std::string value = argv[++i];
-        const auto number = [&] {
-            const int parsed = std::atoi(value.c_str());
-            if (parsed <= 0) {
-                Usage(std::string(option) + " needs a positive number");
-            }
-            return parsed;
-        };
-        if (option == "--cycles") {
-            options.cycles = number();
-        } else if (option == "--starts") {
-            options.starts = number();
-        } else if (option == "--program") {
-            options.program = value;
-        } else {
-            Usage("unknown option " + std::string(option));
-        }
-    }
+    kvt::bench::BenchProgram program("gui_bench", kUsage);
+    program.Number("--cycles", options.cycles);
+    program.Number("--starts", options.starts);
+    program.Text("--program", options.program);
+    program.Parse(argc, argv);
     return options;
 }
 
 void Progress(const std::string& text) {
-    std::fprintf(stderr, "gui_bench: %s\n", text.c_str());
+    kvt::bench::Progress("gui_bench", text);
 }
 
-void Require(bool condition, const std::string& what) {
-    if (!condition) {
-        throw std::runtime_error(what);
-    }
-}
+using kvt::bench::Require;
 
 double Median(std::vector<double> values) {
     if (values.empty()) {

@@ -30,6 +30,7 @@
 #include <vector>
 
 #include "BenchEvents.h"
+#include "BenchProgram.h"
 #include "KVT80.h"
 #include "SimProcess.h"
 #include "SimulatedUnit.h"
@@ -63,52 +64,21 @@ constexpr const char* kUsage =
     "  --sim PATH        the kvt80-sim program for the idle measurements (default: the one built\n"
     "                    with this program)\n";
 
-[[noreturn]] void Usage(const std::string& problem) {
-    std::fprintf(stderr, "wire_bench: %s\n%s", problem.c_str(), kUsage);
-    std::exit(2);
-}
-
 Options ParseOptions(int argc, char** argv) {
     Options options;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view option = argv[i];
-        if (option == "--help" || option == "-h") {
-            std::fputs(kUsage, stdout);
-            std::exit(0);
-        }
-        if (i + 1 >= argc) {
-            Usage("unknown option or missing value: " + std::string(option));
-        }
-        const std::string value = argv[++i];
-        const auto number = [&] {
-            const int parsed = std::atoi(value.c_str());
-            if (parsed <= 0) {
-                Usage(std::string(option) + " needs a positive number");
-            }
-            return parsed;
-        };
-        if (option == "--idle-seconds") {
-            options.idleSeconds = number();
-        } else if (option == "--writes") {
-            options.writes = number();
-        } else if (option == "--sim") {
-            options.simPath = value;
-        } else {
-            Usage("unknown option " + std::string(option));
-        }
-    }
+    kvt::bench::BenchProgram program("wire_bench", kUsage);
+    program.Number("--idle-seconds", options.idleSeconds);
+    program.Number("--writes", options.writes);
+    program.Text("--sim", options.simPath);
+    program.Parse(argc, argv);
     return options;
 }
 
 void Progress(const std::string& text) {
-    std::fprintf(stderr, "wire_bench: %s\n", text.c_str());
+    kvt::bench::Progress("wire_bench", text);
 }
 
-void Require(bool condition, const std::string& what) {
-    if (!condition) {
-        throw std::runtime_error(what);
-    }
-}
+using kvt::bench::Require;
 
 double WireMs(uint64_t bytes) {
     return static_cast<double>(bytes) * kBitsPerByte * 1000.0 / kBaud;
