@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <QMetaObject>
 #include <QStandardPaths>
-#include <QThread>
+#include <array>
 #include <utility>
 
 #include "EngineBridge.h"
@@ -21,63 +21,41 @@ constexpr int kVerifying = -1;
 constexpr int kVerifyFailed = -2;
 constexpr int kSavingPersonalityModule = -3;
 
-// The save dialog's text by the engine's store state.
-QString SaveStateText(int state) {
-    switch (state) {
-        case 0:
-            return ConnectionFlows::tr("Complete");
-        case 1:
-            return ConnectionFlows::tr("Saving Preamp Parameters...");
-        case 2:
-            return ConnectionFlows::tr("Saving EQ Parameters...");
-        default:
-            return {};
-    }
-}
+// The progress dialogs' texts by the engine's state numbers (0, 1, 2, ...); a state without a
+// text shows an empty line.
+constexpr const char* kContext = "kvt::frontend::ConnectionFlows";
+constexpr std::array kSaveStates{
+    QT_TRANSLATE_NOOP("kvt::frontend::ConnectionFlows", "Complete"),
+    QT_TRANSLATE_NOOP("kvt::frontend::ConnectionFlows", "Saving Preamp Parameters..."),
+    QT_TRANSLATE_NOOP("kvt::frontend::ConnectionFlows", "Saving EQ Parameters..."),
+};
+constexpr std::array kConnectionStates{
+    QT_TRANSLATE_NOOP("kvt::frontend::ConnectionFlows", "Complete"),
+    QT_TRANSLATE_NOOP("kvt::frontend::ConnectionFlows", "Retrieving Preamp Parameters..."),
+    QT_TRANSLATE_NOOP("kvt::frontend::ConnectionFlows", "Retrieving EQ Parameters..."),
+    QT_TRANSLATE_NOOP("kvt::frontend::ConnectionFlows", "Retrieving Front Panel Parameters..."),
+    QT_TRANSLATE_NOOP("kvt::frontend::ConnectionFlows", "Retrieving Profile Information..."),
+};
+constexpr std::array kUploadStates{
+    QT_TRANSLATE_NOOP("kvt::frontend::ConnectionFlows", "Waiting to upload..."),
+    QT_TRANSLATE_NOOP("kvt::frontend::ConnectionFlows",
+                      "Uploading unit parameters, please wait..."),
+    QT_TRANSLATE_NOOP("kvt::frontend::ConnectionFlows", "Complete"),
+};
+constexpr std::array kPersonalityModuleStates{
+    QT_TRANSLATE_NOOP("kvt::frontend::ConnectionFlows",
+                      "Initializing Personality Module, please wait a few moments..."),
+    QT_TRANSLATE_NOOP("kvt::frontend::ConnectionFlows",
+                      "Saving to Personality Module, please wait a few moments..."),
+    QT_TRANSLATE_NOOP("kvt::frontend::ConnectionFlows", "Complete"),
+};
 
-QString ConnectionStateText(int state) {
-    switch (state) {
-        case 0:
-            return ConnectionFlows::tr("Complete");
-        case 1:
-            return ConnectionFlows::tr("Retrieving Preamp Parameters...");
-        case 2:
-            return ConnectionFlows::tr("Retrieving EQ Parameters...");
-        case 3:
-            return ConnectionFlows::tr("Retrieving Front Panel Parameters...");
-        case 4:
-            return ConnectionFlows::tr("Retrieving Profile Information...");
-        default:
-            return {};
+template <size_t N>
+QString StateText(const std::array<const char*, N>& texts, int state) {
+    if (state < 0 || static_cast<size_t>(state) >= N) {
+        return {};
     }
-}
-
-QString UploadStateText(int state) {
-    switch (state) {
-        case 0:
-            return ConnectionFlows::tr("Waiting to upload...");
-        case 1:
-            return ConnectionFlows::tr("Uploading unit parameters, please wait...");
-        case 2:
-            return ConnectionFlows::tr("Complete");
-        default:
-            return {};
-    }
-}
-
-QString PersonalityModuleStateText(int state) {
-    switch (state) {
-        case 0:
-            return ConnectionFlows::tr(
-                "Initializing Personality Module, please wait a few moments...");
-        case 1:
-            return ConnectionFlows::tr(
-                "Saving to Personality Module, please wait a few moments...");
-        case 2:
-            return ConnectionFlows::tr("Complete");
-        default:
-            return {};
-    }
+    return QCoreApplication::translate(kContext, texts[static_cast<size_t>(state)]);
 }
 
 constexpr int kUploadComplete = 2;
@@ -517,15 +495,16 @@ void ConnectionFlows::PersonalityModuleSaveDone() {
 // ---- Engine events ------------------------------------------------------------------------------
 
 void ConnectionFlows::OnConnectionProgress(int state, int position, int end) {
-    view_.UpdateStatus(StatusDialog::Connection, ConnectionStateText(state), position, end);
+    view_.UpdateStatus(StatusDialog::Connection, StateText(kConnectionStates, state), position,
+                       end);
 }
 
 void ConnectionFlows::OnSaveProgress(int state, int position, int end) {
-    view_.UpdateStatus(StatusDialog::Save, SaveStateText(state), position, end);
+    view_.UpdateStatus(StatusDialog::Save, StateText(kSaveStates, state), position, end);
 }
 
 void ConnectionFlows::OnUploadProgress(int state, int position, int end) {
-    view_.UpdateStatus(StatusDialog::Upload, UploadStateText(state), position, end);
+    view_.UpdateStatus(StatusDialog::Upload, StateText(kUploadStates, state), position, end);
     if (state == kUploadComplete) {
         transferRunning_ = false;
         view_.CloseStatus(StatusDialog::Upload);
@@ -540,8 +519,8 @@ void ConnectionFlows::OnSaveMMCProgress(int state, int position, int end) {
         PersonalityModuleSaveDone();
         return;
     }
-    view_.UpdateStatus(StatusDialog::PersonalityModule, PersonalityModuleStateText(state), position,
-                       end);
+    view_.UpdateStatus(StatusDialog::PersonalityModule, StateText(kPersonalityModuleStates, state),
+                       position, end);
     if (state == kPersonalityModuleComplete) {
         PersonalityModuleSaveDone();
     }

@@ -47,8 +47,4 @@ inline int32_t IntProperty(IKVT80& engine, int32_t (IKVT80::*getter)(Variant*)) 
     return (engine.*getter)(&value) == status::Ok ? value.Int32() : 0;
 }
 
-inline void PutBool(IKVT80& engine, int32_t (IKVT80::*setter)(const Variant&), bool value) {
-    (engine.*setter)(Variant::Bool(value));
-}
-
 }  // namespace kvt::frontend

@@ -115,7 +115,6 @@ CMainFrame::CMainFrame(IKVT80& engine, int languageCode, QWidget* parent)
     connect(companion_.get(), &frontend::CompanionLink::channelChangeReceived, this,
             &CMainFrame::companionChannelChange);
 
-    CreateActions();
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
@@ -155,10 +154,6 @@ QAction* CMainFrame::AddAction(QMenu* menu, int id, const QString& text, const Q
     }
     actions_[id] = action;
     return action;
-}
-
-void CMainFrame::CreateActions() {
-    // Created with their menus in CreateMenus; the toolbar reuses them.
 }
 
 void CMainFrame::CreateMenus() {
@@ -376,12 +371,20 @@ QAction* CMainFrame::Action(int id) const {
 
 // ---- State of the frame -------------------------------------------------------------------------
 
-void CMainFrame::ShowConnectionState(bool connected) {
+void CMainFrame::EnableConnectionCommands(bool connected) {
     Action(kCommunicationSettings)->setEnabled(!connected);
     Action(kConnect)->setEnabled(!connected);
     Action(kDisconnect)->setEnabled(connected);
     Action(kSavePersonalityModule)->setEnabled(connected);
     Action(kSystemMute)->setEnabled(connected);
+}
+
+void CMainFrame::ShowUnitMute(bool connected) {
+    UpdateMuteButton(connected, frontend::IsTrueProperty(engine_, &IKVT80::get_SystemMute));
+}
+
+void CMainFrame::ShowConnectionState(bool connected) {
+    EnableConnectionCommands(connected);
     faderLabel_->setEnabled(connected);
     fader_->setEnabled(connected);
     faderValue_->setEnabled(connected);
@@ -402,7 +405,7 @@ void CMainFrame::RefreshFrame() {
     int32_t level = 0;
     engine_.get_FaderLevel(&level);
     fader_->SetLevel(level, false);
-    UpdateMuteButton(connected, frontend::IsTrueProperty(engine_, &IKVT80::get_SystemMute));
+    ShowUnitMute(connected);
     UpdateTitle();
 }
 
@@ -445,10 +448,7 @@ void CMainFrame::OnInputFormatChanged(int format) {
 
 void CMainFrame::UpdateMenus() {
     const bool connected = frontend::IsConnected(engine_);
-    Action(kCommunicationSettings)->setEnabled(!connected);
-    Action(kConnect)->setEnabled(!connected);
-    Action(kDisconnect)->setEnabled(connected);
-    Action(kSavePersonalityModule)->setEnabled(connected);
+    EnableConnectionCommands(connected);
 
     const bool generator = GeneratorChannels() != 0;
     const int mode = frontend::IntProperty(engine_, &IKVT80::get_Mode);
@@ -467,9 +467,7 @@ void CMainFrame::UpdateMenus() {
     for (const LanguageItem& item : kLanguages) {
         Action(item.id)->setChecked(item.code == languageCode_);
     }
-    QAction* mute = Action(kSystemMute);
-    mute->setEnabled(connected);
-    UpdateMuteButton(connected, frontend::IsTrueProperty(engine_, &IKVT80::get_SystemMute));
+    ShowUnitMute(connected);
 }
 
 // ---- Commands -----------------------------------------------------------------------------------

@@ -126,7 +126,6 @@ class CMainFrame : public QMainWindow, public frontend::FlowView {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void CreateActions();
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();
@@ -136,7 +135,11 @@ class CMainFrame : public QMainWindow, public frontend::FlowView {
                        const QKeySequence& shortcut = {});
 
     void UpdateMenus();
+    // The commands that need a unit, or need none connected.
+    void EnableConnectionCommands(bool connected);
     void UpdateMuteButton(bool connected, bool muted);
+    // The mute button as the engine's SystemMute stands.
+    void ShowUnitMute(bool connected);
     void UpdateFormatPane(int format);
     void UpdateTitle();
     void ToggleSystemMute();

@@ -3,7 +3,9 @@
 // simulated unit over a pseudo-terminal where the rule depends on the connection.
 #include <gtest/gtest.h>
 
+#include <QAbstractSlider>
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -12,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
+#include <QWheelEvent>
 #include <deque>
 #include <memory>
 
@@ -211,6 +214,20 @@ TEST_F(Frame, FaderWritesWhenAskedToAndOnlyThen) {
     EXPECT_EQ(FaderLevel(), 40);
     EXPECT_EQ(frame->findChild<QLabel*>("faderValue")->text(), "4.0");
     EXPECT_TRUE(testing::Eventually([&] { return unit.Panel().level == 40; }));
+}
+
+TEST_F(Frame, WheelTurnsNeverReachAControl) {
+    ConnectOrFail();
+    auto* fader = frame->findChild<QAbstractSlider*>("1382");
+    ASSERT_NE(fader, nullptr);
+    const int before = fader->value();
+    const int32_t levelBefore = FaderLevel();
+    const QPointF centre(fader->width() / 2.0, fader->height() / 2.0);
+    QWheelEvent wheel(centre, fader->mapToGlobal(centre), QPoint(), QPoint(0, 120 * 3),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(fader, &wheel);
+    EXPECT_EQ(fader->value(), before);
+    EXPECT_EQ(FaderLevel(), levelBefore);
 }
 
 TEST_F(Frame, ThreeWrongPasswordsLeaveTheDiagnosticsLocked) {
