@@ -56,7 +56,15 @@ enum Command : int {
     kCommunicationSettings = 32777,
     kConnect = 32778,
     kDisconnect = 32779,
+    kCopyEQ = 32772,
+    kHeadroomAdjustment = 32820,
+    kChannelConfiguration = 32821,
+    kSetDateTime = 32883,
     kViewProfile = 32791,
+    kViewFormats = 32793,
+    kViewInputs = 32771,
+    kViewEqualizer = 32792,
+    kViewOutputs = 32819,
     kHelp = 32881,
     kChecklist = 32882,
     kUnlockDiagnostics = 32790,
@@ -75,6 +83,22 @@ constexpr std::array<LanguageItem, 6> kLanguages{{
     {32878, 12, QT_TRANSLATE_NOOP("CMainFrame", "&French")},
     {32879, 7, QT_TRANSLATE_NOOP("CMainFrame", "&German")},
     {32880, 4, QT_TRANSLATE_NOOP("CMainFrame", "&Chinese")},
+}};
+
+// The tab pages in their order on the tab strip, with their View command (0: none) and icon.
+struct PageItem {
+    int viewId;
+    const char* icon;
+};
+constexpr std::array<PageItem, CMainFrame::kPageCount> kPageItems{{
+    {kViewProfile, "tab-profile"},
+    {kViewFormats, "tab-formats"},
+    {kViewInputs, "tab-inputs"},
+    {kViewEqualizer, "tab-equalizer"},
+    {kViewOutputs, "tab-outputs"},
+    {0, "tab-diagnostics"},
+    {0, "tab-diagnostics"},
+    {0, "tab-diagnostics"},
 }};
 
 constexpr const char* kDiagnosticsPassword = "mivok";
@@ -172,11 +196,20 @@ void CMainFrame::CreateMenus() {
               tr("Copies the unit's configuration to its personality module"))
         ->setIcon(Icon("personality-module"));
     file->addSeparator();
+    AddAction(file, kCopyEQ, tr("&Copy EQ Settings..."),
+              tr("Copies one channel's equalizer settings to other channels"),
+              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C))
+        ->setIcon(Icon("copy-eq"));
     QAction* mute = AddAction(file, kSystemMute, tr("System &Mute"),
                               tr("Mutes or unmutes every output of the unit"),
                               QKeySequence(Qt::CTRL | Qt::Key_M));
     mute->setCheckable(true);
     mute->setIcon(Icon("mute-off"));
+    AddAction(file, kHeadroomAdjustment, tr("&Headroom Adjustment..."),
+              tr("Adjusts the headroom of the unit's inputs"));
+    AddAction(file, kChannelConfiguration, tr("Channe&l Configuration..."),
+              tr("Chooses the unit's channel configuration"));
+    AddAction(file, kSetDateTime, tr("S&et Date/Time..."), tr("Sets the unit's clock"));
     file->addSeparator();
     AddAction(file, kExit, tr("E&xit"), tr("Closes the program"),
               QKeySequence(Qt::ALT | Qt::Key_F4));
@@ -204,7 +237,18 @@ void CMainFrame::CreateMenus() {
     connect(format, &QMenu::aboutToShow, this, &CMainFrame::UpdateMenus);
 
     QMenu* view = menuBar()->addMenu(tr("&View"));
-    AddAction(view, kViewProfile, tr("&Profile"), tr("Shows the Profile page"))->setCheckable(true);
+    AddAction(view, kViewProfile, tr("&Profile"), tr("Shows the Profile page"));
+    AddAction(view, kViewFormats, tr("&Formats"), tr("Shows the Formats page"));
+    AddAction(view, kViewInputs, tr("&Inputs"), tr("Shows the Inputs page"));
+    AddAction(view, kViewEqualizer, tr("&Equalizer"), tr("Shows the Equalizer page"));
+    AddAction(view, kViewOutputs, tr("&Outputs"), tr("Shows the Outputs page"));
+    for (int page = 0; page < kPageCount; ++page) {
+        if (QAction* item = Action(kPageItems[page].viewId)) {
+            item->setCheckable(true);
+            connect(item, &QAction::triggered, this,
+                    [this, page] { ShowPage(static_cast<Page>(page)); });
+        }
+    }
     connect(view, &QMenu::aboutToShow, this, &CMainFrame::UpdateMenus);
 
     QMenu* language = menuBar()->addMenu(tr("&Language"));
@@ -265,8 +309,6 @@ void CMainFrame::CreateMenus() {
         CommitPageEdits();
         flows_->Disconnect();
     });
-    connect(Action(kViewProfile), &QAction::triggered, this,
-            [this] { tabs_->setCurrentWidget(profilePage_); });
     connect(Action(kHelp), &QAction::triggered, this,
             [this] { OpenHelpDocument(QStringLiteral("KVT-80 Manual.pdf")); });
     connect(Action(kChecklist), &QAction::triggered, this,
@@ -283,6 +325,8 @@ void CMainFrame::CreateToolBar() {
     for (int id : {kNew, kOpen, kSave, kSavePersonalityModule}) {
         toolBar_->addAction(Action(id));
     }
+    toolBar_->addSeparator();
+    toolBar_->addAction(Action(kCopyEQ));
     toolBar_->addSeparator();
     for (int id : {kCommunicationSettings, kConnect, kDisconnect}) {
         toolBar_->addAction(Action(id));
@@ -337,12 +381,41 @@ void CMainFrame::CreatePages() {
     setCentralWidget(tabs_);
 
     profilePage_ = new CDlgProfileForm(engine_, tabs_);
-    tabs_->addTab(profilePage_, Icon("tab-profile"), tr("Profile"));
+    AddPage(kProfilePage, profilePage_, tr("Profile"));
     connect(this, &CMainFrame::refreshRequested, profilePage_, &CDlgProfileForm::Refresh);
     connect(this, &CMainFrame::diagnosticsUnlocked, profilePage_,
             &CDlgProfileForm::SetDiagnosticsUnlocked);
 
     connect(tabs_, &QTabWidget::currentChanged, this, &CMainFrame::OnTabChanged);
+}
+
+void CMainFrame::AddPage(Page page, QWidget* widget, const QString& text) {
+    pages_[page] = {widget, text};
+    if (page < kDownloadPage) {
+        InsertTab(page);
+    }
+}
+
+void CMainFrame::InsertTab(Page page) {
+    // After every tab of a lower place that is on the strip.
+    int index = 0;
+    for (int earlier = 0; earlier < page; ++earlier) {
+        if (pages_[earlier].widget != nullptr && tabs_->indexOf(pages_[earlier].widget) >= 0) {
+            ++index;
+        }
+    }
+    tabs_->insertTab(index, pages_[page].widget, Icon(kPageItems[page].icon), pages_[page].text);
+}
+
+QWidget* CMainFrame::PageWidget(Page page) const {
+    return pages_[page].widget;
+}
+
+void CMainFrame::ShowPage(Page page) {
+    QWidget* widget = pages_[page].widget;
+    if (widget != nullptr && tabs_->indexOf(widget) >= 0) {
+        tabs_->setCurrentWidget(widget);
+    }
 }
 
 void CMainFrame::ConnectEngineEvents() {
@@ -463,7 +536,13 @@ void CMainFrame::UpdateMenus() {
         action->setChecked(key.shownFormat == mode);
     }
 
-    Action(kViewProfile)->setChecked(tabs_->currentWidget() == profilePage_);
+    for (int page = 0; page < kPageCount; ++page) {
+        if (QAction* item = Action(kPageItems[page].viewId)) {
+            item->setEnabled(pages_[page].widget != nullptr);
+            item->setChecked(pages_[page].widget != nullptr &&
+                             tabs_->currentWidget() == pages_[page].widget);
+        }
+    }
     for (const LanguageItem& item : kLanguages) {
         Action(item.id)->setChecked(item.code == languageCode_);
     }
@@ -534,8 +613,10 @@ void CMainFrame::ShowCommunicationSettings() {
 }
 
 void CMainFrame::OnTabChanged(int) {
-    // The Inputs page shows the input levels; no other page does.
-    engine_.put_InputMonitoring(Variant::Bool(false));
+    // The unit reports input levels while the Inputs page is the one shown.
+    const bool inputs = pages_[kInputsPage].widget != nullptr &&
+                        tabs_->currentWidget() == pages_[kInputsPage].widget;
+    engine_.put_InputMonitoring(Variant::Bool(inputs));
     UpdateMenus();
 }
 
@@ -553,6 +634,11 @@ void CMainFrame::UnlockDiagnostics() {
         diagnosticsUnlocked_ = true;
         item->setChecked(true);
         item->setEnabled(false);
+        for (Page page : {kDownloadPage, kTerminalPage, kEventLogPage}) {
+            if (pages_[page].widget != nullptr) {
+                InsertTab(page);
+            }
+        }
     } else {
         item->setChecked(diagnosticsUnlocked_);
     }

@@ -98,6 +98,24 @@ class CMainFrame : public QMainWindow, public frontend::FlowView {
     // (without the personality module), other questions No, and messages go to the error output.
     void AnswerAutomatically(bool on) { answerAutomatically_ = on; }
 
+    // The tab pages, in their order on the tab strip; the last three appear after the
+    // diagnostics unlock.
+    enum Page : int {
+        kProfilePage,
+        kFormatsPage,
+        kInputsPage,
+        kEqualizerPage,
+        kOutputsPage,
+        kDownloadPage,
+        kTerminalPage,
+        kEventLogPage,
+        kPageCount,
+    };
+    // The page's widget (nullptr when the program has no such page).
+    QWidget* PageWidget(Page page) const;
+    // Selects the page's tab when it is on the strip.
+    void ShowPage(Page page);
+
     // The action of a menu command by its identifier, for tests and the toolbar.
     QAction* Action(int id) const;
     QTabWidget& Tabs() const { return *tabs_; }
@@ -113,6 +131,11 @@ class CMainFrame : public QMainWindow, public frontend::FlowView {
     void inputFormatChanged(int format);
     // The companion program selected a channel (for the Equalizer page).
     void companionChannelChange(int channel);
+    // The Equalizer or the Outputs page moved a channel's output level (the other follows
+    // without writing it again).
+    void syncChannelLevel(int channel, int level);
+    // The channel configuration dialog stored a new InputConfig (0 ... 3): pages relabel.
+    void channelConfigChanged(int config);
 
   public slots:
     // Moves the main fader; with write set, the engine's FaderLevel follows.
@@ -130,6 +153,10 @@ class CMainFrame : public QMainWindow, public frontend::FlowView {
     void CreateToolBar();
     void CreateStatusBar();
     void CreatePages();
+    // The page takes its place; the first five tabs are shown at once, the diagnostics pages
+    // at the unlock.
+    void AddPage(Page page, QWidget* widget, const QString& text);
+    void InsertTab(Page page);
     void ConnectEngineEvents();
     QAction* AddAction(QMenu* menu, int id, const QString& text, const QString& help,
                        const QKeySequence& shortcut = {});
@@ -175,6 +202,11 @@ class CMainFrame : public QMainWindow, public frontend::FlowView {
     QLabel* connectionPane_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     CDlgProfileForm* profilePage_ = nullptr;
+    struct PageSlot {
+        QWidget* widget = nullptr;
+        QString text;
+    };
+    std::array<PageSlot, kPageCount> pages_{};
     std::map<frontend::StatusDialog, QPointer<CDlgProgressStatus>> statusDialogs_;
 };
 

@@ -632,6 +632,70 @@ Version: %1</translation>
         <source>KVT Configuration Files (*.kvt)</source>
         <translation>KVT-Konfigurationsdateien (*.kvt)</translation>
     </message>
+    <message>
+        <source>&amp;Copy EQ Settings...</source>
+        <translation>EQ-Einstellungen &amp;kopieren...</translation>
+    </message>
+    <message>
+        <source>Copies one channel&apos;s equalizer settings to other channels</source>
+        <translation>Kopiert die Equalizer-Einstellungen eines Kanals auf andere Kanäle</translation>
+    </message>
+    <message>
+        <source>&amp;Headroom Adjustment...</source>
+        <translation>&amp;Headroom-Anpassung...</translation>
+    </message>
+    <message>
+        <source>Adjusts the headroom of the unit&apos;s inputs</source>
+        <translation>Passt den Headroom der Eingänge des Geräts an</translation>
+    </message>
+    <message>
+        <source>Channe&amp;l Configuration...</source>
+        <translation>Kan&amp;alkonfiguration...</translation>
+    </message>
+    <message>
+        <source>Chooses the unit&apos;s channel configuration</source>
+        <translation>Wählt die Kanalkonfiguration des Geräts</translation>
+    </message>
+    <message>
+        <source>S&amp;et Date/Time...</source>
+        <translation>&amp;Datum/Uhrzeit einstellen...</translation>
+    </message>
+    <message>
+        <source>Sets the unit&apos;s clock</source>
+        <translation>Stellt die Uhr des Geräts</translation>
+    </message>
+    <message>
+        <source>&amp;Formats</source>
+        <translation>&amp;Formate</translation>
+    </message>
+    <message>
+        <source>Shows the Formats page</source>
+        <translation>Zeigt die Seite Formate</translation>
+    </message>
+    <message>
+        <source>&amp;Inputs</source>
+        <translation>&amp;Eingänge</translation>
+    </message>
+    <message>
+        <source>Shows the Inputs page</source>
+        <translation>Zeigt die Seite Eingänge</translation>
+    </message>
+    <message>
+        <source>&amp;Equalizer</source>
+        <translation>E&amp;qualizer</translation>
+    </message>
+    <message>
+        <source>Shows the Equalizer page</source>
+        <translation>Zeigt die Seite Equalizer</translation>
+    </message>
+    <message>
+        <source>&amp;Outputs</source>
+        <translation>&amp;Ausgänge</translation>
+    </message>
+    <message>
+        <source>Shows the Outputs page</source>
+        <translation>Zeigt die Seite Ausgänge</translation>
+    </message>
 </context>
 <context>
     <name>kvt::laptop::ScreenshotTour</name>

@@ -632,6 +632,70 @@ Versión: %1</translation>
         <source>KVT Configuration Files (*.kvt)</source>
         <translation>Archivos de configuración KVT (*.kvt)</translation>
     </message>
+    <message>
+        <source>&amp;Copy EQ Settings...</source>
+        <translation>Copiar ajustes de &amp;EQ...</translation>
+    </message>
+    <message>
+        <source>Copies one channel&apos;s equalizer settings to other channels</source>
+        <translation>Copia los ajustes del ecualizador de un canal a otros canales</translation>
+    </message>
+    <message>
+        <source>&amp;Headroom Adjustment...</source>
+        <translation>Ajuste de &amp;margen...</translation>
+    </message>
+    <message>
+        <source>Adjusts the headroom of the unit&apos;s inputs</source>
+        <translation>Ajusta el margen dinámico de las entradas de la unidad</translation>
+    </message>
+    <message>
+        <source>Channe&amp;l Configuration...</source>
+        <translation>Con&amp;figuración de canales...</translation>
+    </message>
+    <message>
+        <source>Chooses the unit&apos;s channel configuration</source>
+        <translation>Elige la configuración de canales de la unidad</translation>
+    </message>
+    <message>
+        <source>S&amp;et Date/Time...</source>
+        <translation>Ajustar fecha/&amp;hora...</translation>
+    </message>
+    <message>
+        <source>Sets the unit&apos;s clock</source>
+        <translation>Ajusta el reloj de la unidad</translation>
+    </message>
+    <message>
+        <source>&amp;Formats</source>
+        <translation>&amp;Formatos</translation>
+    </message>
+    <message>
+        <source>Shows the Formats page</source>
+        <translation>Muestra la página Formatos</translation>
+    </message>
+    <message>
+        <source>&amp;Inputs</source>
+        <translation>&amp;Entradas</translation>
+    </message>
+    <message>
+        <source>Shows the Inputs page</source>
+        <translation>Muestra la página Entradas</translation>
+    </message>
+    <message>
+        <source>&amp;Equalizer</source>
+        <translation>Ecuali&amp;zador</translation>
+    </message>
+    <message>
+        <source>Shows the Equalizer page</source>
+        <translation>Muestra la página Ecualizador</translation>
+    </message>
+    <message>
+        <source>&amp;Outputs</source>
+        <translation>&amp;Salidas</translation>
+    </message>
+    <message>
+        <source>Shows the Outputs page</source>
+        <translation>Muestra la página Salidas</translation>
+    </message>
 </context>
 <context>
     <name>kvt::laptop::ScreenshotTour</name>

@@ -632,6 +632,70 @@ Version&#xa0;: %1</translation>
         <source>KVT Configuration Files (*.kvt)</source>
         <translation>Fichiers de configuration KVT (*.kvt)</translation>
     </message>
+    <message>
+        <source>&amp;Copy EQ Settings...</source>
+        <translation>&amp;Copier les réglages d&apos;égaliseur...</translation>
+    </message>
+    <message>
+        <source>Copies one channel&apos;s equalizer settings to other channels</source>
+        <translation>Copie les réglages d&apos;égaliseur d&apos;une voie vers d&apos;autres voies</translation>
+    </message>
+    <message>
+        <source>&amp;Headroom Adjustment...</source>
+        <translation>&amp;Marge dynamique...</translation>
+    </message>
+    <message>
+        <source>Adjusts the headroom of the unit&apos;s inputs</source>
+        <translation>Règle la marge dynamique des entrées de l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>Channe&amp;l Configuration...</source>
+        <translation>Configuration des &amp;voies...</translation>
+    </message>
+    <message>
+        <source>Chooses the unit&apos;s channel configuration</source>
+        <translation>Choisit la configuration des voies de l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>S&amp;et Date/Time...</source>
+        <translation>Régler date/&amp;heure...</translation>
+    </message>
+    <message>
+        <source>Sets the unit&apos;s clock</source>
+        <translation>Règle l&apos;horloge de l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>&amp;Formats</source>
+        <translation>&amp;Formats</translation>
+    </message>
+    <message>
+        <source>Shows the Formats page</source>
+        <translation>Affiche la page Formats</translation>
+    </message>
+    <message>
+        <source>&amp;Inputs</source>
+        <translation>&amp;Entrées</translation>
+    </message>
+    <message>
+        <source>Shows the Inputs page</source>
+        <translation>Affiche la page Entrées</translation>
+    </message>
+    <message>
+        <source>&amp;Equalizer</source>
+        <translation>Égal&amp;iseur</translation>
+    </message>
+    <message>
+        <source>Shows the Equalizer page</source>
+        <translation>Affiche la page Égaliseur</translation>
+    </message>
+    <message>
+        <source>&amp;Outputs</source>
+        <translation>&amp;Sorties</translation>
+    </message>
+    <message>
+        <source>Shows the Outputs page</source>
+        <translation>Affiche la page Sorties</translation>
+    </message>
 </context>
 <context>
     <name>kvt::laptop::ScreenshotTour</name>

@@ -632,6 +632,70 @@ Versione: %1</translation>
         <source>KVT Configuration Files (*.kvt)</source>
         <translation>File di configurazione KVT (*.kvt)</translation>
     </message>
+    <message>
+        <source>&amp;Copy EQ Settings...</source>
+        <translation>Copia impostazioni E&amp;Q...</translation>
+    </message>
+    <message>
+        <source>Copies one channel&apos;s equalizer settings to other channels</source>
+        <translation>Copia le impostazioni dell&apos;equalizzatore di un canale su altri canali</translation>
+    </message>
+    <message>
+        <source>&amp;Headroom Adjustment...</source>
+        <translation>Regolazione &amp;headroom...</translation>
+    </message>
+    <message>
+        <source>Adjusts the headroom of the unit&apos;s inputs</source>
+        <translation>Regola l&apos;headroom degli ingressi dell&apos;unità</translation>
+    </message>
+    <message>
+        <source>Channe&amp;l Configuration...</source>
+        <translation>Configu&amp;razione canali...</translation>
+    </message>
+    <message>
+        <source>Chooses the unit&apos;s channel configuration</source>
+        <translation>Sceglie la configurazione dei canali dell&apos;unità</translation>
+    </message>
+    <message>
+        <source>S&amp;et Date/Time...</source>
+        <translation>Imposta data/&amp;ora...</translation>
+    </message>
+    <message>
+        <source>Sets the unit&apos;s clock</source>
+        <translation>Imposta l&apos;orologio dell&apos;unità</translation>
+    </message>
+    <message>
+        <source>&amp;Formats</source>
+        <translation>&amp;Formati</translation>
+    </message>
+    <message>
+        <source>Shows the Formats page</source>
+        <translation>Mostra la pagina Formati</translation>
+    </message>
+    <message>
+        <source>&amp;Inputs</source>
+        <translation>&amp;Ingressi</translation>
+    </message>
+    <message>
+        <source>Shows the Inputs page</source>
+        <translation>Mostra la pagina Ingressi</translation>
+    </message>
+    <message>
+        <source>&amp;Equalizer</source>
+        <translation>&amp;Equalizzatore</translation>
+    </message>
+    <message>
+        <source>Shows the Equalizer page</source>
+        <translation>Mostra la pagina Equalizzatore</translation>
+    </message>
+    <message>
+        <source>&amp;Outputs</source>
+        <translation>&amp;Uscite</translation>
+    </message>
+    <message>
+        <source>Shows the Outputs page</source>
+        <translation>Mostra la pagina Uscite</translation>
+    </message>
 </context>
 <context>
     <name>kvt::laptop::ScreenshotTour</name>

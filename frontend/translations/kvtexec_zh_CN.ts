@@ -632,6 +632,70 @@ Version: %1</source>
         <source>KVT Configuration Files (*.kvt)</source>
         <translation>KVT 配置文件 (*.kvt)</translation>
     </message>
+    <message>
+        <source>&amp;Copy EQ Settings...</source>
+        <translation>复制均衡设置(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>Copies one channel&apos;s equalizer settings to other channels</source>
+        <translation>将一个声道的均衡设置复制到其他声道</translation>
+    </message>
+    <message>
+        <source>&amp;Headroom Adjustment...</source>
+        <translation>余量调整(&amp;H)...</translation>
+    </message>
+    <message>
+        <source>Adjusts the headroom of the unit&apos;s inputs</source>
+        <translation>调整设备输入的余量</translation>
+    </message>
+    <message>
+        <source>Channe&amp;l Configuration...</source>
+        <translation>声道配置(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>Chooses the unit&apos;s channel configuration</source>
+        <translation>选择设备的声道配置</translation>
+    </message>
+    <message>
+        <source>S&amp;et Date/Time...</source>
+        <translation>设置日期/时间(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>Sets the unit&apos;s clock</source>
+        <translation>设置设备的时钟</translation>
+    </message>
+    <message>
+        <source>&amp;Formats</source>
+        <translation>格式(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Shows the Formats page</source>
+        <translation>显示格式页</translation>
+    </message>
+    <message>
+        <source>&amp;Inputs</source>
+        <translation>输入(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Shows the Inputs page</source>
+        <translation>显示输入页</translation>
+    </message>
+    <message>
+        <source>&amp;Equalizer</source>
+        <translation>均衡器(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Shows the Equalizer page</source>
+        <translation>显示均衡器页</translation>
+    </message>
+    <message>
+        <source>&amp;Outputs</source>
+        <translation>输出(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Shows the Outputs page</source>
+        <translation>显示输出页</translation>
+    </message>
 </context>
 <context>
     <name>kvt::laptop::ScreenshotTour</name>
