@@ -47,7 +47,12 @@ struct OpenedLink {
 
 OpenedLink OpenTarget(const PortTarget& target, const KVTCommSettings& settings) {
     if (const auto* device = std::get_if<DevicePort>(&target)) {
-        return {OpenSerialDevice(device->path, settings), LinkKind::Terminal};
+        OpenedLink link{OpenSerialDevice(device->path, settings), LinkKind::Terminal};
+        if (link.result.fd.Valid() && std::getenv("KVTCOMM_DEBUG") != nullptr) {
+            std::fprintf(stderr, "kvtcomm: %s: %s\n", PrintableName(device->path).c_str(),
+                         link.result.latency.Describe().c_str());
+        }
+        return link;
     }
     if (const auto* tcp = std::get_if<TcpPort>(&target)) {
         return {ConnectTcp(tcp->host, tcp->port, kConnectTimeout), LinkKind::Socket};
@@ -76,10 +81,6 @@ KVTCommHandle OpenComm(KVTCommSettings settings, KVTCommCallback callback, void*
         OpenedLink link = OpenTarget(target, settings);
         if (!link.result.fd.Valid()) {
             return FailOpen(error, link.result.errorWord, std::move(link.result.errorText));
-        }
-        if (link.kind == LinkKind::Terminal && std::getenv("KVTCOMM_DEBUG") != nullptr) {
-            std::fprintf(stderr, "kvtcomm: %s: %s\n", PrintableName(name).c_str(),
-                         link.result.latency.Describe().c_str());
         }
         auto port = std::make_unique<KVTCommPort>(std::move(link.result.fd), link.kind, callback,
                                                   context, std::move(link.result.latency));
