@@ -1,5 +1,6 @@
 // What the end-to-end benchmark programs share: their command line (named options, each with a
-// value), progress lines on standard error, and the check that ends a run that went wrong.
+// value, or a flag without one), progress lines on standard error, and the check that ends a run
+// that went wrong.
 #pragma once
 
 #include <cstdio>
@@ -31,6 +32,8 @@ class BenchProgram {
     void Text(const std::string& option, std::string& target) {
         setters_[option] = [&target](const std::string& value) { target = value; };
     }
+    // An option without a value, which sets target.
+    void Flag(const std::string& option, bool& target) { flags_[option] = &target; }
 
     void Parse(int argc, char** argv) const {
         for (int i = 1; i < argc; ++i) {
@@ -38,6 +41,10 @@ class BenchProgram {
             if (option == "--help" || option == "-h") {
                 std::fputs(usage_.c_str(), stdout);
                 std::exit(0);
+            }
+            if (const auto flag = flags_.find(option); flag != flags_.end()) {
+                *flag->second = true;
+                continue;
             }
             const auto setter = setters_.find(option);
             if (setter == setters_.end()) {
@@ -59,6 +66,7 @@ class BenchProgram {
     std::string name_;
     std::string usage_;
     std::map<std::string, std::function<void(const std::string&)>, std::less<>> setters_;
+    std::map<std::string, bool*, std::less<>> flags_;
 };
 
 // A line on standard error saying what the benchmark measures now.

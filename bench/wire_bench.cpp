@@ -54,6 +54,7 @@ constexpr auto kTransferLimit = 120s;
 struct Options {
     int idleSeconds = 30;
     int writes = 1000;
+    bool adapterOnly = false;
     std::string simPath = KVT80_SIM_PATH;
 };
 
@@ -62,7 +63,8 @@ constexpr const char* kUsage =
     "  --idle-seconds N  length of each idle CPU measurement (default 30)\n"
     "  --writes N        puts timed for the write latency (default 1000)\n"
     "  --sim PATH        the kvt80-sim program for the idle measurements (default: the one built\n"
-    "                    with this program)\n";
+    "                    with this program)\n"
+    "  --adapter-only    only the retrieval and apply through a modelled USB serial adapter\n";
 
 Options ParseOptions(int argc, char** argv) {
     Options options;
@@ -70,6 +72,7 @@ Options ParseOptions(int argc, char** argv) {
     program.Number("--idle-seconds", options.idleSeconds);
     program.Number("--writes", options.writes);
     program.Text("--sim", options.simPath);
+    program.Flag("--adapter-only", options.adapterOnly);
     program.Parse(argc, argv);
     return options;
 }
@@ -197,6 +200,7 @@ class LineTimeline {
 struct OperationRow {
     std::string name;
     int latencyMs = 0;
+    int adapterMs = 0;  // latency timer of the modelled USB adapter (0: none)
     int32_t status = 0;
     double wallMs = 0;
     uint64_t toUnit = 0;
@@ -225,8 +229,12 @@ OperationOutcome Finished(int32_t status) {
 
 class WireRig {
   public:
-    explicit WireRig(std::chrono::milliseconds latency)
-        : latency_(latency), unit_(kvt::sim::SimOptions{kBaud, latency}) {
+    explicit WireRig(std::chrono::milliseconds latency,
+                     std::chrono::milliseconds adapterLatency = 0ms)
+        : latency_(latency),
+          adapterLatency_(adapterLatency),
+          unit_(kvt::sim::SimOptions{
+              .baudRate = kBaud, .latency = latency, .adapterLatency = adapterLatency}) {
         unit_.SetCardPresent(true);
         port_ = std::make_unique<EngineOnPort>(unit_.StartPty());
     }
@@ -246,6 +254,7 @@ class WireRig {
         OperationRow row;
         row.name = name;
         row.latencyMs = static_cast<int>(latency_.count());
+        row.adapterMs = static_cast<int>(adapterLatency_.count());
         row.status = outcome.status;
         row.wallMs = Milliseconds(outcome.end - start).count();
         row.toUnit = unit_.BytesReceived() - received;
@@ -258,6 +267,7 @@ class WireRig {
 
   private:
     std::chrono::milliseconds latency_;
+    std::chrono::milliseconds adapterLatency_;
     kvt::sim::SimulatedUnit unit_;
     std::unique_ptr<EngineOnPort> port_;
 };
@@ -272,12 +282,10 @@ void ChangeSomeValues(kvt::KVT80& engine) {
     Require(taken, "a changed value was refused");
 }
 
-std::vector<OperationRow> MeasureOperations(std::chrono::milliseconds latency,
-                                            const std::filesystem::path& folder) {
-    Progress("operations with a unit latency of " + std::to_string(latency.count()) + " ms");
-    WireRig rig(latency);
+// Connects, then the retrieval and applying a configuration file of a few changed values.
+void MeasureRetrievalAndApply(WireRig& rig, const std::filesystem::path& path,
+                              std::vector<OperationRow>& rows) {
     kvt::KVT80& engine = rig.Engine();
-    std::vector<OperationRow> rows;
     Require(engine.Connect() == 0, "Connect failed");
 
     rows.push_back(
@@ -286,7 +294,7 @@ std::vector<OperationRow> MeasureOperations(std::chrono::milliseconds latency,
 
     ChangeSomeValues(engine);
     rig.Port().WaitUntilWritesSent();
-    const std::string file = (folder / ("bench-" + std::to_string(latency.count()) + ".kvt"));
+    const std::string file = path.string();
     Require(engine.Save(Variant::String(kvt::FromUtf8(file)), Variant::Bool(false)) == 0,
             "Save failed");
     rows.push_back(rig.Measure("apply a configuration (Load to completion)", [&] {
@@ -299,6 +307,16 @@ std::vector<OperationRow> MeasureOperations(std::chrono::milliseconds latency,
         return OperationOutcome{completed ? status : 1, completed.value_or(Clock::now())};
     }));
     rig.Port().WaitUntilWritesSent();
+}
+
+std::vector<OperationRow> MeasureOperations(std::chrono::milliseconds latency,
+                                            const std::filesystem::path& folder) {
+    Progress("operations with a unit latency of " + std::to_string(latency.count()) + " ms");
+    WireRig rig(latency);
+    kvt::KVT80& engine = rig.Engine();
+    std::vector<OperationRow> rows;
+    MeasureRetrievalAndApply(rig, folder / ("bench-" + std::to_string(latency.count()) + ".kvt"),
+                             rows);
 
     Variant mask;
     rows.push_back(rig.Measure("Verify", [&] { return Finished(engine.Verify(&mask)); }));
@@ -313,6 +331,19 @@ std::vector<OperationRow> MeasureOperations(std::chrono::milliseconds latency,
                                [&] { return Finished(engine.SaveMMC(Variant::Bool(true))); }));
     if (rig.Events().CardTransfersCompleted() == cardBefore) {
         rows.back().note = "no completion event";
+    }
+    return rows;
+}
+
+// The same two operations with a USB serial adapter between the unit and the engine.
+std::vector<OperationRow> MeasureThroughAdapters(const std::filesystem::path& folder) {
+    std::vector<OperationRow> rows;
+    for (const auto adapter : {0ms, 16ms, 1ms}) {
+        Progress("retrieval and apply through an adapter with a " +
+                 std::to_string(adapter.count()) + " ms latency timer");
+        WireRig rig(0ms, adapter);
+        MeasureRetrievalAndApply(
+            rig, folder / ("bench-adapter-" + std::to_string(adapter.count()) + ".kvt"), rows);
     }
     return rows;
 }
@@ -487,6 +518,35 @@ void PrintOperations(const std::vector<OperationRow>& rows) {
     std::printf("\n");
 }
 
+void PrintAdapters(const std::vector<OperationRow>& rows) {
+    std::printf("### Through a USB serial adapter (%u bit/s, unit latency 0 ms)\n\n", kBaud);
+    std::printf(
+        "The unit's replies pass a modelled adapter (kvt80-sim --adapter-latency MS) that holds "
+        "received bytes until 62 have gathered or its latency timer has run out since the first "
+        "of them: 16 ms is the common adapters' default, 1 ms what the serial library asks for "
+        "when it opens the device. The wire floor is the same as without the adapter.\n\n");
+    std::printf(
+        "| operation | adapter latency timer (ms) | status | wall (ms) | wire floor (ms) | wall / "
+        "floor | added by the adapter (ms) |\n");
+    std::printf("|---|---:|---:|---:|---:|---:|---:|\n");
+    for (const OperationRow& row : rows) {
+        const OperationRow* direct = nullptr;
+        for (const OperationRow& other : rows) {
+            if (other.adapterMs == 0 && other.name == row.name) {
+                direct = &other;
+            }
+        }
+        const std::string added =
+            row.adapterMs == 0 || direct == nullptr
+                ? std::string("(none)")
+                : std::to_string(static_cast<long>(row.wallMs - direct->wallMs + 0.5));
+        std::printf("| %s | %s | %d | %.0f | %.0f | %.2f | %s |\n", row.name.c_str(),
+                    row.adapterMs == 0 ? "none" : std::to_string(row.adapterMs).c_str(), row.status,
+                    row.wallMs, row.FloorMs(), row.Ratio(), added.c_str());
+    }
+    std::printf("\n");
+}
+
 void PrintWriteLatency(const LatencySamples& samples) {
     std::printf("### Write latency (%zu puts of EQBand(1, 14), unit at %u bit/s)\n\n",
                 samples.wholeLineMs.size(), kBaud);
@@ -610,6 +670,11 @@ int main(int argc, char** argv) {
         TemporaryFolder folder;
         ::setenv("XDG_CONFIG_HOME", folder.Path().c_str(), 1);
 
+        const std::vector<OperationRow> adapters = MeasureThroughAdapters(folder.Path());
+        if (options.adapterOnly) {
+            PrintAdapters(adapters);
+            return 0;
+        }
         std::vector<OperationRow> operations;
         for (const auto latency : {0ms, 2ms}) {
             const auto rows = MeasureOperations(latency, folder.Path());
@@ -619,6 +684,7 @@ int main(int argc, char** argv) {
         const std::vector<IdleRow> idle = MeasureIdleCost(options);
 
         PrintOperations(operations);
+        PrintAdapters(adapters);
         PrintWriteLatency(writes);
         PrintIdle(idle);
         PrintTargets(operations, writes, idle);

@@ -81,6 +81,13 @@ void OutputPacer::Consume(size_t count, SteadyTime now, nanoseconds byteTime) {
     }
 }
 
+size_t AdapterModel::Release(size_t arrived, SteadyTime firstArrived, SteadyTime now) const {
+    if (latency.count() == 0 || now >= firstArrived + latency) {
+        return arrived;
+    }
+    return arrived - arrived % kPacketBytes;
+}
+
 void OutputPacer::Clear() {
     pending_.clear();
     head_ = 0;

@@ -54,6 +54,10 @@ class OutputPacer {
     std::optional<SteadyTime> NextDue() const;
     // When the last pending byte becomes due.
     std::optional<SteadyTime> LastDue(std::chrono::nanoseconds byteTime) const;
+    // When pending byte k (0: the next one) becomes due.
+    SteadyTime DueAt(size_t k, std::chrono::nanoseconds byteTime) const {
+        return nextDone_ + byteTime * static_cast<int64_t>(k);
+    }
 
     std::string_view Pending() const { return std::string_view(pending_).substr(head_); }
     bool Empty() const { return head_ == pending_.size(); }
@@ -71,6 +75,19 @@ class OutputPacer {
     size_t head_ = 0;
     SteadyTime nextDone_{};  // slot end of the first pending byte
     SteadyTime lastDone_{};
+};
+
+// A USB serial adapter between the line and the host, as the common chips behave: bytes from
+// the line wait in the adapter until a USB packet's worth has gathered or its latency timer,
+// started by the first waiting byte, has run out. With a latency of 0 every byte passes at once.
+struct AdapterModel {
+    static constexpr size_t kPacketBytes = 62;
+
+    std::chrono::milliseconds latency{0};
+
+    // Of the `arrived` bytes waiting in the adapter, the first of them since `firstArrived`, how
+    // many it hands to the host at `now`: all once the timer has run out, else whole packets.
+    size_t Release(size_t arrived, SteadyTime firstArrived, SteadyTime now) const;
 };
 
 }  // namespace kvt::sim

@@ -99,7 +99,7 @@ void LineServer::DoDueWork(SteadyTime now, const LinePacing& pacing, nanoseconds
     }
     AnswerDueInputs(now, pacing, byteTime);
     ReleaseSegments(now, byteTime);
-    WriteDueOutput(now, byteTime);
+    WriteDueOutput(now, pacing, byteTime);
 }
 
 // Sleeps until the line has something for the unit, a caller wakes it, or the next piece of
@@ -197,12 +197,16 @@ void LineServer::ReleaseSegments(SteadyTime now, nanoseconds byteTime) {
     }
 }
 
-void LineServer::WriteDueOutput(SteadyTime now, nanoseconds byteTime) {
+void LineServer::WriteDueOutput(SteadyTime now, const LinePacing& pacing, nanoseconds byteTime) {
     if (endpoint_->PeerFd() < 0) {
         output_.Clear();  // nobody to hear it
         return;
     }
-    const size_t due = output_.Due(now, byteTime);
+    // The bytes through the wire by now; the adapter, if any, may hold them a while longer. The
+    // first pending byte reached it at the end of its slot.
+    const size_t due = output_.Empty() ? 0
+                                       : pacing.adapter.Release(output_.Due(now, byteTime),
+                                                                *output_.NextDue(), now);
     if (due == 0 || writeBlocked_) {
         return;
     }
@@ -241,7 +245,13 @@ std::optional<SteadyTime> LineServer::NextDeadline(const LinePacing& pacing, nan
     if (!writeBlocked_ && endpoint_->PeerFd() >= 0) {
         const auto due = output_.NextDue();
         const auto last = output_.LastDue(byteTime);
-        if (due && last) {
+        if (due && last && pacing.adapter.latency.count() > 0) {
+            // The adapter passes bytes on when its timer runs out or a packet is full.
+            consider(*due + pacing.adapter.latency);
+            if (output_.Pending().size() >= AdapterModel::kPacketBytes) {
+                consider(output_.DueAt(AdapterModel::kPacketBytes - 1, byteTime));
+            }
+        } else if (due && last) {
             consider(std::min(*last, std::max(*due, now + kOutputSlice)));
         }
     }

@@ -47,6 +47,7 @@ class LineHandler {
 struct LinePacing {
     uint32_t baudRate = 0;                 // 0: as fast as possible
     std::chrono::milliseconds latency{0};  // per input, before its reply
+    AdapterModel adapter;                  // between the line and the peer (latency 0: none)
 };
 
 struct LineCounters {
@@ -85,7 +86,8 @@ class LineServer {
     void AnswerDueInputs(SteadyTime now, const LinePacing& pacing,
                          std::chrono::nanoseconds byteTime);
     void ReleaseSegments(SteadyTime now, std::chrono::nanoseconds byteTime);
-    void WriteDueOutput(SteadyTime now, std::chrono::nanoseconds byteTime);
+    void WriteDueOutput(SteadyTime now, const LinePacing& pacing,
+                        std::chrono::nanoseconds byteTime);
     std::optional<SteadyTime> NextDeadline(const LinePacing& pacing,
                                            std::chrono::nanoseconds byteTime, SteadyTime now) const;
     void DropLine();

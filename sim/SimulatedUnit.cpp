@@ -120,7 +120,7 @@ void SimulatedUnit::Impl::Serve(std::unique_ptr<LineEndpoint> endpoint) {
     LinePacing pacing;
     {
         std::lock_guard lock(mutex);
-        pacing = {options.baudRate, options.latency};
+        pacing = {options.baudRate, options.latency, {options.adapterLatency}};
     }
     server = std::make_unique<LineServer>(std::move(endpoint), *this, counters, pacing);
 }
@@ -162,7 +162,7 @@ void SimulatedUnit::SetOptions(SimOptions options) {
     }
     std::lock_guard serverLock(impl_->serverMutex);
     if (impl_->server) {
-        impl_->server->SetPacing({options.baudRate, options.latency});
+        impl_->server->SetPacing({options.baudRate, options.latency, {options.adapterLatency}});
     }
 }
 

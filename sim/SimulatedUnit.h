@@ -26,6 +26,10 @@ struct SimOptions {
     uint32_t baudRate = 0;                      // 0: no pacing; otherwise 10 bits per byte each way
     std::chrono::milliseconds latency{0};       // processing time per command line
     std::chrono::milliseconds saveDuration{0};  // extra time a "savevals" takes
+    // A USB serial adapter's latency timer between the unit and the host: the unit's output
+    // reaches the host in packets of 62 bytes or when this much time has passed since the first
+    // waiting byte (0: no adapter).
+    std::chrono::milliseconds adapterLatency{0};
 };
 
 enum class FaultKind {

@@ -32,6 +32,10 @@ Line:
   --baud N             pace both directions at N bit/s, 10 bits per byte (default 0: no pacing)
   --latency MS         processing time before each reply (default 0)
   --save-ms MS         time a "savevals" takes before it is acknowledged (default 0)
+  --adapter-latency MS a USB serial adapter between the unit and the host: the unit's output
+                       reaches the host in packets of 62 bytes, or MS ms after the first byte
+                       of a shorter burst (16 is the common default, 1 an adapter at low
+                       latency; default 0: no adapter)
 
 Unit:
   --menu               start with the serial port in its set-up menu (ESC leaves it)
@@ -181,6 +185,9 @@ Arguments ParseArguments(int argc, char** argv) {
             arguments.options.baudRate = Number(option, value(), 10'000'000);
         } else if (option == "--latency") {
             arguments.options.latency = std::chrono::milliseconds{Number(option, value(), 600'000)};
+        } else if (option == "--adapter-latency") {
+            arguments.options.adapterLatency =
+                std::chrono::milliseconds{Number(option, value(), 10'000)};
         } else if (option == "--save-ms") {
             arguments.options.saveDuration =
                 std::chrono::milliseconds{Number(option, value(), 600'000)};

@@ -27,13 +27,17 @@ thread_local KVTCommPort* tReceivingPort = nullptr;
 }  // namespace
 
 KVTCommPort::KVTCommPort(kvtcomm::UniqueFd link, LinkKind kind, KVTCommCallback callback,
-                         void* context)
-    : link_(std::move(link)), kind_(kind), callback_(callback), context_(context) {}
+                         void* context, kvtcomm::SerialLatency latency)
+    : link_(std::move(link)),
+      kind_(kind),
+      callback_(callback),
+      context_(context),
+      latency_(std::move(latency)) {}
 
 KVTCommPort::~KVTCommPort() {
     StopReceiving();
     if (link_.Valid() && kind_ == LinkKind::Terminal) {
-        kvtcomm::ReleaseSerialDevice(link_.Get());
+        kvtcomm::ReleaseSerialDevice(link_.Get(), latency_);
     }
 }
 

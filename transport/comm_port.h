@@ -20,7 +20,7 @@ struct KVTCommPort {
   public:
     // With a null callback the port keeps received bytes for Read (polling style).
     KVTCommPort(kvtcomm::UniqueFd link, kvtcomm::LinkKind kind, KVTCommCallback callback,
-                void* context);
+                void* context, kvtcomm::SerialLatency latency = {});
     ~KVTCommPort();
 
     KVTCommPort(const KVTCommPort&) = delete;
@@ -39,6 +39,7 @@ struct KVTCommPort {
     std::uint32_t BytesReceived() const { return received_.load(std::memory_order_relaxed); }
     std::uint32_t BytesSent() const { return sent_.load(std::memory_order_relaxed); }
     std::uint32_t LastWriteError() const { return lastWriteError_.load(); }
+    const kvtcomm::SerialLatency& Latency() const { return latency_; }
 
   private:
     struct QueuedWrite {
@@ -63,6 +64,7 @@ struct KVTCommPort {
     const kvtcomm::LinkKind kind_;
     const KVTCommCallback callback_;
     void* const context_;
+    const kvtcomm::SerialLatency latency_;
 
     // Wakes the receive thread for stop, queued writes and freed buffer room.
     kvtcomm::UniqueFd wake_;

@@ -13,6 +13,8 @@
 #include "tcp_link.h"
 
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <exception>
 #include <memory>
@@ -45,7 +47,12 @@ struct OpenedLink {
 
 OpenedLink OpenTarget(const PortTarget& target, const KVTCommSettings& settings) {
     if (const auto* device = std::get_if<DevicePort>(&target)) {
-        return {OpenSerialDevice(device->path, settings), LinkKind::Terminal};
+        OpenedLink link{OpenSerialDevice(device->path, settings), LinkKind::Terminal};
+        if (link.result.fd.Valid() && std::getenv("KVTCOMM_DEBUG") != nullptr) {
+            std::fprintf(stderr, "kvtcomm: %s: %s\n", PrintableName(device->path).c_str(),
+                         link.result.latency.Describe().c_str());
+        }
+        return link;
     }
     if (const auto* tcp = std::get_if<TcpPort>(&target)) {
         return {ConnectTcp(tcp->host, tcp->port, kConnectTimeout), LinkKind::Socket};
@@ -75,8 +82,8 @@ KVTCommHandle OpenComm(KVTCommSettings settings, KVTCommCallback callback, void*
         if (!link.result.fd.Valid()) {
             return FailOpen(error, link.result.errorWord, std::move(link.result.errorText));
         }
-        auto port =
-            std::make_unique<KVTCommPort>(std::move(link.result.fd), link.kind, callback, context);
+        auto port = std::make_unique<KVTCommPort>(std::move(link.result.fd), link.kind, callback,
+                                                  context, std::move(link.result.latency));
         std::string why;
         if (!port->Start(why)) {
             return FailOpen(error, KVTCOMM_ERROR_OPEN,
@@ -128,6 +135,14 @@ uint32_t GetCommStats(KVTCommHandle handle, uint32_t counters[4], uint32_t* erro
         counters[3] = 0;
     }
     return sent;
+}
+
+uint32_t GetCommLatency(KVTCommHandle handle, int32_t* timerMs) {
+    if (timerMs != nullptr) {
+        *timerMs = handle == nullptr ? -1 : handle->Latency().timerMs;
+    }
+    return handle != nullptr && handle->Latency().lowLatency ? KVTCOMM_LATENCY_LOW
+                                                             : KVTCOMM_LATENCY_NORMAL;
 }
 
 uint32_t GetCommLastWriteError(KVTCommHandle handle) {

@@ -35,6 +35,10 @@ extern "C" {
 /* Last write error kept in the handle (see GetCommLastWriteError). */
 #define KVTCOMM_WRITE_FAILED 3u
 
+/* Latency of a serial device (see GetCommLatency). */
+#define KVTCOMM_LATENCY_NORMAL 0u
+#define KVTCOMM_LATENCY_LOW 1u
+
 #define KVTCOMM_PORT_NAME_MAX 255u /* bytes, without the terminating zero */
 #define KVTCOMM_BURST_MAX 2048u    /* bytes handed to the callback per call, plus a zero */
 #define KVTCOMM_QUEUED_WRITE_MAX 8192u
@@ -96,6 +100,15 @@ uint32_t ReadCommBuf(KVTCommHandle handle, void* buffer, uint32_t capacity, uint
 /* Fills counters (if not null) with: bytes received, 0, bytes sent, 0; the counts wrap at 2^32.
  * Returns the count of bytes sent, or 1 with the error word KVTCOMM_ERROR_NO_HANDLE. */
 uint32_t GetCommStats(KVTCommHandle handle, uint32_t counters[4], uint32_t* error);
+
+/* Whether the serial device runs at low latency: KVTCOMM_LATENCY_LOW when its driver took (or
+ * already had) the low-latency flag, which USB serial adapters turn into a short latency timer;
+ * KVTCOMM_LATENCY_NORMAL for a device without it, a pseudo-terminal, a TCP link or a null handle.
+ * timerMs (if not null) gets the adapter's latency timer in ms where the system shows it, else -1.
+ * The port asks for low latency when it opens a serial device and puts back what it changed when
+ * it closes; with the environment variable KVTCOMM_DEBUG set, the open prints the outcome on
+ * standard error. */
+uint32_t GetCommLatency(KVTCommHandle handle, int32_t* timerMs);
 
 /* The last write error of the handle: 0 none, KVTCOMM_WRITE_FAILED once a write has failed or
  * been short (it stays set). 0 for a null handle. */

@@ -1,6 +1,7 @@
 // Reading and writing an open link, serial device or TCP socket alike.
 #pragma once
 
+#include "serial_latency.h"
 #include "unique_fd.h"
 
 #include <chrono>
@@ -17,6 +18,7 @@ struct LinkOpenResult {
     UniqueFd fd;
     std::uint32_t errorWord = 0;
     std::string errorText;
+    SerialLatency latency;  // a serial device: what the port did for low latency
 };
 
 LinkOpenResult LinkOpenFailure(std::uint32_t errorWord, std::string text);

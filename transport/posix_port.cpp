@@ -93,15 +93,17 @@ LinkOpenResult OpenSerialDevice(const std::string& path, const KVTCommSettings& 
     ::tcflush(fd.Get(), TCIOFLUSH);
 
     LinkOpenResult result;
+    result.latency = RequestLowLatency(fd.Get(), path, SystemLatencyPlatform());
     result.fd = std::move(fd);
     return result;
 }
 
-void ReleaseSerialDevice(int fd) {
+void ReleaseSerialDevice(int fd, const SerialLatency& latency) {
     if (!IsPseudoTerminalSlave(fd)) {
         DrainOutput(fd);
     }
     ::tcflush(fd, TCIOFLUSH);
+    RestoreLatency(fd, latency, SystemLatencyPlatform());
     ::ioctl(fd, TIOCNXCL);
 }
 

@@ -3,6 +3,7 @@
 
 #include "kvtcomm.h"
 #include "link_io.h"
+#include "serial_latency.h"
 
 #include <string>
 #include <vector>
@@ -15,8 +16,9 @@ namespace kvtcomm {
 LinkOpenResult OpenSerialDevice(const std::string& path, const KVTCommSettings& settings);
 
 // Lets queued output leave a real line (at most 2 s), drops what is left in either direction, so
-// that closing cannot hang, and gives up the exclusive claim.
-void ReleaseSerialDevice(int fd);
+// that closing cannot hang, puts the adapter's latency back as it was and gives up the exclusive
+// claim.
+void ReleaseSerialDevice(int fd, const SerialLatency& latency);
 
 // The entry names in /dev.
 std::vector<std::string> ListDeviceEntries();

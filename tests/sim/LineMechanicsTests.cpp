@@ -89,6 +89,30 @@ TEST(OutputPacer, PendingOutputIsBounded) {
     EXPECT_EQ(pacer.Pending().size(), OutputPacer::kMaxPending);
 }
 
+TEST(AdapterModel, WithoutLatencyEveryArrivedBytePasses) {
+    const AdapterModel none;
+    EXPECT_EQ(none.Release(5, kStart, kStart), 5u);
+}
+
+TEST(AdapterModel, ShortBurstsWaitForTheTimerFullPacketsGoAtOnce) {
+    const AdapterModel adapter{16ms};
+    EXPECT_EQ(adapter.Release(0, kStart, kStart), 0u);
+    EXPECT_EQ(adapter.Release(61, kStart, kStart + 15ms), 0u);
+    EXPECT_EQ(adapter.Release(62, kStart, kStart + 1ms), 62u);
+    EXPECT_EQ(adapter.Release(130, kStart, kStart + 1ms), 124u);  // the last 6 keep waiting
+    EXPECT_EQ(adapter.Release(61, kStart, kStart + 16ms), 61u);
+    EXPECT_EQ(adapter.Release(130, kStart, kStart + 16ms), 130u);  // the timer flushes all
+}
+
+TEST(OutputPacer, DueAtCountsSlotsFromTheNextByte) {
+    OutputPacer pacer;
+    pacer.Queue("abcdef", kStart, 1ms);
+    EXPECT_EQ(pacer.DueAt(0, 1ms), kStart + 1ms);
+    EXPECT_EQ(pacer.DueAt(5, 1ms), kStart + 6ms);
+    pacer.Consume(2, kStart + 2ms, 1ms);
+    EXPECT_EQ(pacer.DueAt(0, 1ms), kStart + 3ms);
+}
+
 TEST(ReplyBursts, SplitGivesTheRequestedNumberOfPiecesWithGaps) {
     const Reply split = SplitIntoBursts(Reply::Of("status\r\n1\t2\t3\r\n>"), 3, 80ms);
     ASSERT_EQ(split.segments.size(), 3u);

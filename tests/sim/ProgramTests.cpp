@@ -115,7 +115,7 @@ class SimProgram {
 };
 
 TEST(SimProgramRun, PrintsThePtyPathAndServesIt) {
-    SimProgram program({"--latency", "1", "--no-card"});
+    SimProgram program({"--latency", "1", "--no-card", "--adapter-latency", "2"});
     const std::string path = program.FirstLine();
     ASSERT_TRUE(path.starts_with("/dev/")) << path;
     LineClient client = LineClient::OpenPty(path);

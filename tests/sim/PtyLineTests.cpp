@@ -108,6 +108,45 @@ TEST_F(PtyLine, PacedReplyTakesAtLeastItsWireTime) {
     EXPECT_GE(elapsed, wireTime);
 }
 
+// Through a modelled USB adapter the reply arrives in whole 62-byte packets until the adapter's
+// timer passes on the rest; every byte arrives, in order. The timer is long, so only the last read
+// can hold a partial packet however slowly this test is scheduled.
+TEST_F(PtyLine, AnAdapterPassesWholePacketsThenTheRestOnItsTimer) {
+    const auto readAnalyser = [this] {
+        client_->Send("rdvalb 3F 1A\r");
+        std::vector<std::string> reads;
+        std::string reply;
+        while (reply.size() < 15 + 192 + 5) {
+            const auto chunk = client_->ReadOnce(kGenerousTimeout);
+            if (!chunk || chunk->empty()) {
+                break;
+            }
+            reads.push_back(*chunk);
+            reply += *chunk;
+        }
+        return std::make_pair(reply, reads);
+    };
+    client_->Exchange("open 93", "93>");
+    const auto [direct, directReads] = readAnalyser();
+    ASSERT_EQ(direct.size(), 15u + 192u + 5u);
+
+    SimOptions options;
+    options.baudRate = 38400;
+    options.adapterLatency = std::chrono::milliseconds{1500};
+    unit_.SetOptions(options);
+    const auto [held, reads] = readAnalyser();
+    // The frame counters inside the analyser words move on; the rest is the same reply.
+    ASSERT_EQ(held.size(), direct.size());
+    EXPECT_EQ(held.substr(0, 15), direct.substr(0, 15));
+    EXPECT_EQ(held.substr(30, 150), direct.substr(30, 150));
+    EXPECT_EQ(held.substr(held.size() - 5), "\r\n93>");
+    ASSERT_FALSE(reads.empty());
+    for (size_t i = 0; i + 1 < reads.size(); ++i) {
+        EXPECT_EQ(reads[i].size() % AdapterModel::kPacketBytes, 0u) << "read " << i;
+    }
+    EXPECT_NE(reads.back().size() % AdapterModel::kPacketBytes, 0u);  // 212 = 3 x 62 + 26
+}
+
 TEST_F(PtyLine, LatencyComesBeforeTheReply) {
     unit_.SetOptions({0, std::chrono::milliseconds{200}, std::chrono::milliseconds{0}});
     const auto start = std::chrono::steady_clock::now();
