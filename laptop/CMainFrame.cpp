@@ -34,6 +34,7 @@
 #include "dialogs/CDlgSaveStatus.h"
 #include "dialogs/CDlgSplash.h"
 #include "dialogs/CDlgUploadStatus.h"
+#include "pages/CDlgDownloadPIC.h"
 #include "pages/CDlgProfileForm.h"
 #include "widgets/CFaderValueDisplay.h"
 #include "widgets/CMainFader.h"
@@ -385,6 +386,12 @@ void CMainFrame::CreatePages() {
     connect(this, &CMainFrame::refreshRequested, profilePage_, &CDlgProfileForm::Refresh);
     connect(this, &CMainFrame::diagnosticsUnlocked, profilePage_,
             &CDlgProfileForm::SetDiagnosticsUnlocked);
+
+    auto* download = new CDlgDownloadPIC(engine_, *bridge_, tabs_);
+    AddPage(kDownloadPage, download, tr("Download"));
+    // A download opens and closes the port itself: the connection pane and the menus follow.
+    connect(download, &CDlgDownloadPIC::connectionStatus, this,
+            [this](int w, int) { flows_->SetDownloadRunning(w != 0); });
 
     connect(tabs_, &QTabWidget::currentChanged, this, &CMainFrame::OnTabChanged);
 }
