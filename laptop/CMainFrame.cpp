@@ -400,6 +400,9 @@ void CMainFrame::AddPage(Page page, QWidget* widget, const QString& text) {
     pages_[page] = {widget, text};
     if (page < kDownloadPage) {
         InsertTab(page);
+    } else {
+        // Out of sight until the unlock gives it its tab.
+        widget->hide();
     }
 }
 

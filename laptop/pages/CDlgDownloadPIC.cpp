@@ -260,7 +260,7 @@ void CDlgDownloadPIC::BuildLayout() {
     progress_->setAccessibleName(tr("Download progress"));
     progress_->setRange(0, 1);
     progress_->setValue(0);
-    progress_->setFormat(tr("%p% (%v of %m)"));
+    progress_->setFormat(QString());
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("1398"));
     status_->setMinimumWidth(160);
@@ -390,6 +390,7 @@ void CDlgDownloadPIC::Download() {
     progressLineState_ = -1;
     progress_->setRange(0, 1);
     progress_->setValue(0);
+    progress_->setFormat(QString());
 
     const TargetItem& item = kTargets[static_cast<size_t>(SelectedTarget())];
     const bool controlCard = SelectedTarget() == kControlCard;
@@ -502,13 +503,16 @@ void CDlgDownloadPIC::ClearMessages() {
 void CDlgDownloadPIC::OnDownloadProgress(int state, int done, int total, const QString& note) {
     const StateItem* item = StateOf(state);
     if (item != nullptr && item->final) {
-        if (state == PICDownloadStateCompleted || state == DSPDownloadStateCompleted) {
-            progress_->setRange(0, 1);
-            progress_->setValue(1);
-        } else if (progress_->maximum() == 0) {
+        const bool completed =
+            state == PICDownloadStateCompleted || state == DSPDownloadStateCompleted;
+        if (progress_->maximum() == 0) {
             progress_->setRange(0, 1);
             progress_->setValue(0);
         }
+        if (completed) {
+            progress_->setValue(progress_->maximum());
+        }
+        progress_->setFormat(completed ? tr("Complete") : tr("Failed"));
         if (!note.isEmpty()) {
             auto* reason = new QListWidgetItem(icons_[kError], tr("What went wrong: %1").arg(note));
             reason->setData(kKindRole, kReasonLine);
@@ -522,6 +526,7 @@ void CDlgDownloadPIC::OnDownloadProgress(int state, int done, int total, const Q
         progress_->setRange(0, 0);
         return;
     }
+    progress_->setFormat(tr("%p% (%v of %m)"));
     progress_->setRange(0, total);
     progress_->setValue(std::clamp(done, 0, total));
     ShowProgressLine(state, done, total);

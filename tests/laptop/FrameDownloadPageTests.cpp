@@ -96,6 +96,9 @@ class FrameDownload : public ::testing::Test {
 TEST_F(FrameDownload, UnlockShowsTheDownloadTabOnceInItsPlace) {
     QTabWidget& tabs = frame->Tabs();
     EXPECT_EQ(tabs.indexOf(page), -1);
+    // Nothing of it shows over the other pages before the unlock.
+    QTest::qWait(0);
+    EXPECT_FALSE(page->isVisible());
     // The tabs of the pages before it, in their order.
     int before = 0;
     for (int place = CMainFrame::kProfilePage; place < CMainFrame::kDownloadPage; ++place) {

@@ -348,6 +348,7 @@ TEST_F(DownloadPage, ControlCardFirmwareGoesThroughTheBootLoaderToCompleted) {
     EXPECT_TRUE(programWhole) << progress.join("\n").toStdString();
     EXPECT_EQ(Control<QProgressBar>("downloadProgress")->value(),
               Control<QProgressBar>("downloadProgress")->maximum());
+    EXPECT_EQ(Control<QProgressBar>("downloadProgress")->text(), "Complete");
 
     // The unit runs its new firmware; the page is ready for the next download and the frame was
     // told of the port's opening and closing.
@@ -380,6 +381,7 @@ TEST_F(DownloadPage, UnitNotInItsBootLoaderFailsWithWhatToDo) {
     EXPECT_TRUE(List()->item(1)->text().contains("S5")) << List()->item(1)->text().toStdString();
     EXPECT_TRUE(Control("1390")->isEnabled());
     EXPECT_EQ(status->count(), 2);
+    EXPECT_EQ(Control<QProgressBar>("downloadProgress")->text(), "Failed");
 
     // Downloading again at once, now with the boot loader running, completes.
     unit.PowerCycleHoldingS5();
