@@ -262,8 +262,12 @@ void ConnectionFlows::ConnectThread() {
 
 bool ConnectionFlows::Disconnect() {
     if (downloadRunning_ && !flowRunning_) {
-        // The engine stops the download at its next step; its final state ends it on the page.
-        RunOnFlowThread([this] { engine_.Disconnect(); });
+        // The engine stops the download at its next step; its final state ends it on the page,
+        // perhaps before the port is closed here: the state is shown once it is.
+        RunOnFlowThread([this] {
+            engine_.Disconnect();
+            PostStatus(0, 0);
+        });
         return true;
     }
     if (Busy()) {

@@ -175,6 +175,8 @@ TEST_F(DownloadPage, ControlsCarryTheirIdsAndTexts) {
     EXPECT_EQ(Control<QLabel>("1540")->text(), "Click the Download button:");
     EXPECT_EQ(Control<QLabel>("1515")->text(),
               "Turn OFF the power to the KVT unit that will be updated.");
+    // Only Browse fills the file field: what it shows is what was checked and goes to the unit.
+    EXPECT_TRUE(Control<QLineEdit>("1388")->isReadOnly());
     EXPECT_EQ(List()->iconSize(), QSize(32, 32));
     EXPECT_EQ(List()->selectionMode(), QAbstractItemView::SingleSelection);
     // Without demo mode there is no power-cycle button.
@@ -245,6 +247,9 @@ TEST_F(DownloadPage, EachTargetBrowsesForItsOwnFiles) {
         EXPECT_FALSE(page->FileChosen());
     }
     EXPECT_TRUE(CDlgDownloadPIC::FileFilter(CDlgDownloadPIC::kMatrix).contains("*.MAT"));
+    // File names are case-sensitive here: the examples' lower-case names are offered too.
+    EXPECT_TRUE(CDlgDownloadPIC::FileFilter(CDlgDownloadPIC::kControlCard).contains("*.hex"));
+    EXPECT_TRUE(CDlgDownloadPIC::FileFilter(CDlgDownloadPIC::kEQ2).contains("*.eq"));
 }
 
 // ---- Files ----------------------------------------------------------------------------------
@@ -464,6 +469,25 @@ TEST_F(DownloadPage, DamagedProgramIsRefusedBeforeAnythingIsSentWithTheReason) {
     EXPECT_EQ(unit.BytesReceived(), 0u);
     EXPECT_EQ(unit.ProcessorProgram(5), before);
     EXPECT_TRUE(Control("1390")->isEnabled());
+}
+
+TEST_F(DownloadPage, DownloadThatEndsBeforeItsStartIsAnsweredLeavesThePageReady) {
+    Control<QRadioButton>("1514")->click();
+    Browse(Example("eq1.EQ"));
+    ClickDownload();
+    // The final state comes in before the call's answer (which needs the event loop).
+    emit bridge->dspDownloadStateChange(DSPDownloadStateFailed);
+    EXPECT_TRUE(page->Downloading());
+    EXPECT_FALSE(Control("1390")->isEnabled());
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !page->Downloading(); }, kTimeoutMs));
+    EXPECT_TRUE(Control("1390")->isEnabled());
+    // The page never reported a download running (and so never leaves the frame thinking so).
+    for (const QList<QVariant>& reported : *status) {
+        EXPECT_EQ(reported, QVariantList({0, 0}));
+    }
+    // The engine's own download ends as well.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !frontend::IsConnected(*engine); }, kTimeoutMs));
 }
 
 TEST_F(DownloadPage, ProgramThatReadsBackWrongWarnsAndMayBeSentAgain) {
