@@ -389,7 +389,7 @@
     </message>
     <message>
         <source>Power Cycle with S5 Held</source>
-        <translation>Aus/Ein mit gedrücktem S5</translation>
+        <translation>Aus/Ein mit S5</translation>
     </message>
     <message>
         <source>Switches the demonstration unit off and on again holding S5</source>

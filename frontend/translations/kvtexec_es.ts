@@ -389,7 +389,7 @@
     </message>
     <message>
         <source>Power Cycle with S5 Held</source>
-        <translation>Apagar y encender con S5 pulsado</translation>
+        <translation>Reiniciar con S5</translation>
     </message>
     <message>
         <source>Switches the demonstration unit off and on again holding S5</source>

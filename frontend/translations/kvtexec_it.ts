@@ -389,7 +389,7 @@
     </message>
     <message>
         <source>Power Cycle with S5 Held</source>
-        <translation>Spegni/riaccendi con S5 premuto</translation>
+        <translation>Riavvia con S5</translation>
     </message>
     <message>
         <source>Switches the demonstration unit off and on again holding S5</source>
