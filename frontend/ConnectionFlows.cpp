@@ -86,7 +86,12 @@ ConnectionFlows::~ConnectionFlows() {
 }
 
 bool ConnectionFlows::Busy() const {
-    return flowRunning_ || transferRunning_;
+    return flowRunning_ || transferRunning_ || downloadRunning_;
+}
+
+void ConnectionFlows::SetDownloadRunning(bool running) {
+    downloadRunning_ = running;
+    HandleConnectionStatus(running ? 1 : 0, 0);
 }
 
 QString ConnectionFlows::DisplayName() const {
@@ -256,6 +261,15 @@ void ConnectionFlows::ConnectThread() {
 // ---- Disconnect ---------------------------------------------------------------------------------
 
 bool ConnectionFlows::Disconnect() {
+    if (downloadRunning_ && !flowRunning_) {
+        // The engine stops the download at its next step; its final state ends it on the page,
+        // perhaps before the port is closed here: the state is shown once it is.
+        RunOnFlowThread([this] {
+            engine_.Disconnect();
+            PostStatus(0, 0);
+        });
+        return true;
+    }
     if (Busy()) {
         return false;
     }

@@ -45,7 +45,14 @@ class ConnectionFlows : public QObject {
     bool SaveAs();
     bool SavePersonalityModule();
 
-    // A flow thread runs, or an upload or personality-module transfer is in progress.
+    // A download page's download opened the port (true) or ended and closed it (false): the frame
+    // follows the connection state. While it runs the other flows are refused, and Disconnect
+    // stops the download without asking to store anything (the unit runs no configuration then).
+    void SetDownloadRunning(bool running);
+    bool DownloadRunning() const { return downloadRunning_; }
+
+    // A flow thread runs, a download runs, or an upload or personality-module transfer is in
+    // progress.
     bool Busy() const;
     // The current configuration file; empty while it is untitled.
     QString CurrentPath() const { return currentPath_; }
@@ -117,6 +124,7 @@ class ConnectionFlows : public QObject {
     // An upload or a personality-module transfer the worker carries out after its command
     // returned: no other flow starts until it completes.
     bool transferRunning_ = false;
+    bool downloadRunning_ = false;
 
     std::thread flowThread_;
     std::atomic<bool> flowRunning_{false};

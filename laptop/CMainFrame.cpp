@@ -34,6 +34,7 @@
 #include "dialogs/CDlgSaveStatus.h"
 #include "dialogs/CDlgSplash.h"
 #include "dialogs/CDlgUploadStatus.h"
+#include "pages/CDlgDownloadPIC.h"
 #include "pages/CDlgProfileForm.h"
 #include "widgets/CFaderValueDisplay.h"
 #include "widgets/CMainFader.h"
@@ -386,6 +387,12 @@ void CMainFrame::CreatePages() {
     connect(this, &CMainFrame::diagnosticsUnlocked, profilePage_,
             &CDlgProfileForm::SetDiagnosticsUnlocked);
 
+    auto* download = new CDlgDownloadPIC(engine_, *bridge_, tabs_);
+    AddPage(kDownloadPage, download, tr("Download"));
+    // A download opens and closes the port itself: the connection pane and the menus follow.
+    connect(download, &CDlgDownloadPIC::connectionStatus, this,
+            [this](int w, int) { flows_->SetDownloadRunning(w != 0); });
+
     connect(tabs_, &QTabWidget::currentChanged, this, &CMainFrame::OnTabChanged);
 }
 
@@ -393,6 +400,9 @@ void CMainFrame::AddPage(Page page, QWidget* widget, const QString& text) {
     pages_[page] = {widget, text};
     if (page < kDownloadPage) {
         InsertTab(page);
+    } else {
+        // Out of sight until the unlock gives it its tab.
+        widget->hide();
     }
 }
 

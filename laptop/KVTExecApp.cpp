@@ -20,6 +20,7 @@
 #include "ScreenshotTour.h"
 #include "Texts.h"
 #include "dialogs/CDlgSplash.h"
+#include "pages/CDlgDownloadPIC.h"
 
 namespace kvt::laptop {
 
@@ -226,6 +227,13 @@ int RunKVTExec(int argc, char** argv) {
     }
 
     CMainFrame frame(*engine, language);
+    if (options.demo) {
+        // The technician's power cycle holding S5, for the firmware download.
+        if (auto* download =
+                qobject_cast<CDlgDownloadPIC*>(frame.PageWidget(CMainFrame::kDownloadPage))) {
+            download->SetDemoPowerCycle([&demo] { demo.Unit().PowerCycleHoldingS5(); });
+        }
+    }
     const QScreen* screen = QApplication::primaryScreen();
     const QSize client = screen != nullptr ? FrameClientSize(screen->logicalDotsPerInchX(),
                                                              screen->logicalDotsPerInchY())

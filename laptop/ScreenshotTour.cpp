@@ -3,8 +3,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
 #include <QPixmap>
+#include <QPushButton>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include "AppSettings.h"
@@ -15,7 +19,9 @@
 #include "dialogs/CDlgConfigComm.h"
 #include "dialogs/CDlgConnectionStatus.h"
 #include "dialogs/CDlgDisconnectPrompt.h"
+#include "dialogs/CDlgPassword.h"
 #include "dialogs/CDlgSplash.h"
+#include "pages/CDlgDownloadPIC.h"
 
 namespace kvt::laptop {
 
@@ -24,6 +30,48 @@ namespace {
 constexpr int kStepPauseMs = 300;
 constexpr int kWaitLimitMs = 30000;
 constexpr int kPollMs = 50;
+
+// One Intel HEX record with its checksum.
+QByteArray HexRecord(int type, int address, const QByteArray& data) {
+    QByteArray bytes;
+    bytes.append(static_cast<char>(data.size()));
+    bytes.append(static_cast<char>((address >> 8) & 0xFF));
+    bytes.append(static_cast<char>(address & 0xFF));
+    bytes.append(static_cast<char>(type));
+    bytes.append(data);
+    int sum = 0;
+    for (const char byte : bytes) {
+        sum += static_cast<unsigned char>(byte);
+    }
+    bytes.append(static_cast<char>((0x100 - (sum & 0xFF)) & 0xFF));
+    return ':' + bytes.toHex().toUpper() + "\r\n";
+}
+
+QByteArray UpperAddress(int word) {
+    return HexRecord(4, 0,
+                     QByteArray::fromHex(QByteArray::number(word, 16).rightJustified(4, '0')));
+}
+
+// A small firmware image for the demonstration unit: program memory, the version in the user
+// ID, and a little data EEPROM.
+bool WriteDemoFirmware(const QString& path) {
+    QByteArray text = UpperAddress(0x0000);
+    for (int line = 0; line < 96; ++line) {
+        QByteArray data;
+        for (int byte = 0; byte < 16; ++byte) {
+            data.append(static_cast<char>((line * 37 + byte * 11) & 0xFF));
+        }
+        text += HexRecord(0, line * 16, data);
+    }
+    text += UpperAddress(0x0020) + HexRecord(0, 0, QByteArray("021600\0\0", 8));
+    text += UpperAddress(0x00F0);
+    for (int line = 0; line < 4; ++line) {
+        text += HexRecord(0, line * 16, QByteArray(16, static_cast<char>(line)));
+    }
+    text += HexRecord(1, 0, {});
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+}
 
 }  // namespace
 
@@ -100,9 +148,61 @@ void ScreenshotTour::Start() {
             ShowDialogFor(new CDlgConfigComm(frame_.Engine(), *addresses_, &frame_),
                           QStringLiteral("communication-settings"));
         },
+        [this] { DownloadFirmware(); },
         [this] { emit finished(failure_.isEmpty()); },
     };
     QTimer::singleShot(kStepPauseMs, this, &ScreenshotTour::Next);
+}
+
+// The Download page after new firmware went to the demonstration unit: the diagnostics are
+// unlocked (the password prompt answered as support would), the unit is powered up holding S5.
+void ScreenshotTour::DownloadFirmware() {
+    if (!frame_.DiagnosticsUnlocked()) {
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, this, [] {
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                auto* prompt = qobject_cast<CDlgPassword*>(window);
+                if (prompt != nullptr && prompt->isVisible()) {
+                    prompt->findChild<QLineEdit*>()->setText(QStringLiteral("mivok"));
+                    static_cast<QDialog*>(prompt)->accept();
+                }
+            }
+        });
+        answer.start(kPollMs);
+        frame_.UnlockDiagnostics();
+    }
+    auto* page = qobject_cast<CDlgDownloadPIC*>(frame_.PageWidget(CMainFrame::kDownloadPage));
+    auto* powerCycle = page != nullptr ? page->findChild<QPushButton*>("powerCycleS5") : nullptr;
+    if (page == nullptr || powerCycle == nullptr || !frame_.DiagnosticsUnlocked()) {
+        Fail(QStringLiteral("the Download page is not there after the unlock"));
+        return;
+    }
+    scratch_ = std::make_unique<QTemporaryDir>();
+    const QString firmware = scratch_->filePath(QStringLiteral("kvt80-firmware.hex"));
+    if (!scratch_->isValid() || !WriteDemoFirmware(firmware)) {
+        Fail(QStringLiteral("cannot write the demonstration firmware"));
+        return;
+    }
+    frame_.ShowPage(CMainFrame::kDownloadPage);
+    page->SelectTarget(CDlgDownloadPIC::kControlCard);
+    page->ChooseFile(firmware);
+    if (!page->FileChosen()) {
+        Fail(QStringLiteral("the demonstration firmware was refused"));
+        return;
+    }
+    powerCycle->click();
+    page->Download();
+    When([this, page] { return !page->Downloading() && !frame_.Flows().Busy(); },
+         QStringLiteral("the firmware download"),
+         [this, page] {
+             if (page->DownloadState() != PICDownloadStateCompleted) {
+                 Fail(QStringLiteral("the firmware download ended in state %1")
+                          .arg(page->DownloadState()));
+                 return;
+             }
+             Save(frame_, QStringLiteral("download"));
+             Next();
+         });
 }
 
 void ScreenshotTour::Next() {

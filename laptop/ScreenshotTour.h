@@ -1,6 +1,7 @@
 // The screenshot tour: in demo mode the program walks through its windows by itself and saves a
 // picture of each (the splash, the main window connected and not, the Profile page, the
-// communication settings, the disconnect prompt, a progress dialog, the About box), disconnecting
+// communication settings, the disconnect prompt, a progress dialog, the About box, the Download
+// page after a firmware download), disconnecting
 // with a store and closing as a technician would. It makes the documentation's pictures and is
 // the smoke test of the real program under a virtual display.
 #pragma once
@@ -11,6 +12,7 @@
 #include <functional>
 #include <memory>
 
+class QTemporaryDir;
 class QWidget;
 
 namespace kvt::frontend {
@@ -44,6 +46,7 @@ class ScreenshotTour : public QObject {
     void Save(QWidget& window, const QString& name);
     void Fail(const QString& why);
     void ShowDialogFor(QWidget* dialog, const QString& name);
+    void DownloadFirmware();
 
     CMainFrame& frame_;
     QString folder_;
@@ -51,6 +54,7 @@ class ScreenshotTour : public QObject {
     QStringList saved_;
     QString failure_;
     std::unique_ptr<frontend::RemoteAddressStore> addresses_;
+    std::unique_ptr<QTemporaryDir> scratch_;  // the demonstration firmware and its images
 };
 
 }  // namespace kvt::laptop

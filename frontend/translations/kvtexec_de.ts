@@ -246,6 +246,229 @@
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgDownloadPIC</name>
+    <message>
+        <source>Control Card</source>
+        <translation>Steuerkarte</translation>
+    </message>
+    <message>
+        <source>INHEX32 Files (*.HEX)</source>
+        <translation>INHEX32-Dateien (*.HEX)</translation>
+    </message>
+    <message>
+        <source>NR Left</source>
+        <translation>NR links</translation>
+    </message>
+    <message>
+        <source>NR Files (*.NR)</source>
+        <translation>NR-Dateien (*.NR)</translation>
+    </message>
+    <message>
+        <source>NR Right</source>
+        <translation>NR rechts</translation>
+    </message>
+    <message>
+        <source>Matrix</source>
+        <translation>Matrix</translation>
+    </message>
+    <message>
+        <source>Matrix Files (*.MAT,*.MTX)</source>
+        <translation>Matrix-Dateien (*.MAT,*.MTX)</translation>
+    </message>
+    <message>
+        <source>EQ 1</source>
+        <translation>EQ 1</translation>
+    </message>
+    <message>
+        <source>EQ Files (*.EQ)</source>
+        <translation>EQ-Dateien (*.EQ)</translation>
+    </message>
+    <message>
+        <source>EQ 2</source>
+        <translation>EQ 2</translation>
+    </message>
+    <message>
+        <source>A download error has occured.  Please verify that all cabling and settings are correct and try again.</source>
+        <translation>Beim Herunterladen ist ein Fehler aufgetreten.  Bitte prüfen Sie, ob alle Kabel und Einstellungen korrekt sind, und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The firmware download has completed successfully.</source>
+        <translation>Das Herunterladen der Firmware wurde erfolgreich abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>Warten</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>Erasing PIC program memory...</source>
+        <translation>PIC-Programmspeicher wird gelöscht...</translation>
+    </message>
+    <message>
+        <source>Erasing</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Writing to PIC program memory, this can take almost 5 minutes to complete...</source>
+        <translation>PIC-Programmspeicher wird beschrieben, dies kann fast 5 Minuten dauern...</translation>
+    </message>
+    <message>
+        <source>Writing PIC EEPROM data...</source>
+        <translation>PIC-EEPROM-Daten werden geschrieben...</translation>
+    </message>
+    <message>
+        <source>Writing EEPROM</source>
+        <translation>EEPROM schreiben</translation>
+    </message>
+    <message>
+        <source>Waiting for response from DSP</source>
+        <translation>Warten auf Antwort vom DSP</translation>
+    </message>
+    <message>
+        <source>Initializing DSP for download</source>
+        <translation>DSP wird für das Herunterladen vorbereitet</translation>
+    </message>
+    <message>
+        <source>Initializing</source>
+        <translation>Initialisieren</translation>
+    </message>
+    <message>
+        <source>Writing to DSP program memory, this can take almost 2 minutes to complete...</source>
+        <translation>DSP-Programmspeicher wird beschrieben, dies kann fast 2 Minuten dauern...</translation>
+    </message>
+    <message>
+        <source>Verifying DSP data...</source>
+        <translation>DSP-Daten werden überprüft...</translation>
+    </message>
+    <message>
+        <source>DSP CRC Verification has failed,  Please try the download again.</source>
+        <translation>Die CRC-Prüfung des DSP ist fehlgeschlagen.  Bitte laden Sie erneut herunter.</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>Step %1:</source>
+        <translation>Schritt %1:</translation>
+    </message>
+    <message>
+        <source>Make sure you are disconnected from the KVT unit and that all recent modifications have been saved.</source>
+        <translation>Stellen Sie sicher, dass die Verbindung zum KVT-Gerät getrennt ist und alle letzten Änderungen gespeichert wurden.</translation>
+    </message>
+    <message>
+        <source>Select the file to be downloaded:</source>
+        <translation>Wählen Sie die herunterzuladende Datei:</translation>
+    </message>
+    <message>
+        <source>File to be downloaded</source>
+        <translation>Herunterzuladende Datei</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>Click the Download button:</source>
+        <translation>Klicken Sie auf die Schaltfläche Herunterladen:</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Herunterladen</translation>
+    </message>
+    <message>
+        <source>Turn OFF the power to the KVT unit that will be updated.</source>
+        <translation>Schalten Sie das zu aktualisierende KVT-Gerät AUS.</translation>
+    </message>
+    <message>
+        <source>Power the KVT unit back ON while holding down S5 on the KVT-80 control card. Release the S5 switch after five seconds.</source>
+        <translation>Schalten Sie das KVT-Gerät wieder EIN und halten Sie dabei S5 auf der KVT-80-Steuerkarte gedrückt. Lassen Sie S5 nach fünf Sekunden los.</translation>
+    </message>
+    <message>
+        <source>Power Cycle with S5 Held</source>
+        <translation>Aus/Ein mit S5</translation>
+    </message>
+    <message>
+        <source>Switches the demonstration unit off and on again holding S5</source>
+        <translation>Schaltet das Demonstrationsgerät bei gedrücktem S5 aus und wieder ein</translation>
+    </message>
+    <message>
+        <source>Download messages</source>
+        <translation>Meldungen beim Herunterladen</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>Fortschritt beim Herunterladen</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Alle Dateien (*.*)</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>The selected file is not a valid firmware image or has been corrupted.</source>
+        <translation>Die gewählte Datei ist kein gültiges Firmware-Abbild oder ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>The filename entered is not valid.  Please make sure you have the correct file selected.</source>
+        <translation>Der eingegebene Dateiname ist ungültig.  Bitte stellen Sie sicher, dass die richtige Datei gewählt ist.</translation>
+    </message>
+    <message>
+        <source>The program is connected to the KVT unit.  Please disconnect before downloading.</source>
+        <translation>Das Programm ist mit dem KVT-Gerät verbunden.  Bitte trennen Sie die Verbindung vor dem Herunterladen.</translation>
+    </message>
+    <message>
+        <source>Failed to connect to remote address.  Please verify your communication settings and try again.</source>
+        <translation>Verbindung zur Remote-Adresse fehlgeschlagen.  Bitte prüfen Sie die Kommunikationseinstellungen und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Failed to open the communication port (%1).  Please verify your configuration and try again.</source>
+        <translation>Der Kommunikationsanschluss (%1) konnte nicht geöffnet werden.  Bitte prüfen Sie die Konfiguration und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>What went wrong: %1</source>
+        <translation>Ursache: %1</translation>
+    </message>
+    <message>
+        <source>%p% (%v of %m)</source>
+        <translation>%p% (%v von %m)</translation>
+    </message>
+    <message>
+        <source>PIC program memory: %1 of %2 records written (%3%)</source>
+        <translation>PIC-Programmspeicher: %1 von %2 Datensätzen geschrieben (%3%)</translation>
+    </message>
+    <message>
+        <source>PIC EEPROM data: %1 of %2 records written (%3%)</source>
+        <translation>PIC-EEPROM-Daten: %1 von %2 Datensätzen geschrieben (%3%)</translation>
+    </message>
+    <message>
+        <source>DSP program memory: %1 of %2 words written (%3%)</source>
+        <translation>DSP-Programmspeicher: %1 von %2 Wörtern geschrieben (%3%)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 written (%3%)</source>
+        <translation>%1 von %2 geschrieben (%3%)</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgIPAddress</name>
     <message>
         <source>Insert/Modify IP Address</source>
@@ -695,6 +918,10 @@ Version: %1</translation>
     <message>
         <source>Shows the Outputs page</source>
         <translation>Zeigt die Seite Ausgänge</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Herunterladen</translation>
     </message>
 </context>
 <context>

@@ -246,6 +246,229 @@
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgDownloadPIC</name>
+    <message>
+        <source>Control Card</source>
+        <translation>Tarjeta de control</translation>
+    </message>
+    <message>
+        <source>INHEX32 Files (*.HEX)</source>
+        <translation>Archivos INHEX32 (*.HEX)</translation>
+    </message>
+    <message>
+        <source>NR Left</source>
+        <translation>NR izquierdo</translation>
+    </message>
+    <message>
+        <source>NR Files (*.NR)</source>
+        <translation>Archivos NR (*.NR)</translation>
+    </message>
+    <message>
+        <source>NR Right</source>
+        <translation>NR derecho</translation>
+    </message>
+    <message>
+        <source>Matrix</source>
+        <translation>Matriz</translation>
+    </message>
+    <message>
+        <source>Matrix Files (*.MAT,*.MTX)</source>
+        <translation>Archivos de matriz (*.MAT,*.MTX)</translation>
+    </message>
+    <message>
+        <source>EQ 1</source>
+        <translation>EQ 1</translation>
+    </message>
+    <message>
+        <source>EQ Files (*.EQ)</source>
+        <translation>Archivos EQ (*.EQ)</translation>
+    </message>
+    <message>
+        <source>EQ 2</source>
+        <translation>EQ 2</translation>
+    </message>
+    <message>
+        <source>A download error has occured.  Please verify that all cabling and settings are correct and try again.</source>
+        <translation>Se ha producido un error en la descarga.  Compruebe que todo el cableado y la configuración son correctos e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The firmware download has completed successfully.</source>
+        <translation>La descarga del firmware ha finalizado correctamente.</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>Esperando</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>Escribiendo</translation>
+    </message>
+    <message>
+        <source>Erasing PIC program memory...</source>
+        <translation>Borrando la memoria de programa del PIC...</translation>
+    </message>
+    <message>
+        <source>Erasing</source>
+        <translation>Borrando</translation>
+    </message>
+    <message>
+        <source>Writing to PIC program memory, this can take almost 5 minutes to complete...</source>
+        <translation>Escribiendo en la memoria de programa del PIC, puede tardar casi 5 minutos...</translation>
+    </message>
+    <message>
+        <source>Writing PIC EEPROM data...</source>
+        <translation>Escribiendo los datos de la EEPROM del PIC...</translation>
+    </message>
+    <message>
+        <source>Writing EEPROM</source>
+        <translation>Escribiendo EEPROM</translation>
+    </message>
+    <message>
+        <source>Waiting for response from DSP</source>
+        <translation>Esperando respuesta del DSP</translation>
+    </message>
+    <message>
+        <source>Initializing DSP for download</source>
+        <translation>Preparando el DSP para la descarga</translation>
+    </message>
+    <message>
+        <source>Initializing</source>
+        <translation>Inicializando</translation>
+    </message>
+    <message>
+        <source>Writing to DSP program memory, this can take almost 2 minutes to complete...</source>
+        <translation>Escribiendo en la memoria de programa del DSP, puede tardar casi 2 minutos...</translation>
+    </message>
+    <message>
+        <source>Verifying DSP data...</source>
+        <translation>Verificando los datos del DSP...</translation>
+    </message>
+    <message>
+        <source>DSP CRC Verification has failed,  Please try the download again.</source>
+        <translation>La verificación CRC del DSP ha fallado.  Vuelva a intentar la descarga.</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Destino</translation>
+    </message>
+    <message>
+        <source>Step %1:</source>
+        <translation>Paso %1:</translation>
+    </message>
+    <message>
+        <source>Make sure you are disconnected from the KVT unit and that all recent modifications have been saved.</source>
+        <translation>Asegúrese de estar desconectado de la unidad KVT y de haber guardado todas las modificaciones recientes.</translation>
+    </message>
+    <message>
+        <source>Select the file to be downloaded:</source>
+        <translation>Seleccione el archivo que desea descargar:</translation>
+    </message>
+    <message>
+        <source>File to be downloaded</source>
+        <translation>Archivo que se descargará</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Examinar...</translation>
+    </message>
+    <message>
+        <source>Click the Download button:</source>
+        <translation>Haga clic en el botón Descargar:</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Descargar</translation>
+    </message>
+    <message>
+        <source>Turn OFF the power to the KVT unit that will be updated.</source>
+        <translation>APAGUE la unidad KVT que se va a actualizar.</translation>
+    </message>
+    <message>
+        <source>Power the KVT unit back ON while holding down S5 on the KVT-80 control card. Release the S5 switch after five seconds.</source>
+        <translation>Vuelva a ENCENDER la unidad KVT manteniendo pulsado S5 en la tarjeta de control del KVT-80. Suelte el interruptor S5 después de cinco segundos.</translation>
+    </message>
+    <message>
+        <source>Power Cycle with S5 Held</source>
+        <translation>Reiniciar con S5</translation>
+    </message>
+    <message>
+        <source>Switches the demonstration unit off and on again holding S5</source>
+        <translation>Apaga y vuelve a encender la unidad de demostración con S5 pulsado</translation>
+    </message>
+    <message>
+        <source>Download messages</source>
+        <translation>Mensajes de la descarga</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>Progreso de la descarga</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Todos los archivos (*.*)</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>The selected file is not a valid firmware image or has been corrupted.</source>
+        <translation>El archivo seleccionado no es una imagen de firmware válida o está dañado.</translation>
+    </message>
+    <message>
+        <source>The filename entered is not valid.  Please make sure you have the correct file selected.</source>
+        <translation>El nombre de archivo introducido no es válido.  Asegúrese de haber seleccionado el archivo correcto.</translation>
+    </message>
+    <message>
+        <source>The program is connected to the KVT unit.  Please disconnect before downloading.</source>
+        <translation>El programa está conectado a la unidad KVT.  Desconéctese antes de descargar.</translation>
+    </message>
+    <message>
+        <source>Failed to connect to remote address.  Please verify your communication settings and try again.</source>
+        <translation>No se pudo conectar con la dirección remota.  Compruebe la configuración de comunicación e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Failed to open the communication port (%1).  Please verify your configuration and try again.</source>
+        <translation>No se pudo abrir el puerto de comunicaciones (%1).  Compruebe la configuración e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Completado</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>What went wrong: %1</source>
+        <translation>Causa: %1</translation>
+    </message>
+    <message>
+        <source>%p% (%v of %m)</source>
+        <translation>%p% (%v de %m)</translation>
+    </message>
+    <message>
+        <source>PIC program memory: %1 of %2 records written (%3%)</source>
+        <translation>Memoria de programa del PIC: %1 de %2 registros escritos (%3%)</translation>
+    </message>
+    <message>
+        <source>PIC EEPROM data: %1 of %2 records written (%3%)</source>
+        <translation>Datos de la EEPROM del PIC: %1 de %2 registros escritos (%3%)</translation>
+    </message>
+    <message>
+        <source>DSP program memory: %1 of %2 words written (%3%)</source>
+        <translation>Memoria de programa del DSP: %1 de %2 palabras escritas (%3%)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 written (%3%)</source>
+        <translation>%1 de %2 escritos (%3%)</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgIPAddress</name>
     <message>
         <source>Insert/Modify IP Address</source>
@@ -695,6 +918,10 @@ Versión: %1</translation>
     <message>
         <source>Shows the Outputs page</source>
         <translation>Muestra la página Salidas</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Descargar</translation>
     </message>
 </context>
 <context>

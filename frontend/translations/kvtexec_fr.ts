@@ -246,6 +246,229 @@
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgDownloadPIC</name>
+    <message>
+        <source>Control Card</source>
+        <translation>Carte de contrôle</translation>
+    </message>
+    <message>
+        <source>INHEX32 Files (*.HEX)</source>
+        <translation>Fichiers INHEX32 (*.HEX)</translation>
+    </message>
+    <message>
+        <source>NR Left</source>
+        <translation>NR gauche</translation>
+    </message>
+    <message>
+        <source>NR Files (*.NR)</source>
+        <translation>Fichiers NR (*.NR)</translation>
+    </message>
+    <message>
+        <source>NR Right</source>
+        <translation>NR droit</translation>
+    </message>
+    <message>
+        <source>Matrix</source>
+        <translation>Matrice</translation>
+    </message>
+    <message>
+        <source>Matrix Files (*.MAT,*.MTX)</source>
+        <translation>Fichiers de matrice (*.MAT,*.MTX)</translation>
+    </message>
+    <message>
+        <source>EQ 1</source>
+        <translation>EQ 1</translation>
+    </message>
+    <message>
+        <source>EQ Files (*.EQ)</source>
+        <translation>Fichiers EQ (*.EQ)</translation>
+    </message>
+    <message>
+        <source>EQ 2</source>
+        <translation>EQ 2</translation>
+    </message>
+    <message>
+        <source>A download error has occured.  Please verify that all cabling and settings are correct and try again.</source>
+        <translation>Une erreur de téléchargement s&apos;est produite.  Vérifiez que tous les câbles et paramètres sont corrects et réessayez.</translation>
+    </message>
+    <message>
+        <source>The firmware download has completed successfully.</source>
+        <translation>Le téléchargement du micrologiciel s&apos;est terminé avec succès.</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>Attente</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>Écriture</translation>
+    </message>
+    <message>
+        <source>Erasing PIC program memory...</source>
+        <translation>Effacement de la mémoire programme du PIC...</translation>
+    </message>
+    <message>
+        <source>Erasing</source>
+        <translation>Effacement</translation>
+    </message>
+    <message>
+        <source>Writing to PIC program memory, this can take almost 5 minutes to complete...</source>
+        <translation>Écriture dans la mémoire programme du PIC, cela peut prendre près de 5 minutes...</translation>
+    </message>
+    <message>
+        <source>Writing PIC EEPROM data...</source>
+        <translation>Écriture des données EEPROM du PIC...</translation>
+    </message>
+    <message>
+        <source>Writing EEPROM</source>
+        <translation>Écriture EEPROM</translation>
+    </message>
+    <message>
+        <source>Waiting for response from DSP</source>
+        <translation>Attente de la réponse du DSP</translation>
+    </message>
+    <message>
+        <source>Initializing DSP for download</source>
+        <translation>Préparation du DSP pour le téléchargement</translation>
+    </message>
+    <message>
+        <source>Initializing</source>
+        <translation>Initialisation</translation>
+    </message>
+    <message>
+        <source>Writing to DSP program memory, this can take almost 2 minutes to complete...</source>
+        <translation>Écriture dans la mémoire programme du DSP, cela peut prendre près de 2 minutes...</translation>
+    </message>
+    <message>
+        <source>Verifying DSP data...</source>
+        <translation>Vérification des données du DSP...</translation>
+    </message>
+    <message>
+        <source>DSP CRC Verification has failed,  Please try the download again.</source>
+        <translation>La vérification CRC du DSP a échoué.  Veuillez relancer le téléchargement.</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Cible</translation>
+    </message>
+    <message>
+        <source>Step %1:</source>
+        <translation>Étape %1 :</translation>
+    </message>
+    <message>
+        <source>Make sure you are disconnected from the KVT unit and that all recent modifications have been saved.</source>
+        <translation>Assurez-vous d&apos;être déconnecté de l&apos;appareil KVT et que toutes les modifications récentes ont été enregistrées.</translation>
+    </message>
+    <message>
+        <source>Select the file to be downloaded:</source>
+        <translation>Sélectionnez le fichier à télécharger :</translation>
+    </message>
+    <message>
+        <source>File to be downloaded</source>
+        <translation>Fichier à télécharger</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Parcourir...</translation>
+    </message>
+    <message>
+        <source>Click the Download button:</source>
+        <translation>Cliquez sur le bouton Télécharger :</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Télécharger</translation>
+    </message>
+    <message>
+        <source>Turn OFF the power to the KVT unit that will be updated.</source>
+        <translation>ÉTEIGNEZ l&apos;appareil KVT à mettre à jour.</translation>
+    </message>
+    <message>
+        <source>Power the KVT unit back ON while holding down S5 on the KVT-80 control card. Release the S5 switch after five seconds.</source>
+        <translation>RALLUMEZ l&apos;appareil KVT en maintenant S5 enfoncé sur la carte de contrôle du KVT-80. Relâchez S5 après cinq secondes.</translation>
+    </message>
+    <message>
+        <source>Power Cycle with S5 Held</source>
+        <translation>Redémarrer avec S5</translation>
+    </message>
+    <message>
+        <source>Switches the demonstration unit off and on again holding S5</source>
+        <translation>Éteint et rallume l&apos;appareil de démonstration avec S5 enfoncé</translation>
+    </message>
+    <message>
+        <source>Download messages</source>
+        <translation>Messages du téléchargement</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>Progression du téléchargement</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Tous les fichiers (*.*)</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>The selected file is not a valid firmware image or has been corrupted.</source>
+        <translation>Le fichier sélectionné n&apos;est pas une image de micrologiciel valide ou il est endommagé.</translation>
+    </message>
+    <message>
+        <source>The filename entered is not valid.  Please make sure you have the correct file selected.</source>
+        <translation>Le nom de fichier saisi n&apos;est pas valide.  Vérifiez que vous avez sélectionné le bon fichier.</translation>
+    </message>
+    <message>
+        <source>The program is connected to the KVT unit.  Please disconnect before downloading.</source>
+        <translation>Le programme est connecté à l&apos;appareil KVT.  Déconnectez-vous avant le téléchargement.</translation>
+    </message>
+    <message>
+        <source>Failed to connect to remote address.  Please verify your communication settings and try again.</source>
+        <translation>Impossible de se connecter à l&apos;adresse distante.  Vérifiez les paramètres de communication et réessayez.</translation>
+    </message>
+    <message>
+        <source>Failed to open the communication port (%1).  Please verify your configuration and try again.</source>
+        <translation>Impossible d&apos;ouvrir le port de communication (%1).  Vérifiez la configuration et réessayez.</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Échec</translation>
+    </message>
+    <message>
+        <source>What went wrong: %1</source>
+        <translation>Cause : %1</translation>
+    </message>
+    <message>
+        <source>%p% (%v of %m)</source>
+        <translation>%p% (%v sur %m)</translation>
+    </message>
+    <message>
+        <source>PIC program memory: %1 of %2 records written (%3%)</source>
+        <translation>Mémoire programme du PIC : %1 enregistrements sur %2 écrits (%3%)</translation>
+    </message>
+    <message>
+        <source>PIC EEPROM data: %1 of %2 records written (%3%)</source>
+        <translation>Données EEPROM du PIC : %1 enregistrements sur %2 écrits (%3%)</translation>
+    </message>
+    <message>
+        <source>DSP program memory: %1 of %2 words written (%3%)</source>
+        <translation>Mémoire programme du DSP : %1 mots sur %2 écrits (%3%)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 written (%3%)</source>
+        <translation>%1 sur %2 écrits (%3%)</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgIPAddress</name>
     <message>
         <source>Insert/Modify IP Address</source>
@@ -695,6 +918,10 @@ Version&#xa0;: %1</translation>
     <message>
         <source>Shows the Outputs page</source>
         <translation>Affiche la page Sorties</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Télécharger</translation>
     </message>
 </context>
 <context>

@@ -246,6 +246,229 @@
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgDownloadPIC</name>
+    <message>
+        <source>Control Card</source>
+        <translation>Scheda di controllo</translation>
+    </message>
+    <message>
+        <source>INHEX32 Files (*.HEX)</source>
+        <translation>File INHEX32 (*.HEX)</translation>
+    </message>
+    <message>
+        <source>NR Left</source>
+        <translation>NR sinistro</translation>
+    </message>
+    <message>
+        <source>NR Files (*.NR)</source>
+        <translation>File NR (*.NR)</translation>
+    </message>
+    <message>
+        <source>NR Right</source>
+        <translation>NR destro</translation>
+    </message>
+    <message>
+        <source>Matrix</source>
+        <translation>Matrice</translation>
+    </message>
+    <message>
+        <source>Matrix Files (*.MAT,*.MTX)</source>
+        <translation>File matrice (*.MAT,*.MTX)</translation>
+    </message>
+    <message>
+        <source>EQ 1</source>
+        <translation>EQ 1</translation>
+    </message>
+    <message>
+        <source>EQ Files (*.EQ)</source>
+        <translation>File EQ (*.EQ)</translation>
+    </message>
+    <message>
+        <source>EQ 2</source>
+        <translation>EQ 2</translation>
+    </message>
+    <message>
+        <source>A download error has occured.  Please verify that all cabling and settings are correct and try again.</source>
+        <translation>Si è verificato un errore durante il download.  Verificare che tutti i cavi e le impostazioni siano corretti e riprovare.</translation>
+    </message>
+    <message>
+        <source>The firmware download has completed successfully.</source>
+        <translation>Il download del firmware è stato completato correttamente.</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>In attesa</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>Scrittura</translation>
+    </message>
+    <message>
+        <source>Erasing PIC program memory...</source>
+        <translation>Cancellazione della memoria di programma del PIC...</translation>
+    </message>
+    <message>
+        <source>Erasing</source>
+        <translation>Cancellazione</translation>
+    </message>
+    <message>
+        <source>Writing to PIC program memory, this can take almost 5 minutes to complete...</source>
+        <translation>Scrittura nella memoria di programma del PIC, può richiedere quasi 5 minuti...</translation>
+    </message>
+    <message>
+        <source>Writing PIC EEPROM data...</source>
+        <translation>Scrittura dei dati EEPROM del PIC...</translation>
+    </message>
+    <message>
+        <source>Writing EEPROM</source>
+        <translation>Scrittura EEPROM</translation>
+    </message>
+    <message>
+        <source>Waiting for response from DSP</source>
+        <translation>In attesa di risposta dal DSP</translation>
+    </message>
+    <message>
+        <source>Initializing DSP for download</source>
+        <translation>Preparazione del DSP per il download</translation>
+    </message>
+    <message>
+        <source>Initializing</source>
+        <translation>Inizializzazione</translation>
+    </message>
+    <message>
+        <source>Writing to DSP program memory, this can take almost 2 minutes to complete...</source>
+        <translation>Scrittura nella memoria di programma del DSP, può richiedere quasi 2 minuti...</translation>
+    </message>
+    <message>
+        <source>Verifying DSP data...</source>
+        <translation>Verifica dei dati del DSP...</translation>
+    </message>
+    <message>
+        <source>DSP CRC Verification has failed,  Please try the download again.</source>
+        <translation>La verifica CRC del DSP non è riuscita.  Ripetere il download.</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Destinazione</translation>
+    </message>
+    <message>
+        <source>Step %1:</source>
+        <translation>Passo %1:</translation>
+    </message>
+    <message>
+        <source>Make sure you are disconnected from the KVT unit and that all recent modifications have been saved.</source>
+        <translation>Assicurarsi di essere disconnessi dall&apos;unità KVT e che tutte le modifiche recenti siano state salvate.</translation>
+    </message>
+    <message>
+        <source>Select the file to be downloaded:</source>
+        <translation>Selezionare il file da scaricare:</translation>
+    </message>
+    <message>
+        <source>File to be downloaded</source>
+        <translation>File da scaricare</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Sfoglia...</translation>
+    </message>
+    <message>
+        <source>Click the Download button:</source>
+        <translation>Fare clic sul pulsante Scarica:</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Scarica</translation>
+    </message>
+    <message>
+        <source>Turn OFF the power to the KVT unit that will be updated.</source>
+        <translation>SPEGNERE l&apos;unità KVT da aggiornare.</translation>
+    </message>
+    <message>
+        <source>Power the KVT unit back ON while holding down S5 on the KVT-80 control card. Release the S5 switch after five seconds.</source>
+        <translation>RIACCENDERE l&apos;unità KVT tenendo premuto S5 sulla scheda di controllo del KVT-80. Rilasciare S5 dopo cinque secondi.</translation>
+    </message>
+    <message>
+        <source>Power Cycle with S5 Held</source>
+        <translation>Riavvia con S5</translation>
+    </message>
+    <message>
+        <source>Switches the demonstration unit off and on again holding S5</source>
+        <translation>Spegne e riaccende l&apos;unità dimostrativa tenendo premuto S5</translation>
+    </message>
+    <message>
+        <source>Download messages</source>
+        <translation>Messaggi del download</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>Avanzamento del download</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Cancella</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Tutti i file (*.*)</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>The selected file is not a valid firmware image or has been corrupted.</source>
+        <translation>Il file selezionato non è un&apos;immagine firmware valida oppure è danneggiato.</translation>
+    </message>
+    <message>
+        <source>The filename entered is not valid.  Please make sure you have the correct file selected.</source>
+        <translation>Il nome file inserito non è valido.  Assicurarsi di aver selezionato il file corretto.</translation>
+    </message>
+    <message>
+        <source>The program is connected to the KVT unit.  Please disconnect before downloading.</source>
+        <translation>Il programma è connesso all&apos;unità KVT.  Disconnettersi prima del download.</translation>
+    </message>
+    <message>
+        <source>Failed to connect to remote address.  Please verify your communication settings and try again.</source>
+        <translation>Impossibile connettersi all&apos;indirizzo remoto.  Verificare le impostazioni di comunicazione e riprovare.</translation>
+    </message>
+    <message>
+        <source>Failed to open the communication port (%1).  Please verify your configuration and try again.</source>
+        <translation>Impossibile aprire la porta di comunicazione (%1).  Verificare la configurazione e riprovare.</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Completato</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Non riuscito</translation>
+    </message>
+    <message>
+        <source>What went wrong: %1</source>
+        <translation>Causa: %1</translation>
+    </message>
+    <message>
+        <source>%p% (%v of %m)</source>
+        <translation>%p% (%v di %m)</translation>
+    </message>
+    <message>
+        <source>PIC program memory: %1 of %2 records written (%3%)</source>
+        <translation>Memoria di programma del PIC: %1 di %2 record scritti (%3%)</translation>
+    </message>
+    <message>
+        <source>PIC EEPROM data: %1 of %2 records written (%3%)</source>
+        <translation>Dati EEPROM del PIC: %1 di %2 record scritti (%3%)</translation>
+    </message>
+    <message>
+        <source>DSP program memory: %1 of %2 words written (%3%)</source>
+        <translation>Memoria di programma del DSP: %1 di %2 parole scritte (%3%)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 written (%3%)</source>
+        <translation>%1 di %2 scritti (%3%)</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgIPAddress</name>
     <message>
         <source>Insert/Modify IP Address</source>
@@ -695,6 +918,10 @@ Versione: %1</translation>
     <message>
         <source>Shows the Outputs page</source>
         <translation>Mostra la pagina Uscite</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Scarica</translation>
     </message>
 </context>
 <context>

@@ -246,6 +246,229 @@
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgDownloadPIC</name>
+    <message>
+        <source>Control Card</source>
+        <translation>控制卡</translation>
+    </message>
+    <message>
+        <source>INHEX32 Files (*.HEX)</source>
+        <translation>INHEX32 文件 (*.HEX)</translation>
+    </message>
+    <message>
+        <source>NR Left</source>
+        <translation>NR 左</translation>
+    </message>
+    <message>
+        <source>NR Files (*.NR)</source>
+        <translation>NR 文件 (*.NR)</translation>
+    </message>
+    <message>
+        <source>NR Right</source>
+        <translation>NR 右</translation>
+    </message>
+    <message>
+        <source>Matrix</source>
+        <translation>矩阵</translation>
+    </message>
+    <message>
+        <source>Matrix Files (*.MAT,*.MTX)</source>
+        <translation>矩阵文件 (*.MAT,*.MTX)</translation>
+    </message>
+    <message>
+        <source>EQ 1</source>
+        <translation>EQ 1</translation>
+    </message>
+    <message>
+        <source>EQ Files (*.EQ)</source>
+        <translation>EQ 文件 (*.EQ)</translation>
+    </message>
+    <message>
+        <source>EQ 2</source>
+        <translation>EQ 2</translation>
+    </message>
+    <message>
+        <source>A download error has occured.  Please verify that all cabling and settings are correct and try again.</source>
+        <translation>下载时出错。请检查所有电缆和设置是否正确，然后重试。</translation>
+    </message>
+    <message>
+        <source>The firmware download has completed successfully.</source>
+        <translation>固件下载已成功完成。</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>等待</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>写入</translation>
+    </message>
+    <message>
+        <source>Erasing PIC program memory...</source>
+        <translation>正在擦除 PIC 程序存储器...</translation>
+    </message>
+    <message>
+        <source>Erasing</source>
+        <translation>擦除</translation>
+    </message>
+    <message>
+        <source>Writing to PIC program memory, this can take almost 5 minutes to complete...</source>
+        <translation>正在写入 PIC 程序存储器，可能需要将近 5 分钟...</translation>
+    </message>
+    <message>
+        <source>Writing PIC EEPROM data...</source>
+        <translation>正在写入 PIC EEPROM 数据...</translation>
+    </message>
+    <message>
+        <source>Writing EEPROM</source>
+        <translation>写入 EEPROM</translation>
+    </message>
+    <message>
+        <source>Waiting for response from DSP</source>
+        <translation>等待 DSP 响应</translation>
+    </message>
+    <message>
+        <source>Initializing DSP for download</source>
+        <translation>正在为下载初始化 DSP</translation>
+    </message>
+    <message>
+        <source>Initializing</source>
+        <translation>初始化</translation>
+    </message>
+    <message>
+        <source>Writing to DSP program memory, this can take almost 2 minutes to complete...</source>
+        <translation>正在写入 DSP 程序存储器，可能需要将近 2 分钟...</translation>
+    </message>
+    <message>
+        <source>Verifying DSP data...</source>
+        <translation>正在校验 DSP 数据...</translation>
+    </message>
+    <message>
+        <source>DSP CRC Verification has failed,  Please try the download again.</source>
+        <translation>DSP CRC 校验失败，请重新下载。</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>目标</translation>
+    </message>
+    <message>
+        <source>Step %1:</source>
+        <translation>步骤 %1：</translation>
+    </message>
+    <message>
+        <source>Make sure you are disconnected from the KVT unit and that all recent modifications have been saved.</source>
+        <translation>请确认已断开与 KVT 设备的连接，并已保存所有最近的修改。</translation>
+    </message>
+    <message>
+        <source>Select the file to be downloaded:</source>
+        <translation>选择要下载的文件：</translation>
+    </message>
+    <message>
+        <source>File to be downloaded</source>
+        <translation>要下载的文件</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>浏览...</translation>
+    </message>
+    <message>
+        <source>Click the Download button:</source>
+        <translation>单击“下载”按钮：</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>下载</translation>
+    </message>
+    <message>
+        <source>Turn OFF the power to the KVT unit that will be updated.</source>
+        <translation>关闭要更新的 KVT 设备的电源。</translation>
+    </message>
+    <message>
+        <source>Power the KVT unit back ON while holding down S5 on the KVT-80 control card. Release the S5 switch after five seconds.</source>
+        <translation>按住 KVT-80 控制卡上的 S5 的同时重新打开 KVT 设备电源。五秒钟后松开 S5 开关。</translation>
+    </message>
+    <message>
+        <source>Power Cycle with S5 Held</source>
+        <translation>按住 S5 断电重启</translation>
+    </message>
+    <message>
+        <source>Switches the demonstration unit off and on again holding S5</source>
+        <translation>按住 S5 将演示设备关闭并重新打开</translation>
+    </message>
+    <message>
+        <source>Download messages</source>
+        <translation>下载消息</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <translation>下载进度</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>所有文件 (*.*)</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>The selected file is not a valid firmware image or has been corrupted.</source>
+        <translation>所选文件不是有效的固件映像，或已损坏。</translation>
+    </message>
+    <message>
+        <source>The filename entered is not valid.  Please make sure you have the correct file selected.</source>
+        <translation>输入的文件名无效。请确认已选择正确的文件。</translation>
+    </message>
+    <message>
+        <source>The program is connected to the KVT unit.  Please disconnect before downloading.</source>
+        <translation>程序已连接到 KVT 设备。请在下载前断开连接。</translation>
+    </message>
+    <message>
+        <source>Failed to connect to remote address.  Please verify your communication settings and try again.</source>
+        <translation>无法连接到远程地址。请检查通信设置后重试。</translation>
+    </message>
+    <message>
+        <source>Failed to open the communication port (%1).  Please verify your configuration and try again.</source>
+        <translation>无法打开通信端口（%1）。请检查配置后重试。</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>失败</translation>
+    </message>
+    <message>
+        <source>What went wrong: %1</source>
+        <translation>原因：%1</translation>
+    </message>
+    <message>
+        <source>%p% (%v of %m)</source>
+        <translation>%p% (%v / %m)</translation>
+    </message>
+    <message>
+        <source>PIC program memory: %1 of %2 records written (%3%)</source>
+        <translation>PIC 程序存储器：已写入 %1/%2 条记录 (%3%)</translation>
+    </message>
+    <message>
+        <source>PIC EEPROM data: %1 of %2 records written (%3%)</source>
+        <translation>PIC EEPROM 数据：已写入 %1/%2 条记录 (%3%)</translation>
+    </message>
+    <message>
+        <source>DSP program memory: %1 of %2 words written (%3%)</source>
+        <translation>DSP 程序存储器：已写入 %1/%2 个字 (%3%)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 written (%3%)</source>
+        <translation>已写入 %1/%2 (%3%)</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgIPAddress</name>
     <message>
         <source>Insert/Modify IP Address</source>
@@ -695,6 +918,10 @@ Version: %1</source>
     <message>
         <source>Shows the Outputs page</source>
         <translation>显示输出页</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>下载</translation>
     </message>
 </context>
 <context>

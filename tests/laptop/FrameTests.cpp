@@ -255,8 +255,13 @@ TEST_F(Frame, RightPasswordOnTheSecondTryUnlocksOnce) {
     auto* serial = frame->findChild<QWidget*>("1363");
     ASSERT_NE(serial, nullptr);
     EXPECT_FALSE(serial->property("readOnly").toBool());
-    // No diagnostics page is built yet: no tab is added for one.
-    EXPECT_EQ(frame->Tabs().count(), tabs);
+    // A tab for each diagnostics page the program has.
+    int diagnosticsPages = 0;
+    for (auto page :
+         {CMainFrame::kDownloadPage, CMainFrame::kTerminalPage, CMainFrame::kEventLogPage}) {
+        diagnosticsPages += frame->PageWidget(page) != nullptr ? 1 : 0;
+    }
+    EXPECT_EQ(frame->Tabs().count(), tabs + diagnosticsPages);
 
     frame->UnlockDiagnostics();
     EXPECT_EQ(frame->passwordPrompts, 2);

@@ -73,7 +73,7 @@ TEST(Program, DemoVisitUnderAVirtualDisplay) {
     const auto result = RunDemoTour(pictures);
     ASSERT_EQ(result.exitStatus, 0) << result.errors;
     for (const char* name : {"splash", "main-connected", "disconnect-prompt", "progress-dialog",
-                             "about", "main-disconnected", "communication-settings"}) {
+                             "about", "main-disconnected", "communication-settings", "download"}) {
         const auto file = pictures / (std::string(name) + ".png");
         ASSERT_TRUE(std::filesystem::exists(file)) << file;
         EXPECT_GT(std::filesystem::file_size(file), 2000u) << file;
