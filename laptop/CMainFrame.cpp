@@ -16,6 +16,7 @@
 #include <QToolBar>
 #include <QUrl>
 #include <QWheelEvent>
+#include <algorithm>
 
 #include "AppSettings.h"
 #include "CompanionLink.h"
@@ -160,7 +161,8 @@ CMainFrame::~CMainFrame() {
 QSize CMainFrame::FrameSizeForClient(QSize client) const {
     const int chrome = menuBar()->sizeHint().height() + toolBar_->sizeHint().height() +
                        statusBar()->sizeHint().height();
-    return {client.width(), client.height() + chrome};
+    // Never so narrow that the toolbar hides the fader's value behind its overflow button.
+    return {std::max(client.width(), toolBar_->sizeHint().width()), client.height() + chrome};
 }
 
 // ---- Construction -------------------------------------------------------------------------------

@@ -50,7 +50,7 @@ class CMainFrame : public QMainWindow, public frontend::FlowView {
     frontend::CompanionLink& Companion() { return *companion_; }
 
     // The window size that gives the client area the size asked for (menu, toolbar and status
-    // bar outside it).
+    // bar outside it), widened where the toolbar needs more room.
     QSize FrameSizeForClient(QSize client) const;
 
     int LanguageCode() const { return languageCode_; }
