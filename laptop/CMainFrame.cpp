@@ -32,9 +32,12 @@
 #include "dialogs/CDlgProgressStatus.h"
 #include "dialogs/CDlgSaveMMCStatus.h"
 #include "dialogs/CDlgSaveStatus.h"
+#include "dialogs/CDlgSetDateTime.h"
 #include "dialogs/CDlgSplash.h"
 #include "dialogs/CDlgUploadStatus.h"
+#include "pages/CDlgEventLog.h"
 #include "pages/CDlgProfileForm.h"
+#include "pages/CDlgTerminalForm.h"
 #include "widgets/CFaderValueDisplay.h"
 #include "widgets/CMainFader.h"
 
@@ -315,6 +318,7 @@ void CMainFrame::CreateMenus() {
             [this] { OpenHelpDocument(QStringLiteral("KVT80Checklist.htm")); });
     connect(Action(kUnlockDiagnostics), &QAction::triggered, this, &CMainFrame::UnlockDiagnostics);
     connect(Action(kAbout), &QAction::triggered, this, &CMainFrame::ShowAbout);
+    connect(Action(kSetDateTime), &QAction::triggered, this, &CMainFrame::ShowSetDateTime);
 }
 
 void CMainFrame::CreateToolBar() {
@@ -386,6 +390,14 @@ void CMainFrame::CreatePages() {
     connect(this, &CMainFrame::diagnosticsUnlocked, profilePage_,
             &CDlgProfileForm::SetDiagnosticsUnlocked);
 
+    auto* terminal = new CDlgTerminalForm(engine_, *bridge_, tabs_);
+    AddPage(kTerminalPage, terminal, tr("Terminal"));
+    connect(this, &CMainFrame::refreshRequested, terminal, &CDlgTerminalForm::Refresh);
+    auto* eventLog = new CDlgEventLog(engine_, *bridge_, tabs_);
+    AddPage(kEventLogPage, eventLog, tr("Event Log"));
+    connect(this, &CMainFrame::refreshRequested, eventLog, &CDlgEventLog::Refresh);
+    connect(eventLog, &CDlgEventLog::setDateTimeRequested, this, &CMainFrame::ShowSetDateTime);
+
     connect(tabs_, &QTabWidget::currentChanged, this, &CMainFrame::OnTabChanged);
 }
 
@@ -393,6 +405,8 @@ void CMainFrame::AddPage(Page page, QWidget* widget, const QString& text) {
     pages_[page] = {widget, text};
     if (page < kDownloadPage) {
         InsertTab(page);
+    } else {
+        widget->hide();  // on the strip only after the unlock
     }
 }
 
@@ -450,6 +464,7 @@ void CMainFrame::EnableConnectionCommands(bool connected) {
     Action(kDisconnect)->setEnabled(connected);
     Action(kSavePersonalityModule)->setEnabled(connected);
     Action(kSystemMute)->setEnabled(connected);
+    Action(kSetDateTime)->setEnabled(connected);
 }
 
 void CMainFrame::ShowUnitMute(bool connected) {
@@ -604,6 +619,11 @@ void CMainFrame::OpenHelpDocument(const QString& fileName) {
 void CMainFrame::ShowAbout() {
     CDlgSplash about(CDlgSplash::Mode::About, this);
     about.exec();
+}
+
+void CMainFrame::ShowSetDateTime() {
+    CDlgSetDateTime dialog(engine_, this);
+    dialog.exec();
 }
 
 void CMainFrame::ShowCommunicationSettings() {
