@@ -44,6 +44,8 @@ class ScreenshotTour : public QObject {
     void Save(QWidget& window, const QString& name);
     void Fail(const QString& why);
     void ShowDialogFor(QWidget* dialog, const QString& name);
+    // The diagnostics pages: the unlock, a terminal session, the event log read, the clock dialog.
+    QList<Step> DiagnosticsSteps();
 
     CMainFrame& frame_;
     QString folder_;

@@ -9,6 +9,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <condition_variable>
 #include <deque>
 #include <functional>
@@ -81,7 +82,33 @@ class CDlgTerminalForm::Sender {
         jobs_.clear();
     }
 
+    // Keys sent to the unit, on the sender thread only: how many characters stand in the unit's
+    // line since its last carriage return, as far as they tell.
+    void Sent(std::u16string_view keys) {
+        for (const char16_t key : keys) {
+            if (key == u'\r' || key == 0x1B) {
+                unitLine_ = 0;
+            } else if (key == 0x08) {
+                unitLine_ = unitLine_ > 0 ? unitLine_ - 1 : 0;
+            } else {
+                ++unitLine_;
+            }
+        }
+    }
+
+    // Takes back a line left half typed, so that the engine's next command is not appended to
+    // it. Backspaces beyond the line's start do no harm.
+    void EraseUnitLine(IKVT80& engine) {
+        while (unitLine_ > 0) {
+            const size_t count = std::min<size_t>(unitLine_, kMaxDirectText);
+            engine.WriteStringDirect(std::u16string(count, u'\b'));
+            unitLine_ -= count;
+        }
+    }
+
   private:
+    static constexpr size_t kMaxDirectText = 255;
+
     void Run(const std::stop_token& stop) {
         std::unique_lock lock(mutex_);
         while (!stop.stop_requested()) {
@@ -100,6 +127,7 @@ class CDlgTerminalForm::Sender {
     std::mutex mutex_;
     std::condition_variable wake_;
     std::deque<std::function<void()>> jobs_;
+    size_t unitLine_ = 0;
     std::jthread thread_;  // last: started once the queue exists, joined before it goes
 };
 
@@ -125,9 +153,13 @@ CDlgTerminalForm::CDlgTerminalForm(IKVT80& engine, frontend::EngineBridge& bridg
     typedLine_->setObjectName(QStringLiteral("typedLine"));
     typedLine_->setTextFormat(Qt::PlainText);
 
+    // Long texts are cut at the page's edge; they never widen the window.
+    status_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    typedLine_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    typedLine_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     auto* footer = new QHBoxLayout;
-    footer->addWidget(status_, 1);
-    footer->addWidget(typedLine_);
+    footer->addWidget(status_, 3);
+    footer->addWidget(typedLine_, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(console_, 1);
     layout->addLayout(footer);
@@ -184,15 +216,18 @@ void CDlgTerminalForm::UpdateSession() {
     }
 }
 
+// Terminal mode goes on and off on the sender thread, in order with the keys typed between.
 void CDlgTerminalForm::StartSession() {
     sessionActive_ = true;
-    engine_.put_TerminalLogging(Variant::Bool(true));
     ShowStatus(tr("Reaching the unit's command prompt..."));
     // The page outlives the call: its destructor waits for the sender.
     CDlgTerminalForm* page = this;
+    Sender* sender = sender_.get();
     IKVT80& engine = engine_;
-    sender_->Post([page, &engine] {
+    sender_->Post([page, sender, &engine] {
+        engine.put_TerminalLogging(Variant::Bool(true));
         const bool reached = engine.EnterCommandInterpreter() == status::Ok;
+        sender->Sent(u"\r");
         // The prompt the exchange found is not shown; a carriage return lets the unit show it
         // again on the console, as pressing Enter would.
         if (reached) {
@@ -216,9 +251,13 @@ void CDlgTerminalForm::StartSession() {
 
 void CDlgTerminalForm::EndSession() {
     sessionActive_ = false;
-    sender_->DropPending();
-    // The worker resumes its writes and polls at once.
-    engine_.put_TerminalLogging(Variant::Bool(false));
+    Sender* sender = sender_.get();
+    IKVT80& engine = engine_;
+    sender_->Post([sender, &engine] {
+        sender->EraseUnitLine(engine);
+        // The worker resumes its writes and polls at once.
+        engine.put_TerminalLogging(Variant::Bool(false));
+    });
     TrackTypedLine(QString(QChar(u'\r')));
     ShowStatus(tr("Terminal closed; the unit is back in normal operation."));
 }
@@ -295,8 +334,13 @@ void CDlgTerminalForm::Send(const QString& text) {
         return;
     }
     TrackTypedLine(text);
+    Sender* sender = sender_.get();
     IKVT80& engine = engine_;
-    sender_->Post([&engine, characters] { engine.WriteStringDirect(characters); });
+    sender_->Post([sender, &engine, characters] {
+        if (engine.WriteStringDirect(characters) == status::Ok) {
+            sender->Sent(characters);
+        }
+    });
 }
 
 // The line the unit is being given, as far as the keys sent tell: a unit that echoes only whole

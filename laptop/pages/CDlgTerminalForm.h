@@ -12,8 +12,10 @@
 // ends, tabs, the backspace (which takes back the last character of the line) and the bell (a
 // beep) keep their meaning.
 //
-// Every engine call that may wait for the unit (reaching the prompt, sending typed text, which
-// waits for the link) runs on the page's own sender thread, in the order the user caused them.
+// Every engine call of the page that may wait for the unit (reaching the prompt, sending typed
+// text, which waits for the link) runs on the page's own sender thread, in the order the user
+// caused them, and so do the switches of terminal mode between them. A line left half typed when
+// the page is left is taken back at the unit, so the engine's next command is not appended to it.
 #pragma once
 
 #include <QString>

@@ -152,9 +152,8 @@ TEST_F(TerminalPage, LeavingThePageRestoresNormalOperation) {
 
     tabs->setCurrentWidget(other);
     EXPECT_FALSE(page->SessionActive());
-    EXPECT_FALSE(TerminalLogging());
-    EXPECT_TRUE(Ready());
     EXPECT_TRUE(Status().contains("normal operation"));
+    ASSERT_TRUE(testing::Eventually([&] { return !TerminalLogging() && Ready(); }));
     // The worker writes to the unit again.
     ASSERT_EQ(engine->put_FaderLevel(42), status::Ok);
     ASSERT_TRUE(testing::Eventually([&] { return unit.Panel().level == 42; }));
@@ -162,6 +161,22 @@ TEST_F(TerminalPage, LeavingThePageRestoresNormalOperation) {
     // Coming back starts a new session.
     OpenSession();
     EXPECT_TRUE(TerminalLogging());
+}
+
+TEST_F(TerminalPage, LineLeftHalfTypedIsTakenBackAtTheUnit) {
+    ASSERT_EQ(engine->put_UpdateInputs(Variant::Bool(false)), status::Ok);
+    Connect();
+    OpenSession();
+    QTest::keyClicks(&page->Console(), "stat");
+    tabs->setCurrentWidget(other);
+    ASSERT_TRUE(testing::Eventually([&] { return Ready(); }));
+    // The engine's next command reaches the unit whole: the fader moves.
+    unit.ClearReceivedLines();
+    ASSERT_EQ(engine->put_FaderLevel(42), status::Ok);
+    ASSERT_TRUE(testing::Eventually([&] { return unit.Panel().level == 42; }));
+    for (const std::string& line : unit.ReceivedLines()) {
+        EXPECT_NE(line.rfind("stat", 0), 0u) << line;
+    }
 }
 
 TEST_F(TerminalPage, NothingHappensWhileNotConnected) {
