@@ -163,7 +163,8 @@ CDlgEventLog::CDlgEventLog(IKVT80& engine, frontend::EngineBridge& bridge, QWidg
 
     readStatus_ = new QLabel(this);
     readStatus_->setObjectName(QStringLiteral("readStatus"));
-    // A long status is cut at the page's edge; it never widens the window.
+    // A long status wraps; it never widens the window.
+    readStatus_->setWordWrap(true);
     readStatus_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     progress_ = new QProgressBar(this);
     progress_->setObjectName(QStringLiteral("readProgress"));

@@ -153,7 +153,8 @@ CDlgTerminalForm::CDlgTerminalForm(IKVT80& engine, frontend::EngineBridge& bridg
     typedLine_->setObjectName(QStringLiteral("typedLine"));
     typedLine_->setTextFormat(Qt::PlainText);
 
-    // Long texts are cut at the page's edge; they never widen the window.
+    // Long texts wrap or are cut at the page's edge; they never widen the window.
+    status_->setWordWrap(true);
     status_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     typedLine_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     typedLine_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
