@@ -508,6 +508,10 @@
         <source>The date and time were not accepted; the unit&apos;s clock was not set.</source>
         <translation>Datum und Uhrzeit wurden nicht angenommen; die Uhr des Geräts wurde nicht gestellt.</translation>
     </message>
+    <message>
+        <source>The KVT unit is busy (the terminal is in use); its clock was not set.  Try again when the unit is back in normal operation.</source>
+        <translation>Das KVT-Gerät ist belegt (das Terminal wird benutzt); seine Uhr wurde nicht gestellt.  Versuchen Sie es wieder, wenn das Gerät im Normalbetrieb ist.</translation>
+    </message>
 </context>
 <context>
     <name>kvt::laptop::CDlgSplash</name>

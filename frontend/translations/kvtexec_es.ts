@@ -508,6 +508,10 @@
         <source>The date and time were not accepted; the unit&apos;s clock was not set.</source>
         <translation>La fecha y la hora no se aceptaron; el reloj de la unidad no se ajustó.</translation>
     </message>
+    <message>
+        <source>The KVT unit is busy (the terminal is in use); its clock was not set.  Try again when the unit is back in normal operation.</source>
+        <translation>La unidad KVT está ocupada (el terminal está en uso); su reloj no se ajustó.  Vuelva a intentarlo cuando la unidad haya vuelto al funcionamiento normal.</translation>
+    </message>
 </context>
 <context>
     <name>kvt::laptop::CDlgSplash</name>

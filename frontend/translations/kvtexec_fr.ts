@@ -508,6 +508,10 @@
         <source>The date and time were not accepted; the unit&apos;s clock was not set.</source>
         <translation>La date et l&apos;heure n&apos;ont pas été acceptées ; l&apos;horloge de l&apos;appareil n&apos;a pas été réglée.</translation>
     </message>
+    <message>
+        <source>The KVT unit is busy (the terminal is in use); its clock was not set.  Try again when the unit is back in normal operation.</source>
+        <translation>L&apos;appareil KVT est occupé (le terminal est utilisé) ; son horloge n&apos;a pas été réglée.  Réessayez lorsque l&apos;appareil aura repris son fonctionnement normal.</translation>
+    </message>
 </context>
 <context>
     <name>kvt::laptop::CDlgSplash</name>

@@ -508,6 +508,10 @@
         <source>The date and time were not accepted; the unit&apos;s clock was not set.</source>
         <translation>Data e ora non sono state accettate; l&apos;orologio dell&apos;unità non è stato impostato.</translation>
     </message>
+    <message>
+        <source>The KVT unit is busy (the terminal is in use); its clock was not set.  Try again when the unit is back in normal operation.</source>
+        <translation>L&apos;unità KVT è occupata (il terminale è in uso); il suo orologio non è stato impostato.  Riprovare quando l&apos;unità sarà tornata al funzionamento normale.</translation>
+    </message>
 </context>
 <context>
     <name>kvt::laptop::CDlgSplash</name>

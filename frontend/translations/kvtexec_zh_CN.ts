@@ -508,6 +508,10 @@
         <source>The date and time were not accepted; the unit&apos;s clock was not set.</source>
         <translation>日期和时间未被接受，设备的时钟未设置。</translation>
     </message>
+    <message>
+        <source>The KVT unit is busy (the terminal is in use); its clock was not set.  Try again when the unit is back in normal operation.</source>
+        <translation>KVT 设备正忙（终端正在使用），其时钟未设置。  请在设备恢复正常运行后重试。</translation>
+    </message>
 </context>
 <context>
     <name>kvt::laptop::CDlgSplash</name>

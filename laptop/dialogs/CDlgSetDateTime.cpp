@@ -178,6 +178,16 @@ void CDlgSetDateTime::accept() {
         ShowWarning(tr("The KVT unit is not connected; its clock was not set."));
         return;
     }
+    // Likewise while the unit is not in normal operation (the Terminal page holds it): the clock
+    // would be set only when it is, with the time chosen now.
+    VariantBool ready = VARIANT_FALSE;
+    engine_.get_Initialized(&ready);
+    if (ready != VARIANT_TRUE) {
+        ShowWarning(
+            tr("The KVT unit is busy (the terminal is in use); its clock was not set.  "
+               "Try again when the unit is back in normal operation."));
+        return;
+    }
     const QDate date = date_->date();
     const QTime time = time_->time();
     const QString dateText = TwoDigitFields(date.year() - 2000, date.month(), date.day());

@@ -201,5 +201,17 @@ TEST_F(SetDateTime, NothingIsSetWhileTheUnitIsAway) {
     EXPECT_TRUE(UnitText(&IKVT80::get_UnitTime).isEmpty());
 }
 
+TEST_F(SetDateTime, NothingIsSetWhileTheTerminalHoldsTheUnit) {
+    Connect();
+    ASSERT_EQ(engine->put_TerminalLogging(Variant::Bool(true)), status::Ok);
+    Open();
+    Button("1552")->click();
+    Button("1")->click();
+    ASSERT_EQ(dialog->warnings.size(), 1u);
+    EXPECT_TRUE(dialog->isVisible());
+    // The engine holds no clock set for later.
+    EXPECT_NE(UnitText(&IKVT80::get_UnitTime), "080706");
+}
+
 }  // namespace
 }  // namespace kvt::laptop
