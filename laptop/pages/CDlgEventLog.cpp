@@ -243,6 +243,8 @@ void CDlgEventLog::AddEntry(int date, int time, const QString& description) {
     list_->setItem(row, kDateColumn, new EntryItem(dateText, date));
     list_->setItem(row, kTimeColumn, new EntryItem(timeText, time));
     list_->setItem(row, kDescriptionColumn, new EntryItem(description, 0));
+    // The list is in no column's order any more once an entry is added at its end.
+    list_->horizontalHeader()->setSortIndicatorShown(false);
     ++entriesRead_;
     if (reading_) {
         readSettle_->start(entriesSettleMs_);

@@ -82,17 +82,13 @@ class SetDateTime : public ::testing::Test {
     std::unique_ptr<TestSetDateTime> dialog;
 };
 
-TEST_F(SetDateTime, ControlsAndTitle) {
+TEST_F(SetDateTime, NothingToSendUntilADateIsChosen) {
     Open();
-    EXPECT_EQ(dialog->windowTitle(), "Set Date/Time");
-    EXPECT_EQ(dialog->DatePicker().objectName(), "1548");
-    EXPECT_EQ(dialog->TimePicker().objectName(), "1549");
-    EXPECT_TRUE(dialog->DatePicker().displayFormat().contains("yyyy"));
-    EXPECT_TRUE(dialog->TimePicker().displayFormat().contains("ss"));
-    EXPECT_EQ(Button("1552")->text(), "Use System Time");
-    // Nothing chosen yet: nothing to send.
     EXPECT_FALSE(Button("1")->isEnabled());
     EXPECT_TRUE(dialog->Following());
+    // A short date with the century.
+    EXPECT_TRUE(dialog->DatePicker().displayFormat().contains("yyyy"));
+    EXPECT_TRUE(dialog->TimePicker().displayFormat().contains("ss"));
 }
 
 TEST_F(SetDateTime, ShowsTheUnitsClockAsTheEngineHoldsIt) {

@@ -152,23 +152,6 @@ class EventLogPage : public ::testing::Test {
     std::unique_ptr<TestEventLog> page;
 };
 
-TEST_F(EventLogPage, ListsTheColumnsOfTheLog) {
-    const QTableWidget& list = page->List();
-    EXPECT_EQ(list.objectName(), "1535");
-    ASSERT_EQ(list.columnCount(), 3);
-    EXPECT_EQ(list.horizontalHeaderItem(0)->text(), "Date");
-    EXPECT_EQ(list.horizontalHeaderItem(1)->text(), "Time");
-    EXPECT_EQ(list.horizontalHeaderItem(2)->text(), "Description");
-    EXPECT_EQ(list.columnWidth(0), 100);
-    EXPECT_EQ(list.columnWidth(1), 100);
-    EXPECT_TRUE(list.showGrid());
-    EXPECT_EQ(list.selectionBehavior(), QAbstractItemView::SelectRows);
-    EXPECT_EQ(Button("1536")->text(), "Update");
-    EXPECT_EQ(Button("1537")->text(), "Clear");
-    EXPECT_EQ(Button("1538")->text(), "Set Date/Time...");
-    EXPECT_EQ(Button("1553")->text(), "Save to Disk...");
-}
-
 TEST_F(EventLogPage, ReadsTheUnitsLogInItsOrderWithProgress) {
     Connect();
     Button("1536")->click();
@@ -227,6 +210,7 @@ TEST_F(EventLogPage, EntriesArrivingAfterASortGoToTheEnd) {
     ReadLog(5);
     ClickHeader(2);
     ReadLog(10);
+    EXPECT_FALSE(page->List().horizontalHeader()->isSortIndicatorShown());
     const auto rows = Rows();
     EXPECT_EQ(std::vector<Row>(rows.begin() + 5, rows.end()),
               (std::vector<Row>{kPowerOn, kAesEbu, kFormat, kZone, kBass}));
