@@ -251,6 +251,16 @@ TEST_F(TerminalOutput, BackspaceTakesBackTheLastCharacterOfTheLineOnly) {
     EXPECT_EQ(Console(), "ab\nx");
 }
 
+TEST_F(TerminalOutput, OutputGoesToTheEndWhereverTheCaretWasPut) {
+    page->ShowUnitText("first line\r\nsecond");
+    // A click in the text moves the caret; the unit's output still continues the last line.
+    QTextCursor start = page->Console().textCursor();
+    start.movePosition(QTextCursor::Start);
+    page->Console().setTextCursor(start);
+    page->ShowUnitText(" line");
+    EXPECT_EQ(Console(), "first line\nsecond line");
+}
+
 TEST_F(TerminalOutput, BellIsNotShown) {
     page->ShowUnitText(QString::fromUtf16(u"wrtval 1\r\n\x07\r\n00>"));
     EXPECT_EQ(Console(), "wrtval 1\n\n00>");
