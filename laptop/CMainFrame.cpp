@@ -33,10 +33,13 @@
 #include "dialogs/CDlgProgressStatus.h"
 #include "dialogs/CDlgSaveMMCStatus.h"
 #include "dialogs/CDlgSaveStatus.h"
+#include "dialogs/CDlgSetDateTime.h"
 #include "dialogs/CDlgSplash.h"
 #include "dialogs/CDlgUploadStatus.h"
 #include "pages/CDlgDownloadPIC.h"
+#include "pages/CDlgEventLog.h"
 #include "pages/CDlgProfileForm.h"
+#include "pages/CDlgTerminalForm.h"
 #include "widgets/CFaderValueDisplay.h"
 #include "widgets/CMainFader.h"
 
@@ -318,6 +321,7 @@ void CMainFrame::CreateMenus() {
             [this] { OpenHelpDocument(QStringLiteral("KVT80Checklist.htm")); });
     connect(Action(kUnlockDiagnostics), &QAction::triggered, this, &CMainFrame::UnlockDiagnostics);
     connect(Action(kAbout), &QAction::triggered, this, &CMainFrame::ShowAbout);
+    connect(Action(kSetDateTime), &QAction::triggered, this, &CMainFrame::ShowSetDateTime);
 }
 
 void CMainFrame::CreateToolBar() {
@@ -394,6 +398,13 @@ void CMainFrame::CreatePages() {
     // A download opens and closes the port itself: the connection pane and the menus follow.
     connect(download, &CDlgDownloadPIC::connectionStatus, this,
             [this](int w, int) { flows_->SetDownloadRunning(w != 0); });
+    auto* terminal = new CDlgTerminalForm(engine_, *bridge_, tabs_);
+    AddPage(kTerminalPage, terminal, tr("Terminal"));
+    connect(this, &CMainFrame::refreshRequested, terminal, &CDlgTerminalForm::Refresh);
+    auto* eventLog = new CDlgEventLog(engine_, *bridge_, tabs_);
+    AddPage(kEventLogPage, eventLog, tr("Event Log"));
+    connect(this, &CMainFrame::refreshRequested, eventLog, &CDlgEventLog::Refresh);
+    connect(eventLog, &CDlgEventLog::setDateTimeRequested, this, &CMainFrame::ShowSetDateTime);
 
     connect(tabs_, &QTabWidget::currentChanged, this, &CMainFrame::OnTabChanged);
 }
@@ -462,6 +473,7 @@ void CMainFrame::EnableConnectionCommands(bool connected) {
     Action(kDisconnect)->setEnabled(connected);
     Action(kSavePersonalityModule)->setEnabled(connected);
     Action(kSystemMute)->setEnabled(connected);
+    Action(kSetDateTime)->setEnabled(connected);
 }
 
 void CMainFrame::ShowUnitMute(bool connected) {
@@ -616,6 +628,11 @@ void CMainFrame::OpenHelpDocument(const QString& fileName) {
 void CMainFrame::ShowAbout() {
     CDlgSplash about(CDlgSplash::Mode::About, this);
     about.exec();
+}
+
+void CMainFrame::ShowSetDateTime() {
+    CDlgSetDateTime dialog(engine_, this);
+    dialog.exec();
 }
 
 void CMainFrame::ShowCommunicationSettings() {

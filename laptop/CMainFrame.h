@@ -176,6 +176,8 @@ class CMainFrame : public QMainWindow, public frontend::FlowView {
     void OpenHelpDocument(const QString& fileName);
     void ShowAbout();
     void ShowCommunicationSettings();
+    // The unit clock dialog, from the File menu or the Event Log page.
+    void ShowSetDateTime();
     void OnTabChanged(int index);
     QString FormatName(int format) const;
     int GeneratorChannels() const;

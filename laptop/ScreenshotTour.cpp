@@ -4,10 +4,13 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -20,8 +23,11 @@
 #include "dialogs/CDlgConnectionStatus.h"
 #include "dialogs/CDlgDisconnectPrompt.h"
 #include "dialogs/CDlgPassword.h"
+#include "dialogs/CDlgSetDateTime.h"
 #include "dialogs/CDlgSplash.h"
 #include "pages/CDlgDownloadPIC.h"
+#include "pages/CDlgEventLog.h"
+#include "pages/CDlgTerminalForm.h"
 
 namespace kvt::laptop {
 
@@ -118,6 +124,10 @@ void ScreenshotTour::Start() {
                             Next();
                         });
                 });
+        },
+        [this] {
+            steps_ = DiagnosticsSteps() + steps_;
+            Next();
         },
         [this] {
             ShowDialogFor(new CDlgDisconnectPrompt(&frame_), QStringLiteral("disconnect-prompt"));
@@ -259,6 +269,116 @@ void ScreenshotTour::Fail(const QString& why) {
     }
     failure_ = why;
     emit finished(false);
+}
+
+// ---- The diagnostics pages ----------------------------------------------------------------------
+
+namespace {
+
+// Keys typed into a widget as a person would, a carriage return as the Enter key.
+void Type(QWidget& widget, const QString& text) {
+    for (const QChar c : text) {
+        const bool enter = c == QLatin1Char('\r');
+        const int key = enter ? int{Qt::Key_Return} : int{c.toUpper().unicode()};
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(&widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(&widget, &release);
+    }
+}
+
+}  // namespace
+
+QList<ScreenshotTour::Step> ScreenshotTour::DiagnosticsSteps() {
+    auto* terminal = qobject_cast<CDlgTerminalForm*>(frame_.PageWidget(CMainFrame::kTerminalPage));
+    auto* eventLog = qobject_cast<CDlgEventLog*>(frame_.PageWidget(CMainFrame::kEventLogPage));
+    if (terminal == nullptr || eventLog == nullptr) {
+        return {};
+    }
+    const auto consoleShows = [terminal](const QString& text) {
+        return [terminal, text] { return terminal->Console().toPlainText().contains(text); };
+    };
+    return {
+        [this] {
+            if (frame_.DiagnosticsUnlocked()) {
+                Next();
+                return;
+            }
+            // The password prompt is answered as support personnel would.
+            QTimer::singleShot(kStepPauseMs, this, [] {
+                if (auto* prompt = qobject_cast<CDlgPassword*>(QApplication::activeModalWidget())) {
+                    prompt->findChild<QLineEdit*>(QStringLiteral("1386"))
+                        ->setText(QStringLiteral("mivok"));
+                    prompt->findChild<QPushButton*>(QStringLiteral("1"))->click();
+                }
+            });
+            frame_.UnlockDiagnostics();
+            When([this] { return frame_.DiagnosticsUnlocked(); },
+                 QStringLiteral("the diagnostics unlock"), [this] { Next(); });
+        },
+        [this, terminal, consoleShows] {
+            frame_.ShowPage(CMainFrame::kTerminalPage);
+            When(consoleShows(QStringLiteral(">")), QStringLiteral("the unit's command prompt"),
+                 [this, terminal, consoleShows] {
+                     Type(terminal->Console(), QStringLiteral("date\r"));
+                     When(consoleShows(QStringLiteral("date\n")), QStringLiteral("the date"),
+                          [this, terminal, consoleShows] {
+                              Type(terminal->Console(), QStringLiteral("dumplog\r"));
+                              When(consoleShows(QStringLiteral("Power on")),
+                                   QStringLiteral("the log on the terminal"), [this, terminal] {
+                                       Type(terminal->Console(), QStringLiteral("stat"));
+                                       QTimer::singleShot(kStepPauseMs, this, [this] {
+                                           Save(frame_, QStringLiteral("terminal"));
+                                           Next();
+                                       });
+                                   });
+                          });
+                 });
+        },
+        [this, eventLog] {
+            frame_.ShowPage(CMainFrame::kEventLogPage);
+            // The terminal, left, hands the unit back to the engine.
+            When(
+                [this] {
+                    VariantBool ready = VARIANT_FALSE;
+                    frame_.Engine().get_Initialized(&ready);
+                    return ready == VARIANT_TRUE;
+                },
+                QStringLiteral("the unit back in normal operation"),
+                [this, eventLog] {
+                    eventLog->findChild<QPushButton*>(QStringLiteral("1536"))->click();
+                    When(
+                        [eventLog] {
+                            return !eventLog->Reading() && eventLog->List().rowCount() > 0;
+                        },
+                        QStringLiteral("the event log"),
+                        [this, eventLog] {
+                            eventLog->SortByColumn(CDlgEventLog::kDateColumn);
+                            eventLog->List().selectRow(2);
+                            Save(frame_, QStringLiteral("event-log"));
+                            Next();
+                        });
+                });
+        },
+        [this] {
+            // The clock as the engine's status poll last read it.
+            When(
+                [this] {
+                    std::u16string date;
+                    frame_.Engine().get_UnitDate(&date);
+                    return !date.empty();
+                },
+                QStringLiteral("the unit's clock"),
+                [this] {
+                    ShowDialogFor(new CDlgSetDateTime(frame_.Engine(), &frame_),
+                                  QStringLiteral("set-date-time"));
+                });
+        },
+        [this] {
+            frame_.ShowPage(CMainFrame::kProfilePage);
+            Next();
+        },
+    };
 }
 
 }  // namespace kvt::laptop

@@ -47,6 +47,8 @@ class ScreenshotTour : public QObject {
     void Fail(const QString& why);
     void ShowDialogFor(QWidget* dialog, const QString& name);
     void DownloadFirmware();
+    // The diagnostics pages: the unlock, a terminal session, the event log read, the clock dialog.
+    QList<Step> DiagnosticsSteps();
 
     CMainFrame& frame_;
     QString folder_;

@@ -469,6 +469,89 @@
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgEventLog</name>
+    <message>
+        <source>Event Log:</source>
+        <translation>Ereignisprotokoll:</translation>
+    </message>
+    <message>
+        <source>Event Log</source>
+        <translation>Ereignisprotokoll</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Set Date/Time...</source>
+        <translation>Datum/Uhrzeit einstellen...</translation>
+    </message>
+    <message>
+        <source>Save to Disk...</source>
+        <translation>Auf Datenträger speichern...</translation>
+    </message>
+    <message>
+        <source>The unit is not ready; the event log cannot be read now.</source>
+        <translation>Das Gerät ist nicht bereit; das Ereignisprotokoll kann jetzt nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Reading the event log from the unit...  Entries so far: %1</source>
+        <translation>Ereignisprotokoll wird vom Gerät gelesen...  Bisherige Einträge: %1</translation>
+    </message>
+    <message>
+        <source>Entries read: %1</source>
+        <translation>Gelesene Einträge: %1</translation>
+    </message>
+    <message>
+        <source>No entries arrived from the unit: its log is empty, or it did not answer.</source>
+        <translation>Vom Gerät kamen keine Einträge: Sein Protokoll ist leer, oder es hat nicht geantwortet.</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s event log is being cleared.</source>
+        <translation>Das Ereignisprotokoll des Geräts wird gelöscht.</translation>
+    </message>
+    <message>
+        <source>Clear the event log in the KVT unit?  Its entries are erased and cannot be read again; save them to disk first if they are needed.</source>
+        <translation>Ereignisprotokoll im KVT-Gerät löschen?  Die Einträge werden gelöscht und können nicht wieder gelesen werden; speichern Sie sie vorher auf einem Datenträger, wenn sie gebraucht werden.</translation>
+    </message>
+    <message>
+        <source>The event log could not be saved to %1.
+
+%2</source>
+        <translation>Das Ereignisprotokoll konnte nicht unter %1 gespeichert werden.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Event Logs (*.log)</source>
+        <translation>Ereignisprotokolle (*.log)</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Save to Disk</source>
+        <translation>Auf Datenträger speichern</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgIPAddress</name>
     <message>
         <source>Insert/Modify IP Address</source>
@@ -615,6 +698,45 @@
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgSetDateTime</name>
+    <message>
+        <source>Set Date/Time</source>
+        <translation>Datum/Uhrzeit einstellen</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Datum:</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Uhrzeit:</translation>
+    </message>
+    <message>
+        <source>Use System Time</source>
+        <translation>Systemzeit verwenden</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The KVT unit is not connected; its clock was not set.</source>
+        <translation>Das KVT-Gerät ist nicht verbunden; seine Uhr wurde nicht gestellt.</translation>
+    </message>
+    <message>
+        <source>The KVT unit is busy (the terminal is in use); its clock was not set.  Try again when the unit is back in normal operation.</source>
+        <translation>Das KVT-Gerät ist belegt (das Terminal wird benutzt); seine Uhr wurde nicht gestellt.  Versuchen Sie es wieder, wenn das Gerät im Normalbetrieb ist.</translation>
+    </message>
+    <message>
+        <source>The date and time were not accepted; the unit&apos;s clock was not set.</source>
+        <translation>Datum und Uhrzeit wurden nicht angenommen; die Uhr des Geräts wurde nicht gestellt.</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgSplash</name>
     <message>
         <source>About KVT-80 Laptop Interface Software</source>
@@ -625,6 +747,37 @@
 Version: %1</source>
         <translation>KVT-80 Laptop-Schnittstellensoftware
 Version: %1</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgTerminalForm</name>
+    <message>
+        <source>Terminal</source>
+        <translation>Terminal</translation>
+    </message>
+    <message>
+        <source>Not connected.  The terminal works while the unit is connected.</source>
+        <translation>Nicht verbunden.  Das Terminal arbeitet, solange das Gerät verbunden ist.</translation>
+    </message>
+    <message>
+        <source>Reaching the unit&apos;s command prompt...</source>
+        <translation>Eingabeaufforderung des Geräts wird angesteuert...</translation>
+    </message>
+    <message>
+        <source>Connected to the unit&apos;s command interpreter.  Type a command and press Enter.</source>
+        <translation>Mit dem Befehlsinterpreter des Geräts verbunden.  Geben Sie einen Befehl ein und drücken Sie die Eingabetaste.</translation>
+    </message>
+    <message>
+        <source>The unit did not show its command prompt.  What you type is still sent to it.</source>
+        <translation>Das Gerät hat seine Eingabeaufforderung nicht gezeigt.  Was Sie eingeben, wird trotzdem gesendet.</translation>
+    </message>
+    <message>
+        <source>Terminal closed; the unit is back in normal operation.</source>
+        <translation>Terminal geschlossen; das Gerät ist wieder im Normalbetrieb.</translation>
+    </message>
+    <message>
+        <source>Typed: %1</source>
+        <translation>Eingegeben: %1</translation>
     </message>
 </context>
 <context>
@@ -922,6 +1075,14 @@ Version: %1</translation>
     <message>
         <source>Download</source>
         <translation>Herunterladen</translation>
+    </message>
+    <message>
+        <source>Terminal</source>
+        <translation>Terminal</translation>
+    </message>
+    <message>
+        <source>Event Log</source>
+        <translation>Ereignisprotokoll</translation>
     </message>
 </context>
 <context>

@@ -469,6 +469,89 @@
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgEventLog</name>
+    <message>
+        <source>Event Log:</source>
+        <translation>Registro de eventos:</translation>
+    </message>
+    <message>
+        <source>Event Log</source>
+        <translation>Registro de eventos</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Set Date/Time...</source>
+        <translation>Ajustar fecha/hora...</translation>
+    </message>
+    <message>
+        <source>Save to Disk...</source>
+        <translation>Guardar en disco...</translation>
+    </message>
+    <message>
+        <source>The unit is not ready; the event log cannot be read now.</source>
+        <translation>La unidad no está lista; el registro de eventos no se puede leer ahora.</translation>
+    </message>
+    <message>
+        <source>Reading the event log from the unit...  Entries so far: %1</source>
+        <translation>Leyendo el registro de eventos de la unidad...  Entradas hasta ahora: %1</translation>
+    </message>
+    <message>
+        <source>Entries read: %1</source>
+        <translation>Entradas leídas: %1</translation>
+    </message>
+    <message>
+        <source>No entries arrived from the unit: its log is empty, or it did not answer.</source>
+        <translation>No llegaron entradas de la unidad: su registro está vacío o no respondió.</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s event log is being cleared.</source>
+        <translation>Se está borrando el registro de eventos de la unidad.</translation>
+    </message>
+    <message>
+        <source>Clear the event log in the KVT unit?  Its entries are erased and cannot be read again; save them to disk first if they are needed.</source>
+        <translation>¿Borrar el registro de eventos de la unidad KVT?  Sus entradas se eliminan y no se pueden volver a leer; guárdelas antes en disco si las necesita.</translation>
+    </message>
+    <message>
+        <source>The event log could not be saved to %1.
+
+%2</source>
+        <translation>No se pudo guardar el registro de eventos en %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Event Logs (*.log)</source>
+        <translation>Registros de eventos (*.log)</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Save to Disk</source>
+        <translation>Guardar en disco</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgIPAddress</name>
     <message>
         <source>Insert/Modify IP Address</source>
@@ -615,6 +698,45 @@
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgSetDateTime</name>
+    <message>
+        <source>Set Date/Time</source>
+        <translation>Ajustar fecha/hora</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Fecha:</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Hora:</translation>
+    </message>
+    <message>
+        <source>Use System Time</source>
+        <translation>Usar hora del sistema</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The KVT unit is not connected; its clock was not set.</source>
+        <translation>La unidad KVT no está conectada; su reloj no se ajustó.</translation>
+    </message>
+    <message>
+        <source>The KVT unit is busy (the terminal is in use); its clock was not set.  Try again when the unit is back in normal operation.</source>
+        <translation>La unidad KVT está ocupada (el terminal está en uso); su reloj no se ajustó.  Vuelva a intentarlo cuando la unidad haya vuelto al funcionamiento normal.</translation>
+    </message>
+    <message>
+        <source>The date and time were not accepted; the unit&apos;s clock was not set.</source>
+        <translation>La fecha y la hora no se aceptaron; el reloj de la unidad no se ajustó.</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgSplash</name>
     <message>
         <source>About KVT-80 Laptop Interface Software</source>
@@ -625,6 +747,37 @@
 Version: %1</source>
         <translation>Software de interfaz para portátil KVT-80
 Versión: %1</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgTerminalForm</name>
+    <message>
+        <source>Terminal</source>
+        <translation>Terminal</translation>
+    </message>
+    <message>
+        <source>Not connected.  The terminal works while the unit is connected.</source>
+        <translation>Sin conexión.  El terminal funciona mientras la unidad está conectada.</translation>
+    </message>
+    <message>
+        <source>Reaching the unit&apos;s command prompt...</source>
+        <translation>Accediendo al indicador de comandos de la unidad...</translation>
+    </message>
+    <message>
+        <source>Connected to the unit&apos;s command interpreter.  Type a command and press Enter.</source>
+        <translation>Conectado al intérprete de comandos de la unidad.  Escriba un comando y pulse Intro.</translation>
+    </message>
+    <message>
+        <source>The unit did not show its command prompt.  What you type is still sent to it.</source>
+        <translation>La unidad no mostró su indicador de comandos.  Lo que escriba se le envía de todos modos.</translation>
+    </message>
+    <message>
+        <source>Terminal closed; the unit is back in normal operation.</source>
+        <translation>Terminal cerrado; la unidad vuelve al funcionamiento normal.</translation>
+    </message>
+    <message>
+        <source>Typed: %1</source>
+        <translation>Escrito: %1</translation>
     </message>
 </context>
 <context>
@@ -922,6 +1075,14 @@ Versión: %1</translation>
     <message>
         <source>Download</source>
         <translation>Descargar</translation>
+    </message>
+    <message>
+        <source>Terminal</source>
+        <translation>Terminal</translation>
+    </message>
+    <message>
+        <source>Event Log</source>
+        <translation>Registro de eventos</translation>
     </message>
 </context>
 <context>

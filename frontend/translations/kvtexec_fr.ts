@@ -469,6 +469,89 @@
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgEventLog</name>
+    <message>
+        <source>Event Log:</source>
+        <translation>Journal des événements :</translation>
+    </message>
+    <message>
+        <source>Event Log</source>
+        <translation>Journal des événements</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Set Date/Time...</source>
+        <translation>Régler date/heure...</translation>
+    </message>
+    <message>
+        <source>Save to Disk...</source>
+        <translation>Enregistrer sur disque...</translation>
+    </message>
+    <message>
+        <source>The unit is not ready; the event log cannot be read now.</source>
+        <translation>L&apos;appareil n&apos;est pas prêt ; le journal des événements ne peut pas être lu maintenant.</translation>
+    </message>
+    <message>
+        <source>Reading the event log from the unit...  Entries so far: %1</source>
+        <translation>Lecture du journal des événements de l&apos;appareil...  Entrées lues : %1</translation>
+    </message>
+    <message>
+        <source>Entries read: %1</source>
+        <translation>Entrées lues : %1</translation>
+    </message>
+    <message>
+        <source>No entries arrived from the unit: its log is empty, or it did not answer.</source>
+        <translation>Aucune entrée reçue de l&apos;appareil : son journal est vide ou il n&apos;a pas répondu.</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s event log is being cleared.</source>
+        <translation>Le journal des événements de l&apos;appareil est en cours d&apos;effacement.</translation>
+    </message>
+    <message>
+        <source>Clear the event log in the KVT unit?  Its entries are erased and cannot be read again; save them to disk first if they are needed.</source>
+        <translation>Effacer le journal des événements de l&apos;appareil KVT ?  Ses entrées sont supprimées et ne peuvent plus être lues ; enregistrez-les d&apos;abord sur disque si vous en avez besoin.</translation>
+    </message>
+    <message>
+        <source>The event log could not be saved to %1.
+
+%2</source>
+        <translation>Le journal des événements n&apos;a pas pu être enregistré dans %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Event Logs (*.log)</source>
+        <translation>Journaux d&apos;événements (*.log)</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Save to Disk</source>
+        <translation>Enregistrer sur disque</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgIPAddress</name>
     <message>
         <source>Insert/Modify IP Address</source>
@@ -615,6 +698,45 @@
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgSetDateTime</name>
+    <message>
+        <source>Set Date/Time</source>
+        <translation>Régler date/heure</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Date :</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Heure :</translation>
+    </message>
+    <message>
+        <source>Use System Time</source>
+        <translation>Utiliser l&apos;heure du système</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The KVT unit is not connected; its clock was not set.</source>
+        <translation>L&apos;appareil KVT n&apos;est pas connecté ; son horloge n&apos;a pas été réglée.</translation>
+    </message>
+    <message>
+        <source>The KVT unit is busy (the terminal is in use); its clock was not set.  Try again when the unit is back in normal operation.</source>
+        <translation>L&apos;appareil KVT est occupé (le terminal est utilisé) ; son horloge n&apos;a pas été réglée.  Réessayez lorsque l&apos;appareil aura repris son fonctionnement normal.</translation>
+    </message>
+    <message>
+        <source>The date and time were not accepted; the unit&apos;s clock was not set.</source>
+        <translation>La date et l&apos;heure n&apos;ont pas été acceptées ; l&apos;horloge de l&apos;appareil n&apos;a pas été réglée.</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgSplash</name>
     <message>
         <source>About KVT-80 Laptop Interface Software</source>
@@ -625,6 +747,37 @@
 Version: %1</source>
         <translation>Logiciel d&apos;interface pour portable KVT-80
 Version&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgTerminalForm</name>
+    <message>
+        <source>Terminal</source>
+        <translation>Terminal</translation>
+    </message>
+    <message>
+        <source>Not connected.  The terminal works while the unit is connected.</source>
+        <translation>Non connecté.  Le terminal fonctionne lorsque l&apos;appareil est connecté.</translation>
+    </message>
+    <message>
+        <source>Reaching the unit&apos;s command prompt...</source>
+        <translation>Accès à l&apos;invite de commande de l&apos;appareil...</translation>
+    </message>
+    <message>
+        <source>Connected to the unit&apos;s command interpreter.  Type a command and press Enter.</source>
+        <translation>Connecté à l&apos;interpréteur de commandes de l&apos;appareil.  Tapez une commande et appuyez sur Entrée.</translation>
+    </message>
+    <message>
+        <source>The unit did not show its command prompt.  What you type is still sent to it.</source>
+        <translation>L&apos;appareil n&apos;a pas affiché son invite de commande.  Ce que vous tapez lui est tout de même envoyé.</translation>
+    </message>
+    <message>
+        <source>Terminal closed; the unit is back in normal operation.</source>
+        <translation>Terminal fermé ; l&apos;appareil a repris son fonctionnement normal.</translation>
+    </message>
+    <message>
+        <source>Typed: %1</source>
+        <translation>Saisi : %1</translation>
     </message>
 </context>
 <context>
@@ -922,6 +1075,14 @@ Version&#xa0;: %1</translation>
     <message>
         <source>Download</source>
         <translation>Télécharger</translation>
+    </message>
+    <message>
+        <source>Terminal</source>
+        <translation>Terminal</translation>
+    </message>
+    <message>
+        <source>Event Log</source>
+        <translation>Journal des événements</translation>
     </message>
 </context>
 <context>

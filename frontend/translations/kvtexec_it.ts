@@ -469,6 +469,89 @@
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgEventLog</name>
+    <message>
+        <source>Event Log:</source>
+        <translation>Registro eventi:</translation>
+    </message>
+    <message>
+        <source>Event Log</source>
+        <translation>Registro eventi</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descrizione</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aggiorna</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Cancella</translation>
+    </message>
+    <message>
+        <source>Set Date/Time...</source>
+        <translation>Imposta data/ora...</translation>
+    </message>
+    <message>
+        <source>Save to Disk...</source>
+        <translation>Salva su disco...</translation>
+    </message>
+    <message>
+        <source>The unit is not ready; the event log cannot be read now.</source>
+        <translation>L&apos;unità non è pronta; il registro eventi non può essere letto ora.</translation>
+    </message>
+    <message>
+        <source>Reading the event log from the unit...  Entries so far: %1</source>
+        <translation>Lettura del registro eventi dall&apos;unità...  Voci finora: %1</translation>
+    </message>
+    <message>
+        <source>Entries read: %1</source>
+        <translation>Voci lette: %1</translation>
+    </message>
+    <message>
+        <source>No entries arrived from the unit: its log is empty, or it did not answer.</source>
+        <translation>Nessuna voce ricevuta dall&apos;unità: il suo registro è vuoto oppure non ha risposto.</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s event log is being cleared.</source>
+        <translation>Il registro eventi dell&apos;unità viene cancellato.</translation>
+    </message>
+    <message>
+        <source>Clear the event log in the KVT unit?  Its entries are erased and cannot be read again; save them to disk first if they are needed.</source>
+        <translation>Cancellare il registro eventi dell&apos;unità KVT?  Le voci vengono eliminate e non possono più essere lette; salvarle prima su disco se servono.</translation>
+    </message>
+    <message>
+        <source>The event log could not be saved to %1.
+
+%2</source>
+        <translation>Impossibile salvare il registro eventi in %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Event Logs (*.log)</source>
+        <translation>Registri eventi (*.log)</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>File CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Save to Disk</source>
+        <translation>Salva su disco</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgIPAddress</name>
     <message>
         <source>Insert/Modify IP Address</source>
@@ -615,6 +698,45 @@
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgSetDateTime</name>
+    <message>
+        <source>Set Date/Time</source>
+        <translation>Imposta data/ora</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Data:</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Ora:</translation>
+    </message>
+    <message>
+        <source>Use System Time</source>
+        <translation>Usa ora di sistema</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>The KVT unit is not connected; its clock was not set.</source>
+        <translation>L&apos;unità KVT non è collegata; il suo orologio non è stato impostato.</translation>
+    </message>
+    <message>
+        <source>The KVT unit is busy (the terminal is in use); its clock was not set.  Try again when the unit is back in normal operation.</source>
+        <translation>L&apos;unità KVT è occupata (il terminale è in uso); il suo orologio non è stato impostato.  Riprovare quando l&apos;unità sarà tornata al funzionamento normale.</translation>
+    </message>
+    <message>
+        <source>The date and time were not accepted; the unit&apos;s clock was not set.</source>
+        <translation>Data e ora non sono state accettate; l&apos;orologio dell&apos;unità non è stato impostato.</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgSplash</name>
     <message>
         <source>About KVT-80 Laptop Interface Software</source>
@@ -625,6 +747,37 @@
 Version: %1</source>
         <translation>Software di interfaccia per portatile KVT-80
 Versione: %1</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgTerminalForm</name>
+    <message>
+        <source>Terminal</source>
+        <translation>Terminale</translation>
+    </message>
+    <message>
+        <source>Not connected.  The terminal works while the unit is connected.</source>
+        <translation>Non collegato.  Il terminale funziona mentre l&apos;unità è collegata.</translation>
+    </message>
+    <message>
+        <source>Reaching the unit&apos;s command prompt...</source>
+        <translation>Accesso al prompt dei comandi dell&apos;unità...</translation>
+    </message>
+    <message>
+        <source>Connected to the unit&apos;s command interpreter.  Type a command and press Enter.</source>
+        <translation>Collegato all&apos;interprete dei comandi dell&apos;unità.  Digitare un comando e premere Invio.</translation>
+    </message>
+    <message>
+        <source>The unit did not show its command prompt.  What you type is still sent to it.</source>
+        <translation>L&apos;unità non ha mostrato il suo prompt dei comandi.  Ciò che si digita le viene comunque inviato.</translation>
+    </message>
+    <message>
+        <source>Terminal closed; the unit is back in normal operation.</source>
+        <translation>Terminale chiuso; l&apos;unità è tornata al funzionamento normale.</translation>
+    </message>
+    <message>
+        <source>Typed: %1</source>
+        <translation>Digitato: %1</translation>
     </message>
 </context>
 <context>
@@ -922,6 +1075,14 @@ Versione: %1</translation>
     <message>
         <source>Download</source>
         <translation>Scarica</translation>
+    </message>
+    <message>
+        <source>Terminal</source>
+        <translation>Terminale</translation>
+    </message>
+    <message>
+        <source>Event Log</source>
+        <translation>Registro eventi</translation>
     </message>
 </context>
 <context>

@@ -469,6 +469,89 @@
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgEventLog</name>
+    <message>
+        <source>Event Log:</source>
+        <translation>事件日志：</translation>
+    </message>
+    <message>
+        <source>Event Log</source>
+        <translation>事件日志</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>描述</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>Set Date/Time...</source>
+        <translation>设置日期/时间...</translation>
+    </message>
+    <message>
+        <source>Save to Disk...</source>
+        <translation>保存到磁盘...</translation>
+    </message>
+    <message>
+        <source>The unit is not ready; the event log cannot be read now.</source>
+        <translation>设备未就绪，现在无法读取事件日志。</translation>
+    </message>
+    <message>
+        <source>Reading the event log from the unit...  Entries so far: %1</source>
+        <translation>正在从设备读取事件日志...  已读条目：%1</translation>
+    </message>
+    <message>
+        <source>Entries read: %1</source>
+        <translation>已读条目：%1</translation>
+    </message>
+    <message>
+        <source>No entries arrived from the unit: its log is empty, or it did not answer.</source>
+        <translation>设备未发来任何条目：其日志为空，或设备没有应答。</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s event log is being cleared.</source>
+        <translation>正在清除设备的事件日志。</translation>
+    </message>
+    <message>
+        <source>Clear the event log in the KVT unit?  Its entries are erased and cannot be read again; save them to disk first if they are needed.</source>
+        <translation>清除 KVT 设备中的事件日志吗？  条目将被删除且无法再读取；如需保留，请先保存到磁盘。</translation>
+    </message>
+    <message>
+        <source>The event log could not be saved to %1.
+
+%2</source>
+        <translation>无法将事件日志保存到 %1。
+
+%2</translation>
+    </message>
+    <message>
+        <source>Event Logs (*.log)</source>
+        <translation>事件日志 (*.log)</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>CSV 文件 (*.csv)</translation>
+    </message>
+    <message>
+        <source>Save to Disk</source>
+        <translation>保存到磁盘</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgIPAddress</name>
     <message>
         <source>Insert/Modify IP Address</source>
@@ -615,6 +698,45 @@
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgSetDateTime</name>
+    <message>
+        <source>Set Date/Time</source>
+        <translation>设置日期/时间</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>日期：</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>时间：</translation>
+    </message>
+    <message>
+        <source>Use System Time</source>
+        <translation>使用系统时间</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>The KVT unit is not connected; its clock was not set.</source>
+        <translation>KVT 设备未连接，其时钟未设置。</translation>
+    </message>
+    <message>
+        <source>The KVT unit is busy (the terminal is in use); its clock was not set.  Try again when the unit is back in normal operation.</source>
+        <translation>KVT 设备正忙（终端正在使用），其时钟未设置。  请在设备恢复正常运行后重试。</translation>
+    </message>
+    <message>
+        <source>The date and time were not accepted; the unit&apos;s clock was not set.</source>
+        <translation>日期和时间未被接受，设备的时钟未设置。</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgSplash</name>
     <message>
         <source>About KVT-80 Laptop Interface Software</source>
@@ -625,6 +747,37 @@
 Version: %1</source>
         <translation>KVT-80 笔记本电脑接口软件
 版本：%1</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgTerminalForm</name>
+    <message>
+        <source>Terminal</source>
+        <translation>终端</translation>
+    </message>
+    <message>
+        <source>Not connected.  The terminal works while the unit is connected.</source>
+        <translation>未连接。  终端在设备连接时工作。</translation>
+    </message>
+    <message>
+        <source>Reaching the unit&apos;s command prompt...</source>
+        <translation>正在进入设备的命令提示符...</translation>
+    </message>
+    <message>
+        <source>Connected to the unit&apos;s command interpreter.  Type a command and press Enter.</source>
+        <translation>已连接到设备的命令解释器。  输入命令后按 Enter。</translation>
+    </message>
+    <message>
+        <source>The unit did not show its command prompt.  What you type is still sent to it.</source>
+        <translation>设备未显示其命令提示符。  您输入的内容仍会发送给它。</translation>
+    </message>
+    <message>
+        <source>Terminal closed; the unit is back in normal operation.</source>
+        <translation>终端已关闭，设备已恢复正常运行。</translation>
+    </message>
+    <message>
+        <source>Typed: %1</source>
+        <translation>已输入：%1</translation>
     </message>
 </context>
 <context>
@@ -922,6 +1075,14 @@ Version: %1</source>
     <message>
         <source>Download</source>
         <translation>下载</translation>
+    </message>
+    <message>
+        <source>Terminal</source>
+        <translation>终端</translation>
+    </message>
+    <message>
+        <source>Event Log</source>
+        <translation>事件日志</translation>
     </message>
 </context>
 <context>

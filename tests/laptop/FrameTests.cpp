@@ -124,6 +124,7 @@ constexpr int kDisconnect = 32779;
 constexpr int kSavePersonalityModule = 32787;
 constexpr int kSystemMute = 32788;
 constexpr int kUnlockDiagnostics = 32790;
+constexpr int kSetDateTime = 32883;
 constexpr int kF8 = 32799;
 
 TEST_F(Frame, CommandsFollowTheConnection) {
@@ -132,6 +133,7 @@ TEST_F(Frame, CommandsFollowTheConnection) {
     EXPECT_FALSE(Enabled(kDisconnect));
     EXPECT_FALSE(Enabled(kSavePersonalityModule));
     EXPECT_FALSE(Enabled(kSystemMute));
+    EXPECT_FALSE(Enabled(kSetDateTime));
     EXPECT_EQ(PaneText("connectionPane"), "Disconnected");
     EXPECT_FALSE(frame->findChild<QWidget*>("1382")->isEnabled());
 
@@ -141,6 +143,7 @@ TEST_F(Frame, CommandsFollowTheConnection) {
     EXPECT_TRUE(Enabled(kDisconnect));
     EXPECT_TRUE(Enabled(kSavePersonalityModule));
     EXPECT_TRUE(Enabled(kSystemMute));
+    EXPECT_TRUE(Enabled(kSetDateTime));
     EXPECT_EQ(PaneText("connectionPane"), "Connected");
     EXPECT_TRUE(frame->findChild<QWidget*>("1382")->isEnabled());
 
@@ -149,6 +152,7 @@ TEST_F(Frame, CommandsFollowTheConnection) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return !frame->Flows().Busy(); }, kTimeoutMs));
     EXPECT_TRUE(Enabled(kConnect));
     EXPECT_FALSE(Enabled(kDisconnect));
+    EXPECT_FALSE(Enabled(kSetDateTime));
     EXPECT_EQ(PaneText("connectionPane"), "Disconnected");
 }
 
@@ -255,16 +259,19 @@ TEST_F(Frame, RightPasswordOnTheSecondTryUnlocksOnce) {
     auto* serial = frame->findChild<QWidget*>("1363");
     ASSERT_NE(serial, nullptr);
     EXPECT_FALSE(serial->property("readOnly").toBool());
-    // A tab for each diagnostics page the program has.
-    int diagnosticsPages = 0;
-    for (auto page :
+    // The diagnostics pages the program has are appended once, in their order.
+    int expected = tabs;
+    for (const auto page :
          {CMainFrame::kDownloadPage, CMainFrame::kTerminalPage, CMainFrame::kEventLogPage}) {
-        diagnosticsPages += frame->PageWidget(page) != nullptr ? 1 : 0;
+        if (QWidget* widget = frame->PageWidget(page)) {
+            EXPECT_EQ(frame->Tabs().indexOf(widget), expected++) << page;
+        }
     }
-    EXPECT_EQ(frame->Tabs().count(), tabs + diagnosticsPages);
+    EXPECT_EQ(frame->Tabs().count(), expected);
 
     frame->UnlockDiagnostics();
     EXPECT_EQ(frame->passwordPrompts, 2);
+    EXPECT_EQ(frame->Tabs().count(), expected);
 }
 
 TEST_F(Frame, CancelledPasswordPromptEndsTheTries) {
