@@ -27,6 +27,7 @@
 #include "dialogs/CDlgConfigComm.h"
 #include "dialogs/CDlgConfigPreview.h"
 #include "dialogs/CDlgConnectionStatus.h"
+#include "dialogs/CDlgCopyEQ.h"
 #include "dialogs/CDlgDisconnectPrompt.h"
 #include "dialogs/CDlgPassword.h"
 #include "dialogs/CDlgProgressStatus.h"
@@ -34,6 +35,7 @@
 #include "dialogs/CDlgSaveStatus.h"
 #include "dialogs/CDlgSplash.h"
 #include "dialogs/CDlgUploadStatus.h"
+#include "pages/CDlgEQForm.h"
 #include "pages/CDlgProfileForm.h"
 #include "widgets/CFaderValueDisplay.h"
 #include "widgets/CMainFader.h"
@@ -301,6 +303,7 @@ void CMainFrame::CreateMenus() {
     connect(Action(kSavePersonalityModule), &QAction::triggered, this,
             [this] { flows_->SavePersonalityModule(); });
     connect(Action(kSystemMute), &QAction::triggered, this, &CMainFrame::ToggleSystemMute);
+    connect(Action(kCopyEQ), &QAction::triggered, this, &CMainFrame::CopyEQ);
     connect(Action(kExit), &QAction::triggered, this, &QWidget::close);
     connect(Action(kCommunicationSettings), &QAction::triggered, this,
             &CMainFrame::ShowCommunicationSettings);
@@ -385,6 +388,22 @@ void CMainFrame::CreatePages() {
     connect(this, &CMainFrame::refreshRequested, profilePage_, &CDlgProfileForm::Refresh);
     connect(this, &CMainFrame::diagnosticsUnlocked, profilePage_,
             &CDlgProfileForm::SetDiagnosticsUnlocked);
+
+    eqPage_ = new CDlgEQForm(engine_, *bridge_, tabs_);
+    AddPage(kEqualizerPage, eqPage_, tr("Equalizer"));
+    connect(this, &CMainFrame::refreshRequested, eqPage_, &CDlgEQForm::Refresh);
+    connect(this, &CMainFrame::inputFormatChanged, eqPage_, &CDlgEQForm::ShowInputFormat);
+    connect(this, &CMainFrame::companionChannelChange, eqPage_,
+            &CDlgEQForm::SelectCompanionChannel);
+    connect(this, &CMainFrame::syncChannelLevel, eqPage_, &CDlgEQForm::SyncChannelLevel);
+    connect(this, &CMainFrame::channelConfigChanged, eqPage_, &CDlgEQForm::SetChannelConfig);
+    connect(eqPage_, &CDlgEQForm::channelLevelMoved, this, &CMainFrame::syncChannelLevel);
+    connect(eqPage_, &CDlgEQForm::channelChosen, companion_.get(),
+            &frontend::CompanionLink::SendChannelChange);
+    connect(eqPage_, &CDlgEQForm::formatChosen, this, [this](int format) {
+        OnInputFormatChanged(format);
+        emit selectFormat(format);
+    });
 
     connect(tabs_, &QTabWidget::currentChanged, this, &CMainFrame::OnTabChanged);
 }
@@ -546,6 +565,7 @@ void CMainFrame::UpdateMenus() {
     for (const LanguageItem& item : kLanguages) {
         Action(item.id)->setChecked(item.code == languageCode_);
     }
+    Action(kCopyEQ)->setEnabled(eqPage_ != nullptr);
     ShowUnitMute(connected);
 }
 
@@ -559,6 +579,19 @@ void CMainFrame::ToggleSystemMute() {
     const bool muted = frontend::IsTrueProperty(engine_, &IKVT80::get_SystemMute);
     engine_.put_SystemMute(Variant::Bool(!muted));
     UpdateMuteButton(true, !muted);
+}
+
+// The channel shown on the Equalizer page is offered as the source; the pages show the copy.
+void CMainFrame::CopyEQ() {
+    if (eqPage_ == nullptr || flows_->Busy()) {
+        return;
+    }
+    CDlgCopyEQ dialog(engine_, eqPage_->SelectedChannel(), this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    dialog.Apply(engine_);
+    RefreshAll();
 }
 
 void CMainFrame::SelectFormatKey(const FormatKey& key) {

@@ -31,6 +31,7 @@ class EngineBridge;
 
 namespace kvt::laptop {
 
+class CDlgEQForm;
 class CDlgProfileForm;
 class CDlgProgressStatus;
 class CFaderValueDisplay;
@@ -170,6 +171,7 @@ class CMainFrame : public QMainWindow, public frontend::FlowView {
     void UpdateFormatPane(int format);
     void UpdateTitle();
     void ToggleSystemMute();
+    void CopyEQ();
     void CommitPageEdits();
     void SelectFormatKey(const FormatKey& key);
     void SelectLanguage(int code);
@@ -202,6 +204,7 @@ class CMainFrame : public QMainWindow, public frontend::FlowView {
     QLabel* connectionPane_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     CDlgProfileForm* profilePage_ = nullptr;
+    CDlgEQForm* eqPage_ = nullptr;
     struct PageSlot {
         QWidget* widget = nullptr;
         QString text;

@@ -14,8 +14,10 @@
 #include "RemoteAddresses.h"
 #include "dialogs/CDlgConfigComm.h"
 #include "dialogs/CDlgConnectionStatus.h"
+#include "dialogs/CDlgCopyEQ.h"
 #include "dialogs/CDlgDisconnectPrompt.h"
 #include "dialogs/CDlgSplash.h"
+#include "pages/CDlgEQForm.h"
 
 namespace kvt::laptop {
 
@@ -71,7 +73,16 @@ void ScreenshotTour::Start() {
                         });
                 });
         },
+        [this] { SavePage(CMainFrame::kEqualizerPage, QStringLiteral("equalizer")); },
         [this] {
+            auto* equalizer =
+                qobject_cast<CDlgEQForm*>(frame_.PageWidget(CMainFrame::kEqualizerPage));
+            const int channel = equalizer != nullptr ? equalizer->SelectedChannel() : 0;
+            ShowDialogFor(new CDlgCopyEQ(frame_.Engine(), channel, &frame_),
+                          QStringLiteral("copy-eq"));
+        },
+        [this] {
+            frame_.Tabs().setCurrentIndex(0);
             ShowDialogFor(new CDlgDisconnectPrompt(&frame_), QStringLiteral("disconnect-prompt"));
         },
         [this] {
@@ -131,6 +142,14 @@ void ScreenshotTour::When(std::function<bool()> condition, const QString& what, 
         }
     });
     timer->start(kPollMs);
+}
+
+void ScreenshotTour::SavePage(int page, const QString& name) {
+    frame_.ShowPage(static_cast<CMainFrame::Page>(page));
+    QTimer::singleShot(kStepPauseMs, this, [this, name] {
+        Save(frame_, name);
+        Next();
+    });
 }
 
 void ScreenshotTour::ShowDialogFor(QWidget* dialog, const QString& name) {

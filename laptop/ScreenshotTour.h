@@ -1,8 +1,8 @@
 // The screenshot tour: in demo mode the program walks through its windows by itself and saves a
-// picture of each (the splash, the main window connected and not, the Profile page, the
-// communication settings, the disconnect prompt, a progress dialog, the About box), disconnecting
-// with a store and closing as a technician would. It makes the documentation's pictures and is
-// the smoke test of the real program under a virtual display.
+// picture of each (the splash, the main window connected and not, the Profile and Equalizer pages,
+// the Copy EQ dialog, the communication settings, the disconnect prompt, a progress dialog, the
+// About box), disconnecting with a store and closing as a technician would. It makes the
+// documentation's pictures and is the smoke test of the real program under a virtual display.
 #pragma once
 
 #include <QObject>
@@ -44,6 +44,8 @@ class ScreenshotTour : public QObject {
     void Save(QWidget& window, const QString& name);
     void Fail(const QString& why);
     void ShowDialogFor(QWidget* dialog, const QString& name);
+    // Shows a tab page of the frame (CMainFrame::Page) and saves the window.
+    void SavePage(int page, const QString& name);
 
     CMainFrame& frame_;
     QString folder_;
