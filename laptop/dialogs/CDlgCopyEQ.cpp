@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QPushButton>
@@ -44,7 +45,11 @@ QString ChannelName(int channel, bool centres) {
 CDlgCopyEQ::CDlgCopyEQ(IKVT80& engine, int sourceChannel, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("226"));
     setWindowTitle(tr("Copy EQ Settings"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/copy-eq.svg")));
+    // The program's icons are linked with its pages; a dialog shown without them keeps the default.
+    const QString icon = QStringLiteral(":/icons/copy-eq.svg");
+    if (QFile::exists(icon)) {
+        setWindowIcon(QIcon(icon));
+    }
 
     int32_t config = 0;
     engine.get_InputConfig(&config);
