@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QPixmap>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -74,6 +75,15 @@ void ScreenshotTour::Start() {
                 });
         },
         [this] { SavePage(CMainFrame::kEqualizerPage, QStringLiteral("equalizer")); },
+        [this] {
+            // The subwoofer's parametric band in place of the bands, then back to the centre.
+            ClickChannel(QStringLiteral("1497"));
+            QTimer::singleShot(kStepPauseMs, this, [this] {
+                Save(frame_, QStringLiteral("equalizer-subwoofer"));
+                ClickChannel(QStringLiteral("1491"));
+                Next();
+            });
+        },
         [this] {
             auto* equalizer =
                 qobject_cast<CDlgEQForm*>(frame_.PageWidget(CMainFrame::kEqualizerPage));
@@ -150,6 +160,14 @@ void ScreenshotTour::SavePage(int page, const QString& name) {
         Save(frame_, name);
         Next();
     });
+}
+
+void ScreenshotTour::ClickChannel(const QString& id) {
+    if (QWidget* page = frame_.PageWidget(CMainFrame::kEqualizerPage)) {
+        if (auto* button = page->findChild<QRadioButton*>(id)) {
+            button->click();
+        }
+    }
 }
 
 void ScreenshotTour::ShowDialogFor(QWidget* dialog, const QString& name) {

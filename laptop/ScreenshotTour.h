@@ -46,6 +46,8 @@ class ScreenshotTour : public QObject {
     void ShowDialogFor(QWidget* dialog, const QString& name);
     // Shows a tab page of the frame (CMainFrame::Page) and saves the window.
     void SavePage(int page, const QString& name);
+    // Clicks a channel button of the Equalizer page, as the technician does.
+    void ClickChannel(const QString& id);
 
     CMainFrame& frame_;
     QString folder_;

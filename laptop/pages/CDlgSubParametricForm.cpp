@@ -52,7 +52,9 @@ CDlgSubParametricForm::CDlgSubParametricForm(IKVT80& engine, QWidget* parent)
     grid->setColumnStretch(4, 1);
     grid->setRowStretch(1, 1);
     for (const EQSliderColumn* column : {&level_, &q_, &frequency_}) {
+        // Room enough here for the page's own type size.
         column->display->setMinimumWidth(48);
+        column->display->setFont(font());
         column->label->setFont(font());
     }
 
