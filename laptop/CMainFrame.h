@@ -133,7 +133,7 @@ class CMainFrame : public QMainWindow, public frontend::FlowView {
     // The companion program selected a channel (for the Equalizer page).
     void companionChannelChange(int channel);
     // The Equalizer or the Outputs page moved a channel's output level (the other follows
-    // without writing it again).
+    // without writing it again). The level is the gain sliders' position, -2 x OutputGain.
     void syncChannelLevel(int channel, int level);
     // The channel configuration dialog stored a new InputConfig (0 ... 3): pages relabel.
     void channelConfigChanged(int config);

@@ -179,13 +179,29 @@ TEST_F(EqualizerPage, SubwooferShowsTheParametricBandInsteadOfTheBandsAndDisable
     EXPECT_FALSE(Slider(1010)->isVisible());
     EXPECT_FALSE(Control<QLabel>(1454)->isVisible());
     EXPECT_TRUE(Slider(1150)->isVisible());
-    EXPECT_TRUE(Control<QLabel>(1452)->isVisible());
+    EXPECT_TRUE(page->findChild<QLabel*>("gainLabel")->isVisible());
 
     SelectChannel(1490);
     EXPECT_FALSE(page->SubParametric().isVisible());
     EXPECT_TRUE(Control(1308)->isEnabled());
     EXPECT_TRUE(Band(13)->isVisible());
     EXPECT_TRUE(Slider(1009)->isVisible());
+}
+
+TEST_F(EqualizerPage, ArrowKeysCrossBetweenFlatTrebleAndTheParametricBand) {
+    OpenPage();
+    const auto focusAfter = [&](int from, Qt::Key key) {
+        QWidget* start = page->findChild<QWidget*>(QString::number(from));
+        start->setFocus();
+        Key(start, key);
+        QWidget* focused = QApplication::focusWidget();
+        return focused != nullptr ? focused->objectName().toInt() : 0;
+    };
+    EXPECT_EQ(focusAfter(1308, Qt::Key_Left), 1010);
+    EXPECT_EQ(focusAfter(1010, Qt::Key_Right), 1308);
+    SelectChannel(1497);
+    EXPECT_EQ(focusAfter(1420, Qt::Key_Left), 1150);
+    EXPECT_EQ(focusAfter(1452, Qt::Key_Right), 1489);
 }
 
 // ---- Values and writes --------------------------------------------------------------------------
@@ -374,10 +390,11 @@ TEST_F(EqualizerPage, PinkNoiseFollowsTheChannelAndUncheckingStopsIt) {
     EXPECT_EQ(Generator(), GeneratorLeftSurround);
     SelectChannel(1497);
     EXPECT_EQ(Generator(), GeneratorSubwoofer);
+    QSignalSpy generatorEvents(bridge.get(), &frontend::EngineBridge::signalGenState);
     SelectChannel(1496);
     EXPECT_EQ(Generator(), GeneratorRightEX);
-    // The generator's own events leave the page where the user put it.
-    QTest::qWait(100);
+    // The generator's own events (mode, then channels) leave the page where the user put it.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return generatorEvents.count() >= 2; }, kGuiTimeoutMs));
     EXPECT_EQ(page->SelectedChannel(), 7);
     EXPECT_TRUE(pink->isChecked());
 
@@ -409,8 +426,9 @@ TEST_F(EqualizerPage, GeneratorRoutedElsewhereSelectsItsChannelWithoutRoutingItA
     }
 
     // Fewer channels select nothing.
+    QSignalSpy generatorEvents(bridge.get(), &frontend::EngineBridge::signalGenState);
     ASSERT_EQ(engine->put_GeneratorChannels(Variant::Int(GeneratorSubwoofer)), status::Ok);
-    QTest::qWait(200);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return generatorEvents.count() >= 1; }, kGuiTimeoutMs));
     EXPECT_EQ(page->SelectedChannel(), kLeftSurround);
 
     // Shown again with the noise on, the page plays its own channel.
