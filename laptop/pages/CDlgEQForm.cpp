@@ -223,8 +223,8 @@ void CDlgEQForm::BuildSliders(QGridLayout* grid) {
                                  60, kEQThumb, 60, DbText});
     }
     const int gainColumn = 3 + kBands + 1;
-    // The label keeps a name of its own: its number is the parametric band's frequency slider's.
     grid->setColumnMinimumWidth(gainColumn - 1, 8);
+    // The label keeps a name of its own: its number is the parametric band's frequency slider's.
     gain_ = EQSliderColumn::Add(this, grid, 0, gainColumn,
                                 {1150, QStringLiteral("gainValue"), QStringLiteral("gainLabel"),
                                  tr("Gain"), -16, 44, kGainThumb, 4, GainText});
