@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QStatusBar>
@@ -325,6 +326,8 @@ void CMainFrame::CreateToolBar() {
     toolBar_->setObjectName(QStringLiteral("toolbar"));
     toolBar_->setMovable(false);
     toolBar_->setIconSize(QSize(32, 32));
+    // The buttons sit edge to edge, so the fader and its value fit beside them at 755 pixels.
+    toolBar_->layout()->setSpacing(0);
     for (int id : {kNew, kOpen, kSave, kSavePersonalityModule}) {
         toolBar_->addAction(Action(id));
     }
@@ -348,6 +351,13 @@ void CMainFrame::CreateToolBar() {
     toolBar_->addWidget(spacer);
     faderLabel_ = new QLabel(tr("Main Fader"), toolBar_);
     faderLabel_->setObjectName(QStringLiteral("faderLabel"));
+    // A translation longer than the label's room takes two lines rather than pushing the value
+    // display off the bar.
+    constexpr int kFaderLabelWidth = 92;
+    faderLabel_->setWordWrap(faderLabel_->fontMetrics().horizontalAdvance(faderLabel_->text()) >
+                             kFaderLabelWidth);
+    faderLabel_->setMaximumWidth(kFaderLabelWidth);
+    faderLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     toolBar_->addWidget(faderLabel_);
     fader_ = new CMainFader(toolBar_);
     fader_->setFixedWidth(197);

@@ -79,7 +79,7 @@ void CTrackbar::SetTickInterval(int interval) {
 }
 
 QSize CTrackbar::sizeHint() const {
-    return Horizontal() ? QSize(197, 36) : QSize(24, 197);
+    return Horizontal() ? QSize(197, 36) : QSize(22, 197);
 }
 
 QSize CTrackbar::minimumSizeHint() const {

@@ -14,6 +14,9 @@ namespace {
 
 constexpr int kSmallPointSize = 7;
 
+// Texts wider than their slider keep a pixel from the next column's.
+constexpr int kTextMargin = 1;
+
 QFont SmallFont(const QWidget* owner) {
     QFont small = owner->font();
     small.setPointSize(kSmallPointSize);
@@ -40,6 +43,7 @@ EQSliderColumn EQSliderColumn::Add(QWidget* owner, QGridLayout* grid, int row, i
     slider.display->setObjectName(spec.displayName);
     slider.display->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
     slider.display->setFont(SmallFont(owner));
+    slider.display->setContentsMargins(kTextMargin, 0, kTextMargin, 0);
     slider.display->setAccessibleName(spec.label);
     grid->addWidget(slider.display, row, column, Qt::AlignHCenter | Qt::AlignBottom);
 
@@ -59,6 +63,7 @@ EQSliderColumn EQSliderColumn::Add(QWidget* owner, QGridLayout* grid, int row, i
         slider.label->setObjectName(spec.labelName);
         slider.label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         slider.label->setFont(SmallFont(owner));
+        slider.label->setContentsMargins(kTextMargin, 0, kTextMargin, 0);
         grid->addWidget(slider.label, row + 2, column, Qt::AlignHCenter | Qt::AlignTop);
     }
 
