@@ -75,6 +75,19 @@ TEST_F(FrameEqualizer, TabAndViewItem) {
     EXPECT_TRUE(frame->Action(kCopyEQ)->isEnabled());
 }
 
+TEST_F(FrameEqualizer, FaderValueStaysOnTheToolbarAtTheFramesWidth) {
+    frame->resize(frame->FrameSizeForClient(QSize(755, 430)));
+    frame->ShowPage(CMainFrame::kEqualizerPage);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get(), kTimeoutMs));
+    // The Equalizer page needs no more room than the frame gives it.
+    EXPECT_EQ(frame->width(), 755);
+    auto* value = frame->findChild<QLabel*>("faderValue");
+    ASSERT_NE(value, nullptr);
+    EXPECT_TRUE(value->isVisible());
+    const QRect onFrame(value->mapTo(frame.get(), QPoint(0, 0)), value->size());
+    EXPECT_TRUE(frame->rect().contains(onFrame)) << onFrame.x() << "," << onFrame.width();
+}
+
 TEST_F(FrameEqualizer, CopyEQOffersThePagesChannelAndShowsTheCopy) {
     ASSERT_EQ(engine->put_EQBand(Variant::Int(2), Variant::Int(10), -4.0), status::Ok);
     ASSERT_EQ(engine->put_Bass(Variant::Int(2), 2.0), status::Ok);
