@@ -505,6 +505,13 @@ TEST_F(EqualizerPage, FormatButtonsSelectThroughTheButtonTable) {
     EXPECT_EQ(chosen.at(0).at(0).toInt(), 11);
     EXPECT_TRUE(Control<QPushButton>(1358)->isChecked());
 
+    // A refresh shows the format the unit plays.
+    ASSERT_EQ(engine->put_Mode(Variant::Int(8)), status::Ok);
+    page->Refresh();
+    EXPECT_TRUE(Control<QPushButton>(1356)->isChecked());
+    EXPECT_FALSE(Control<QPushButton>(1358)->isChecked());
+    page->ShowInputFormat(6);
+    EXPECT_TRUE(Control<QPushButton>(1359)->isChecked());
     page->ShowInputFormat(8);
     EXPECT_TRUE(Control<QPushButton>(1356)->isChecked());
     EXPECT_FALSE(Control<QPushButton>(1358)->isChecked());
