@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QStatusBar>
@@ -28,6 +29,7 @@
 #include "dialogs/CDlgConfigComm.h"
 #include "dialogs/CDlgConfigPreview.h"
 #include "dialogs/CDlgConnectionStatus.h"
+#include "dialogs/CDlgCopyEQ.h"
 #include "dialogs/CDlgDisconnectPrompt.h"
 #include "dialogs/CDlgPassword.h"
 #include "dialogs/CDlgProgressStatus.h"
@@ -37,6 +39,7 @@
 #include "dialogs/CDlgSplash.h"
 #include "dialogs/CDlgUploadStatus.h"
 #include "pages/CDlgDownloadPIC.h"
+#include "pages/CDlgEQForm.h"
 #include "pages/CDlgEventLog.h"
 #include "pages/CDlgProfileForm.h"
 #include "pages/CDlgTerminalForm.h"
@@ -307,6 +310,7 @@ void CMainFrame::CreateMenus() {
     connect(Action(kSavePersonalityModule), &QAction::triggered, this,
             [this] { flows_->SavePersonalityModule(); });
     connect(Action(kSystemMute), &QAction::triggered, this, &CMainFrame::ToggleSystemMute);
+    connect(Action(kCopyEQ), &QAction::triggered, this, &CMainFrame::CopyEQ);
     connect(Action(kExit), &QAction::triggered, this, &QWidget::close);
     connect(Action(kCommunicationSettings), &QAction::triggered, this,
             &CMainFrame::ShowCommunicationSettings);
@@ -329,6 +333,8 @@ void CMainFrame::CreateToolBar() {
     toolBar_->setObjectName(QStringLiteral("toolbar"));
     toolBar_->setMovable(false);
     toolBar_->setIconSize(QSize(32, 32));
+    // The buttons sit edge to edge, so the fader and its value fit beside them at 755 pixels.
+    toolBar_->layout()->setSpacing(0);
     for (int id : {kNew, kOpen, kSave, kSavePersonalityModule}) {
         toolBar_->addAction(Action(id));
     }
@@ -352,6 +358,13 @@ void CMainFrame::CreateToolBar() {
     toolBar_->addWidget(spacer);
     faderLabel_ = new QLabel(tr("Main Fader"), toolBar_);
     faderLabel_->setObjectName(QStringLiteral("faderLabel"));
+    // A translation longer than the label's room takes two lines rather than pushing the value
+    // display off the bar.
+    constexpr int kFaderLabelWidth = 92;
+    faderLabel_->setWordWrap(faderLabel_->fontMetrics().horizontalAdvance(faderLabel_->text()) >
+                             kFaderLabelWidth);
+    faderLabel_->setMaximumWidth(kFaderLabelWidth);
+    faderLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     toolBar_->addWidget(faderLabel_);
     fader_ = new CMainFader(toolBar_);
     fader_->setFixedWidth(197);
@@ -392,6 +405,22 @@ void CMainFrame::CreatePages() {
     connect(this, &CMainFrame::refreshRequested, profilePage_, &CDlgProfileForm::Refresh);
     connect(this, &CMainFrame::diagnosticsUnlocked, profilePage_,
             &CDlgProfileForm::SetDiagnosticsUnlocked);
+
+    eqPage_ = new CDlgEQForm(engine_, *bridge_, tabs_);
+    AddPage(kEqualizerPage, eqPage_, tr("Equalizer"));
+    connect(this, &CMainFrame::refreshRequested, eqPage_, &CDlgEQForm::Refresh);
+    connect(this, &CMainFrame::inputFormatChanged, eqPage_, &CDlgEQForm::ShowInputFormat);
+    connect(this, &CMainFrame::companionChannelChange, eqPage_,
+            &CDlgEQForm::SelectCompanionChannel);
+    connect(this, &CMainFrame::syncChannelLevel, eqPage_, &CDlgEQForm::SyncChannelLevel);
+    connect(this, &CMainFrame::channelConfigChanged, eqPage_, &CDlgEQForm::SetChannelConfig);
+    connect(eqPage_, &CDlgEQForm::channelLevelMoved, this, &CMainFrame::syncChannelLevel);
+    connect(eqPage_, &CDlgEQForm::channelChosen, companion_.get(),
+            &frontend::CompanionLink::SendChannelChange);
+    connect(eqPage_, &CDlgEQForm::formatChosen, this, [this](int format) {
+        OnInputFormatChanged(format);
+        emit selectFormat(format);
+    });
 
     auto* download = new CDlgDownloadPIC(engine_, *bridge_, tabs_);
     AddPage(kDownloadPage, download, tr("Download"));
@@ -570,6 +599,7 @@ void CMainFrame::UpdateMenus() {
     for (const LanguageItem& item : kLanguages) {
         Action(item.id)->setChecked(item.code == languageCode_);
     }
+    Action(kCopyEQ)->setEnabled(eqPage_ != nullptr);
     ShowUnitMute(connected);
 }
 
@@ -583,6 +613,19 @@ void CMainFrame::ToggleSystemMute() {
     const bool muted = frontend::IsTrueProperty(engine_, &IKVT80::get_SystemMute);
     engine_.put_SystemMute(Variant::Bool(!muted));
     UpdateMuteButton(true, !muted);
+}
+
+// The channel shown on the Equalizer page is offered as the source; the pages show the copy.
+void CMainFrame::CopyEQ() {
+    if (eqPage_ == nullptr || flows_->Busy()) {
+        return;
+    }
+    CDlgCopyEQ dialog(engine_, eqPage_->SelectedChannel(), this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    dialog.Apply(engine_);
+    RefreshAll();
 }
 
 void CMainFrame::SelectFormatKey(const FormatKey& key) {

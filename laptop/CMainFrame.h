@@ -31,6 +31,7 @@ class EngineBridge;
 
 namespace kvt::laptop {
 
+class CDlgEQForm;
 class CDlgProfileForm;
 class CDlgProgressStatus;
 class CFaderValueDisplay;
@@ -132,7 +133,7 @@ class CMainFrame : public QMainWindow, public frontend::FlowView {
     // The companion program selected a channel (for the Equalizer page).
     void companionChannelChange(int channel);
     // The Equalizer or the Outputs page moved a channel's output level (the other follows
-    // without writing it again).
+    // without writing it again). The level is the gain sliders' position, -2 x OutputGain.
     void syncChannelLevel(int channel, int level);
     // The channel configuration dialog stored a new InputConfig (0 ... 3): pages relabel.
     void channelConfigChanged(int config);
@@ -170,6 +171,7 @@ class CMainFrame : public QMainWindow, public frontend::FlowView {
     void UpdateFormatPane(int format);
     void UpdateTitle();
     void ToggleSystemMute();
+    void CopyEQ();
     void CommitPageEdits();
     void SelectFormatKey(const FormatKey& key);
     void SelectLanguage(int code);
@@ -204,6 +206,7 @@ class CMainFrame : public QMainWindow, public frontend::FlowView {
     QLabel* connectionPane_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     CDlgProfileForm* profilePage_ = nullptr;
+    CDlgEQForm* eqPage_ = nullptr;
     struct PageSlot {
         QWidget* widget = nullptr;
         QString text;

@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -21,11 +22,13 @@
 #include "RemoteAddresses.h"
 #include "dialogs/CDlgConfigComm.h"
 #include "dialogs/CDlgConnectionStatus.h"
+#include "dialogs/CDlgCopyEQ.h"
 #include "dialogs/CDlgDisconnectPrompt.h"
 #include "dialogs/CDlgPassword.h"
 #include "dialogs/CDlgSetDateTime.h"
 #include "dialogs/CDlgSplash.h"
 #include "pages/CDlgDownloadPIC.h"
+#include "pages/CDlgEQForm.h"
 #include "pages/CDlgEventLog.h"
 #include "pages/CDlgTerminalForm.h"
 
@@ -125,11 +128,29 @@ void ScreenshotTour::Start() {
                         });
                 });
         },
+        [this] { SavePage(CMainFrame::kEqualizerPage, QStringLiteral("equalizer")); },
+        [this] {
+            // The subwoofer's parametric band in place of the bands, then back to the centre.
+            ClickChannel(QStringLiteral("1497"));
+            QTimer::singleShot(kStepPauseMs, this, [this] {
+                Save(frame_, QStringLiteral("equalizer-subwoofer"));
+                ClickChannel(QStringLiteral("1491"));
+                Next();
+            });
+        },
+        [this] {
+            auto* equalizer =
+                qobject_cast<CDlgEQForm*>(frame_.PageWidget(CMainFrame::kEqualizerPage));
+            const int channel = equalizer != nullptr ? equalizer->SelectedChannel() : 0;
+            ShowDialogFor(new CDlgCopyEQ(frame_.Engine(), channel, &frame_),
+                          QStringLiteral("copy-eq"));
+        },
         [this] {
             steps_ = DiagnosticsSteps() + steps_;
             Next();
         },
         [this] {
+            frame_.Tabs().setCurrentIndex(0);
             ShowDialogFor(new CDlgDisconnectPrompt(&frame_), QStringLiteral("disconnect-prompt"));
         },
         [this] {
@@ -241,6 +262,22 @@ void ScreenshotTour::When(std::function<bool()> condition, const QString& what, 
         }
     });
     timer->start(kPollMs);
+}
+
+void ScreenshotTour::SavePage(int page, const QString& name) {
+    frame_.ShowPage(static_cast<CMainFrame::Page>(page));
+    QTimer::singleShot(kStepPauseMs, this, [this, name] {
+        Save(frame_, name);
+        Next();
+    });
+}
+
+void ScreenshotTour::ClickChannel(const QString& id) {
+    if (QWidget* page = frame_.PageWidget(CMainFrame::kEqualizerPage)) {
+        if (auto* button = page->findChild<QRadioButton*>(id)) {
+            button->click();
+        }
+    }
 }
 
 void ScreenshotTour::ShowDialogFor(QWidget* dialog, const QString& name) {

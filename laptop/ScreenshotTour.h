@@ -1,9 +1,9 @@
 // The screenshot tour: in demo mode the program walks through its windows by itself and saves a
-// picture of each (the splash, the main window connected and not, the Profile page, the
-// communication settings, the disconnect prompt, a progress dialog, the About box, the Download
-// page after a firmware download), disconnecting
-// with a store and closing as a technician would. It makes the documentation's pictures and is
-// the smoke test of the real program under a virtual display.
+// picture of each (the splash, the main window connected and not, the Profile and Equalizer pages,
+// the Copy EQ dialog, the diagnostics pages and the clock dialog, the communication settings, the
+// disconnect prompt, a progress dialog, the About box, the Download page after a firmware
+// download), disconnecting with a store and closing as a technician would. It makes the
+// documentation's pictures and is the smoke test of the real program under a virtual display.
 #pragma once
 
 #include <QObject>
@@ -49,6 +49,10 @@ class ScreenshotTour : public QObject {
     void DownloadFirmware();
     // The diagnostics pages: the unlock, a terminal session, the event log read, the clock dialog.
     QList<Step> DiagnosticsSteps();
+    // Shows a tab page of the frame (CMainFrame::Page) and saves the window.
+    void SavePage(int page, const QString& name);
+    // Clicks a channel button of the Equalizer page, as the technician does.
+    void ClickChannel(const QString& id);
 
     CMainFrame& frame_;
     QString folder_;

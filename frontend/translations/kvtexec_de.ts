@@ -223,6 +223,69 @@
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgCopyEQ</name>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Mitte</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Left Surround</source>
+        <translation>Surround links</translation>
+    </message>
+    <message>
+        <source>Subwoofer</source>
+        <translation>Subwoofer</translation>
+    </message>
+    <message>
+        <source>Right Surround</source>
+        <translation>Surround rechts</translation>
+    </message>
+    <message>
+        <source>Left Center</source>
+        <translation>Mitte links</translation>
+    </message>
+    <message>
+        <source>Back Surround Left</source>
+        <translation>Back-Surround links</translation>
+    </message>
+    <message>
+        <source>Right Center</source>
+        <translation>Mitte rechts</translation>
+    </message>
+    <message>
+        <source>Back Surround Right</source>
+        <translation>Back-Surround rechts</translation>
+    </message>
+    <message>
+        <source>Copy EQ Settings</source>
+        <translation>EQ-Einstellungen kopieren</translation>
+    </message>
+    <message>
+        <source>Copy From</source>
+        <translation>Kopieren von</translation>
+    </message>
+    <message>
+        <source>Copy To</source>
+        <translation>Kopieren nach</translation>
+    </message>
+    <message>
+        <source>Copy &gt;&gt;</source>
+        <translation>Kopieren &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgDisconnectPrompt</name>
     <message>
         <source>Disconnect and save changes to the KVT-80?</source>
@@ -466,6 +529,109 @@
     <message>
         <source>%1 of %2 written (%3%)</source>
         <translation>%1 von %2 geschrieben (%3%)</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgEQForm</name>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Mitte</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Left Surround</source>
+        <translation>Surround links</translation>
+    </message>
+    <message>
+        <source>Subwoofer</source>
+        <translation>Subwoofer</translation>
+    </message>
+    <message>
+        <source>Right Surround</source>
+        <translation>Surround rechts</translation>
+    </message>
+    <message>
+        <source>Back Surround Left</source>
+        <translation>Back-Surround links</translation>
+    </message>
+    <message>
+        <source>Back Surround Right</source>
+        <translation>Back-Surround rechts</translation>
+    </message>
+    <message>
+        <source>MONO</source>
+        <translation>MONO</translation>
+    </message>
+    <message>
+        <source>STEREO</source>
+        <translation>STEREO</translation>
+    </message>
+    <message>
+        <source>For SR</source>
+        <translation>For SR</translation>
+    </message>
+    <message>
+        <source>EXT 1 (Analog)</source>
+        <translation>EXT 1 (Analog)</translation>
+    </message>
+    <message>
+        <source>EXT 2 (Digital)</source>
+        <translation>EXT 2 (Digital)</translation>
+    </message>
+    <message>
+        <source>NON/SYNC</source>
+        <translation>NON/SYNC</translation>
+    </message>
+    <message>
+        <source>AUX</source>
+        <translation>AUX</translation>
+    </message>
+    <message>
+        <source>MIC</source>
+        <translation>MIC</translation>
+    </message>
+    <message>
+        <source>Flat</source>
+        <translation>Linear</translation>
+    </message>
+    <message>
+        <source>Pink Noise</source>
+        <translation>Rosa Rauschen</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>Bass</source>
+        <translation>Bass</translation>
+    </message>
+    <message>
+        <source>Treble</source>
+        <translation>Höhen</translation>
+    </message>
+    <message>
+        <source>Gain</source>
+        <translation>Pegel</translation>
+    </message>
+    <message>
+        <source>Left Center</source>
+        <translation>Mitte links</translation>
+    </message>
+    <message>
+        <source>Right Center</source>
+        <translation>Mitte rechts</translation>
+    </message>
+    <message>
+        <source>SET ALL EQ SETTINGS TO 0dB?</source>
+        <translation>ALLE EQ-EINSTELLUNGEN AUF 0 dB SETZEN?</translation>
     </message>
 </context>
 <context>
@@ -747,6 +913,33 @@
 Version: %1</source>
         <translation>KVT-80 Laptop-Schnittstellensoftware
 Version: %1</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgSubParametricForm</name>
+    <message>
+        <source>Sub Bass Parametric Equalizer</source>
+        <translation>Parametrischer Subbass-Equalizer</translation>
+    </message>
+    <message>
+        <source>dB</source>
+        <translation>dB</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Hz</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Pegel</translation>
+    </message>
+    <message>
+        <source>Q</source>
+        <translation>Q</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
     </message>
 </context>
 <context>
@@ -1083,6 +1276,10 @@ Version: %1</translation>
     <message>
         <source>Event Log</source>
         <translation>Ereignisprotokoll</translation>
+    </message>
+    <message>
+        <source>Equalizer</source>
+        <translation>Equalizer</translation>
     </message>
 </context>
 <context>

@@ -223,6 +223,69 @@
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgCopyEQ</name>
+    <message>
+        <source>Left</source>
+        <translation>Izquierdo</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Central</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Derecho</translation>
+    </message>
+    <message>
+        <source>Left Surround</source>
+        <translation>Surround izquierdo</translation>
+    </message>
+    <message>
+        <source>Subwoofer</source>
+        <translation>Subwoofer</translation>
+    </message>
+    <message>
+        <source>Right Surround</source>
+        <translation>Surround derecho</translation>
+    </message>
+    <message>
+        <source>Left Center</source>
+        <translation>Central izquierdo</translation>
+    </message>
+    <message>
+        <source>Back Surround Left</source>
+        <translation>Surround trasero izq.</translation>
+    </message>
+    <message>
+        <source>Right Center</source>
+        <translation>Central derecho</translation>
+    </message>
+    <message>
+        <source>Back Surround Right</source>
+        <translation>Surround trasero der.</translation>
+    </message>
+    <message>
+        <source>Copy EQ Settings</source>
+        <translation>Copiar ajustes de EQ</translation>
+    </message>
+    <message>
+        <source>Copy From</source>
+        <translation>Copiar de</translation>
+    </message>
+    <message>
+        <source>Copy To</source>
+        <translation>Copiar a</translation>
+    </message>
+    <message>
+        <source>Copy &gt;&gt;</source>
+        <translation>Copiar &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgDisconnectPrompt</name>
     <message>
         <source>Disconnect and save changes to the KVT-80?</source>
@@ -466,6 +529,109 @@
     <message>
         <source>%1 of %2 written (%3%)</source>
         <translation>%1 de %2 escritos (%3%)</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgEQForm</name>
+    <message>
+        <source>Left</source>
+        <translation>Izquierdo</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Central</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Derecho</translation>
+    </message>
+    <message>
+        <source>Left Surround</source>
+        <translation>Surround izquierdo</translation>
+    </message>
+    <message>
+        <source>Subwoofer</source>
+        <translation>Subwoofer</translation>
+    </message>
+    <message>
+        <source>Right Surround</source>
+        <translation>Surround derecho</translation>
+    </message>
+    <message>
+        <source>Back Surround Left</source>
+        <translation>Surround trasero izq.</translation>
+    </message>
+    <message>
+        <source>Back Surround Right</source>
+        <translation>Surround trasero der.</translation>
+    </message>
+    <message>
+        <source>MONO</source>
+        <translation>MONO</translation>
+    </message>
+    <message>
+        <source>STEREO</source>
+        <translation>ESTÉREO</translation>
+    </message>
+    <message>
+        <source>For SR</source>
+        <translation>For SR</translation>
+    </message>
+    <message>
+        <source>EXT 1 (Analog)</source>
+        <translation>EXT 1 (analógica)</translation>
+    </message>
+    <message>
+        <source>EXT 2 (Digital)</source>
+        <translation>EXT 2 (digital)</translation>
+    </message>
+    <message>
+        <source>NON/SYNC</source>
+        <translation>NON/SYNC</translation>
+    </message>
+    <message>
+        <source>AUX</source>
+        <translation>AUX</translation>
+    </message>
+    <message>
+        <source>MIC</source>
+        <translation>MIC</translation>
+    </message>
+    <message>
+        <source>Flat</source>
+        <translation>Plano</translation>
+    </message>
+    <message>
+        <source>Pink Noise</source>
+        <translation>Ruido rosa</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canal</translation>
+    </message>
+    <message>
+        <source>Bass</source>
+        <translation>Graves</translation>
+    </message>
+    <message>
+        <source>Treble</source>
+        <translation>Agudos</translation>
+    </message>
+    <message>
+        <source>Gain</source>
+        <translation>Ganancia</translation>
+    </message>
+    <message>
+        <source>Left Center</source>
+        <translation>Central izquierdo</translation>
+    </message>
+    <message>
+        <source>Right Center</source>
+        <translation>Central derecho</translation>
+    </message>
+    <message>
+        <source>SET ALL EQ SETTINGS TO 0dB?</source>
+        <translation>¿PONER TODOS LOS AJUSTES DE EQ A 0 dB?</translation>
     </message>
 </context>
 <context>
@@ -747,6 +913,33 @@
 Version: %1</source>
         <translation>Software de interfaz para portátil KVT-80
 Versión: %1</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgSubParametricForm</name>
+    <message>
+        <source>Sub Bass Parametric Equalizer</source>
+        <translation>Ecualizador paramétrico de subgraves</translation>
+    </message>
+    <message>
+        <source>dB</source>
+        <translation>dB</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Hz</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Nivel</translation>
+    </message>
+    <message>
+        <source>Q</source>
+        <translation>Q</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frecuencia</translation>
     </message>
 </context>
 <context>
@@ -1083,6 +1276,10 @@ Versión: %1</translation>
     <message>
         <source>Event Log</source>
         <translation>Registro de eventos</translation>
+    </message>
+    <message>
+        <source>Equalizer</source>
+        <translation>Ecualizador</translation>
     </message>
 </context>
 <context>

@@ -223,6 +223,69 @@
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgCopyEQ</name>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Centre</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Left Surround</source>
+        <translation>Surround gauche</translation>
+    </message>
+    <message>
+        <source>Subwoofer</source>
+        <translation>Caisson de basses</translation>
+    </message>
+    <message>
+        <source>Right Surround</source>
+        <translation>Surround droit</translation>
+    </message>
+    <message>
+        <source>Left Center</source>
+        <translation>Centre gauche</translation>
+    </message>
+    <message>
+        <source>Back Surround Left</source>
+        <translation>Surround arrière gauche</translation>
+    </message>
+    <message>
+        <source>Right Center</source>
+        <translation>Centre droit</translation>
+    </message>
+    <message>
+        <source>Back Surround Right</source>
+        <translation>Surround arrière droit</translation>
+    </message>
+    <message>
+        <source>Copy EQ Settings</source>
+        <translation>Copier les réglages d&apos;égaliseur</translation>
+    </message>
+    <message>
+        <source>Copy From</source>
+        <translation>Copier depuis</translation>
+    </message>
+    <message>
+        <source>Copy To</source>
+        <translation>Copier vers</translation>
+    </message>
+    <message>
+        <source>Copy &gt;&gt;</source>
+        <translation>Copier &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgDisconnectPrompt</name>
     <message>
         <source>Disconnect and save changes to the KVT-80?</source>
@@ -466,6 +529,109 @@
     <message>
         <source>%1 of %2 written (%3%)</source>
         <translation>%1 sur %2 écrits (%3%)</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgEQForm</name>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Centre</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Left Surround</source>
+        <translation>Surround gauche</translation>
+    </message>
+    <message>
+        <source>Subwoofer</source>
+        <translation>Caisson de basses</translation>
+    </message>
+    <message>
+        <source>Right Surround</source>
+        <translation>Surround droit</translation>
+    </message>
+    <message>
+        <source>Back Surround Left</source>
+        <translation>Surround arrière gauche</translation>
+    </message>
+    <message>
+        <source>Back Surround Right</source>
+        <translation>Surround arrière droit</translation>
+    </message>
+    <message>
+        <source>MONO</source>
+        <translation>MONO</translation>
+    </message>
+    <message>
+        <source>STEREO</source>
+        <translation>STÉRÉO</translation>
+    </message>
+    <message>
+        <source>For SR</source>
+        <translation>For SR</translation>
+    </message>
+    <message>
+        <source>EXT 1 (Analog)</source>
+        <translation>EXT 1 (analogique)</translation>
+    </message>
+    <message>
+        <source>EXT 2 (Digital)</source>
+        <translation>EXT 2 (numérique)</translation>
+    </message>
+    <message>
+        <source>NON/SYNC</source>
+        <translation>NON/SYNC</translation>
+    </message>
+    <message>
+        <source>AUX</source>
+        <translation>AUX</translation>
+    </message>
+    <message>
+        <source>MIC</source>
+        <translation>MIC</translation>
+    </message>
+    <message>
+        <source>Flat</source>
+        <translation>Linéaire</translation>
+    </message>
+    <message>
+        <source>Pink Noise</source>
+        <translation>Bruit rose</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Voie</translation>
+    </message>
+    <message>
+        <source>Bass</source>
+        <translation>Graves</translation>
+    </message>
+    <message>
+        <source>Treble</source>
+        <translation>Aigus</translation>
+    </message>
+    <message>
+        <source>Gain</source>
+        <translation>Gain</translation>
+    </message>
+    <message>
+        <source>Left Center</source>
+        <translation>Centre gauche</translation>
+    </message>
+    <message>
+        <source>Right Center</source>
+        <translation>Centre droit</translation>
+    </message>
+    <message>
+        <source>SET ALL EQ SETTINGS TO 0dB?</source>
+        <translation>METTRE TOUS LES RÉGLAGES D&apos;ÉGALISEUR À 0 dB ?</translation>
     </message>
 </context>
 <context>
@@ -747,6 +913,33 @@
 Version: %1</source>
         <translation>Logiciel d&apos;interface pour portable KVT-80
 Version&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgSubParametricForm</name>
+    <message>
+        <source>Sub Bass Parametric Equalizer</source>
+        <translation>Égaliseur paramétrique du caisson de basses</translation>
+    </message>
+    <message>
+        <source>dB</source>
+        <translation>dB</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Hz</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>Q</source>
+        <translation>Q</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Fréquence</translation>
     </message>
 </context>
 <context>
@@ -1083,6 +1276,10 @@ Version&#xa0;: %1</translation>
     <message>
         <source>Event Log</source>
         <translation>Journal des événements</translation>
+    </message>
+    <message>
+        <source>Equalizer</source>
+        <translation>Égaliseur</translation>
     </message>
 </context>
 <context>

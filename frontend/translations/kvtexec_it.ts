@@ -223,6 +223,69 @@
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgCopyEQ</name>
+    <message>
+        <source>Left</source>
+        <translation>Sinistro</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Centrale</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Destro</translation>
+    </message>
+    <message>
+        <source>Left Surround</source>
+        <translation>Surround sinistro</translation>
+    </message>
+    <message>
+        <source>Subwoofer</source>
+        <translation>Subwoofer</translation>
+    </message>
+    <message>
+        <source>Right Surround</source>
+        <translation>Surround destro</translation>
+    </message>
+    <message>
+        <source>Left Center</source>
+        <translation>Centrale sinistro</translation>
+    </message>
+    <message>
+        <source>Back Surround Left</source>
+        <translation>Surround post. sinistro</translation>
+    </message>
+    <message>
+        <source>Right Center</source>
+        <translation>Centrale destro</translation>
+    </message>
+    <message>
+        <source>Back Surround Right</source>
+        <translation>Surround post. destro</translation>
+    </message>
+    <message>
+        <source>Copy EQ Settings</source>
+        <translation>Copia impostazioni EQ</translation>
+    </message>
+    <message>
+        <source>Copy From</source>
+        <translation>Copia da</translation>
+    </message>
+    <message>
+        <source>Copy To</source>
+        <translation>Copia su</translation>
+    </message>
+    <message>
+        <source>Copy &gt;&gt;</source>
+        <translation>Copia &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgDisconnectPrompt</name>
     <message>
         <source>Disconnect and save changes to the KVT-80?</source>
@@ -466,6 +529,109 @@
     <message>
         <source>%1 of %2 written (%3%)</source>
         <translation>%1 di %2 scritti (%3%)</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgEQForm</name>
+    <message>
+        <source>Left</source>
+        <translation>Sinistro</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Centrale</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Destro</translation>
+    </message>
+    <message>
+        <source>Left Surround</source>
+        <translation>Surround sinistro</translation>
+    </message>
+    <message>
+        <source>Subwoofer</source>
+        <translation>Subwoofer</translation>
+    </message>
+    <message>
+        <source>Right Surround</source>
+        <translation>Surround destro</translation>
+    </message>
+    <message>
+        <source>Back Surround Left</source>
+        <translation>Surround post. sinistro</translation>
+    </message>
+    <message>
+        <source>Back Surround Right</source>
+        <translation>Surround post. destro</translation>
+    </message>
+    <message>
+        <source>MONO</source>
+        <translation>MONO</translation>
+    </message>
+    <message>
+        <source>STEREO</source>
+        <translation>STEREO</translation>
+    </message>
+    <message>
+        <source>For SR</source>
+        <translation>For SR</translation>
+    </message>
+    <message>
+        <source>EXT 1 (Analog)</source>
+        <translation>EXT 1 (analogico)</translation>
+    </message>
+    <message>
+        <source>EXT 2 (Digital)</source>
+        <translation>EXT 2 (digitale)</translation>
+    </message>
+    <message>
+        <source>NON/SYNC</source>
+        <translation>NON/SYNC</translation>
+    </message>
+    <message>
+        <source>AUX</source>
+        <translation>AUX</translation>
+    </message>
+    <message>
+        <source>MIC</source>
+        <translation>MIC</translation>
+    </message>
+    <message>
+        <source>Flat</source>
+        <translation>Lineare</translation>
+    </message>
+    <message>
+        <source>Pink Noise</source>
+        <translation>Rumore rosa</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canale</translation>
+    </message>
+    <message>
+        <source>Bass</source>
+        <translation>Bassi</translation>
+    </message>
+    <message>
+        <source>Treble</source>
+        <translation>Acuti</translation>
+    </message>
+    <message>
+        <source>Gain</source>
+        <translation>Guadagno</translation>
+    </message>
+    <message>
+        <source>Left Center</source>
+        <translation>Centrale sinistro</translation>
+    </message>
+    <message>
+        <source>Right Center</source>
+        <translation>Centrale destro</translation>
+    </message>
+    <message>
+        <source>SET ALL EQ SETTINGS TO 0dB?</source>
+        <translation>PORTARE TUTTE LE IMPOSTAZIONI EQ A 0 dB?</translation>
     </message>
 </context>
 <context>
@@ -747,6 +913,33 @@
 Version: %1</source>
         <translation>Software di interfaccia per portatile KVT-80
 Versione: %1</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgSubParametricForm</name>
+    <message>
+        <source>Sub Bass Parametric Equalizer</source>
+        <translation>Equalizzatore parametrico dei sub-bassi</translation>
+    </message>
+    <message>
+        <source>dB</source>
+        <translation>dB</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Hz</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Livello</translation>
+    </message>
+    <message>
+        <source>Q</source>
+        <translation>Q</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenza</translation>
     </message>
 </context>
 <context>
@@ -1083,6 +1276,10 @@ Versione: %1</translation>
     <message>
         <source>Event Log</source>
         <translation>Registro eventi</translation>
+    </message>
+    <message>
+        <source>Equalizer</source>
+        <translation>Equalizzatore</translation>
     </message>
 </context>
 <context>

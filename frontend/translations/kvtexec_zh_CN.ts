@@ -223,6 +223,69 @@
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgCopyEQ</name>
+    <message>
+        <source>Left</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>中置</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>Left Surround</source>
+        <translation>左环绕</translation>
+    </message>
+    <message>
+        <source>Subwoofer</source>
+        <translation>低音炮</translation>
+    </message>
+    <message>
+        <source>Right Surround</source>
+        <translation>右环绕</translation>
+    </message>
+    <message>
+        <source>Left Center</source>
+        <translation>左中置</translation>
+    </message>
+    <message>
+        <source>Back Surround Left</source>
+        <translation>左后环绕</translation>
+    </message>
+    <message>
+        <source>Right Center</source>
+        <translation>右中置</translation>
+    </message>
+    <message>
+        <source>Back Surround Right</source>
+        <translation>右后环绕</translation>
+    </message>
+    <message>
+        <source>Copy EQ Settings</source>
+        <translation>复制均衡设置</translation>
+    </message>
+    <message>
+        <source>Copy From</source>
+        <translation>复制自</translation>
+    </message>
+    <message>
+        <source>Copy To</source>
+        <translation>复制到</translation>
+    </message>
+    <message>
+        <source>Copy &gt;&gt;</source>
+        <translation>复制 &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgDisconnectPrompt</name>
     <message>
         <source>Disconnect and save changes to the KVT-80?</source>
@@ -466,6 +529,109 @@
     <message>
         <source>%1 of %2 written (%3%)</source>
         <translation>已写入 %1/%2 (%3%)</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgEQForm</name>
+    <message>
+        <source>Left</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>中置</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>Left Surround</source>
+        <translation>左环绕</translation>
+    </message>
+    <message>
+        <source>Subwoofer</source>
+        <translation>低音炮</translation>
+    </message>
+    <message>
+        <source>Right Surround</source>
+        <translation>右环绕</translation>
+    </message>
+    <message>
+        <source>Back Surround Left</source>
+        <translation>左后环绕</translation>
+    </message>
+    <message>
+        <source>Back Surround Right</source>
+        <translation>右后环绕</translation>
+    </message>
+    <message>
+        <source>MONO</source>
+        <translation>单声道</translation>
+    </message>
+    <message>
+        <source>STEREO</source>
+        <translation>立体声</translation>
+    </message>
+    <message>
+        <source>For SR</source>
+        <translation>For SR</translation>
+    </message>
+    <message>
+        <source>EXT 1 (Analog)</source>
+        <translation>外部 1 (模拟)</translation>
+    </message>
+    <message>
+        <source>EXT 2 (Digital)</source>
+        <translation>外部 2 (数字)</translation>
+    </message>
+    <message>
+        <source>NON/SYNC</source>
+        <translation>非同步</translation>
+    </message>
+    <message>
+        <source>AUX</source>
+        <translation>辅助</translation>
+    </message>
+    <message>
+        <source>MIC</source>
+        <translation>话筒</translation>
+    </message>
+    <message>
+        <source>Flat</source>
+        <translation>平直</translation>
+    </message>
+    <message>
+        <source>Pink Noise</source>
+        <translation>粉红噪声</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>声道</translation>
+    </message>
+    <message>
+        <source>Bass</source>
+        <translation>低音</translation>
+    </message>
+    <message>
+        <source>Treble</source>
+        <translation>高音</translation>
+    </message>
+    <message>
+        <source>Gain</source>
+        <translation>增益</translation>
+    </message>
+    <message>
+        <source>Left Center</source>
+        <translation>左中置</translation>
+    </message>
+    <message>
+        <source>Right Center</source>
+        <translation>右中置</translation>
+    </message>
+    <message>
+        <source>SET ALL EQ SETTINGS TO 0dB?</source>
+        <translation>将所有均衡设置设为 0dB？</translation>
     </message>
 </context>
 <context>
@@ -747,6 +913,33 @@
 Version: %1</source>
         <translation>KVT-80 笔记本电脑接口软件
 版本：%1</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgSubParametricForm</name>
+    <message>
+        <source>Sub Bass Parametric Equalizer</source>
+        <translation>超低音参量均衡器</translation>
+    </message>
+    <message>
+        <source>dB</source>
+        <translation>dB</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Hz</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>电平</translation>
+    </message>
+    <message>
+        <source>Q</source>
+        <translation>Q</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>频率</translation>
     </message>
 </context>
 <context>
@@ -1083,6 +1276,10 @@ Version: %1</source>
     <message>
         <source>Event Log</source>
         <translation>事件日志</translation>
+    </message>
+    <message>
+        <source>Equalizer</source>
+        <translation>均衡器</translation>
     </message>
 </context>
 <context>
