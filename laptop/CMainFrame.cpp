@@ -34,7 +34,9 @@
 #include "dialogs/CDlgSaveStatus.h"
 #include "dialogs/CDlgSplash.h"
 #include "dialogs/CDlgUploadStatus.h"
+#include "pages/CDlgFormatsForm.h"
 #include "pages/CDlgProfileForm.h"
+#include "pages/CDlgRoomLevels.h"
 #include "widgets/CFaderValueDisplay.h"
 #include "widgets/CMainFader.h"
 
@@ -385,6 +387,26 @@ void CMainFrame::CreatePages() {
     connect(this, &CMainFrame::refreshRequested, profilePage_, &CDlgProfileForm::Refresh);
     connect(this, &CMainFrame::diagnosticsUnlocked, profilePage_,
             &CDlgProfileForm::SetDiagnosticsUnlocked);
+
+    auto* formats = new CDlgFormatsForm(engine_, *bridge_, tabs_);
+    AddPage(kFormatsPage, formats, tr("Formats"));
+    connect(this, &CMainFrame::refreshRequested, formats, &CDlgFormatsForm::Refresh);
+    connect(this, &CMainFrame::selectFormat, formats, &CDlgFormatsForm::SelectFormat);
+    connect(formats, &CDlgFormatsForm::faderRequested, this,
+            [this](int level) { SetFader(level, true); });
+    // Posted: the page goes on showing the format while the frame and the other pages follow.
+    connect(formats, &CDlgFormatsForm::inputFormatChanged, this, &CMainFrame::OnInputFormatChanged,
+            Qt::QueuedConnection);
+
+    auto* outputs = new CDlgRoomLevels(engine_, *bridge_, tabs_);
+    AddPage(kOutputsPage, outputs, tr("Outputs"));
+    connect(this, &CMainFrame::refreshRequested, outputs, &CDlgRoomLevels::Refresh);
+    connect(outputs, &CDlgRoomLevels::channelLevelMoved, this, &CMainFrame::syncChannelLevel);
+    connect(this, &CMainFrame::syncChannelLevel, outputs, &CDlgRoomLevels::SyncChannelLevel);
+    connect(this, &CMainFrame::channelConfigChanged, outputs,
+            &CDlgRoomLevels::ChannelConfigChanged);
+    connect(outputs, &CDlgRoomLevels::channelSelected, companion_.get(),
+            &frontend::CompanionLink::SendChannelChange);
 
     connect(tabs_, &QTabWidget::currentChanged, this, &CMainFrame::OnTabChanged);
 }
