@@ -189,6 +189,7 @@ void CDlgFormatsForm::BuildLayout() {
     columns->addWidget(fallback, 0, Qt::AlignTop);
 
     auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(6, 6, 6, 6);
     page->addWidget(buttons);
     page->addLayout(columns, 1);
 }
@@ -273,9 +274,9 @@ QGroupBox* CDlgFormatsForm::BuildPowerOn() {
 
 QWidget* CDlgFormatsForm::BuildInputSettings() {
     auto* column = new QWidget(this);
-    auto* grid = new QGridLayout(column);
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->setVerticalSpacing(4);
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(3);
 
     inputTypeLabel_ = new QLabel(tr("Input\nType"), column);
     Identify(inputTypeLabel_, 1346);
@@ -333,34 +334,37 @@ QWidget* CDlgFormatsForm::BuildInputSettings() {
         engine_.put_FormatDiscrete(Variant::Int(CurrentFormat()), Variant::Bool(checked));
     });
 
+    for (QComboBox* list : {noiseReduction_, audioDecode_, input_}) {
+        // As wide as the entries need, not as the longest entry of any language.
+        list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        list->setMinimumContentsLength(10);
+    }
     for (auto [label, list] : {std::pair<QLabel*, QWidget*>{noiseReductionLabel_, noiseReduction_},
                                {audioDecodeLabel_, audioDecode_},
                                {inputLabel_, input_}}) {
         label->setBuddy(list);
         list->setAccessibleName(label->text().remove(QLatin1Char(':')));
     }
-    for (QWidget* widget : std::initializer_list<QWidget*>{
-             inputTypeLabel_, analog_, digital_, micLabel_, micCenter_, micSurround_,
-             noiseReductionLabel_, noiseReduction_, audioDecodeLabel_, audioDecode_, inputLabel_,
-             input_, discrete_}) {
-        KeepPlaceWhenHidden(widget);
+    // A format has either an input type, a microphone channel or advanced options (or none of
+    // them): the column shows the ones it has from the top.
+    const auto pair = [](QWidget* first, QWidget* second) {
+        auto* row = new QHBoxLayout;
+        row->addWidget(first);
+        row->addWidget(second);
+        row->addStretch(1);
+        return row;
+    };
+    layout->addWidget(inputTypeLabel_);
+    layout->addLayout(pair(analog_, digital_));
+    layout->addWidget(micLabel_);
+    layout->addLayout(pair(micCenter_, micSurround_));
+    layout->addWidget(advanced_);
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{noiseReductionLabel_, noiseReduction_, audioDecodeLabel_,
+                                         audioDecode_, inputLabel_, input_, discrete_}) {
+        layout->addWidget(widget);
     }
-
-    grid->addWidget(inputTypeLabel_, 0, 0);
-    grid->addWidget(analog_, 0, 1);
-    grid->addWidget(digital_, 0, 2);
-    grid->addWidget(micLabel_, 1, 0);
-    grid->addWidget(micCenter_, 1, 1);
-    grid->addWidget(micSurround_, 1, 2);
-    grid->addWidget(advanced_, 2, 0, 1, 3);
-    grid->addWidget(noiseReductionLabel_, 3, 0);
-    grid->addWidget(noiseReduction_, 3, 1, 1, 2);
-    grid->addWidget(audioDecodeLabel_, 4, 0);
-    grid->addWidget(audioDecode_, 4, 1, 1, 2);
-    grid->addWidget(inputLabel_, 5, 0);
-    grid->addWidget(input_, 5, 1, 1, 2);
-    grid->addWidget(discrete_, 6, 1, 1, 2);
-    grid->setRowStretch(7, 1);
+    layout->addStretch(1);
     return column;
 }
 
