@@ -329,6 +329,27 @@ TEST_F(OutputsPage, PageShownByATabChangeStartsNoNoise) {
     EXPECT_EQ(GeneratorChannels(), 4);
 }
 
+TEST_F(OutputsPage, ArrowKeysWalkTheSlidersInTheirColumnsOrderAndRouteTheGenerator) {
+    Connect();
+    OpenPage();
+    ClickSlider(kRight);
+    ASSERT_EQ(GeneratorChannels(), 4);
+    QTest::keyClick(Slider(kRight), Qt::Key_Right);
+    EXPECT_TRUE(Slider(kSub)->hasFocus());
+    EXPECT_EQ(GeneratorChannels(), 8);
+    QTest::keyClick(Slider(kSub), Qt::Key_Right);
+    EXPECT_TRUE(Slider(kLeftSurround)->hasFocus());
+    EXPECT_EQ(GeneratorChannels(), 16);
+    // From the last channel round to the first and back.
+    Slider(kBack8)->setFocus();
+    QTest::keyClick(Slider(kBack8), Qt::Key_Right);
+    EXPECT_TRUE(Slider(kLeft)->hasFocus());
+    EXPECT_EQ(GeneratorChannels(), 1);
+    QTest::keyClick(Slider(kLeft), Qt::Key_Left);
+    EXPECT_TRUE(Slider(kBack8)->hasFocus());
+    EXPECT_EQ(GeneratorChannels(), 128);
+}
+
 TEST_F(OutputsPage, NoUnitNoGeneratorAndTheFormatStays) {
     OpenPage();
     const int mode = frontend::IntProperty(*engine, &IKVT80::get_Mode);
