@@ -190,8 +190,9 @@ void CDlgRoomLevels::BuildLayout() {
     grid->setRowStretch(1, 1);
 
     auto* page = new QHBoxLayout(this);
+    page->setContentsMargins(6, 6, 6, 6);
     page->addLayout(grid, 1);
-    page->addSpacing(8);
+    page->addSpacing(6);
     page->addWidget(generator, 0, Qt::AlignTop);
 
     for (const Channel& shown : channels_) {
