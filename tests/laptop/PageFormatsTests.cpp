@@ -533,6 +533,12 @@ TEST_F(FormatsPage, FifteenCharacterNameSplitsElevenAndFour) {
     EXPECT_EQ(page->shownName, "Dolby Digital 5");
     EXPECT_EQ(Text(&IKVT80::get_FormatTxt1, kDigitalA), "Dolby Digit");
 
+    // Longer than the dialog allows (from elsewhere): cut to 15, never half stored.
+    page->names = {QString("Twenty characters!!!")};
+    page->RenameFormat(kDigitalA);
+    EXPECT_EQ(Text(&IKVT80::get_FormatTxt1, kDigitalA), "Twenty char");
+    EXPECT_EQ(Text(&IKVT80::get_FormatTxt2, kDigitalA), "acte");
+
     // Short: the second half is empty.
     page->names = {QString("Film")};
     page->RenameFormat(kDigitalA);
