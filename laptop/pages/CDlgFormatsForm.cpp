@@ -480,6 +480,8 @@ void CDlgFormatsForm::ShowFormatButtonNames() {
         const QString text = ButtonText(name.isEmpty() ? buttonLabels_[button] : name);
         if (formatButtons_[button]->text() != text) {
             formatButtons_[button]->setText(text);
+            // A long name may not fit its button.
+            formatButtons_[button]->setToolTip(name);
         }
     }
 }

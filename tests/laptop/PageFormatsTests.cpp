@@ -181,21 +181,6 @@ TEST_F(FormatsPage, FormatButtonsCarryTheFormatsNames) {
     EXPECT_EQ(Control<QPushButton>(1358)->text(), "Music && Aux");
 }
 
-TEST_F(FormatsPage, SlidersAndListsAsTheUnitCountsThem) {
-    OpenPage();
-    auto* level = Control<CLevelSlider>(1343);
-    EXPECT_EQ(level->minimum(), -100);
-    EXPECT_EQ(level->maximum(), 0);
-    EXPECT_EQ(level->Mark(), -70);
-    EXPECT_EQ(Control<CLevelSlider>(1519)->minimum(), -140);
-    EXPECT_EQ(Control<CLevelSlider>(1519)->maximum(), -32);
-    EXPECT_EQ(Control<CLevelSlider>(1520)->minimum(), -100);
-    EXPECT_EQ(Control<CLevelSlider>(1520)->Mark(), 0);
-    EXPECT_EQ(Control<QComboBox>(1549)->count(), 3);
-    EXPECT_EQ(Control<QComboBox>(1550)->itemText(kDecodeLR), "L,R Only");
-    EXPECT_EQ(Control<QComboBox>(1558)->itemText(kAESEBU), "AES/EBU");
-}
-
 TEST_F(FormatsPage, LROnlyStoresMask244AndReadsBackAsLROnly) {
     OpenPage();
     Play(kStereo);

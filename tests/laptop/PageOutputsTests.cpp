@@ -110,15 +110,6 @@ TEST(OutputLevelText, HalfDecibelsWithOneDecimal) {
     EXPECT_EQ(CDlgRoomLevels::LevelText(44), "-22.0");
 }
 
-TEST(OutputGeneratorBits, SubBeforeLeftSurround) {
-    EXPECT_EQ(CDlgRoomLevels::GeneratorBit(kLeft), 1);
-    EXPECT_EQ(CDlgRoomLevels::GeneratorBit(kRight), 4);
-    EXPECT_EQ(CDlgRoomLevels::GeneratorBit(kSub), 8);
-    EXPECT_EQ(CDlgRoomLevels::GeneratorBit(kLeftSurround), 16);
-    EXPECT_EQ(CDlgRoomLevels::GeneratorBit(kBack8), 128);
-    EXPECT_EQ(CDlgRoomLevels::GeneratorBit(8), 0);
-}
-
 TEST_F(OutputsPage, ControlsInTheirColumnsWithTheirIds) {
     OpenPage();
     for (int channel = 0; channel < CDlgRoomLevels::kChannels; ++channel) {
