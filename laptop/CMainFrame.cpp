@@ -41,7 +41,9 @@
 #include "pages/CDlgDownloadPIC.h"
 #include "pages/CDlgEQForm.h"
 #include "pages/CDlgEventLog.h"
+#include "pages/CDlgFormatsForm.h"
 #include "pages/CDlgProfileForm.h"
+#include "pages/CDlgRoomLevels.h"
 #include "pages/CDlgTerminalForm.h"
 #include "widgets/CFaderValueDisplay.h"
 #include "widgets/CMainFader.h"
@@ -434,6 +436,25 @@ void CMainFrame::CreatePages() {
     AddPage(kEventLogPage, eventLog, tr("Event Log"));
     connect(this, &CMainFrame::refreshRequested, eventLog, &CDlgEventLog::Refresh);
     connect(eventLog, &CDlgEventLog::setDateTimeRequested, this, &CMainFrame::ShowSetDateTime);
+    auto* formats = new CDlgFormatsForm(engine_, *bridge_, tabs_);
+    AddPage(kFormatsPage, formats, tr("Formats"));
+    connect(this, &CMainFrame::refreshRequested, formats, &CDlgFormatsForm::Refresh);
+    connect(this, &CMainFrame::selectFormat, formats, &CDlgFormatsForm::SelectFormat);
+    connect(formats, &CDlgFormatsForm::faderRequested, this,
+            [this](int level) { SetFader(level, true); });
+    // Posted: the page goes on showing the format while the frame and the other pages follow.
+    connect(formats, &CDlgFormatsForm::inputFormatChanged, this, &CMainFrame::OnInputFormatChanged,
+            Qt::QueuedConnection);
+
+    auto* outputs = new CDlgRoomLevels(engine_, *bridge_, tabs_);
+    AddPage(kOutputsPage, outputs, tr("Outputs"));
+    connect(this, &CMainFrame::refreshRequested, outputs, &CDlgRoomLevels::Refresh);
+    connect(outputs, &CDlgRoomLevels::channelLevelMoved, this, &CMainFrame::syncChannelLevel);
+    connect(this, &CMainFrame::syncChannelLevel, outputs, &CDlgRoomLevels::SyncChannelLevel);
+    connect(this, &CMainFrame::channelConfigChanged, outputs,
+            &CDlgRoomLevels::ChannelConfigChanged);
+    connect(outputs, &CDlgRoomLevels::channelSelected, companion_.get(),
+            &frontend::CompanionLink::SendChannelChange);
 
     connect(tabs_, &QTabWidget::currentChanged, this, &CMainFrame::OnTabChanged);
 }

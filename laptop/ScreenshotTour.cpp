@@ -146,6 +146,43 @@ void ScreenshotTour::Start() {
                           QStringLiteral("copy-eq"));
         },
         [this] {
+            // The Formats page on the digital format with a preset level: its input type, its
+            // projector delays and its fallback.
+            constexpr int kDigitalB = 8;
+            IKVT80& engine = frame_.Engine();
+            engine.put_FormatLevel(Variant::Int(kDigitalB), 70);
+            engine.put_Mode(Variant::Int(kDigitalB));
+            emit frame_.selectFormat(kDigitalB);
+            frame_.ShowPage(CMainFrame::kFormatsPage);
+            QTimer::singleShot(kStepPauseMs, this, [this] {
+                Save(frame_, QStringLiteral("formats"));
+                Next();
+            });
+        },
+        [this] {
+            // The Outputs page with the room levels of a calibrated room and pink noise on the
+            // centre channel, as a click on its slider leaves it.
+            IKVT80& engine = frame_.Engine();
+            const double levels[] = {-1.5, 0.0, -1.0, -4.5, 2.5, -5.0, -6.0, -6.5};
+            for (int channel = 0; channel < 8; ++channel) {
+                engine.put_OutputGain(Variant::Int(channel), levels[channel]);
+            }
+            frame_.RefreshAll();
+            frame_.ShowPage(CMainFrame::kOutputsPage);
+            frame_.activateWindow();
+            if (QWidget* centre = frame_.PageWidget(CMainFrame::kOutputsPage)
+                                      ->findChild<QWidget*>(QStringLiteral("1318"))) {
+                centre->setFocus();
+            }
+            engine.put_GeneratorChannels(Variant::Int(2));
+            QTimer::singleShot(kStepPauseMs, this, [this] {
+                Save(frame_, QStringLiteral("outputs"));
+                frame_.Engine().put_GeneratorChannels(Variant::Int(0));
+                frame_.ShowPage(CMainFrame::kProfilePage);
+                Next();
+            });
+        },
+        [this] {
             steps_ = DiagnosticsSteps() + steps_;
             Next();
         },

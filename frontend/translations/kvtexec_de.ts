@@ -154,6 +154,25 @@
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgChangeFormatName</name>
+    <message>
+        <source>Change Format Name</source>
+        <translation>Formatnamen ändern</translation>
+    </message>
+    <message>
+        <source>Format Name:</source>
+        <translation>Formatname:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgConfigComm</name>
     <message>
         <source>Configure Communications</source>
@@ -718,6 +737,183 @@
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgFormatsForm</name>
+    <message>
+        <source>MONO</source>
+        <translation>MONO</translation>
+    </message>
+    <message>
+        <source>STEREO</source>
+        <translation>STEREO</translation>
+    </message>
+    <message>
+        <source>For SR</source>
+        <translation>For SR</translation>
+    </message>
+    <message>
+        <source>EXT 1 (Analog)</source>
+        <translation>EXT 1 (Analog)</translation>
+    </message>
+    <message>
+        <source>EXT 2 (Digital)</source>
+        <translation>EXT 2 (Digital)</translation>
+    </message>
+    <message>
+        <source>NON/SYNC</source>
+        <translation>NON/SYNC</translation>
+    </message>
+    <message>
+        <source>AUX</source>
+        <translation>AUX</translation>
+    </message>
+    <message>
+        <source>MIC</source>
+        <translation>MIC</translation>
+    </message>
+    <message>
+        <source>Last Selected</source>
+        <translation>Zuletzt gewählt</translation>
+    </message>
+    <message>
+        <source>Enable Preset</source>
+        <translation>Preset ein</translation>
+    </message>
+    <message>
+        <source>Format
+Level</source>
+        <translation>Format-
+Pegel</translation>
+    </message>
+    <message>
+        <source>Format Level</source>
+        <translation>Formatpegel</translation>
+    </message>
+    <message>
+        <source>Power on Format</source>
+        <translation>Einschaltformat</translation>
+    </message>
+    <message>
+        <source>Input
+Type</source>
+        <translation>Eingangs-
+typ</translation>
+    </message>
+    <message>
+        <source>Analog</source>
+        <translation>Analog</translation>
+    </message>
+    <message>
+        <source>S/PDIF</source>
+        <translation>S/PDIF</translation>
+    </message>
+    <message>
+        <source>Mic
+Channel</source>
+        <translation>Mikrofon-
+kanal</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Center</translation>
+    </message>
+    <message>
+        <source>Surround</source>
+        <translation>Surround</translation>
+    </message>
+    <message>
+        <source>Advanced Options:</source>
+        <translation>Erweiterte Optionen:</translation>
+    </message>
+    <message>
+        <source>Noise Reduction:</source>
+        <translation>Rauschunterdrückung:</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>A Type</source>
+        <translation>Typ A</translation>
+    </message>
+    <message>
+        <source>SR Type</source>
+        <translation>Typ SR</translation>
+    </message>
+    <message>
+        <source>Audio Decode:</source>
+        <translation>Audiodekodierung:</translation>
+    </message>
+    <message>
+        <source>5.1 Stereo</source>
+        <translation>5.1 Stereo</translation>
+    </message>
+    <message>
+        <source>2.0 Stereo</source>
+        <translation>2.0 Stereo</translation>
+    </message>
+    <message>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>L,C,R Only</source>
+        <translation>Nur L,C,R</translation>
+    </message>
+    <message>
+        <source>L,R Only</source>
+        <translation>Nur L,R</translation>
+    </message>
+    <message>
+        <source>Input:</source>
+        <translation>Eingang:</translation>
+    </message>
+    <message>
+        <source>Projector</source>
+        <translation>Projektor</translation>
+    </message>
+    <message>
+        <source>Analog N/S</source>
+        <translation>Analog N/S</translation>
+    </message>
+    <message>
+        <source>Analog Aux</source>
+        <translation>Analog Aux</translation>
+    </message>
+    <message>
+        <source>AES/EBU</source>
+        <translation>AES/EBU</translation>
+    </message>
+    <message>
+        <source>Discrete</source>
+        <translation>Diskret</translation>
+    </message>
+    <message>
+        <source>%1 mS</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>Projector Delays</source>
+        <translation>Projektor-Delays</translation>
+    </message>
+    <message>
+        <source>Input
+Delay</source>
+        <translation>Eingangs-
+verzögerung</translation>
+    </message>
+    <message>
+        <source>Surround
+Delay</source>
+        <translation>Surround-
+verzögerung</translation>
+    </message>
+    <message>
+        <source>Digital Fallback</source>
+        <translation>Digitaler Ersatz</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgIPAddress</name>
     <message>
         <source>Insert/Modify IP Address</source>
@@ -839,6 +1035,109 @@
     <message>
         <source>Progress</source>
         <translation>Fortschritt</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgRoomLevels</name>
+    <message>
+        <source>
+Left</source>
+        <translation>
+Links</translation>
+    </message>
+    <message>
+        <source>
+Center</source>
+        <translation>
+Center</translation>
+    </message>
+    <message>
+        <source>
+Right</source>
+        <translation>
+Rechts</translation>
+    </message>
+    <message>
+        <source>Left
+Surround</source>
+        <translation>Surround
+links</translation>
+    </message>
+    <message>
+        <source>
+Sub</source>
+        <translation>
+Sub</translation>
+    </message>
+    <message>
+        <source>Right
+Surround</source>
+        <translation>Surround
+rechts</translation>
+    </message>
+    <message>
+        <source>Back Surround Left</source>
+        <translation>Back Surround links</translation>
+    </message>
+    <message>
+        <source>Back Surround Right</source>
+        <translation>Back Surround rechts</translation>
+    </message>
+    <message>
+        <source>Pink Noise</source>
+        <translation>Rosa Rauschen</translation>
+    </message>
+    <message>
+        <source>100 Hz Tone</source>
+        <translation>100-Hz-Ton</translation>
+    </message>
+    <message>
+        <source>1 kHz Tone</source>
+        <translation>1-kHz-Ton</translation>
+    </message>
+    <message>
+        <source>10 kHz Tone</source>
+        <translation>10-kHz-Ton</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Rosa</translation>
+    </message>
+    <message>
+        <source>100 Hz</source>
+        <translation>100 Hz</translation>
+    </message>
+    <message>
+        <source>1 kHz</source>
+        <translation>1 kHz</translation>
+    </message>
+    <message>
+        <source>10 kHz</source>
+        <translation>10 kHz</translation>
+    </message>
+    <message>
+        <source>Thump</source>
+        <translation>Impuls</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Stumm</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>Invert.</translation>
+    </message>
+    <message>
+        <source>Signal Generator</source>
+        <translation>Generator</translation>
+    </message>
+    <message>
+        <source>Left Center</source>
+        <translation>Center links</translation>
+    </message>
+    <message>
+        <source>Right Center</source>
+        <translation>Center rechts</translation>
     </message>
 </context>
 <context>
@@ -1280,6 +1579,14 @@ Version: %1</translation>
     <message>
         <source>Equalizer</source>
         <translation>Equalizer</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>Formate</translation>
+    </message>
+    <message>
+        <source>Outputs</source>
+        <translation>Ausgänge</translation>
     </message>
 </context>
 <context>

@@ -154,6 +154,25 @@
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgChangeFormatName</name>
+    <message>
+        <source>Change Format Name</source>
+        <translation>Cambiar nombre del formato</translation>
+    </message>
+    <message>
+        <source>Format Name:</source>
+        <translation>Nombre del formato:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgConfigComm</name>
     <message>
         <source>Configure Communications</source>
@@ -718,6 +737,183 @@
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgFormatsForm</name>
+    <message>
+        <source>MONO</source>
+        <translation>MONO</translation>
+    </message>
+    <message>
+        <source>STEREO</source>
+        <translation>STEREO</translation>
+    </message>
+    <message>
+        <source>For SR</source>
+        <translation>For SR</translation>
+    </message>
+    <message>
+        <source>EXT 1 (Analog)</source>
+        <translation>EXT 1 (Analog)</translation>
+    </message>
+    <message>
+        <source>EXT 2 (Digital)</source>
+        <translation>EXT 2 (Digital)</translation>
+    </message>
+    <message>
+        <source>NON/SYNC</source>
+        <translation>NON/SYNC</translation>
+    </message>
+    <message>
+        <source>AUX</source>
+        <translation>AUX</translation>
+    </message>
+    <message>
+        <source>MIC</source>
+        <translation>MIC</translation>
+    </message>
+    <message>
+        <source>Last Selected</source>
+        <translation>Último elegido</translation>
+    </message>
+    <message>
+        <source>Enable Preset</source>
+        <translation>Activar preset</translation>
+    </message>
+    <message>
+        <source>Format
+Level</source>
+        <translation>Nivel del
+formato</translation>
+    </message>
+    <message>
+        <source>Format Level</source>
+        <translation>Nivel del formato</translation>
+    </message>
+    <message>
+        <source>Power on Format</source>
+        <translation>Formato al encender</translation>
+    </message>
+    <message>
+        <source>Input
+Type</source>
+        <translation>Tipo de
+entrada</translation>
+    </message>
+    <message>
+        <source>Analog</source>
+        <translation>Analógica</translation>
+    </message>
+    <message>
+        <source>S/PDIF</source>
+        <translation>S/PDIF</translation>
+    </message>
+    <message>
+        <source>Mic
+Channel</source>
+        <translation>Canal del
+micrófono</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Central</translation>
+    </message>
+    <message>
+        <source>Surround</source>
+        <translation>Surround</translation>
+    </message>
+    <message>
+        <source>Advanced Options:</source>
+        <translation>Opciones avanzadas:</translation>
+    </message>
+    <message>
+        <source>Noise Reduction:</source>
+        <translation>Reducción de ruido:</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>A Type</source>
+        <translation>Tipo A</translation>
+    </message>
+    <message>
+        <source>SR Type</source>
+        <translation>Tipo SR</translation>
+    </message>
+    <message>
+        <source>Audio Decode:</source>
+        <translation>Decodificación:</translation>
+    </message>
+    <message>
+        <source>5.1 Stereo</source>
+        <translation>5.1 estéreo</translation>
+    </message>
+    <message>
+        <source>2.0 Stereo</source>
+        <translation>2.0 estéreo</translation>
+    </message>
+    <message>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>L,C,R Only</source>
+        <translation>Solo L,C,R</translation>
+    </message>
+    <message>
+        <source>L,R Only</source>
+        <translation>Solo L,R</translation>
+    </message>
+    <message>
+        <source>Input:</source>
+        <translation>Entrada:</translation>
+    </message>
+    <message>
+        <source>Projector</source>
+        <translation>Proyector</translation>
+    </message>
+    <message>
+        <source>Analog N/S</source>
+        <translation>Analógica N/S</translation>
+    </message>
+    <message>
+        <source>Analog Aux</source>
+        <translation>Analógica Aux</translation>
+    </message>
+    <message>
+        <source>AES/EBU</source>
+        <translation>AES/EBU</translation>
+    </message>
+    <message>
+        <source>Discrete</source>
+        <translation>Discreto</translation>
+    </message>
+    <message>
+        <source>%1 mS</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>Projector Delays</source>
+        <translation>Retardos proyector</translation>
+    </message>
+    <message>
+        <source>Input
+Delay</source>
+        <translation>Retardo de
+entrada</translation>
+    </message>
+    <message>
+        <source>Surround
+Delay</source>
+        <translation>Retardo
+surround</translation>
+    </message>
+    <message>
+        <source>Digital Fallback</source>
+        <translation>Respaldo digital</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgIPAddress</name>
     <message>
         <source>Insert/Modify IP Address</source>
@@ -839,6 +1035,109 @@
     <message>
         <source>Progress</source>
         <translation>Progreso</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgRoomLevels</name>
+    <message>
+        <source>
+Left</source>
+        <translation>
+Izquierdo</translation>
+    </message>
+    <message>
+        <source>
+Center</source>
+        <translation>
+Central</translation>
+    </message>
+    <message>
+        <source>
+Right</source>
+        <translation>
+Derecho</translation>
+    </message>
+    <message>
+        <source>Left
+Surround</source>
+        <translation>Surround
+izquierdo</translation>
+    </message>
+    <message>
+        <source>
+Sub</source>
+        <translation>
+Sub</translation>
+    </message>
+    <message>
+        <source>Right
+Surround</source>
+        <translation>Surround
+derecho</translation>
+    </message>
+    <message>
+        <source>Back Surround Left</source>
+        <translation>Surround trasero izquierdo</translation>
+    </message>
+    <message>
+        <source>Back Surround Right</source>
+        <translation>Surround trasero derecho</translation>
+    </message>
+    <message>
+        <source>Pink Noise</source>
+        <translation>Ruido rosa</translation>
+    </message>
+    <message>
+        <source>100 Hz Tone</source>
+        <translation>Tono de 100 Hz</translation>
+    </message>
+    <message>
+        <source>1 kHz Tone</source>
+        <translation>Tono de 1 kHz</translation>
+    </message>
+    <message>
+        <source>10 kHz Tone</source>
+        <translation>Tono de 10 kHz</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Rosa</translation>
+    </message>
+    <message>
+        <source>100 Hz</source>
+        <translation>100 Hz</translation>
+    </message>
+    <message>
+        <source>1 kHz</source>
+        <translation>1 kHz</translation>
+    </message>
+    <message>
+        <source>10 kHz</source>
+        <translation>10 kHz</translation>
+    </message>
+    <message>
+        <source>Thump</source>
+        <translation>Golpe</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Mudo</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>Invert.</translation>
+    </message>
+    <message>
+        <source>Signal Generator</source>
+        <translation>Generador</translation>
+    </message>
+    <message>
+        <source>Left Center</source>
+        <translation>Central izquierdo</translation>
+    </message>
+    <message>
+        <source>Right Center</source>
+        <translation>Central derecho</translation>
     </message>
 </context>
 <context>
@@ -1280,6 +1579,14 @@ Versión: %1</translation>
     <message>
         <source>Equalizer</source>
         <translation>Ecualizador</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>Formatos</translation>
+    </message>
+    <message>
+        <source>Outputs</source>
+        <translation>Salidas</translation>
     </message>
 </context>
 <context>

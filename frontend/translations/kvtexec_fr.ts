@@ -154,6 +154,25 @@
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgChangeFormatName</name>
+    <message>
+        <source>Change Format Name</source>
+        <translation>Modifier le nom du format</translation>
+    </message>
+    <message>
+        <source>Format Name:</source>
+        <translation>Nom du format :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgConfigComm</name>
     <message>
         <source>Configure Communications</source>
@@ -718,6 +737,183 @@
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgFormatsForm</name>
+    <message>
+        <source>MONO</source>
+        <translation>MONO</translation>
+    </message>
+    <message>
+        <source>STEREO</source>
+        <translation>STEREO</translation>
+    </message>
+    <message>
+        <source>For SR</source>
+        <translation>For SR</translation>
+    </message>
+    <message>
+        <source>EXT 1 (Analog)</source>
+        <translation>EXT 1 (Analog)</translation>
+    </message>
+    <message>
+        <source>EXT 2 (Digital)</source>
+        <translation>EXT 2 (Digital)</translation>
+    </message>
+    <message>
+        <source>NON/SYNC</source>
+        <translation>NON/SYNC</translation>
+    </message>
+    <message>
+        <source>AUX</source>
+        <translation>AUX</translation>
+    </message>
+    <message>
+        <source>MIC</source>
+        <translation>MIC</translation>
+    </message>
+    <message>
+        <source>Last Selected</source>
+        <translation>Dernier choisi</translation>
+    </message>
+    <message>
+        <source>Enable Preset</source>
+        <translation>Préréglage</translation>
+    </message>
+    <message>
+        <source>Format
+Level</source>
+        <translation>Niveau du
+format</translation>
+    </message>
+    <message>
+        <source>Format Level</source>
+        <translation>Niveau du format</translation>
+    </message>
+    <message>
+        <source>Power on Format</source>
+        <translation>Format au démarrage</translation>
+    </message>
+    <message>
+        <source>Input
+Type</source>
+        <translation>Type
+d&apos;entrée</translation>
+    </message>
+    <message>
+        <source>Analog</source>
+        <translation>Analogique</translation>
+    </message>
+    <message>
+        <source>S/PDIF</source>
+        <translation>S/PDIF</translation>
+    </message>
+    <message>
+        <source>Mic
+Channel</source>
+        <translation>Canal du
+micro</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Centre</translation>
+    </message>
+    <message>
+        <source>Surround</source>
+        <translation>Surround</translation>
+    </message>
+    <message>
+        <source>Advanced Options:</source>
+        <translation>Options avancées :</translation>
+    </message>
+    <message>
+        <source>Noise Reduction:</source>
+        <translation>Réduction de bruit :</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>A Type</source>
+        <translation>Type A</translation>
+    </message>
+    <message>
+        <source>SR Type</source>
+        <translation>Type SR</translation>
+    </message>
+    <message>
+        <source>Audio Decode:</source>
+        <translation>Décodage audio :</translation>
+    </message>
+    <message>
+        <source>5.1 Stereo</source>
+        <translation>5.1 stéréo</translation>
+    </message>
+    <message>
+        <source>2.0 Stereo</source>
+        <translation>2.0 stéréo</translation>
+    </message>
+    <message>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>L,C,R Only</source>
+        <translation>L,C,R seuls</translation>
+    </message>
+    <message>
+        <source>L,R Only</source>
+        <translation>L,R seuls</translation>
+    </message>
+    <message>
+        <source>Input:</source>
+        <translation>Entrée :</translation>
+    </message>
+    <message>
+        <source>Projector</source>
+        <translation>Projecteur</translation>
+    </message>
+    <message>
+        <source>Analog N/S</source>
+        <translation>Analogique N/S</translation>
+    </message>
+    <message>
+        <source>Analog Aux</source>
+        <translation>Analogique Aux</translation>
+    </message>
+    <message>
+        <source>AES/EBU</source>
+        <translation>AES/EBU</translation>
+    </message>
+    <message>
+        <source>Discrete</source>
+        <translation>Discret</translation>
+    </message>
+    <message>
+        <source>%1 mS</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>Projector Delays</source>
+        <translation>Retards projecteur</translation>
+    </message>
+    <message>
+        <source>Input
+Delay</source>
+        <translation>Retard
+d&apos;entrée</translation>
+    </message>
+    <message>
+        <source>Surround
+Delay</source>
+        <translation>Retard
+surround</translation>
+    </message>
+    <message>
+        <source>Digital Fallback</source>
+        <translation>Repli numérique</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgIPAddress</name>
     <message>
         <source>Insert/Modify IP Address</source>
@@ -839,6 +1035,109 @@
     <message>
         <source>Progress</source>
         <translation>Progression</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgRoomLevels</name>
+    <message>
+        <source>
+Left</source>
+        <translation>
+Gauche</translation>
+    </message>
+    <message>
+        <source>
+Center</source>
+        <translation>
+Centre</translation>
+    </message>
+    <message>
+        <source>
+Right</source>
+        <translation>
+Droite</translation>
+    </message>
+    <message>
+        <source>Left
+Surround</source>
+        <translation>Surround
+gauche</translation>
+    </message>
+    <message>
+        <source>
+Sub</source>
+        <translation>
+Sub</translation>
+    </message>
+    <message>
+        <source>Right
+Surround</source>
+        <translation>Surround
+droit</translation>
+    </message>
+    <message>
+        <source>Back Surround Left</source>
+        <translation>Surround arrière gauche</translation>
+    </message>
+    <message>
+        <source>Back Surround Right</source>
+        <translation>Surround arrière droit</translation>
+    </message>
+    <message>
+        <source>Pink Noise</source>
+        <translation>Bruit rose</translation>
+    </message>
+    <message>
+        <source>100 Hz Tone</source>
+        <translation>Ton 100 Hz</translation>
+    </message>
+    <message>
+        <source>1 kHz Tone</source>
+        <translation>Ton 1 kHz</translation>
+    </message>
+    <message>
+        <source>10 kHz Tone</source>
+        <translation>Ton 10 kHz</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Rose</translation>
+    </message>
+    <message>
+        <source>100 Hz</source>
+        <translation>100 Hz</translation>
+    </message>
+    <message>
+        <source>1 kHz</source>
+        <translation>1 kHz</translation>
+    </message>
+    <message>
+        <source>10 kHz</source>
+        <translation>10 kHz</translation>
+    </message>
+    <message>
+        <source>Thump</source>
+        <translation>Impulsion</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Muet</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>Inv.</translation>
+    </message>
+    <message>
+        <source>Signal Generator</source>
+        <translation>Générateur</translation>
+    </message>
+    <message>
+        <source>Left Center</source>
+        <translation>Centre gauche</translation>
+    </message>
+    <message>
+        <source>Right Center</source>
+        <translation>Centre droit</translation>
     </message>
 </context>
 <context>
@@ -1280,6 +1579,14 @@ Version&#xa0;: %1</translation>
     <message>
         <source>Equalizer</source>
         <translation>Égaliseur</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>Formats</translation>
+    </message>
+    <message>
+        <source>Outputs</source>
+        <translation>Sorties</translation>
     </message>
 </context>
 <context>

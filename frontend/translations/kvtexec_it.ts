@@ -154,6 +154,25 @@
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgChangeFormatName</name>
+    <message>
+        <source>Change Format Name</source>
+        <translation>Cambia nome del formato</translation>
+    </message>
+    <message>
+        <source>Format Name:</source>
+        <translation>Nome del formato:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgConfigComm</name>
     <message>
         <source>Configure Communications</source>
@@ -718,6 +737,183 @@
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgFormatsForm</name>
+    <message>
+        <source>MONO</source>
+        <translation>MONO</translation>
+    </message>
+    <message>
+        <source>STEREO</source>
+        <translation>STEREO</translation>
+    </message>
+    <message>
+        <source>For SR</source>
+        <translation>For SR</translation>
+    </message>
+    <message>
+        <source>EXT 1 (Analog)</source>
+        <translation>EXT 1 (Analog)</translation>
+    </message>
+    <message>
+        <source>EXT 2 (Digital)</source>
+        <translation>EXT 2 (Digital)</translation>
+    </message>
+    <message>
+        <source>NON/SYNC</source>
+        <translation>NON/SYNC</translation>
+    </message>
+    <message>
+        <source>AUX</source>
+        <translation>AUX</translation>
+    </message>
+    <message>
+        <source>MIC</source>
+        <translation>MIC</translation>
+    </message>
+    <message>
+        <source>Last Selected</source>
+        <translation>Ultimo scelto</translation>
+    </message>
+    <message>
+        <source>Enable Preset</source>
+        <translation>Attiva preset</translation>
+    </message>
+    <message>
+        <source>Format
+Level</source>
+        <translation>Livello
+formato</translation>
+    </message>
+    <message>
+        <source>Format Level</source>
+        <translation>Livello del formato</translation>
+    </message>
+    <message>
+        <source>Power on Format</source>
+        <translation>Formato iniziale</translation>
+    </message>
+    <message>
+        <source>Input
+Type</source>
+        <translation>Tipo di
+ingresso</translation>
+    </message>
+    <message>
+        <source>Analog</source>
+        <translation>Analogico</translation>
+    </message>
+    <message>
+        <source>S/PDIF</source>
+        <translation>S/PDIF</translation>
+    </message>
+    <message>
+        <source>Mic
+Channel</source>
+        <translation>Canale
+microfono</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Centrale</translation>
+    </message>
+    <message>
+        <source>Surround</source>
+        <translation>Surround</translation>
+    </message>
+    <message>
+        <source>Advanced Options:</source>
+        <translation>Opzioni avanzate:</translation>
+    </message>
+    <message>
+        <source>Noise Reduction:</source>
+        <translation>Riduzione rumore:</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuna</translation>
+    </message>
+    <message>
+        <source>A Type</source>
+        <translation>Tipo A</translation>
+    </message>
+    <message>
+        <source>SR Type</source>
+        <translation>Tipo SR</translation>
+    </message>
+    <message>
+        <source>Audio Decode:</source>
+        <translation>Decodifica audio:</translation>
+    </message>
+    <message>
+        <source>5.1 Stereo</source>
+        <translation>5.1 stereo</translation>
+    </message>
+    <message>
+        <source>2.0 Stereo</source>
+        <translation>2.0 stereo</translation>
+    </message>
+    <message>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>L,C,R Only</source>
+        <translation>Solo L,C,R</translation>
+    </message>
+    <message>
+        <source>L,R Only</source>
+        <translation>Solo L,R</translation>
+    </message>
+    <message>
+        <source>Input:</source>
+        <translation>Ingresso:</translation>
+    </message>
+    <message>
+        <source>Projector</source>
+        <translation>Proiettore</translation>
+    </message>
+    <message>
+        <source>Analog N/S</source>
+        <translation>Analogico N/S</translation>
+    </message>
+    <message>
+        <source>Analog Aux</source>
+        <translation>Analogico Aux</translation>
+    </message>
+    <message>
+        <source>AES/EBU</source>
+        <translation>AES/EBU</translation>
+    </message>
+    <message>
+        <source>Discrete</source>
+        <translation>Discreto</translation>
+    </message>
+    <message>
+        <source>%1 mS</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>Projector Delays</source>
+        <translation>Ritardi proiettore</translation>
+    </message>
+    <message>
+        <source>Input
+Delay</source>
+        <translation>Ritardo
+ingresso</translation>
+    </message>
+    <message>
+        <source>Surround
+Delay</source>
+        <translation>Ritardo
+surround</translation>
+    </message>
+    <message>
+        <source>Digital Fallback</source>
+        <translation>Riserva digitale</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgIPAddress</name>
     <message>
         <source>Insert/Modify IP Address</source>
@@ -839,6 +1035,109 @@
     <message>
         <source>Progress</source>
         <translation>Avanzamento</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgRoomLevels</name>
+    <message>
+        <source>
+Left</source>
+        <translation>
+Sinistro</translation>
+    </message>
+    <message>
+        <source>
+Center</source>
+        <translation>
+Centrale</translation>
+    </message>
+    <message>
+        <source>
+Right</source>
+        <translation>
+Destro</translation>
+    </message>
+    <message>
+        <source>Left
+Surround</source>
+        <translation>Surround
+sinistro</translation>
+    </message>
+    <message>
+        <source>
+Sub</source>
+        <translation>
+Sub</translation>
+    </message>
+    <message>
+        <source>Right
+Surround</source>
+        <translation>Surround
+destro</translation>
+    </message>
+    <message>
+        <source>Back Surround Left</source>
+        <translation>Surround posteriore sinistro</translation>
+    </message>
+    <message>
+        <source>Back Surround Right</source>
+        <translation>Surround posteriore destro</translation>
+    </message>
+    <message>
+        <source>Pink Noise</source>
+        <translation>Rumore rosa</translation>
+    </message>
+    <message>
+        <source>100 Hz Tone</source>
+        <translation>Tono 100 Hz</translation>
+    </message>
+    <message>
+        <source>1 kHz Tone</source>
+        <translation>Tono 1 kHz</translation>
+    </message>
+    <message>
+        <source>10 kHz Tone</source>
+        <translation>Tono 10 kHz</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Rosa</translation>
+    </message>
+    <message>
+        <source>100 Hz</source>
+        <translation>100 Hz</translation>
+    </message>
+    <message>
+        <source>1 kHz</source>
+        <translation>1 kHz</translation>
+    </message>
+    <message>
+        <source>10 kHz</source>
+        <translation>10 kHz</translation>
+    </message>
+    <message>
+        <source>Thump</source>
+        <translation>Impulso</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Muto</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>Inverti</translation>
+    </message>
+    <message>
+        <source>Signal Generator</source>
+        <translation>Generatore</translation>
+    </message>
+    <message>
+        <source>Left Center</source>
+        <translation>Centrale sinistro</translation>
+    </message>
+    <message>
+        <source>Right Center</source>
+        <translation>Centrale destro</translation>
     </message>
 </context>
 <context>
@@ -1280,6 +1579,14 @@ Versione: %1</translation>
     <message>
         <source>Equalizer</source>
         <translation>Equalizzatore</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>Formati</translation>
+    </message>
+    <message>
+        <source>Outputs</source>
+        <translation>Uscite</translation>
     </message>
 </context>
 <context>

@@ -154,6 +154,25 @@
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgChangeFormatName</name>
+    <message>
+        <source>Change Format Name</source>
+        <translation>更改格式名称</translation>
+    </message>
+    <message>
+        <source>Format Name:</source>
+        <translation>格式名称：</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgConfigComm</name>
     <message>
         <source>Configure Communications</source>
@@ -718,6 +737,183 @@
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgFormatsForm</name>
+    <message>
+        <source>MONO</source>
+        <translation>MONO</translation>
+    </message>
+    <message>
+        <source>STEREO</source>
+        <translation>STEREO</translation>
+    </message>
+    <message>
+        <source>For SR</source>
+        <translation>For SR</translation>
+    </message>
+    <message>
+        <source>EXT 1 (Analog)</source>
+        <translation>EXT 1（模拟）</translation>
+    </message>
+    <message>
+        <source>EXT 2 (Digital)</source>
+        <translation>EXT 2（数字）</translation>
+    </message>
+    <message>
+        <source>NON/SYNC</source>
+        <translation>NON/SYNC</translation>
+    </message>
+    <message>
+        <source>AUX</source>
+        <translation>AUX</translation>
+    </message>
+    <message>
+        <source>MIC</source>
+        <translation>MIC</translation>
+    </message>
+    <message>
+        <source>Last Selected</source>
+        <translation>上次所选</translation>
+    </message>
+    <message>
+        <source>Enable Preset</source>
+        <translation>启用预设</translation>
+    </message>
+    <message>
+        <source>Format
+Level</source>
+        <translation>格式
+电平</translation>
+    </message>
+    <message>
+        <source>Format Level</source>
+        <translation>格式电平</translation>
+    </message>
+    <message>
+        <source>Power on Format</source>
+        <translation>开机格式</translation>
+    </message>
+    <message>
+        <source>Input
+Type</source>
+        <translation>输入
+类型</translation>
+    </message>
+    <message>
+        <source>Analog</source>
+        <translation>模拟</translation>
+    </message>
+    <message>
+        <source>S/PDIF</source>
+        <translation>S/PDIF</translation>
+    </message>
+    <message>
+        <source>Mic
+Channel</source>
+        <translation>话筒
+声道</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>中置</translation>
+    </message>
+    <message>
+        <source>Surround</source>
+        <translation>环绕</translation>
+    </message>
+    <message>
+        <source>Advanced Options:</source>
+        <translation>高级选项：</translation>
+    </message>
+    <message>
+        <source>Noise Reduction:</source>
+        <translation>降噪：</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>A Type</source>
+        <translation>A 型</translation>
+    </message>
+    <message>
+        <source>SR Type</source>
+        <translation>SR 型</translation>
+    </message>
+    <message>
+        <source>Audio Decode:</source>
+        <translation>音频解码：</translation>
+    </message>
+    <message>
+        <source>5.1 Stereo</source>
+        <translation>5.1 立体声</translation>
+    </message>
+    <message>
+        <source>2.0 Stereo</source>
+        <translation>2.0 立体声</translation>
+    </message>
+    <message>
+        <source>Mono</source>
+        <translation>单声道</translation>
+    </message>
+    <message>
+        <source>L,C,R Only</source>
+        <translation>仅 L,C,R</translation>
+    </message>
+    <message>
+        <source>L,R Only</source>
+        <translation>仅 L,R</translation>
+    </message>
+    <message>
+        <source>Input:</source>
+        <translation>输入：</translation>
+    </message>
+    <message>
+        <source>Projector</source>
+        <translation>放映机</translation>
+    </message>
+    <message>
+        <source>Analog N/S</source>
+        <translation>模拟 N/S</translation>
+    </message>
+    <message>
+        <source>Analog Aux</source>
+        <translation>模拟 Aux</translation>
+    </message>
+    <message>
+        <source>AES/EBU</source>
+        <translation>AES/EBU</translation>
+    </message>
+    <message>
+        <source>Discrete</source>
+        <translation>分立</translation>
+    </message>
+    <message>
+        <source>%1 mS</source>
+        <translation>%1 毫秒</translation>
+    </message>
+    <message>
+        <source>Projector Delays</source>
+        <translation>放映机延时</translation>
+    </message>
+    <message>
+        <source>Input
+Delay</source>
+        <translation>输入
+延时</translation>
+    </message>
+    <message>
+        <source>Surround
+Delay</source>
+        <translation>环绕
+延时</translation>
+    </message>
+    <message>
+        <source>Digital Fallback</source>
+        <translation>数字备用</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgIPAddress</name>
     <message>
         <source>Insert/Modify IP Address</source>
@@ -839,6 +1035,109 @@
     <message>
         <source>Progress</source>
         <translation>进度</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgRoomLevels</name>
+    <message>
+        <source>
+Left</source>
+        <translation>
+左</translation>
+    </message>
+    <message>
+        <source>
+Center</source>
+        <translation>
+中置</translation>
+    </message>
+    <message>
+        <source>
+Right</source>
+        <translation>
+右</translation>
+    </message>
+    <message>
+        <source>Left
+Surround</source>
+        <translation>左
+环绕</translation>
+    </message>
+    <message>
+        <source>
+Sub</source>
+        <translation>
+低音</translation>
+    </message>
+    <message>
+        <source>Right
+Surround</source>
+        <translation>右
+环绕</translation>
+    </message>
+    <message>
+        <source>Back Surround Left</source>
+        <translation>左后环绕</translation>
+    </message>
+    <message>
+        <source>Back Surround Right</source>
+        <translation>右后环绕</translation>
+    </message>
+    <message>
+        <source>Pink Noise</source>
+        <translation>粉红噪声</translation>
+    </message>
+    <message>
+        <source>100 Hz Tone</source>
+        <translation>100 Hz 音调</translation>
+    </message>
+    <message>
+        <source>1 kHz Tone</source>
+        <translation>1 kHz 音调</translation>
+    </message>
+    <message>
+        <source>10 kHz Tone</source>
+        <translation>10 kHz 音调</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>粉红</translation>
+    </message>
+    <message>
+        <source>100 Hz</source>
+        <translation>100 Hz</translation>
+    </message>
+    <message>
+        <source>1 kHz</source>
+        <translation>1 kHz</translation>
+    </message>
+    <message>
+        <source>10 kHz</source>
+        <translation>10 kHz</translation>
+    </message>
+    <message>
+        <source>Thump</source>
+        <translation>脉冲</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>静音</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>反相</translation>
+    </message>
+    <message>
+        <source>Signal Generator</source>
+        <translation>信号发生器</translation>
+    </message>
+    <message>
+        <source>Left Center</source>
+        <translation>左中置</translation>
+    </message>
+    <message>
+        <source>Right Center</source>
+        <translation>右中置</translation>
     </message>
 </context>
 <context>
@@ -1280,6 +1579,14 @@ Version: %1</source>
     <message>
         <source>Equalizer</source>
         <translation>均衡器</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>格式</translation>
+    </message>
+    <message>
+        <source>Outputs</source>
+        <translation>输出</translation>
     </message>
 </context>
 <context>
