@@ -28,13 +28,17 @@
 #include "dialogs/CDlgConfigPreview.h"
 #include "dialogs/CDlgConnectionStatus.h"
 #include "dialogs/CDlgDisconnectPrompt.h"
+#include "dialogs/CDlgHeadroomAdjust.h"
+#include "dialogs/CDlgInputConfiguration.h"
 #include "dialogs/CDlgPassword.h"
 #include "dialogs/CDlgProgressStatus.h"
 #include "dialogs/CDlgSaveMMCStatus.h"
 #include "dialogs/CDlgSaveStatus.h"
 #include "dialogs/CDlgSplash.h"
 #include "dialogs/CDlgUploadStatus.h"
+#include "pages/CDlgInputForm.h"
 #include "pages/CDlgProfileForm.h"
+#include "pages/CDlgZoomedSLA.h"
 #include "widgets/CFaderValueDisplay.h"
 #include "widgets/CMainFader.h"
 
@@ -314,6 +318,10 @@ void CMainFrame::CreateMenus() {
     connect(Action(kChecklist), &QAction::triggered, this,
             [this] { OpenHelpDocument(QStringLiteral("KVT80Checklist.htm")); });
     connect(Action(kUnlockDiagnostics), &QAction::triggered, this, &CMainFrame::UnlockDiagnostics);
+    connect(Action(kHeadroomAdjustment), &QAction::triggered, this,
+            &CMainFrame::ShowHeadroomAdjustment);
+    connect(Action(kChannelConfiguration), &QAction::triggered, this,
+            &CMainFrame::ShowChannelConfiguration);
     connect(Action(kAbout), &QAction::triggered, this, &CMainFrame::ShowAbout);
 }
 
@@ -380,11 +388,24 @@ void CMainFrame::CreatePages() {
     tabs_->setIconSize(QSize(16, 16));
     setCentralWidget(tabs_);
 
+    zoomedAnalyser_ =
+        new CDlgZoomedSLA(engine_, *bridge_, languageCode_, frontend::SettingsFolder(), this);
+
     profilePage_ = new CDlgProfileForm(engine_, tabs_);
     AddPage(kProfilePage, profilePage_, tr("Profile"));
     connect(this, &CMainFrame::refreshRequested, profilePage_, &CDlgProfileForm::Refresh);
     connect(this, &CMainFrame::diagnosticsUnlocked, profilePage_,
             &CDlgProfileForm::SetDiagnosticsUnlocked);
+
+    inputPage_ = new CDlgInputForm(engine_, *bridge_, languageCode_, tabs_);
+    AddPage(kInputsPage, inputPage_, tr("Inputs"));
+    connect(this, &CMainFrame::refreshRequested, inputPage_, &CDlgInputForm::Refresh);
+    connect(this, &CMainFrame::inputFormatChanged, inputPage_,
+            &CDlgInputForm::OnInputFormatChanged);
+    connect(inputPage_, &CDlgInputForm::inputFormatChanged, this,
+            &CMainFrame::OnInputFormatChanged);
+    connect(inputPage_, &CDlgInputForm::selectFormat, this, &CMainFrame::selectFormat);
+    connect(inputPage_, &CDlgInputForm::showZoomedRequested, this, &CMainFrame::ShowZoomedAnalyser);
 
     connect(tabs_, &QTabWidget::currentChanged, this, &CMainFrame::OnTabChanged);
 }
@@ -609,6 +630,27 @@ void CMainFrame::ShowAbout() {
 void CMainFrame::ShowCommunicationSettings() {
     frontend::RemoteAddressStore addresses(frontend::SettingsFolder());
     CDlgConfigComm dialog(engine_, addresses, this);
+    dialog.exec();
+}
+
+void CMainFrame::ShowZoomedAnalyser() {
+    zoomedAnalyser_->show();
+    zoomedAnalyser_->raise();
+    zoomedAnalyser_->activateWindow();
+}
+
+// The dialogs of the File menu belong to the window in front (the zoomed analyser may be).
+void CMainFrame::ShowHeadroomAdjustment() {
+    QWidget* front = QApplication::activeWindow();
+    CDlgHeadroomAdjust dialog(engine_, front != nullptr ? front : this);
+    dialog.exec();
+}
+
+void CMainFrame::ShowChannelConfiguration() {
+    QWidget* front = QApplication::activeWindow();
+    CDlgInputConfiguration dialog(engine_, front != nullptr ? front : this);
+    connect(&dialog, &CDlgInputConfiguration::channelConfigChanged, this,
+            &CMainFrame::channelConfigChanged);
     dialog.exec();
 }
 

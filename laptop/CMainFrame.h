@@ -31,7 +31,9 @@ class EngineBridge;
 
 namespace kvt::laptop {
 
+class CDlgInputForm;
 class CDlgProfileForm;
+class CDlgZoomedSLA;
 class CDlgProgressStatus;
 class CFaderValueDisplay;
 class CMainFader;
@@ -119,6 +121,8 @@ class CMainFrame : public QMainWindow, public frontend::FlowView {
     // The action of a menu command by its identifier, for tests and the toolbar.
     QAction* Action(int id) const;
     QTabWidget& Tabs() const { return *tabs_; }
+    // The "Real Time Analyzer" window (made at start, shown when asked for).
+    CDlgZoomedSLA& ZoomedAnalyser() const { return *zoomedAnalyser_; }
     bool DiagnosticsUnlocked() const { return diagnosticsUnlocked_; }
 
   signals:
@@ -177,6 +181,9 @@ class CMainFrame : public QMainWindow, public frontend::FlowView {
     void ShowAbout();
     void ShowCommunicationSettings();
     void OnTabChanged(int index);
+    void ShowZoomedAnalyser();
+    void ShowHeadroomAdjustment();
+    void ShowChannelConfiguration();
     QString FormatName(int format) const;
     int GeneratorChannels() const;
 
@@ -202,6 +209,8 @@ class CMainFrame : public QMainWindow, public frontend::FlowView {
     QLabel* connectionPane_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     CDlgProfileForm* profilePage_ = nullptr;
+    CDlgInputForm* inputPage_ = nullptr;
+    CDlgZoomedSLA* zoomedAnalyser_ = nullptr;
     struct PageSlot {
         QWidget* widget = nullptr;
         QString text;

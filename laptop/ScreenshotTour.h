@@ -1,5 +1,6 @@
 // The screenshot tour: in demo mode the program walks through its windows by itself and saves a
 // picture of each (the splash, the main window connected and not, the Profile page, the
+// Inputs page with the analyser showing pink noise on a channel and the zoomed analyser, the
 // communication settings, the disconnect prompt, a progress dialog, the About box), disconnecting
 // with a store and closing as a technician would. It makes the documentation's pictures and is
 // the smoke test of the real program under a virtual display.
