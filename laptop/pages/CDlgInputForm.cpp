@@ -409,7 +409,7 @@ void CDlgInputForm::OnInputFormatChanged(int format) {
     rightGain.trackbar->setRange(minimum, maximum);
     leftGain.trackbar->blockSignals(false);
     rightGain.trackbar->blockSignals(false);
-    Refresh();
+    ReadValues();
 }
 
 void CDlgInputForm::SetSliderEnabled(const InputSlider& slider, bool enabled) {
@@ -421,7 +421,13 @@ void CDlgInputForm::SetSliderEnabled(const InputSlider& slider, bool enabled) {
 
 // ---- Values ----------------------------------------------------------------------------------
 
+// A refresh may follow a retrieval that changed the format without an event: the enable rules
+// and labels are those of the format the engine now holds.
 void CDlgInputForm::Refresh() {
+    OnInputFormatChanged(CurrentFormat());
+}
+
+void CDlgInputForm::ReadValues() {
     const bool generator = GeneratorActive();
     for (int index : kGeneratorDisabledButtons) {
         formatButtons_[index]->setEnabled(!generator);

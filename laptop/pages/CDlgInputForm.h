@@ -66,7 +66,7 @@ class CDlgInputForm : public QWidget {
     frontend::CCtlRTA& Analyser() const { return *analyser_; }
 
   public slots:
-    // Reads every value again.
+    // Shows the current format and reads every value again.
     void Refresh();
     // The input format changed (a page, a format key or the unit): labels, enable rules, values.
     void OnInputFormatChanged(int format);
@@ -83,6 +83,7 @@ class CDlgInputForm : public QWidget {
     QWidget* BuildFormatButtons();
     QWidget* BuildSliders();
     QWidget* BuildLevels();
+    void ReadValues();
     void ClickFormatButton(int index);
     void SelectProjector(int preamp);
     void SetFormatButtonsEnabled(bool enabled);
