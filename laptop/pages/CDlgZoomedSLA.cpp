@@ -51,6 +51,7 @@ CDlgZoomedSLA::CDlgZoomedSLA(IKVT80& engine, frontend::EngineBridge& bridge, int
     const int stored = frontend::ReadXCurveSetting(settingsFolder_);
     const int offset = std::clamp(stored, -kHighestPosition, -kLowestPosition);
     XCurve::ShiftTo(offset);
+    storedOffset_ = stored;
     slider_->setValue(-offset);
     connect(slider_, &QSlider::valueChanged, this, &CDlgZoomedSLA::OnSliderMoved);
     connect(lock_, &QToolButton::clicked, this, [this] { SetLocked(!locked_); });
@@ -91,8 +92,16 @@ void CDlgZoomedSLA::OnSliderMoved(int position) {
     }
 }
 
-bool CDlgZoomedSLA::SaveSetting() const {
-    return frontend::WriteXCurveSetting(settingsFolder_, -slider_->value());
+bool CDlgZoomedSLA::SaveSetting() {
+    const int offset = -slider_->value();
+    if (offset == storedOffset_) {
+        return true;
+    }
+    if (!frontend::WriteXCurveSetting(settingsFolder_, offset)) {
+        return false;
+    }
+    storedOffset_ = offset;
+    return true;
 }
 
 void CDlgZoomedSLA::closeEvent(QCloseEvent* event) {

@@ -38,8 +38,9 @@ class CDlgZoomedSLA : public QDialog {
     frontend::CCtlRTA& Analyser() const { return *analyser_; }
     bool Locked() const { return locked_; }
     void SetLocked(bool locked);
-    // Writes the current offset to xcurve.ini; false when it could not be written.
-    bool SaveSetting() const;
+    // Writes the current offset to xcurve.ini unless it is stored already; false when it could
+    // not be written.
+    bool SaveSetting();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -53,6 +54,7 @@ class CDlgZoomedSLA : public QDialog {
     QSlider* slider_ = nullptr;
     QToolButton* lock_ = nullptr;
     bool locked_ = true;
+    int storedOffset_ = 0;  // what xcurve.ini holds
 };
 
 }  // namespace kvt::laptop
