@@ -130,8 +130,14 @@ class CCtlRTA::LegendButton : public QPushButton {
         painter.drawControl(QStyle::CE_PushButton, option);
 
         const bool sumAndDifference = owner_.SumAndDifference();
-        const QFontMetrics metrics(font());
         const QRect inside = rect().adjusted(2, 2, -2, -2);
+        // A long caption (some languages name the traces at length) is drawn smaller to fit.
+        QFont captionFont = font();
+        while (QFontMetrics(captionFont).horizontalAdvance(text()) > inside.width() &&
+               Shrink(captionFont)) {
+        }
+        painter.setFont(captionFont);
+        const QFontMetrics metrics(captionFont);
         const int shift = isDown() ? 1 : 0;
         const int lineY = height() - kLegendLineLift + shift;
         // The names sit just above their underlines.
@@ -174,6 +180,23 @@ class CCtlRTA::LegendButton : public QPushButton {
     }
 
   private:
+    static bool Shrink(QFont& font) {
+        constexpr double kSmallestPoints = 5.0;
+        constexpr int kSmallestPixels = 7;
+        if (font.pixelSize() > 0) {
+            if (font.pixelSize() <= kSmallestPixels) {
+                return false;
+            }
+            font.setPixelSize(font.pixelSize() - 1);
+            return true;
+        }
+        if (font.pointSizeF() <= kSmallestPoints) {
+            return false;
+        }
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+        return true;
+    }
+
     CCtlRTA& owner_;
 };
 
