@@ -23,11 +23,8 @@ constexpr double kZoomedBandFactor = 2.596;
 constexpr int kBarHalfHeight = 2;
 constexpr int kLegendLineLift = 5;  // the single trace's underline, above the button's bottom
 
-const QColor kFirstColour(255, 0, 0);
-const QColor kSecondColour(0, 255, 0);
 const QColor kFirstLegendColour(255, 0, 0);
 const QColor kSecondLegendColour(0, 160, 0);
-const QColor kGridColour(80, 80, 80);
 
 // Band labels by column, 25 Hz first.
 constexpr std::array<const char*, CCtlRTA::kColumns> kBandLabels{
@@ -205,6 +202,7 @@ CCtlRTA::CCtlRTA(IKVT80& engine, EngineBridge& bridge, AnalyserMetrics metrics, 
     setObjectName(QString::number(kAnalyserId));
     setAccessibleName(tr("Real Time Analyzer"));
     setAttribute(Qt::WA_OpaquePaintEvent);
+    curvePen_.setColor(palette().color(QPalette::Base));
     setMouseTracking(true);
     setFocusPolicy(Qt::NoFocus);
 
@@ -556,6 +554,13 @@ void CCtlRTA::EndDrag() {
     }
 }
 
+void CCtlRTA::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        curvePen_.setColor(palette().color(QPalette::Base));
+    }
+}
+
 void CCtlRTA::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     update();
@@ -625,30 +630,29 @@ void CCtlRTA::LayoutGrid() {
     }
 }
 
+// Last of a paint: the clip it sets is not undone.
 void CCtlRTA::PaintGraph(QPainter& painter) {
     const QRect graph = GraphRect();
-    painter.save();
     painter.setClipRect(graph);
-    painter.fillRect(graph, palette().color(QPalette::WindowText));
+    painter.fillRect(graph, palette().color(QPalette::Text));
 
     LayoutGrid();
-    painter.setPen(QPen(kGridColour, 1));
+    painter.setPen(gridPen_);
     painter.drawLines(gridLines_.data(), LabelCount());
 
     if (curve_ && metrics_.zoomed) {
         PaintCurve(painter);
     }
     if (running_ && (channels_ & kFirstTrace) != 0) {
-        PaintTrace(painter, first_, kFirstColour);
+        PaintTrace(painter, first_, firstPen_, firstBrush_);
     }
     if (running_ && (channels_ & kSecondTrace) != 0) {
-        PaintTrace(painter, second_, kSecondColour);
+        PaintTrace(painter, second_, secondPen_, secondBrush_);
     }
-    painter.restore();
 }
 
 void CCtlRTA::PaintTrace(QPainter& painter, const std::array<double, kColumns>& levels,
-                         const QColor& colour) {
+                         const QPen& linePen, const QBrush& barBrush) {
     const double width = metrics_.bandWidth;
     const double origin = ColumnX(0);
     if (lines_) {
@@ -659,7 +663,7 @@ void CCtlRTA::PaintTrace(QPainter& painter, const std::array<double, kColumns>& 
                 QPointF(origin + column * width + width / 2, LevelY(levels[column]));
         }
         points_[kColumns] = QPointF(origin + kColumns * width, LevelY(levels[kColumns - 1]));
-        painter.setPen(QPen(colour, 1));
+        painter.setPen(linePen);
         painter.drawPolyline(points_.data(), static_cast<int>(points_.size()));
         return;
     }
@@ -668,8 +672,8 @@ void CCtlRTA::PaintTrace(QPainter& painter, const std::array<double, kColumns>& 
         bars_[column] =
             QRectF(origin + column * width, y - kBarHalfHeight, width, 2 * kBarHalfHeight);
     }
-    painter.setPen(QPen(Qt::black, 1));
-    painter.setBrush(colour);
+    painter.setPen(barOutlinePen_);
+    painter.setBrush(barBrush);
     painter.drawRects(bars_.data(), kColumns);
     painter.setBrush(Qt::NoBrush);
 }
@@ -690,7 +694,7 @@ void CCtlRTA::PaintCurve(QPainter& painter) {
     if (count < 2) {
         return;
     }
-    painter.setPen(QPen(palette().color(QPalette::Base), 2));
+    painter.setPen(curvePen_);
     painter.drawPolyline(points_.data(), count);
 }
 

@@ -14,7 +14,9 @@
 // and grid lines live in arrays made once).
 #pragma once
 
+#include <QBrush>
 #include <QFont>
+#include <QPen>
 #include <QPointer>
 #include <QPushButton>
 #include <QRect>
@@ -139,6 +141,7 @@ class CCtlRTA : public QWidget {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     class LegendButton;
@@ -156,7 +159,7 @@ class CCtlRTA : public QWidget {
     void PaintFrame(QPainter& painter, const QRect& dirty);
     void PaintGraph(QPainter& painter);
     void PaintTrace(QPainter& painter, const std::array<double, kColumns>& levels,
-                    const QColor& colour);
+                    const QPen& linePen, const QBrush& barBrush);
     void PaintCurve(QPainter& painter);
     void LayoutGrid();
 
@@ -178,7 +181,14 @@ class CCtlRTA : public QWidget {
     int labelWidth_ = 0;
     int labelHeight_ = 0;
 
-    // Painting's own storage, made once.
+    // Painting's own tools and storage, made once.
+    QPen gridPen_{QColor(80, 80, 80), 1};
+    QPen firstPen_{QColor(255, 0, 0), 1};
+    QPen secondPen_{QColor(0, 255, 0), 1};
+    QPen barOutlinePen_{QColor(0, 0, 0), 1};
+    QPen curvePen_{QColor(255, 255, 255), 2};  // the window colour
+    QBrush firstBrush_{QColor(255, 0, 0)};
+    QBrush secondBrush_{QColor(0, 255, 0)};
     static constexpr int kMaxLabels = 71;  // 1 dB/div from +20 to -50
     std::array<QPointF, kColumns + 1> points_{};
     std::array<QRectF, kColumns> bars_{};

@@ -238,6 +238,20 @@ TEST_F(InputsPage, FormatKindDecidesTheEnabledControlsAndTheModeText) {
     }
 }
 
+// A retrieval may change the format without an event: a refresh shows the one the engine holds.
+TEST_F(InputsPage, RefreshShowsTheFormatTheEngineHolds) {
+    OpenPage();
+    SelectFormat(FormatMono);
+    ASSERT_TRUE(Trackbar(kRightGain)->isEnabled());
+    ASSERT_EQ(engine->put_Mode(Variant::Int(FormatMicCenter)), status::Ok);
+    page->Refresh();
+    EXPECT_TRUE(Button(1359)->isChecked());
+    EXPECT_FALSE(Button(1352)->isChecked());
+    EXPECT_FALSE(Trackbar(kRightGain)->isEnabled());
+    EXPECT_FALSE(Button(1412)->isEnabled());
+    EXPECT_EQ(Label(1486)->text(), "Mic Center");
+}
+
 TEST_F(InputsPage, ProjectorButtonsSelectThePreampAndItsGains) {
     OpenPage();
     SelectFormat(FormatMono);
