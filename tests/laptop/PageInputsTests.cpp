@@ -351,6 +351,28 @@ TEST_F(InputsPage, TheUnitsInputLevelsLightTheIndicators) {
     EXPECT_EQ(Lamps(1478)[3], 1);
 }
 
+TEST_F(InputsPage, AnalyserShowsPinkNoiseThroughTheSimulatedRoom) {
+    ConnectToUnit();
+    OpenPage();
+    frontend::CCtlRTA& analyser = page->Analyser();
+    ASSERT_EQ(engine->put_GeneratorMode(Variant::Int(TestToneModePink)), status::Ok);
+    ASSERT_EQ(engine->put_GeneratorChannels(Variant::Int(GeneratorLeft)), status::Ok);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return analyser.Running(); }, kGuiTimeoutMs));
+    const auto& left = analyser.FirstTrace();
+    constexpr int k1kHz = 16;
+    constexpr int k20kHz = 29;
+    constexpr int k63Hz = 4;
+    // Pink noise at unity gain reads about 0 dB; the room rolls off the top octave. (The band
+    // averages start from zero, so the traces settle over a second of reads.)
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return left[k1kHz] > -6.0 && left[k20kHz] < left[k1kHz] - 3.0; }, kGuiTimeoutMs));
+    EXPECT_LT(left[k1kHz], 6.0);
+    EXPECT_GT(left[k63Hz], -6.0);
+    // The generator routes to the left loudspeaker; both microphones hear it.
+    EXPECT_GT(analyser.SecondTrace()[k1kHz], -10.0);
+    EXPECT_FALSE(Button(1352)->isEnabled());
+}
+
 TEST(LevelLamps, RuleByLevel) {
     EXPECT_EQ(LampsForLevel(0.0), (LevelLamps{1, 2, 2, 1}));
     EXPECT_EQ(LampsForLevel(0.24), (LevelLamps{1, 2, 2, 1}));
