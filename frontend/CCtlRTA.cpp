@@ -116,7 +116,7 @@ AnalyserMetrics AnalyserMetrics::Zoomed(int languageCode) {
 // trace's colour.
 class CCtlRTA::LegendButton : public QPushButton {
   public:
-    LegendButton(CCtlRTA& owner) : QPushButton(&owner), owner_(owner) {}
+    explicit LegendButton(CCtlRTA& owner) : QPushButton(&owner), owner_(owner) {}
 
   protected:
     void paintEvent(QPaintEvent*) override {
@@ -135,42 +135,40 @@ class CCtlRTA::LegendButton : public QPushButton {
         }
         painter.setFont(captionFont);
         const QFontMetrics metrics(captionFont);
+        // Pressed, the caption moves with the button face.
         const int shift = isDown() ? 1 : 0;
         const int lineY = height() - kLegendLineLift + shift;
         // The names sit just above their underlines.
-        const int baseline = lineY - shift - 2 - metrics.descent();
-        painter.setPen(palette().color(QPalette::ButtonText));
+        const int baseline = lineY - 2 - metrics.descent();
 
-        const auto drawName = [&](const QString& name, int left, const QColor& colour) {
-            painter.setPen(palette().color(QPalette::ButtonText));
-            painter.drawText(left + shift, baseline + shift, name);
-            painter.setPen(QPen(colour, 2));
-            painter.drawLine(left + shift, lineY, left + shift + metrics.horizontalAdvance(name),
-                             lineY);
-        };
         const QString caption = text();
-        const int captionLeft =
-            inside.left() + (inside.width() - metrics.horizontalAdvance(caption)) / 2;
+        const int width = metrics.horizontalAdvance(caption);
+        const int left = inside.left() + (inside.width() - width) / 2 + shift;
+        painter.setPen(palette().color(QPalette::ButtonText));
+        painter.drawText(left, baseline, caption);
+        const auto underline = [&](int from, int to, const QColor& colour) {
+            painter.setPen(QPen(colour, 2));
+            painter.drawLine(left + from, lineY, left + to, lineY);
+        };
         switch (owner_.ChannelSelection()) {
             case kFirstTrace:
-                drawName(caption, captionLeft, kFirstLegendColour);
+                underline(0, width, kFirstLegendColour);
                 break;
             case kSecondTrace:
-                drawName(caption, captionLeft, kSecondLegendColour);
+                underline(0, width, kSecondLegendColour);
                 break;
             default: {
-                // "Left + Right": each name underlined, the joining sign between them.
+                // "Left + Right": each name underlined in its colour; a caption that does not
+                // spell the two names out is underlined half and half.
                 const QString first = FirstName(sumAndDifference);
                 const QString second = SecondName(sumAndDifference);
-                drawName(first, captionLeft, kFirstLegendColour);
-                const int secondLeft = captionLeft + metrics.horizontalAdvance(caption) -
-                                       metrics.horizontalAdvance(second);
-                const int joinLeft = captionLeft + metrics.horizontalAdvance(first);
-                const QString join =
-                    caption.mid(first.size(), caption.size() - first.size() - second.size());
-                painter.setPen(palette().color(QPalette::ButtonText));
-                painter.drawText(joinLeft + shift, baseline + shift, join);
-                drawName(second, secondLeft, kSecondLegendColour);
+                const bool spelt = caption.size() > first.size() + second.size() &&
+                                   caption.startsWith(first) && caption.endsWith(second);
+                const int firstEnd = spelt ? metrics.horizontalAdvance(first) : width / 2 - 2;
+                const int secondStart =
+                    spelt ? width - metrics.horizontalAdvance(second) : width / 2 + 2;
+                underline(0, firstEnd, kFirstLegendColour);
+                underline(secondStart, width, kSecondLegendColour);
                 break;
             }
         }
