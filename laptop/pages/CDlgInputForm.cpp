@@ -20,7 +20,7 @@ namespace kvt::laptop {
 
 using frontend::IntProperty;
 
-enum class SliderRole {
+enum class SliderRole : int {
     LeftGain,
     RightGain,
     SlitEQ,
@@ -114,6 +114,10 @@ constexpr std::array<const char*, 4> kLampImages{
 };
 constexpr int kLampSize = 16;
 
+const InputSlider& Row(SliderRole role) {
+    return kSliders[static_cast<size_t>(role)];
+}
+
 bool FlagSet(IKVT80& engine, int32_t (IKVT80::*getter)(const Variant&, Variant*), int format) {
     Variant value;
     return (engine.*getter)(Variant::Int(format), &value) == status::Ok &&
@@ -177,7 +181,7 @@ CDlgInputForm::CDlgInputForm(IKVT80& engine, frontend::EngineBridge& bridge, int
             [this](int, int channels) { SetFormatButtonsEnabled(channels == 0); });
 
     for (const InputSlider& slider : kSliders) {
-        SetPosition(slider, sliders_[static_cast<size_t>(slider.role)].trackbar->value());
+        SetPosition(slider.role, Controls(slider.role).trackbar->value());
     }
     ShowInputLevels(kNoInputLevel, kNoInputLevel);
     OnInputFormatChanged(CurrentFormat());
@@ -251,7 +255,7 @@ QWidget* CDlgInputForm::BuildSliders() {
     grid->setVerticalSpacing(2);
     int column = 0;
     for (const InputSlider& slider : kSliders) {
-        SliderControls& controls = sliders_[static_cast<size_t>(slider.role)];
+        SliderControls& controls = Controls(slider.role);
         controls.label = new QLabel(tr(slider.label), box);
         controls.label->setObjectName(QString::number(slider.labelId));
         controls.label->setAlignment(Qt::AlignCenter);
@@ -289,8 +293,8 @@ QWidget* CDlgInputForm::BuildSliders() {
         grid->addWidget(controls.display, 2, column);
         ++column;
     }
-    leftGainText_ = sliders_[0].label->text();
-    rightGainText_ = sliders_[1].label->text();
+    leftGainText_ = Controls(SliderRole::LeftGain).label->text();
+    rightGainText_ = Controls(SliderRole::RightGain).label->text();
     grid->setRowStretch(1, 1);
     return box;
 }
@@ -385,21 +389,19 @@ void CDlgInputForm::OnInputFormatChanged(int format) {
 
     const bool single = kind.Single();
     const bool digitalInput = kind.digital || kind.spdif;
-    const SliderControls& leftGain = sliders_[static_cast<size_t>(SliderRole::LeftGain)];
-    const SliderControls& rightGain = sliders_[static_cast<size_t>(SliderRole::RightGain)];
+    const SliderControls& leftGain = Controls(SliderRole::LeftGain);
+    const SliderControls& rightGain = Controls(SliderRole::RightGain);
     leftGain.label->setText(single ? tr("\nGain") : leftGainText_);
     rightGain.label->setText(single ? tr("\nGain") : rightGainText_);
-    SetSliderEnabled(kSliders[0], !digitalInput);
-    SetSliderEnabled(kSliders[1], !single);
+    SetSliderEnabled(SliderRole::LeftGain, !digitalInput);
+    SetSliderEnabled(SliderRole::RightGain, !single);
 
-    SetSliderEnabled(kSliders[static_cast<size_t>(SliderRole::SlitEQ)], kind.projector);
-    SetSliderEnabled(kSliders[static_cast<size_t>(SliderRole::Delay)], kind.projector);
-    SetSliderEnabled(kSliders[static_cast<size_t>(SliderRole::SurroundGain)], kind.projector);
-    SetSliderEnabled(kSliders[static_cast<size_t>(SliderRole::MonoEQ)], kind.monoEQ);
-    SetSliderEnabled(kSliders[static_cast<size_t>(SliderRole::SubGain)],
-                     kind.projector || generator);
-    SetSliderEnabled(kSliders[static_cast<size_t>(SliderRole::SubFreq)],
-                     kind.projector || generator);
+    SetSliderEnabled(SliderRole::SlitEQ, kind.projector);
+    SetSliderEnabled(SliderRole::Delay, kind.projector);
+    SetSliderEnabled(SliderRole::SurroundGain, kind.projector);
+    SetSliderEnabled(SliderRole::MonoEQ, kind.monoEQ);
+    SetSliderEnabled(SliderRole::SubGain, kind.projector || generator);
+    SetSliderEnabled(SliderRole::SubFreq, kind.projector || generator);
 
     const int minimum = kind.nonSync ? kNonSyncMinimum : kGainMinimum;
     const int maximum = kind.nonSync ? kNonSyncMaximum : kGainMaximum;
@@ -412,8 +414,12 @@ void CDlgInputForm::OnInputFormatChanged(int format) {
     ReadValues();
 }
 
-void CDlgInputForm::SetSliderEnabled(const InputSlider& slider, bool enabled) {
-    const SliderControls& controls = sliders_[static_cast<size_t>(slider.role)];
+CDlgInputForm::SliderControls& CDlgInputForm::Controls(SliderRole role) {
+    return sliders_[static_cast<size_t>(role)];
+}
+
+void CDlgInputForm::SetSliderEnabled(SliderRole role, bool enabled) {
+    const SliderControls& controls = Controls(role);
     controls.label->setEnabled(enabled);
     controls.trackbar->setEnabled(enabled);
     controls.display->setEnabled(enabled);
@@ -470,44 +476,43 @@ void CDlgInputForm::ReadValues() {
         gainsRead = false;
     }
     if (gainsRead) {
-        SetPosition(kSliders[0], Position(-10 * left));
-        SetPosition(kSliders[1], Position(-10 * right));
+        SetPosition(SliderRole::LeftGain, Position(-10 * left));
+        SetPosition(SliderRole::RightGain, Position(-10 * right));
     } else {
-        ShowDisplay(kSliders[0]);
-        ShowDisplay(kSliders[1]);
+        ShowDisplay(SliderRole::LeftGain);
+        ShowDisplay(SliderRole::RightGain);
     }
 
     double slit = 0;
     engine_.get_SlitEQ(projector, &slit);
-    SetPosition(kSliders[2], Position(slit));
+    SetPosition(SliderRole::SlitEQ, Position(slit));
     double mono = 0;
     engine_.get_MonoEQ(&mono);
-    SetPosition(kSliders[3], Position(2 * mono));
+    SetPosition(SliderRole::MonoEQ, Position(2 * mono));
     int32_t delay = 0;
     engine_.get_Delay(&delay);
-    SetPosition(kSliders[4], -delay);
+    SetPosition(SliderRole::Delay, -delay);
     double surround = 0;
     engine_.get_SurroundGain(&surround);
-    SetPosition(kSliders[5], Position(-10 * surround));
+    SetPosition(SliderRole::SurroundGain, Position(-10 * surround));
     double sub = 0;
     engine_.get_SubwooferGain(&sub);
-    SetPosition(kSliders[6], Position(-10 * sub));
+    SetPosition(SliderRole::SubGain, Position(-10 * sub));
     double frequency = 0;
     engine_.get_SubwooferFreq(&frequency);
-    SetPosition(kSliders[7], Position(-frequency / 10));
+    SetPosition(SliderRole::SubFreq, Position(-frequency / 10));
 }
 
-void CDlgInputForm::SetPosition(const InputSlider& slider, int position) {
-    CInputTrackbar* trackbar = sliders_[static_cast<size_t>(slider.role)].trackbar;
-    trackbar->SetPosition(position);
+void CDlgInputForm::SetPosition(SliderRole role, int position) {
+    Controls(role).trackbar->SetPosition(position);
     // Also when the position stays: the display follows the format's kind.
-    ShowDisplay(slider);
+    ShowDisplay(role);
 }
 
-void CDlgInputForm::ShowDisplay(const InputSlider& slider) {
-    const SliderControls& controls = sliders_[static_cast<size_t>(slider.role)];
+void CDlgInputForm::ShowDisplay(SliderRole role) {
+    const SliderControls& controls = Controls(role);
     const FormatKind kind = FormatKind::Of(engine_, CurrentFormat());
-    controls.display->setText(DisplayText(slider, controls.trackbar->value(), kind));
+    controls.display->setText(DisplayText(Row(role), controls.trackbar->value(), kind));
 }
 
 QString CDlgInputForm::DisplayText(const InputSlider& slider, int position,
@@ -542,11 +547,9 @@ QString CDlgInputForm::DisplayText(const InputSlider& slider, int position,
 void CDlgInputForm::OnSliderShown(const InputSlider& slider, int position) {
     const FormatKind kind = FormatKind::Of(engine_, CurrentFormat());
     if (slider.role == SliderRole::LeftGain && kind.Linked()) {
-        CInputTrackbar* right = sliders_[static_cast<size_t>(SliderRole::RightGain)].trackbar;
-        right->SetPosition(position);
+        Controls(SliderRole::RightGain).trackbar->SetPosition(position);
     }
-    sliders_[static_cast<size_t>(slider.role)].display->setText(
-        DisplayText(slider, position, kind));
+    Controls(slider.role).display->setText(DisplayText(slider, position, kind));
 }
 
 void CDlgInputForm::OnSliderWritten(const InputSlider& slider, int position) {
@@ -554,7 +557,7 @@ void CDlgInputForm::OnSliderWritten(const InputSlider& slider, int position) {
     const int preamp = SelectedPreamp();
     WriteSlider(slider, position, kind, preamp);
     if (slider.role == SliderRole::LeftGain && kind.Linked()) {
-        WriteSlider(kSliders[1], position, kind, preamp);
+        WriteSlider(Row(SliderRole::RightGain), position, kind, preamp);
     }
 }
 

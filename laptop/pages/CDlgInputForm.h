@@ -27,6 +27,7 @@ namespace kvt::laptop {
 
 class CInputTrackbar;
 struct InputSlider;
+enum class SliderRole : int;
 
 // The kind of a format, from its flags in the engine.
 struct FormatKind {
@@ -94,9 +95,9 @@ class CDlgInputForm : public QWidget {
     void OnSliderWritten(const InputSlider& slider, int position);
     void WriteSlider(const InputSlider& slider, int position, const FormatKind& kind, int preamp);
     QString DisplayText(const InputSlider& slider, int position, const FormatKind& kind) const;
-    void ShowDisplay(const InputSlider& slider);
-    void SetSliderEnabled(const InputSlider& slider, bool enabled);
-    void SetPosition(const InputSlider& slider, int position);
+    void ShowDisplay(SliderRole role);
+    void SetSliderEnabled(SliderRole role, bool enabled);
+    void SetPosition(SliderRole role, int position);
     int CurrentFormat() const;
     int SelectedPreamp() const;
     bool GeneratorActive() const;
@@ -113,6 +114,7 @@ class CDlgInputForm : public QWidget {
         CInputTrackbar* trackbar = nullptr;
         QLabel* display = nullptr;
     };
+    SliderControls& Controls(SliderRole role);
     std::array<SliderControls, 8> sliders_{};
     std::array<QLabel*, 8> lamps_{};
     QLabel* leftLevel_ = nullptr;
