@@ -460,7 +460,11 @@ void CDlgInputForm::ReadValues() {
     double left = 0;
     double right = 0;
     bool gainsRead = true;
-    if (kind.aux) {
+    // In the order the sliders write them, so a format of two kinds shows what it writes.
+    if (kind.projector) {
+        engine_.get_LeftInputGain(projector, &left);
+        engine_.get_RightInputGain(projector, &right);
+    } else if (kind.aux) {
         engine_.get_LeftAuxGain(&left);
         engine_.get_RightAuxGain(&right);
     } else if (kind.mic) {
@@ -469,9 +473,6 @@ void CDlgInputForm::ReadValues() {
     } else if (kind.nonSync) {
         engine_.get_NonSyncGain(&left);
         right = left;
-    } else if (kind.projector) {
-        engine_.get_LeftInputGain(projector, &left);
-        engine_.get_RightInputGain(projector, &right);
     } else {
         gainsRead = false;
     }

@@ -270,6 +270,21 @@ TEST_F(InputsPage, ProjectorButtonsSelectThePreampAndItsGains) {
     EXPECT_DOUBLE_EQ(written, -4.1);
 }
 
+// A format marked both projector and aux writes the projector's gains: it shows them too.
+TEST_F(InputsPage, AFormatOfTwoKindsShowsTheGainsItWrites) {
+    OpenPage();
+    ASSERT_EQ(engine->put_FormatAux(Variant::Int(FormatMono), Variant::Bool(true)), status::Ok);
+    ASSERT_EQ(engine->put_LeftInputGain(Variant::Int(0), 3.0), status::Ok);
+    ASSERT_EQ(engine->put_LeftAuxGain(-2.0), status::Ok);
+    SelectFormat(FormatMono);
+    EXPECT_EQ(Label(1220)->text(), "3.0");
+    Press(Trackbar(kLeftGain), Qt::Key_Up);
+    double projector = 0;
+    engine->get_LeftInputGain(Variant::Int(0), &projector);
+    EXPECT_DOUBLE_EQ(projector, 3.1);
+    EXPECT_DOUBLE_EQ(Get(&IKVT80::get_LeftAuxGain), -2.0);
+}
+
 TEST_F(InputsPage, AuxButtonWritesWhatTheSeventhButtonHolds) {
     OpenPage();
     ASSERT_EQ(engine->put_ButtonFormat(Variant::Int(6), FormatU4), status::Ok);
