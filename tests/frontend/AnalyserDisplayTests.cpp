@@ -10,7 +10,10 @@
 #include <QPaintEvent>
 #include <QPushButton>
 #include <QTest>
+#include <array>
+#include <functional>
 #include <memory>
+#include <vector>
 
 #include "CCtlRTA.h"
 #include "EngineBridge.h"
