@@ -9,12 +9,18 @@
 //    fires every 2 ms; a stall is the longest gap between two ticks less the interval.
 // 2. Start-up: the built KVTExec --demo as a child, from the fork to the line the program prints
 //    at the first paint of its main window (KVTEXEC_STARTUP_TIMING), the splash not waited for.
+// 3. The analyser display: the main frame with the Inputs page shown, connected to kvt80-sim (a
+//    process of its own, paced at 38400 bit/s), first with the analyser off, then streaming with
+//    pink noise on a channel, then with the zoomed window open too: the CPU time of the GUI thread
+//    and of the whole process, the SLAUpdate rate, and the time each paint of the page's display
+//    takes.
 //
 // Prints markdown tables and a verdict per target on standard output; progress on standard error.
 //
-//   gui_bench [--cycles N] [--starts N] [--program PATH]
+//   gui_bench [--cycles N] [--starts N] [--analyser-seconds N] [--program PATH] [--sim PATH]
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -22,6 +28,7 @@
 #include <QEventLoop>
 #include <QMetaEnum>
 #include <QObject>
+#include <QPaintEvent>
 #include <QScreen>
 #include <QThread>
 #include <QTimer>
@@ -46,13 +53,16 @@
 #include <vector>
 
 #include "BenchProgram.h"
+#include "CCtlRTA.h"
 #include "CMainFrame.h"
 #include "ConnectionFlows.h"
 #include "EngineBridge.h"
 #include "EngineValues.h"
 #include "KVT80.h"
 #include "KVTExecApp.h"
+#include "SimProcess.h"
 #include "SimulatedUnit.h"
+#include "pages/CDlgZoomedSLA.h"
 
 extern char** environ;
 
@@ -67,6 +77,7 @@ constexpr uint32_t kBaud = 38400;
 constexpr int kProbeIntervalMs = 2;
 constexpr double kStallTargetMs = 50.0;
 constexpr double kStartupTargetMs = 1000.0;
+constexpr double kAnalyserCpuTargetPercent = 5.0;
 // A gap this long is a frame a 60 Hz display could not show.
 constexpr double kVisibleGapMs = 20.0;
 // The probe runs on after a phase ended, for the repaints and refreshes the phase left queued.
@@ -80,22 +91,37 @@ constexpr auto kExitLimit = 5s;
 struct Options {
     int cycles = 3;
     int starts = 5;
+    int analyserSeconds = 10;
     std::string program = KVTEXEC_PATH;
+    std::string simPath = KVT80_SIM_PATH;
+    std::string sections = "flows,startup,analyser";
+
+    bool Runs(std::string_view section) const {
+        return ("," + sections + ",").find("," + std::string(section) + ",") != std::string::npos;
+    }
 };
 
 constexpr const char* kUsage =
-    "usage: gui_bench [--cycles N] [--starts N] [--program PATH]\n"
-    "  --cycles N        connect, upload and disconnect cycles measured (default 3)\n"
-    "  --starts N        start-ups of the program timed (default 5)\n"
-    "  --program PATH    the KVTExec program to start (default: the one built with this\n"
-    "                    program)\n";
+    "usage: gui_bench [--cycles N] [--starts N] [--analyser-seconds N] [--program PATH]\n"
+    "                 [--sim PATH] [--sections LIST]\n"
+    "  --cycles N            connect, upload and disconnect cycles measured (default 3)\n"
+    "  --starts N            start-ups of the program timed (default 5)\n"
+    "  --analyser-seconds N  length of each analyser measurement (default 10)\n"
+    "  --program PATH        the KVTExec program to start (default: the one built with this\n"
+    "                        program)\n"
+    "  --sim PATH            the kvt80-sim program of the analyser measurement (default: the\n"
+    "                        one built with this program)\n"
+    "  --sections LIST       what to measure, of flows,startup,analyser (default: all three)\n";
 
 Options ParseOptions(int argc, char** argv) {
     Options options;
     kvt::bench::BenchProgram program("gui_bench", kUsage);
     program.Number("--cycles", options.cycles);
     program.Number("--starts", options.starts);
+    program.Number("--analyser-seconds", options.analyserSeconds);
     program.Text("--program", options.program);
+    program.Text("--sim", options.simPath);
+    program.Text("--sections", options.sections);
     program.Parse(argc, argv);
     return options;
 }
@@ -187,6 +213,9 @@ class TimedApplication : public QApplication {
         if (QThread::currentThread() != thread()) {
             return QApplication::notify(receiver, event);
         }
+        if (receiver == paintTarget_ && receiver != nullptr && event->type() == QEvent::Paint) {
+            return TimePaint(receiver, event);
+        }
         if (depth_ > 0) {
             return Deliver(receiver, event);
         }
@@ -204,7 +233,29 @@ class TimedApplication : public QApplication {
 
     Delivery TakeLongest() { return std::exchange(longest_, {}); }
 
+    // Every paint of the widget is timed, nested in a repaint of its window or not.
+    void WatchPaints(QWidget* widget) {
+        paintTarget_ = widget;
+        paints_.clear();
+        paints_.reserve(4096);
+        graphOnlyPaints_ = 0;
+    }
+    std::vector<double> TakePaints() { return std::exchange(paints_, {}); }
+    int TakeGraphOnlyPaints() { return std::exchange(graphOnlyPaints_, 0); }
+
   private:
+    bool TimePaint(QObject* receiver, QEvent* event) {
+        const auto* display = qobject_cast<kvt::frontend::CCtlRTA*>(receiver);
+        if (display != nullptr &&
+            display->GraphRect().contains(static_cast<QPaintEvent*>(event)->rect())) {
+            ++graphOnlyPaints_;
+        }
+        const auto start = Clock::now();
+        const bool result = Deliver(receiver, event);
+        paints_.push_back(Milliseconds(Clock::now() - start).count());
+        return result;
+    }
+
     bool Deliver(QObject* receiver, QEvent* event) {
         ++depth_;
         const bool result = QApplication::notify(receiver, event);
@@ -220,6 +271,9 @@ class TimedApplication : public QApplication {
 
     int depth_ = 0;
     Delivery longest_;
+    QObject* paintTarget_ = nullptr;
+    std::vector<double> paints_;
+    int graphOnlyPaints_ = 0;
 };
 
 TimedApplication& Application() {
@@ -628,6 +682,132 @@ std::vector<StartupRun> MeasureStartups(const Options& options) {
     return runs;
 }
 
+// ---- 3. The analyser display ----------------------------------------------------------------
+
+double ProcessCpuSeconds() {
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval& t) {
+        return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
+    };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// The calling thread's CPU time: called on the GUI thread, the GUI thread's.
+double ThreadCpuSeconds() {
+    timespec now{};
+    ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
+}
+
+struct AnalyserRun {
+    std::string state;
+    double seconds = 0;
+    double guiCpuS = 0;
+    double processCpuS = 0;
+    double unitCpuS = 0;
+    int updates = 0;
+    int graphOnlyPaints = 0;
+    std::vector<double> paintMs;
+
+    double Percent(double cpuS) const { return 100.0 * cpuS / seconds; }
+};
+
+class AnalyserRig {
+  public:
+    explicit AnalyserRig(const std::string& simPath)
+        : sim_(simPath, {"--pty", "--baud", std::to_string(kBaud)}) {
+        Require(kvt::CreateEngine("KVT80.KVT80", engine_) == kvt::status::Ok && engine_,
+                "the engine could not be created");
+        Require(engine_->put_ComPort(kvt::frontend::TextVariant(
+                    QString::fromStdString(sim_.FirstLine()))) == kvt::status::Ok,
+                "ComPort refused");
+        frame_ = std::make_unique<BenchFrame>(*engine_, QString());
+        frame_->resize(frame_->FrameSizeForClient(kvt::laptop::FrameClientSize(96, 96)));
+        frame_->show();
+        Settle();
+        Progress("analyser: connecting to kvt80-sim");
+        Require(frame_->Flows().Connect(), "the connect command was refused");
+        ServeUntil([&] { return !frame_->Flows().Busy() && kvt::frontend::IsConnected(*engine_); },
+                   "the connection to kvt80-sim");
+        frame_->ShowPage(kvt::laptop::CMainFrame::kInputsPage);
+        display_ = frame_->PageWidget(kvt::laptop::CMainFrame::kInputsPage)
+                       ->findChild<kvt::frontend::CCtlRTA*>();
+        Require(display_ != nullptr, "the Inputs page has no analyser display");
+        QObject::connect(&frame_->Bridge(), &kvt::frontend::EngineBridge::slaUpdate,
+                         &frame_->Bridge(), [this] { ++updates_; });
+        Settle();
+    }
+
+    ~AnalyserRig() {
+        frame_.reset();
+        engine_->Disconnect();
+        engine_->Cleanup();
+        engine_.reset();
+    }
+    AnalyserRig(const AnalyserRig&) = delete;
+    AnalyserRig& operator=(const AnalyserRig&) = delete;
+
+    // Pink noise on the left channel: the engine starts the analyser, the displays follow.
+    void StartPinkNoise() {
+        Require(
+            engine_->put_GeneratorMode(Variant::Int(kvt::TestToneModePink)) == kvt::status::Ok &&
+                engine_->put_GeneratorChannels(Variant::Int(kvt::GeneratorLeft)) == kvt::status::Ok,
+            "the generator was refused");
+        ServeUntil([&] { return display_->Running(); }, "the display running");
+        // The first updates after the start fill the band averages; they are not measured.
+        Serve(2s);
+    }
+
+    void ShowZoomedWindow() {
+        frame_->ZoomedAnalyser().show();
+        Settle();
+    }
+
+    AnalyserRun Measure(const std::string& state, int seconds) {
+        Progress("analyser: " + state + ", " + std::to_string(seconds) + " s");
+        Application().WatchPaints(display_);
+        updates_ = 0;
+        const double gui = ThreadCpuSeconds();
+        const double process = ProcessCpuSeconds();
+        const double unit = sim_.CpuSeconds();
+        const auto start = Clock::now();
+        Serve(std::chrono::seconds(seconds));
+        AnalyserRun run;
+        run.state = state;
+        run.seconds = std::chrono::duration<double>(Clock::now() - start).count();
+        run.guiCpuS = ThreadCpuSeconds() - gui;
+        run.processCpuS = ProcessCpuSeconds() - process;
+        run.unitCpuS = sim_.CpuSeconds() - unit;
+        run.updates = updates_;
+        run.paintMs = Application().TakePaints();
+        run.graphOnlyPaints = Application().TakeGraphOnlyPaints();
+        Application().WatchPaints(nullptr);
+        const std::string messages = frame_->TakeMessages();
+        Require(messages.empty(), state + ": the program showed: " + messages);
+        return run;
+    }
+
+  private:
+    kvt::bench::SimProcess sim_;
+    std::unique_ptr<kvt::IKVT80> engine_;
+    std::unique_ptr<BenchFrame> frame_;
+    kvt::frontend::CCtlRTA* display_ = nullptr;
+    int updates_ = 0;
+};
+
+std::vector<AnalyserRun> MeasureAnalyser(const Options& options) {
+    AnalyserRig rig(options.simPath);
+    std::vector<AnalyserRun> runs;
+    runs.push_back(rig.Measure("Inputs page, analyser off", options.analyserSeconds));
+    rig.StartPinkNoise();
+    runs.push_back(
+        rig.Measure("Inputs page, analyser streaming (pink noise, left)", options.analyserSeconds));
+    rig.ShowZoomedWindow();
+    runs.push_back(rig.Measure("the same with the zoomed window open", options.analyserSeconds));
+    return runs;
+}
+
 // ---- Report ----------------------------------------------------------------------------------
 
 void PrintPhaseRow(const PhaseRun& run, const char* cycle) {
@@ -680,7 +860,58 @@ void PrintStartups(const std::vector<StartupRun>& runs, const std::string& platf
     std::printf("\n");
 }
 
-void PrintTargets(const FlowResults& flows, const std::vector<StartupRun>& startups) {
+double Longest(const std::vector<double>& values) {
+    return values.empty() ? 0.0 : *std::max_element(values.begin(), values.end());
+}
+
+void PrintAnalyser(const std::vector<AnalyserRun>& runs) {
+    std::printf("### The analyser display (Inputs page shown, unit at %u bit/s)\n\n", kBaud);
+    std::printf(
+        "The main frame connected to kvt80-sim running as a process of its own, with the Inputs "
+        "page shown: first with the analyser off (the engine reads the input levels and the "
+        "analyser words together, so the stream arrives all the same and the display leaves it), "
+        "then streaming with pink noise on the left channel (the generator starts "
+        "the analyser), then with the zoomed window open as well. GUI thread: the CPU time of "
+        "this program's GUI thread, which runs the displays' updates and paints (the engine's "
+        "worker and the transport's receive thread are not in it); process: all of this "
+        "program's threads. Paints: every paint of the page's display, timed around its delivery, "
+        "and how many of them covered the graph alone.\n\n");
+    std::printf(
+        "| state | seconds | SLAUpdate per s | GUI thread, %% of one core | process, %% of one "
+        "core "
+        "| kvt80-sim, %% of one core | display paints (graph only) | paint median (ms) | paint "
+        "worst (ms) |\n");
+    std::printf("|---|---:|---:|---:|---:|---:|---:|---:|---:|\n");
+    for (const AnalyserRun& run : runs) {
+        std::printf("| %s | %.1f | %.2f | %.2f | %.2f | %.2f | %zu (%d) | %.3f | %.3f |\n",
+                    run.state.c_str(), run.seconds, run.updates / run.seconds,
+                    run.Percent(run.guiCpuS), run.Percent(run.processCpuS),
+                    run.Percent(run.unitCpuS), run.paintMs.size(), run.graphOnlyPaints,
+                    Median(run.paintMs), Longest(run.paintMs));
+    }
+    std::printf("\n");
+}
+
+void PrintAnalyserTarget(const std::vector<AnalyserRun>& runs) {
+    if (runs.size() < 2) {
+        return;
+    }
+    const AnalyserRun& off = runs[0];
+    const AnalyserRun& streaming = runs[1];
+    const double gui = streaming.Percent(streaming.guiCpuS);
+    std::printf(
+        "- The analyser streaming on the Inputs page under %.0f %% of one core beyond the engine's "
+        "own share: the GUI thread %.2f %% (%.2f %% with the analyser off; the whole process "
+        "%.2f %% and %.2f %%), %.2f updates a second; a paint of the display %.3f ms at the "
+        "median, %.3f ms at the worst: %s.\n",
+        kAnalyserCpuTargetPercent, gui, off.Percent(off.guiCpuS),
+        streaming.Percent(streaming.processCpuS), off.Percent(off.processCpuS),
+        streaming.updates / streaming.seconds, Median(streaming.paintMs),
+        Longest(streaming.paintMs), Verdict(gui < kAnalyserCpuTargetPercent));
+}
+
+void PrintTargets(const FlowResults& flows, const std::vector<StartupRun>& startups,
+                  const std::vector<AnalyserRun>& analyser) {
     std::printf("### Targets\n\n");
     for (const std::string_view name :
          {"connect", "upload a configuration file", "disconnect with a store"}) {
@@ -723,6 +954,7 @@ void PrintTargets(const FlowResults& flows, const std::vector<StartupRun>& start
             *std::max_element(startupMs.begin(), startupMs.end()),
             Verdict(median < kStartupTargetMs));
     }
+    PrintAnalyserTarget(analyser);
     std::printf("\n");
 }
 
@@ -737,14 +969,25 @@ int main(int argc, char** argv) {
         const std::string platform = std::getenv("QT_QPA_PLATFORM");
 
         // The children first, while this process has no threads of its own.
-        const std::vector<StartupRun> startups = MeasureStartups(options);
+        const std::vector<StartupRun> startups =
+            options.Runs("startup") ? MeasureStartups(options) : std::vector<StartupRun>{};
 
         TimedApplication application(argc, argv);
-        const FlowResults flows = MeasureFlows(options.cycles, folder.Path());
+        const FlowResults flows =
+            options.Runs("flows") ? MeasureFlows(options.cycles, folder.Path()) : FlowResults{};
+        const std::vector<AnalyserRun> analyser =
+            options.analyserSeconds > 0 ? MeasureAnalyser(options) : std::vector<AnalyserRun>{};
 
-        PrintFlows(flows);
-        PrintStartups(startups, platform);
-        PrintTargets(flows, startups);
+        if (!flows.runs.empty()) {
+            PrintFlows(flows);
+        }
+        if (!startups.empty()) {
+            PrintStartups(startups, platform);
+        }
+        if (!analyser.empty()) {
+            PrintAnalyser(analyser);
+        }
+        PrintTargets(flows, startups, analyser);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "gui_bench: %s\n", error.what());
         return 1;

@@ -31,6 +31,8 @@
 #include "dialogs/CDlgConnectionStatus.h"
 #include "dialogs/CDlgCopyEQ.h"
 #include "dialogs/CDlgDisconnectPrompt.h"
+#include "dialogs/CDlgHeadroomAdjust.h"
+#include "dialogs/CDlgInputConfiguration.h"
 #include "dialogs/CDlgPassword.h"
 #include "dialogs/CDlgProgressStatus.h"
 #include "dialogs/CDlgSaveMMCStatus.h"
@@ -42,9 +44,11 @@
 #include "pages/CDlgEQForm.h"
 #include "pages/CDlgEventLog.h"
 #include "pages/CDlgFormatsForm.h"
+#include "pages/CDlgInputForm.h"
 #include "pages/CDlgProfileForm.h"
 #include "pages/CDlgRoomLevels.h"
 #include "pages/CDlgTerminalForm.h"
+#include "pages/CDlgZoomedSLA.h"
 #include "widgets/CFaderValueDisplay.h"
 #include "widgets/CMainFader.h"
 
@@ -326,6 +330,10 @@ void CMainFrame::CreateMenus() {
     connect(Action(kChecklist), &QAction::triggered, this,
             [this] { OpenHelpDocument(QStringLiteral("KVT80Checklist.htm")); });
     connect(Action(kUnlockDiagnostics), &QAction::triggered, this, &CMainFrame::UnlockDiagnostics);
+    connect(Action(kHeadroomAdjustment), &QAction::triggered, this,
+            &CMainFrame::ShowHeadroomAdjustment);
+    connect(Action(kChannelConfiguration), &QAction::triggered, this,
+            &CMainFrame::ShowChannelConfiguration);
     connect(Action(kAbout), &QAction::triggered, this, &CMainFrame::ShowAbout);
     connect(Action(kSetDateTime), &QAction::triggered, this, &CMainFrame::ShowSetDateTime);
 }
@@ -402,11 +410,34 @@ void CMainFrame::CreatePages() {
     tabs_->setIconSize(QSize(16, 16));
     setCentralWidget(tabs_);
 
+    zoomedAnalyser_ =
+        new CDlgZoomedSLA(engine_, *bridge_, languageCode_, frontend::SettingsFolder(), this);
+
     profilePage_ = new CDlgProfileForm(engine_, tabs_);
     AddPage(kProfilePage, profilePage_, tr("Profile"));
     connect(this, &CMainFrame::refreshRequested, profilePage_, &CDlgProfileForm::Refresh);
     connect(this, &CMainFrame::diagnosticsUnlocked, profilePage_,
             &CDlgProfileForm::SetDiagnosticsUnlocked);
+
+    auto* formats = new CDlgFormatsForm(engine_, *bridge_, tabs_);
+    AddPage(kFormatsPage, formats, tr("Formats"));
+    connect(this, &CMainFrame::refreshRequested, formats, &CDlgFormatsForm::Refresh);
+    connect(this, &CMainFrame::selectFormat, formats, &CDlgFormatsForm::SelectFormat);
+    connect(formats, &CDlgFormatsForm::faderRequested, this,
+            [this](int level) { SetFader(level, true); });
+    // Posted: the page goes on showing the format while the frame and the other pages follow.
+    connect(formats, &CDlgFormatsForm::inputFormatChanged, this, &CMainFrame::OnInputFormatChanged,
+            Qt::QueuedConnection);
+
+    inputPage_ = new CDlgInputForm(engine_, *bridge_, languageCode_, tabs_);
+    AddPage(kInputsPage, inputPage_, tr("Inputs"));
+    connect(this, &CMainFrame::refreshRequested, inputPage_, &CDlgInputForm::Refresh);
+    connect(this, &CMainFrame::inputFormatChanged, inputPage_,
+            &CDlgInputForm::OnInputFormatChanged);
+    connect(inputPage_, &CDlgInputForm::inputFormatChanged, this,
+            &CMainFrame::OnInputFormatChanged);
+    connect(inputPage_, &CDlgInputForm::selectFormat, this, &CMainFrame::selectFormat);
+    connect(inputPage_, &CDlgInputForm::showZoomedRequested, this, &CMainFrame::ShowZoomedAnalyser);
 
     eqPage_ = new CDlgEQForm(engine_, *bridge_, tabs_);
     AddPage(kEqualizerPage, eqPage_, tr("Equalizer"));
@@ -424,28 +455,6 @@ void CMainFrame::CreatePages() {
         emit selectFormat(format);
     });
 
-    auto* download = new CDlgDownloadPIC(engine_, *bridge_, tabs_);
-    AddPage(kDownloadPage, download, tr("Download"));
-    // A download opens and closes the port itself: the connection pane and the menus follow.
-    connect(download, &CDlgDownloadPIC::connectionStatus, this,
-            [this](int w, int) { flows_->SetDownloadRunning(w != 0); });
-    auto* terminal = new CDlgTerminalForm(engine_, *bridge_, tabs_);
-    AddPage(kTerminalPage, terminal, tr("Terminal"));
-    connect(this, &CMainFrame::refreshRequested, terminal, &CDlgTerminalForm::Refresh);
-    auto* eventLog = new CDlgEventLog(engine_, *bridge_, tabs_);
-    AddPage(kEventLogPage, eventLog, tr("Event Log"));
-    connect(this, &CMainFrame::refreshRequested, eventLog, &CDlgEventLog::Refresh);
-    connect(eventLog, &CDlgEventLog::setDateTimeRequested, this, &CMainFrame::ShowSetDateTime);
-    auto* formats = new CDlgFormatsForm(engine_, *bridge_, tabs_);
-    AddPage(kFormatsPage, formats, tr("Formats"));
-    connect(this, &CMainFrame::refreshRequested, formats, &CDlgFormatsForm::Refresh);
-    connect(this, &CMainFrame::selectFormat, formats, &CDlgFormatsForm::SelectFormat);
-    connect(formats, &CDlgFormatsForm::faderRequested, this,
-            [this](int level) { SetFader(level, true); });
-    // Posted: the page goes on showing the format while the frame and the other pages follow.
-    connect(formats, &CDlgFormatsForm::inputFormatChanged, this, &CMainFrame::OnInputFormatChanged,
-            Qt::QueuedConnection);
-
     auto* outputs = new CDlgRoomLevels(engine_, *bridge_, tabs_);
     AddPage(kOutputsPage, outputs, tr("Outputs"));
     connect(this, &CMainFrame::refreshRequested, outputs, &CDlgRoomLevels::Refresh);
@@ -455,6 +464,21 @@ void CMainFrame::CreatePages() {
             &CDlgRoomLevels::ChannelConfigChanged);
     connect(outputs, &CDlgRoomLevels::channelSelected, companion_.get(),
             &frontend::CompanionLink::SendChannelChange);
+
+    auto* download = new CDlgDownloadPIC(engine_, *bridge_, tabs_);
+    AddPage(kDownloadPage, download, tr("Download"));
+    // A download opens and closes the port itself: the connection pane and the menus follow.
+    connect(download, &CDlgDownloadPIC::connectionStatus, this,
+            [this](int w, int) { flows_->SetDownloadRunning(w != 0); });
+
+    auto* terminal = new CDlgTerminalForm(engine_, *bridge_, tabs_);
+    AddPage(kTerminalPage, terminal, tr("Terminal"));
+    connect(this, &CMainFrame::refreshRequested, terminal, &CDlgTerminalForm::Refresh);
+
+    auto* eventLog = new CDlgEventLog(engine_, *bridge_, tabs_);
+    AddPage(kEventLogPage, eventLog, tr("Event Log"));
+    connect(this, &CMainFrame::refreshRequested, eventLog, &CDlgEventLog::Refresh);
+    connect(eventLog, &CDlgEventLog::setDateTimeRequested, this, &CMainFrame::ShowSetDateTime);
 
     connect(tabs_, &QTabWidget::currentChanged, this, &CMainFrame::OnTabChanged);
 }
@@ -702,6 +726,27 @@ void CMainFrame::ShowSetDateTime() {
 void CMainFrame::ShowCommunicationSettings() {
     frontend::RemoteAddressStore addresses(frontend::SettingsFolder());
     CDlgConfigComm dialog(engine_, addresses, this);
+    dialog.exec();
+}
+
+void CMainFrame::ShowZoomedAnalyser() {
+    zoomedAnalyser_->show();
+    zoomedAnalyser_->raise();
+    zoomedAnalyser_->activateWindow();
+}
+
+// The dialogs of the File menu belong to the window in front (the zoomed analyser may be).
+void CMainFrame::ShowHeadroomAdjustment() {
+    QWidget* front = QApplication::activeWindow();
+    CDlgHeadroomAdjust dialog(engine_, front != nullptr ? front : this);
+    dialog.exec();
+}
+
+void CMainFrame::ShowChannelConfiguration() {
+    QWidget* front = QApplication::activeWindow();
+    CDlgInputConfiguration dialog(engine_, front != nullptr ? front : this);
+    connect(&dialog, &CDlgInputConfiguration::channelConfigChanged, this,
+            &CMainFrame::channelConfigChanged);
     dialog.exec();
 }
 

@@ -32,7 +32,9 @@ class EngineBridge;
 namespace kvt::laptop {
 
 class CDlgEQForm;
+class CDlgInputForm;
 class CDlgProfileForm;
+class CDlgZoomedSLA;
 class CDlgProgressStatus;
 class CFaderValueDisplay;
 class CMainFader;
@@ -120,6 +122,8 @@ class CMainFrame : public QMainWindow, public frontend::FlowView {
     // The action of a menu command by its identifier, for tests and the toolbar.
     QAction* Action(int id) const;
     QTabWidget& Tabs() const { return *tabs_; }
+    // The "Real Time Analyzer" window (made at start, shown when asked for).
+    CDlgZoomedSLA& ZoomedAnalyser() const { return *zoomedAnalyser_; }
     bool DiagnosticsUnlocked() const { return diagnosticsUnlocked_; }
 
   signals:
@@ -181,6 +185,9 @@ class CMainFrame : public QMainWindow, public frontend::FlowView {
     // The unit clock dialog, from the File menu or the Event Log page.
     void ShowSetDateTime();
     void OnTabChanged(int index);
+    void ShowZoomedAnalyser();
+    void ShowHeadroomAdjustment();
+    void ShowChannelConfiguration();
     QString FormatName(int format) const;
     int GeneratorChannels() const;
 
@@ -207,6 +214,8 @@ class CMainFrame : public QMainWindow, public frontend::FlowView {
     QTabWidget* tabs_ = nullptr;
     CDlgProfileForm* profilePage_ = nullptr;
     CDlgEQForm* eqPage_ = nullptr;
+    CDlgInputForm* inputPage_ = nullptr;
+    CDlgZoomedSLA* zoomedAnalyser_ = nullptr;
     struct PageSlot {
         QWidget* widget = nullptr;
         QString text;

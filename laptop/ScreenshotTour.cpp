@@ -31,6 +31,7 @@
 #include "pages/CDlgEQForm.h"
 #include "pages/CDlgEventLog.h"
 #include "pages/CDlgTerminalForm.h"
+#include "pages/CDlgZoomedSLA.h"
 
 namespace kvt::laptop {
 
@@ -39,6 +40,8 @@ namespace {
 constexpr int kStepPauseMs = 300;
 constexpr int kWaitLimitMs = 30000;
 constexpr int kPollMs = 50;
+// The analyser's slowest bands average ten reads (a second); the picture waits for them to settle.
+constexpr int kAnalyserSettleMs = 2500;
 
 // One Intel HEX record with its checksum.
 QByteArray HexRecord(int type, int address, const QByteArray& data) {
@@ -127,6 +130,27 @@ void ScreenshotTour::Start() {
                             Next();
                         });
                 });
+        },
+        [this] {
+            // Pink noise on the left channel: the analyser starts and shows the simulated room.
+            frame_.Engine().put_GeneratorMode(Variant::Int(TestToneModePink));
+            frame_.Engine().put_GeneratorChannels(Variant::Int(GeneratorLeft));
+            frame_.ShowPage(CMainFrame::kInputsPage);
+            QTimer::singleShot(kAnalyserSettleMs, this, [this] {
+                Save(frame_, QStringLiteral("inputs"));
+                Next();
+            });
+        },
+        [this] {
+            CDlgZoomedSLA& zoomed = frame_.ZoomedAnalyser();
+            zoomed.show();
+            QTimer::singleShot(kAnalyserSettleMs / 2, this, [this, &zoomed] {
+                Save(zoomed, QStringLiteral("zoomed-analyser"));
+                zoomed.hide();
+                frame_.Engine().put_GeneratorChannels(Variant::Int(GeneratorOff));
+                frame_.ShowPage(CMainFrame::kProfilePage);
+                Next();
+            });
         },
         [this] { SavePage(CMainFrame::kEqualizerPage, QStringLiteral("equalizer")); },
         [this] {

@@ -1,8 +1,9 @@
 // The screenshot tour: in demo mode the program walks through its windows by itself and saves a
-// picture of each (the splash, the main window connected and not, the Profile and Equalizer pages,
-// the Copy EQ dialog, the diagnostics pages and the clock dialog, the communication settings, the
-// disconnect prompt, a progress dialog, the About box, the Download page after a firmware
-// download), disconnecting with a store and closing as a technician would. It makes the
+// picture of each (the splash, the main window connected and not, every page: the Inputs page
+// with the analyser showing pink noise on a channel and the zoomed analyser, the Equalizer and the
+// Copy EQ dialog, Formats, Outputs, the diagnostics pages and the clock dialog, the communication
+// settings, the disconnect prompt, a progress dialog, the About box, the Download page after a
+// firmware download), disconnecting with a store and closing as a technician would. It makes the
 // documentation's pictures and is the smoke test of the real program under a virtual display.
 #pragma once
 

@@ -13,6 +13,7 @@ idle_seconds=30
 writes=1000
 min_time=0.5
 cycles=3
+analyser_seconds=10
 command="./scripts/bench.sh"
 case "${1:-}" in
 "") ;;
@@ -21,6 +22,7 @@ case "${1:-}" in
     writes=200
     min_time=0.05
     cycles=1
+    analyser_seconds=5
     command="./scripts/bench.sh --quick"
     ;;
 *)
@@ -51,8 +53,9 @@ fi
 echo "==== wire_bench (about $((70 + writes * 40 / 1000 + 2 * idle_seconds)) s) ===="
 ./build-bench/bench/wire_bench --idle-seconds "$idle_seconds" --writes "$writes" >"$work/wire.md"
 
-echo "==== gui_bench (about $((20 + cycles * 17)) s) ===="
-QT_QPA_PLATFORM=offscreen ./build-bench/bench/gui_bench --cycles "$cycles" >"$work/gui.md"
+echo "==== gui_bench (about $((25 + cycles * 17 + 3 * analyser_seconds)) s) ===="
+QT_QPA_PLATFORM=offscreen ./build-bench/bench/gui_bench --cycles "$cycles" \
+    --analyser-seconds "$analyser_seconds" >"$work/gui.md"
 
 echo "==== engine_bench ===="
 if ! ./build-bench/bench/engine_bench --benchmark_min_time="$min_time" --benchmark_format=csv \
@@ -139,7 +142,10 @@ connects, uploads a configuration file through the Open command (written once fr
 configuration with a few values changed) and disconnects with a store. Start-up is timed on the
 built program: \`KVTExec --demo\` as a child with \`KVTEXEC_STARTUP_TIMING\` set and private
 settings, from the fork to the line it prints at the first paint of its main window; the child is
-ended after the line.
+ended after the line. The analyser display is measured with the frame connected to \`kvt80-sim\`
+in a process of its own (paced at 38400 bit/s) and the Inputs page shown, for
+$analyser_seconds s in each state: the CPU time of the GUI thread and of the whole process, the
+rate of \`SLAUpdate\` events and the time of every paint of the page's display.
 
 EOF
 }

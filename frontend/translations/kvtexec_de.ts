@@ -47,6 +47,77 @@
     </message>
 </context>
 <context>
+    <name>kvt::frontend::CCtlRTA</name>
+    <message>
+        <source>Sum</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Diff</source>
+        <translation>Diff.</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Sum + Diff</source>
+        <translation>Summe + Diff.</translation>
+    </message>
+    <message>
+        <source>Left + Right</source>
+        <translation>Links + Rechts</translation>
+    </message>
+    <message>
+        <source>Real Time Analyzer</source>
+        <translation>Echtzeit-Analysator</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Ein/Aus</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Bars</source>
+        <translation>Balken</translation>
+    </message>
+    <message>
+        <source>10 dB/div</source>
+        <translation>10 dB/Teil</translation>
+    </message>
+    <message>
+        <source>5 dB/div</source>
+        <translation>5 dB/Teil</translation>
+    </message>
+    <message>
+        <source>2 dB/div</source>
+        <translation>2 dB/Teil</translation>
+    </message>
+    <message>
+        <source>1 dB/div</source>
+        <translation>1 dB/Teil</translation>
+    </message>
+    <message>
+        <source>X-Curve</source>
+        <translation>X-Kurve</translation>
+    </message>
+    <message>
+        <source>Sum &amp;&amp; Diff</source>
+        <translation>Summe &amp;&amp; Diff.</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Linien</translation>
+    </message>
+</context>
+<context>
     <name>kvt::frontend::ConnectionFlows</name>
     <message>
         <source>Complete</source>
@@ -914,6 +985,37 @@ verzögerung</translation>
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgHeadroomAdjust</name>
+    <message>
+        <source>Headroom Adjustment</source>
+        <translation>Headroom-Anpassung</translation>
+    </message>
+    <message>
+        <source>26 db of Headroom (THX)</source>
+        <translation>26 dB Headroom (THX)</translation>
+    </message>
+    <message>
+        <source>29 db of Headroom</source>
+        <translation>29 dB Headroom</translation>
+    </message>
+    <message>
+        <source>32 db of Headroom</source>
+        <translation>32 dB Headroom</translation>
+    </message>
+    <message>
+        <source>Headroom</source>
+        <translation>Headroom</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgIPAddress</name>
     <message>
         <source>Insert/Modify IP Address</source>
@@ -930,6 +1032,186 @@ verzögerung</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgInputConfiguration</name>
+    <message>
+        <source>Channel Configuration</source>
+        <translation>Kanalkonfiguration</translation>
+    </message>
+    <message>
+        <source>Back Surround Channels</source>
+        <translation>Back-Surround-Kanäle</translation>
+    </message>
+    <message>
+        <source>Stage Channels</source>
+        <translation>Bühnenkanäle</translation>
+    </message>
+    <message>
+        <source>Center/Mono Surround</source>
+        <translation>Center/Mono-Surround</translation>
+    </message>
+    <message>
+        <source>LCR/Mono Surround</source>
+        <translation>LCR/Mono-Surround</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The unit cannot use the channel configuration &quot;%1&quot;.  Its configuration is unchanged.</source>
+        <translation>Das Gerät kann die Kanalkonfiguration &quot;%1&quot; nicht verwenden.  Seine Konfiguration bleibt unverändert.</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgInputForm</name>
+    <message>
+        <source>Left
+Gain</source>
+        <translation>Verst.
+links</translation>
+    </message>
+    <message>
+        <source>Right
+Gain</source>
+        <translation>Verst.
+rechts</translation>
+    </message>
+    <message>
+        <source>Slit EQ</source>
+        <translation>Spalt-EQ</translation>
+    </message>
+    <message>
+        <source>KHz</source>
+        <translation>kHz</translation>
+    </message>
+    <message>
+        <source>Mono EQ</source>
+        <translation>Mono-EQ</translation>
+    </message>
+    <message>
+        <source>Surround
+Delay</source>
+        <translation>Surround-
+Verzög.</translation>
+    </message>
+    <message>
+        <source>mS</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Surround
+Gain</source>
+        <translation>Surround-
+Verst.</translation>
+    </message>
+    <message>
+        <source>dB</source>
+        <translation>dB</translation>
+    </message>
+    <message>
+        <source>Sub
+Gain</source>
+        <translation>Sub-
+Verst.</translation>
+    </message>
+    <message>
+        <source>Sub
+Freq.</source>
+        <translation>Sub-
+Freq.</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Hz</translation>
+    </message>
+    <message>
+        <source>MONO</source>
+        <translation>MONO</translation>
+    </message>
+    <message>
+        <source>STEREO</source>
+        <translation>STEREO</translation>
+    </message>
+    <message>
+        <source>For SR</source>
+        <translation>Für SR</translation>
+    </message>
+    <message>
+        <source>EXT 1 (Analog)</source>
+        <translation>EXT 1 (analog)</translation>
+    </message>
+    <message>
+        <source>EXT 2 (Digital)</source>
+        <translation>EXT 2 (digital)</translation>
+    </message>
+    <message>
+        <source>NON/SYNC</source>
+        <translation>NON/SYNC</translation>
+    </message>
+    <message>
+        <source>AUX</source>
+        <translation>AUX</translation>
+    </message>
+    <message>
+        <source>MIC</source>
+        <translation>MIC</translation>
+    </message>
+    <message>
+        <source>Input Format</source>
+        <translation>Eingangsformat</translation>
+    </message>
+    <message>
+        <source>Projector 1</source>
+        <translation>Projektor 1</translation>
+    </message>
+    <message>
+        <source>Projector 2</source>
+        <translation>Projektor 2</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modus</translation>
+    </message>
+    <message>
+        <source>Levels and Matrix</source>
+        <translation>Pegel und Matrix</translation>
+    </message>
+    <message>
+        <source>Input Levels</source>
+        <translation>Eingangspegel</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>
+Gain</source>
+        <translation>
+Verst.</translation>
+    </message>
+    <message>
+        <source>S/PDIF</source>
+        <translation>S/PDIF</translation>
+    </message>
+    <message>
+        <source>Digital</source>
+        <translation>Digital</translation>
+    </message>
+    <message>
+        <source>Optical</source>
+        <translation>Optisch</translation>
     </message>
 </context>
 <context>
@@ -1284,6 +1566,25 @@ Version: %1</translation>
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgZoomedSLA</name>
+    <message>
+        <source>Real Time Analyzer</source>
+        <translation>Echtzeit-Analysator</translation>
+    </message>
+    <message>
+        <source>X-Curve Adjust</source>
+        <translation>X-Kurve anpassen</translation>
+    </message>
+    <message>
+        <source>Unlock the X-curve adjustment</source>
+        <translation>X-Kurven-Anpassung entsperren</translation>
+    </message>
+    <message>
+        <source>Lock the X-curve adjustment</source>
+        <translation>X-Kurven-Anpassung sperren</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CMainFader</name>
     <message>
         <source>Main Fader</source>
@@ -1587,6 +1888,10 @@ Version: %1</translation>
     <message>
         <source>Outputs</source>
         <translation>Ausgänge</translation>
+    </message>
+    <message>
+        <source>Inputs</source>
+        <translation>Eingänge</translation>
     </message>
 </context>
 <context>

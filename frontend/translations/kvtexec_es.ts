@@ -47,6 +47,77 @@
     </message>
 </context>
 <context>
+    <name>kvt::frontend::CCtlRTA</name>
+    <message>
+        <source>Sum</source>
+        <translation>Suma</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Izquierdo</translation>
+    </message>
+    <message>
+        <source>Diff</source>
+        <translation>Dif.</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Derecho</translation>
+    </message>
+    <message>
+        <source>Sum + Diff</source>
+        <translation>Suma + Dif.</translation>
+    </message>
+    <message>
+        <source>Left + Right</source>
+        <translation>Izq. + Der.</translation>
+    </message>
+    <message>
+        <source>Real Time Analyzer</source>
+        <translation>Analizador en tiempo real</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Encendido</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Bars</source>
+        <translation>Barras</translation>
+    </message>
+    <message>
+        <source>10 dB/div</source>
+        <translation>10 dB/div</translation>
+    </message>
+    <message>
+        <source>5 dB/div</source>
+        <translation>5 dB/div</translation>
+    </message>
+    <message>
+        <source>2 dB/div</source>
+        <translation>2 dB/div</translation>
+    </message>
+    <message>
+        <source>1 dB/div</source>
+        <translation>1 dB/div</translation>
+    </message>
+    <message>
+        <source>X-Curve</source>
+        <translation>Curva X</translation>
+    </message>
+    <message>
+        <source>Sum &amp;&amp; Diff</source>
+        <translation>Suma &amp;&amp; Dif.</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Líneas</translation>
+    </message>
+</context>
+<context>
     <name>kvt::frontend::ConnectionFlows</name>
     <message>
         <source>Complete</source>
@@ -914,6 +985,37 @@ surround</translation>
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgHeadroomAdjust</name>
+    <message>
+        <source>Headroom Adjustment</source>
+        <translation>Ajuste de margen</translation>
+    </message>
+    <message>
+        <source>26 db of Headroom (THX)</source>
+        <translation>26 dB de margen (THX)</translation>
+    </message>
+    <message>
+        <source>29 db of Headroom</source>
+        <translation>29 dB de margen</translation>
+    </message>
+    <message>
+        <source>32 db of Headroom</source>
+        <translation>32 dB de margen</translation>
+    </message>
+    <message>
+        <source>Headroom</source>
+        <translation>Margen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgIPAddress</name>
     <message>
         <source>Insert/Modify IP Address</source>
@@ -930,6 +1032,186 @@ surround</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgInputConfiguration</name>
+    <message>
+        <source>Channel Configuration</source>
+        <translation>Configuración de canales</translation>
+    </message>
+    <message>
+        <source>Back Surround Channels</source>
+        <translation>Canales envolventes traseros</translation>
+    </message>
+    <message>
+        <source>Stage Channels</source>
+        <translation>Canales de escenario</translation>
+    </message>
+    <message>
+        <source>Center/Mono Surround</source>
+        <translation>Central/envolvente mono</translation>
+    </message>
+    <message>
+        <source>LCR/Mono Surround</source>
+        <translation>LCR/envolvente mono</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The unit cannot use the channel configuration &quot;%1&quot;.  Its configuration is unchanged.</source>
+        <translation>La unidad no puede usar la configuración de canales &quot;%1&quot;.  Su configuración no ha cambiado.</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgInputForm</name>
+    <message>
+        <source>Left
+Gain</source>
+        <translation>Ganancia
+izq.</translation>
+    </message>
+    <message>
+        <source>Right
+Gain</source>
+        <translation>Ganancia
+der.</translation>
+    </message>
+    <message>
+        <source>Slit EQ</source>
+        <translation>EQ de rendija</translation>
+    </message>
+    <message>
+        <source>KHz</source>
+        <translation>kHz</translation>
+    </message>
+    <message>
+        <source>Mono EQ</source>
+        <translation>EQ mono</translation>
+    </message>
+    <message>
+        <source>Surround
+Delay</source>
+        <translation>Retardo
+envolv.</translation>
+    </message>
+    <message>
+        <source>mS</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Surround
+Gain</source>
+        <translation>Ganancia
+envolv.</translation>
+    </message>
+    <message>
+        <source>dB</source>
+        <translation>dB</translation>
+    </message>
+    <message>
+        <source>Sub
+Gain</source>
+        <translation>Ganancia
+sub</translation>
+    </message>
+    <message>
+        <source>Sub
+Freq.</source>
+        <translation>Frec.
+sub</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Hz</translation>
+    </message>
+    <message>
+        <source>MONO</source>
+        <translation>MONO</translation>
+    </message>
+    <message>
+        <source>STEREO</source>
+        <translation>ESTÉREO</translation>
+    </message>
+    <message>
+        <source>For SR</source>
+        <translation>Para SR</translation>
+    </message>
+    <message>
+        <source>EXT 1 (Analog)</source>
+        <translation>EXT 1 (analógica)</translation>
+    </message>
+    <message>
+        <source>EXT 2 (Digital)</source>
+        <translation>EXT 2 (digital)</translation>
+    </message>
+    <message>
+        <source>NON/SYNC</source>
+        <translation>NON/SYNC</translation>
+    </message>
+    <message>
+        <source>AUX</source>
+        <translation>AUX</translation>
+    </message>
+    <message>
+        <source>MIC</source>
+        <translation>MIC</translation>
+    </message>
+    <message>
+        <source>Input Format</source>
+        <translation>Formato de entrada</translation>
+    </message>
+    <message>
+        <source>Projector 1</source>
+        <translation>Proyector 1</translation>
+    </message>
+    <message>
+        <source>Projector 2</source>
+        <translation>Proyector 2</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modo</translation>
+    </message>
+    <message>
+        <source>Levels and Matrix</source>
+        <translation>Niveles y matriz</translation>
+    </message>
+    <message>
+        <source>Input Levels</source>
+        <translation>Niveles de entrada</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Izquierdo</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Derecho</translation>
+    </message>
+    <message>
+        <source>
+Gain</source>
+        <translation>
+Ganancia</translation>
+    </message>
+    <message>
+        <source>S/PDIF</source>
+        <translation>S/PDIF</translation>
+    </message>
+    <message>
+        <source>Digital</source>
+        <translation>Digital</translation>
+    </message>
+    <message>
+        <source>Optical</source>
+        <translation>Óptica</translation>
     </message>
 </context>
 <context>
@@ -1284,6 +1566,25 @@ Versión: %1</translation>
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgZoomedSLA</name>
+    <message>
+        <source>Real Time Analyzer</source>
+        <translation>Analizador en tiempo real</translation>
+    </message>
+    <message>
+        <source>X-Curve Adjust</source>
+        <translation>Ajuste de curva X</translation>
+    </message>
+    <message>
+        <source>Unlock the X-curve adjustment</source>
+        <translation>Desbloquear el ajuste de la curva X</translation>
+    </message>
+    <message>
+        <source>Lock the X-curve adjustment</source>
+        <translation>Bloquear el ajuste de la curva X</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CMainFader</name>
     <message>
         <source>Main Fader</source>
@@ -1587,6 +1888,10 @@ Versión: %1</translation>
     <message>
         <source>Outputs</source>
         <translation>Salidas</translation>
+    </message>
+    <message>
+        <source>Inputs</source>
+        <translation>Entradas</translation>
     </message>
 </context>
 <context>

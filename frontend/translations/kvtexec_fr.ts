@@ -47,6 +47,77 @@
     </message>
 </context>
 <context>
+    <name>kvt::frontend::CCtlRTA</name>
+    <message>
+        <source>Sum</source>
+        <translation>Somme</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Diff</source>
+        <translation>Diff.</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Sum + Diff</source>
+        <translation>Somme + Diff.</translation>
+    </message>
+    <message>
+        <source>Left + Right</source>
+        <translation>Gauche + Droite</translation>
+    </message>
+    <message>
+        <source>Real Time Analyzer</source>
+        <translation>Analyseur temps réel</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Marche</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Bars</source>
+        <translation>Barres</translation>
+    </message>
+    <message>
+        <source>10 dB/div</source>
+        <translation>10 dB/div</translation>
+    </message>
+    <message>
+        <source>5 dB/div</source>
+        <translation>5 dB/div</translation>
+    </message>
+    <message>
+        <source>2 dB/div</source>
+        <translation>2 dB/div</translation>
+    </message>
+    <message>
+        <source>1 dB/div</source>
+        <translation>1 dB/div</translation>
+    </message>
+    <message>
+        <source>X-Curve</source>
+        <translation>Courbe X</translation>
+    </message>
+    <message>
+        <source>Sum &amp;&amp; Diff</source>
+        <translation>Somme &amp;&amp; Diff.</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Lignes</translation>
+    </message>
+</context>
+<context>
     <name>kvt::frontend::ConnectionFlows</name>
     <message>
         <source>Complete</source>
@@ -914,6 +985,37 @@ surround</translation>
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgHeadroomAdjust</name>
+    <message>
+        <source>Headroom Adjustment</source>
+        <translation>Réglage de la marge</translation>
+    </message>
+    <message>
+        <source>26 db of Headroom (THX)</source>
+        <translation>26 dB de marge (THX)</translation>
+    </message>
+    <message>
+        <source>29 db of Headroom</source>
+        <translation>29 dB de marge</translation>
+    </message>
+    <message>
+        <source>32 db of Headroom</source>
+        <translation>32 dB de marge</translation>
+    </message>
+    <message>
+        <source>Headroom</source>
+        <translation>Marge</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgIPAddress</name>
     <message>
         <source>Insert/Modify IP Address</source>
@@ -930,6 +1032,186 @@ surround</translation>
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgInputConfiguration</name>
+    <message>
+        <source>Channel Configuration</source>
+        <translation>Configuration des canaux</translation>
+    </message>
+    <message>
+        <source>Back Surround Channels</source>
+        <translation>Canaux surround arrière</translation>
+    </message>
+    <message>
+        <source>Stage Channels</source>
+        <translation>Canaux de scène</translation>
+    </message>
+    <message>
+        <source>Center/Mono Surround</source>
+        <translation>Centre/surround mono</translation>
+    </message>
+    <message>
+        <source>LCR/Mono Surround</source>
+        <translation>LCR/surround mono</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The unit cannot use the channel configuration &quot;%1&quot;.  Its configuration is unchanged.</source>
+        <translation>L&apos;appareil ne peut pas utiliser la configuration des canaux &quot;%1&quot;.  Sa configuration reste inchangée.</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgInputForm</name>
+    <message>
+        <source>Left
+Gain</source>
+        <translation>Gain
+gauche</translation>
+    </message>
+    <message>
+        <source>Right
+Gain</source>
+        <translation>Gain
+droit</translation>
+    </message>
+    <message>
+        <source>Slit EQ</source>
+        <translation>EQ de fente</translation>
+    </message>
+    <message>
+        <source>KHz</source>
+        <translation>kHz</translation>
+    </message>
+    <message>
+        <source>Mono EQ</source>
+        <translation>EQ mono</translation>
+    </message>
+    <message>
+        <source>Surround
+Delay</source>
+        <translation>Retard
+surround</translation>
+    </message>
+    <message>
+        <source>mS</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Surround
+Gain</source>
+        <translation>Gain
+surround</translation>
+    </message>
+    <message>
+        <source>dB</source>
+        <translation>dB</translation>
+    </message>
+    <message>
+        <source>Sub
+Gain</source>
+        <translation>Gain
+sub</translation>
+    </message>
+    <message>
+        <source>Sub
+Freq.</source>
+        <translation>Fréq.
+sub</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Hz</translation>
+    </message>
+    <message>
+        <source>MONO</source>
+        <translation>MONO</translation>
+    </message>
+    <message>
+        <source>STEREO</source>
+        <translation>STÉRÉO</translation>
+    </message>
+    <message>
+        <source>For SR</source>
+        <translation>Pour SR</translation>
+    </message>
+    <message>
+        <source>EXT 1 (Analog)</source>
+        <translation>EXT 1 (analogique)</translation>
+    </message>
+    <message>
+        <source>EXT 2 (Digital)</source>
+        <translation>EXT 2 (numérique)</translation>
+    </message>
+    <message>
+        <source>NON/SYNC</source>
+        <translation>NON/SYNC</translation>
+    </message>
+    <message>
+        <source>AUX</source>
+        <translation>AUX</translation>
+    </message>
+    <message>
+        <source>MIC</source>
+        <translation>MIC</translation>
+    </message>
+    <message>
+        <source>Input Format</source>
+        <translation>Format d&apos;entrée</translation>
+    </message>
+    <message>
+        <source>Projector 1</source>
+        <translation>Projecteur 1</translation>
+    </message>
+    <message>
+        <source>Projector 2</source>
+        <translation>Projecteur 2</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Levels and Matrix</source>
+        <translation>Niveaux et matrice</translation>
+    </message>
+    <message>
+        <source>Input Levels</source>
+        <translation>Niveaux d&apos;entrée</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>
+Gain</source>
+        <translation>
+Gain</translation>
+    </message>
+    <message>
+        <source>S/PDIF</source>
+        <translation>S/PDIF</translation>
+    </message>
+    <message>
+        <source>Digital</source>
+        <translation>Numérique</translation>
+    </message>
+    <message>
+        <source>Optical</source>
+        <translation>Optique</translation>
     </message>
 </context>
 <context>
@@ -1284,6 +1566,25 @@ Version&#xa0;: %1</translation>
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgZoomedSLA</name>
+    <message>
+        <source>Real Time Analyzer</source>
+        <translation>Analyseur temps réel</translation>
+    </message>
+    <message>
+        <source>X-Curve Adjust</source>
+        <translation>Réglage de la courbe X</translation>
+    </message>
+    <message>
+        <source>Unlock the X-curve adjustment</source>
+        <translation>Déverrouiller le réglage de la courbe X</translation>
+    </message>
+    <message>
+        <source>Lock the X-curve adjustment</source>
+        <translation>Verrouiller le réglage de la courbe X</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CMainFader</name>
     <message>
         <source>Main Fader</source>
@@ -1587,6 +1888,10 @@ Version&#xa0;: %1</translation>
     <message>
         <source>Outputs</source>
         <translation>Sorties</translation>
+    </message>
+    <message>
+        <source>Inputs</source>
+        <translation>Entrées</translation>
     </message>
 </context>
 <context>

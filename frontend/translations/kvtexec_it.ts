@@ -47,6 +47,77 @@
     </message>
 </context>
 <context>
+    <name>kvt::frontend::CCtlRTA</name>
+    <message>
+        <source>Sum</source>
+        <translation>Somma</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Sinistro</translation>
+    </message>
+    <message>
+        <source>Diff</source>
+        <translation>Diff.</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Destro</translation>
+    </message>
+    <message>
+        <source>Sum + Diff</source>
+        <translation>Somma + Diff.</translation>
+    </message>
+    <message>
+        <source>Left + Right</source>
+        <translation>Sin. + Des.</translation>
+    </message>
+    <message>
+        <source>Real Time Analyzer</source>
+        <translation>Analizzatore in tempo reale</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Accensione</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normale</translation>
+    </message>
+    <message>
+        <source>Bars</source>
+        <translation>Barre</translation>
+    </message>
+    <message>
+        <source>10 dB/div</source>
+        <translation>10 dB/div</translation>
+    </message>
+    <message>
+        <source>5 dB/div</source>
+        <translation>5 dB/div</translation>
+    </message>
+    <message>
+        <source>2 dB/div</source>
+        <translation>2 dB/div</translation>
+    </message>
+    <message>
+        <source>1 dB/div</source>
+        <translation>1 dB/div</translation>
+    </message>
+    <message>
+        <source>X-Curve</source>
+        <translation>Curva X</translation>
+    </message>
+    <message>
+        <source>Sum &amp;&amp; Diff</source>
+        <translation>Somma &amp;&amp; Diff.</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Linee</translation>
+    </message>
+</context>
+<context>
     <name>kvt::frontend::ConnectionFlows</name>
     <message>
         <source>Complete</source>
@@ -914,6 +985,37 @@ surround</translation>
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgHeadroomAdjust</name>
+    <message>
+        <source>Headroom Adjustment</source>
+        <translation>Regolazione headroom</translation>
+    </message>
+    <message>
+        <source>26 db of Headroom (THX)</source>
+        <translation>26 dB di headroom (THX)</translation>
+    </message>
+    <message>
+        <source>29 db of Headroom</source>
+        <translation>29 dB di headroom</translation>
+    </message>
+    <message>
+        <source>32 db of Headroom</source>
+        <translation>32 dB di headroom</translation>
+    </message>
+    <message>
+        <source>Headroom</source>
+        <translation>Headroom</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgIPAddress</name>
     <message>
         <source>Insert/Modify IP Address</source>
@@ -930,6 +1032,186 @@ surround</translation>
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgInputConfiguration</name>
+    <message>
+        <source>Channel Configuration</source>
+        <translation>Configurazione dei canali</translation>
+    </message>
+    <message>
+        <source>Back Surround Channels</source>
+        <translation>Canali surround posteriori</translation>
+    </message>
+    <message>
+        <source>Stage Channels</source>
+        <translation>Canali di palco</translation>
+    </message>
+    <message>
+        <source>Center/Mono Surround</source>
+        <translation>Centrale/surround mono</translation>
+    </message>
+    <message>
+        <source>LCR/Mono Surround</source>
+        <translation>LCR/surround mono</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>The unit cannot use the channel configuration &quot;%1&quot;.  Its configuration is unchanged.</source>
+        <translation>L&apos;unità non può usare la configurazione dei canali &quot;%1&quot;.  La sua configurazione è invariata.</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgInputForm</name>
+    <message>
+        <source>Left
+Gain</source>
+        <translation>Guadagno
+sin.</translation>
+    </message>
+    <message>
+        <source>Right
+Gain</source>
+        <translation>Guadagno
+des.</translation>
+    </message>
+    <message>
+        <source>Slit EQ</source>
+        <translation>EQ fessura</translation>
+    </message>
+    <message>
+        <source>KHz</source>
+        <translation>kHz</translation>
+    </message>
+    <message>
+        <source>Mono EQ</source>
+        <translation>EQ mono</translation>
+    </message>
+    <message>
+        <source>Surround
+Delay</source>
+        <translation>Ritardo
+surround</translation>
+    </message>
+    <message>
+        <source>mS</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Surround
+Gain</source>
+        <translation>Guadagno
+surround</translation>
+    </message>
+    <message>
+        <source>dB</source>
+        <translation>dB</translation>
+    </message>
+    <message>
+        <source>Sub
+Gain</source>
+        <translation>Guadagno
+sub</translation>
+    </message>
+    <message>
+        <source>Sub
+Freq.</source>
+        <translation>Freq.
+sub</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Hz</translation>
+    </message>
+    <message>
+        <source>MONO</source>
+        <translation>MONO</translation>
+    </message>
+    <message>
+        <source>STEREO</source>
+        <translation>STEREO</translation>
+    </message>
+    <message>
+        <source>For SR</source>
+        <translation>Per SR</translation>
+    </message>
+    <message>
+        <source>EXT 1 (Analog)</source>
+        <translation>EXT 1 (analogico)</translation>
+    </message>
+    <message>
+        <source>EXT 2 (Digital)</source>
+        <translation>EXT 2 (digitale)</translation>
+    </message>
+    <message>
+        <source>NON/SYNC</source>
+        <translation>NON/SYNC</translation>
+    </message>
+    <message>
+        <source>AUX</source>
+        <translation>AUX</translation>
+    </message>
+    <message>
+        <source>MIC</source>
+        <translation>MIC</translation>
+    </message>
+    <message>
+        <source>Input Format</source>
+        <translation>Formato d&apos;ingresso</translation>
+    </message>
+    <message>
+        <source>Projector 1</source>
+        <translation>Proiettore 1</translation>
+    </message>
+    <message>
+        <source>Projector 2</source>
+        <translation>Proiettore 2</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modo</translation>
+    </message>
+    <message>
+        <source>Levels and Matrix</source>
+        <translation>Livelli e matrice</translation>
+    </message>
+    <message>
+        <source>Input Levels</source>
+        <translation>Livelli d&apos;ingresso</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Sinistro</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Destro</translation>
+    </message>
+    <message>
+        <source>
+Gain</source>
+        <translation>
+Guadagno</translation>
+    </message>
+    <message>
+        <source>S/PDIF</source>
+        <translation>S/PDIF</translation>
+    </message>
+    <message>
+        <source>Digital</source>
+        <translation>Digitale</translation>
+    </message>
+    <message>
+        <source>Optical</source>
+        <translation>Ottico</translation>
     </message>
 </context>
 <context>
@@ -1284,6 +1566,25 @@ Versione: %1</translation>
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgZoomedSLA</name>
+    <message>
+        <source>Real Time Analyzer</source>
+        <translation>Analizzatore in tempo reale</translation>
+    </message>
+    <message>
+        <source>X-Curve Adjust</source>
+        <translation>Regolazione curva X</translation>
+    </message>
+    <message>
+        <source>Unlock the X-curve adjustment</source>
+        <translation>Sblocca la regolazione della curva X</translation>
+    </message>
+    <message>
+        <source>Lock the X-curve adjustment</source>
+        <translation>Blocca la regolazione della curva X</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CMainFader</name>
     <message>
         <source>Main Fader</source>
@@ -1587,6 +1888,10 @@ Versione: %1</translation>
     <message>
         <source>Outputs</source>
         <translation>Uscite</translation>
+    </message>
+    <message>
+        <source>Inputs</source>
+        <translation>Ingressi</translation>
     </message>
 </context>
 <context>

@@ -47,6 +47,77 @@
     </message>
 </context>
 <context>
+    <name>kvt::frontend::CCtlRTA</name>
+    <message>
+        <source>Sum</source>
+        <translation>和</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>Diff</source>
+        <translation>差</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>Sum + Diff</source>
+        <translation>和 + 差</translation>
+    </message>
+    <message>
+        <source>Left + Right</source>
+        <translation>左 + 右</translation>
+    </message>
+    <message>
+        <source>Real Time Analyzer</source>
+        <translation>实时分析仪</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>电源</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>常规</translation>
+    </message>
+    <message>
+        <source>Bars</source>
+        <translation>条形</translation>
+    </message>
+    <message>
+        <source>10 dB/div</source>
+        <translation>10 dB/格</translation>
+    </message>
+    <message>
+        <source>5 dB/div</source>
+        <translation>5 dB/格</translation>
+    </message>
+    <message>
+        <source>2 dB/div</source>
+        <translation>2 dB/格</translation>
+    </message>
+    <message>
+        <source>1 dB/div</source>
+        <translation>1 dB/格</translation>
+    </message>
+    <message>
+        <source>X-Curve</source>
+        <translation>X 曲线</translation>
+    </message>
+    <message>
+        <source>Sum &amp;&amp; Diff</source>
+        <translation>和 &amp;&amp; 差</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>线形</translation>
+    </message>
+</context>
+<context>
     <name>kvt::frontend::ConnectionFlows</name>
     <message>
         <source>Complete</source>
@@ -914,6 +985,37 @@ Delay</source>
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgHeadroomAdjust</name>
+    <message>
+        <source>Headroom Adjustment</source>
+        <translation>动态余量调整</translation>
+    </message>
+    <message>
+        <source>26 db of Headroom (THX)</source>
+        <translation>26 dB 动态余量 (THX)</translation>
+    </message>
+    <message>
+        <source>29 db of Headroom</source>
+        <translation>29 dB 动态余量</translation>
+    </message>
+    <message>
+        <source>32 db of Headroom</source>
+        <translation>32 dB 动态余量</translation>
+    </message>
+    <message>
+        <source>Headroom</source>
+        <translation>动态余量</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgIPAddress</name>
     <message>
         <source>Insert/Modify IP Address</source>
@@ -930,6 +1032,186 @@ Delay</source>
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgInputConfiguration</name>
+    <message>
+        <source>Channel Configuration</source>
+        <translation>声道配置</translation>
+    </message>
+    <message>
+        <source>Back Surround Channels</source>
+        <translation>后环绕声道</translation>
+    </message>
+    <message>
+        <source>Stage Channels</source>
+        <translation>舞台声道</translation>
+    </message>
+    <message>
+        <source>Center/Mono Surround</source>
+        <translation>中置/单声道环绕</translation>
+    </message>
+    <message>
+        <source>LCR/Mono Surround</source>
+        <translation>LCR/单声道环绕</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>The unit cannot use the channel configuration &quot;%1&quot;.  Its configuration is unchanged.</source>
+        <translation>设备无法使用声道配置“%1”。  其配置未改变。</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CDlgInputForm</name>
+    <message>
+        <source>Left
+Gain</source>
+        <translation>左
+增益</translation>
+    </message>
+    <message>
+        <source>Right
+Gain</source>
+        <translation>右
+增益</translation>
+    </message>
+    <message>
+        <source>Slit EQ</source>
+        <translation>狭缝均衡</translation>
+    </message>
+    <message>
+        <source>KHz</source>
+        <translation>kHz</translation>
+    </message>
+    <message>
+        <source>Mono EQ</source>
+        <translation>单声道均衡</translation>
+    </message>
+    <message>
+        <source>Surround
+Delay</source>
+        <translation>环绕
+延时</translation>
+    </message>
+    <message>
+        <source>mS</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Surround
+Gain</source>
+        <translation>环绕
+增益</translation>
+    </message>
+    <message>
+        <source>dB</source>
+        <translation>dB</translation>
+    </message>
+    <message>
+        <source>Sub
+Gain</source>
+        <translation>低音炮
+增益</translation>
+    </message>
+    <message>
+        <source>Sub
+Freq.</source>
+        <translation>低音炮
+频率</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Hz</translation>
+    </message>
+    <message>
+        <source>MONO</source>
+        <translation>单声道</translation>
+    </message>
+    <message>
+        <source>STEREO</source>
+        <translation>立体声</translation>
+    </message>
+    <message>
+        <source>For SR</source>
+        <translation>用于 SR</translation>
+    </message>
+    <message>
+        <source>EXT 1 (Analog)</source>
+        <translation>外部 1 (模拟)</translation>
+    </message>
+    <message>
+        <source>EXT 2 (Digital)</source>
+        <translation>外部 2 (数字)</translation>
+    </message>
+    <message>
+        <source>NON/SYNC</source>
+        <translation>非同步</translation>
+    </message>
+    <message>
+        <source>AUX</source>
+        <translation>辅助</translation>
+    </message>
+    <message>
+        <source>MIC</source>
+        <translation>话筒</translation>
+    </message>
+    <message>
+        <source>Input Format</source>
+        <translation>输入格式</translation>
+    </message>
+    <message>
+        <source>Projector 1</source>
+        <translation>放映机 1</translation>
+    </message>
+    <message>
+        <source>Projector 2</source>
+        <translation>放映机 2</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>模式</translation>
+    </message>
+    <message>
+        <source>Levels and Matrix</source>
+        <translation>电平与矩阵</translation>
+    </message>
+    <message>
+        <source>Input Levels</source>
+        <translation>输入电平</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>
+Gain</source>
+        <translation>
+增益</translation>
+    </message>
+    <message>
+        <source>S/PDIF</source>
+        <translation>S/PDIF</translation>
+    </message>
+    <message>
+        <source>Digital</source>
+        <translation>数字</translation>
+    </message>
+    <message>
+        <source>Optical</source>
+        <translation>光学</translation>
     </message>
 </context>
 <context>
@@ -1284,6 +1566,25 @@ Version: %1</source>
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgZoomedSLA</name>
+    <message>
+        <source>Real Time Analyzer</source>
+        <translation>实时分析仪</translation>
+    </message>
+    <message>
+        <source>X-Curve Adjust</source>
+        <translation>X 曲线调整</translation>
+    </message>
+    <message>
+        <source>Unlock the X-curve adjustment</source>
+        <translation>解锁 X 曲线调整</translation>
+    </message>
+    <message>
+        <source>Lock the X-curve adjustment</source>
+        <translation>锁定 X 曲线调整</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CMainFader</name>
     <message>
         <source>Main Fader</source>
@@ -1587,6 +1888,10 @@ Version: %1</source>
     <message>
         <source>Outputs</source>
         <translation>输出</translation>
+    </message>
+    <message>
+        <source>Inputs</source>
+        <translation>输入</translation>
     </message>
 </context>
 <context>
