@@ -1,5 +1,6 @@
 #include "CMainFrame.h"
 
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
@@ -12,6 +13,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolBar>
@@ -807,10 +809,21 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Wheel) {
+    if (event->type() == QEvent::Wheel && !ScrollsByWheel(watched)) {
         return true;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool CMainFrame::ScrollsByWheel(const QObject* target) {
+    // A list or a text view only scrolls (the terminal's console, the event log): the wheel may
+    // move it, over its contents or its scroll bar.
+    if (qobject_cast<const QScrollBar*>(target) != nullptr) {
+        return true;
+    }
+    const auto* area =
+        target != nullptr ? qobject_cast<const QAbstractScrollArea*>(target->parent()) : nullptr;
+    return area != nullptr && area->viewport() == target;
 }
 
 // ---- FlowView -----------------------------------------------------------------------------------

@@ -151,9 +151,12 @@ class CMainFrame : public QMainWindow, public frontend::FlowView {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // Wheel turns never reach a control, so a scroll over a slider cannot change the unit; only
+    // views that merely scroll take them.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    static bool ScrollsByWheel(const QObject* target);
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();

@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -232,6 +234,20 @@ TEST_F(Frame, WheelTurnsNeverReachAControl) {
     QApplication::sendEvent(fader, &wheel);
     EXPECT_EQ(fader->value(), before);
     EXPECT_EQ(FaderLevel(), levelBefore);
+}
+
+TEST_F(Frame, WheelTurnsScrollAListThatOnlyScrolls) {
+    QPlainTextEdit view;
+    view.setPlainText(QString("line\n").repeated(500));
+    view.resize(200, 100);
+    view.show();
+    QScrollBar* bar = view.verticalScrollBar();
+    ASSERT_EQ(bar->value(), 0);
+    const QPointF centre(view.viewport()->width() / 2.0, view.viewport()->height() / 2.0);
+    QWheelEvent wheel(centre, view.viewport()->mapToGlobal(centre), QPoint(), QPoint(0, -120 * 3),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(view.viewport(), &wheel);
+    EXPECT_GT(bar->value(), 0);
 }
 
 TEST_F(Frame, ThreeWrongPasswordsLeaveTheDiagnosticsLocked) {
