@@ -109,12 +109,9 @@ std::vector<std::string> MemberListHelp() {
         }
         lines.back() += " " + std::string(row.name);
     }
-    lines.emplace_back(
-        "Statements: Name, Name(a, ...), Name = v, Name(a, ...) = v, sleep MS, "
-        "wait Event[(a, ...)] [TIMEOUT_MS],");
-    lines.emplace_back(
-        "sim COMMAND (with --demo). help NAME shows a member's parameters, range "
-        "and dispatch id.");
+    lines.emplace_back("Statements: Name, Name(a, ...), Name = v, Name(a, ...) = v, sleep MS,");
+    lines.emplace_back("    wait Event[(a, ...)] [TIMEOUT_MS], sim COMMAND (with --demo)");
+    lines.emplace_back("help NAME shows a member's parameters, range and dispatch id.");
     return lines;
 }
 
