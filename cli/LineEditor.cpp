@@ -112,6 +112,9 @@ std::optional<std::string> LineEditor::ReadLine() {
         const char byte = 1;
         [[maybe_unused]] const ssize_t written = write(wake, &byte, 1);
     });
+    // The terminal goes into editing mode before the prompt shows; otherwise keys typed the
+    // moment it appears meet the terminal's own line mode (a Ctrl-D there is lost).
+    el_set(editor_, EL_PREP_TERM, 1);
     int count = 0;
     const char* text = el_gets(editor_, &count);
     std::optional<std::string> line;
