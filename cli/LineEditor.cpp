@@ -82,6 +82,8 @@ LineEditor::LineEditor(LineWriter& writer, Options options, std::ostream& errors
     el_set(editor_, EL_GETCFN, &LineEditor::ReadCharacter);
     el_set(editor_, EL_ADDFN, "kvt80-complete", "complete a name", &LineEditor::CompleteWord);
     el_set(editor_, EL_BIND, "^I", "kvt80-complete", nullptr);
+    // Ctrl-R searches the history backwards as in a shell.
+    el_set(editor_, EL_BIND, "^R", "em-inc-search-prev", nullptr);
     // The user's own bindings (~/.editrc, or $EDITRC) come last so that they win.
     el_source(editor_, nullptr);
 }
