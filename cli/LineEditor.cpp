@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstring>
 #include <cwchar>
+#include <stdexcept>
 #include <system_error>
 
 namespace kvt::cli {
@@ -74,6 +75,15 @@ LineEditor::LineEditor(LineWriter& writer, Options options, std::ostream& errors
     }
 
     editor_ = el_init("kvt80ctl", stdin, stdout, stderr);
+    if (editor_ == nullptr) {
+        history_end(history_);
+        for (int fd : wake_) {
+            if (fd >= 0) {
+                close(fd);
+            }
+        }
+        throw std::runtime_error("the terminal cannot be set up for line editing");
+    }
     el_set(editor_, EL_CLIENTDATA, this);
     el_set(editor_, EL_EDITOR, "emacs");
     el_set(editor_, EL_SIGNAL, 1);

@@ -159,7 +159,8 @@ Outcome ScriptRunner::Usage(std::string_view where, std::string_view message) {
     return Outcome::UsageError;
 }
 
-Outcome ScriptRunner::Report(int32_t result, std::span<const Variant> values) {
+Outcome ScriptRunner::Report(int32_t result, std::span<const Variant> values,
+                             std::string_view meaning) {
     std::string line = std::to_string(result);
     for (const Variant& value : values) {
         line.push_back(' ');
@@ -167,7 +168,7 @@ Outcome ScriptRunner::Report(int32_t result, std::span<const Variant> values) {
     }
     out_->WriteLine(line);
     if (result != status::Ok) {
-        Explain(result, status::Meaning(result));
+        Explain(result, meaning.empty() ? status::Meaning(result) : meaning);
         anyFailed_ = true;
         return Outcome::Failed;
     }
@@ -279,11 +280,9 @@ Outcome ScriptRunner::RunWait(const Statement& statement, std::string_view where
     if (found) {
         return Report(status::Ok);
     }
-    out_->WriteLine(std::to_string(status::NoUnit));
-    Explain(status::NoUnit,
-            "no such event within " + std::to_string(statement.milliseconds) + " ms");
-    anyFailed_ = true;
-    return Outcome::Failed;
+    // The status a time-out gives is the one for "no answer"; in words it says what happened.
+    return Report(status::NoUnit, {},
+                  "no such event within " + std::to_string(statement.milliseconds) + " ms");
 }
 
 bool RunScript(ScriptRunner& runner, std::istream& script, std::string_view sourceName) {

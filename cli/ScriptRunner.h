@@ -71,7 +71,10 @@ class ScriptRunner {
     Outcome RunHelp(std::string_view topic, std::string_view where);
     Outcome Invoke(const MemberInfo& member, std::span<const Variant> arguments, bool isPut,
                    std::string_view where);
-    Outcome Report(int32_t status, std::span<const Variant> values = {});
+    // The status line; at the prompt a non-zero status is followed by its meaning on the error
+    // stream (the engine's words unless meaning says it better).
+    Outcome Report(int32_t status, std::span<const Variant> values = {},
+                   std::string_view meaning = {});
     void Explain(int32_t status, std::string_view meaning);
     Outcome Usage(std::string_view where, std::string_view message);
 
