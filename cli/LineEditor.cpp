@@ -90,7 +90,8 @@ LineEditor::LineEditor(LineWriter& writer, Options options, std::ostream& errors
     el_set(editor_, EL_PROMPT, &LineEditor::PromptText);
     el_set(editor_, EL_HIST, ::history, history_);
     el_set(editor_, EL_GETCFN, &LineEditor::ReadCharacter);
-    el_set(editor_, EL_ADDFN, "kvt80-complete", "complete a name", &LineEditor::CompleteWord);
+    // The wide form: libedit keeps these texts, and would leak the copies the narrow form makes.
+    el_wset(editor_, EL_ADDFN, L"kvt80-complete", L"complete a name", &LineEditor::CompleteWord);
     el_set(editor_, EL_BIND, "^I", "kvt80-complete", nullptr);
     // Ctrl-R searches the history backwards as in a shell.
     el_set(editor_, EL_BIND, "^R", "em-inc-search-prev", nullptr);
