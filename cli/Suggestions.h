@@ -13,7 +13,7 @@ namespace kvt::cli {
 size_t EditDistance(std::string_view a, std::string_view b);
 
 // Up to `most` names close enough to `typed` to be what was meant, closest first (ties in the
-// order of names). Short names allow one edit, longer ones two, names of nine or more letters
+// order of names). Names of up to four letters allow one edit, longer ones two, nine or more
 // three.
 std::vector<std::string_view> ClosestNames(std::string_view typed,
                                            std::span<const std::string_view> names,
