@@ -45,6 +45,11 @@ the shortest form that reads back to the same value; integers in decimal; boolea
 true/false; strings as JSON literals; arrays as JSON. Exit status: 0 when every statement
 returned 0; 1 when any returned non-zero (the script goes on); 2 on a usage or syntax error
 or an unknown member (a message naming the line on stderr; nothing after it runs).
+
+At a terminal, without -e or SCRIPT, a kvt80> prompt runs the statements as they are typed, with
+line editing, a history kept in $XDG_STATE_HOME/Rodmere/kvt80ctl_history (~/.local/state when
+unset), Tab completion of names, "help" and "help NAME", and the meaning of a non-zero status
+on stderr.
 )";
 
 std::optional<int32_t> ParseBitRate(std::string_view text) {

@@ -3,10 +3,12 @@
 // mutex keeps every line whole.
 #pragma once
 
+#include <functional>
 #include <mutex>
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kvt::cli {
 
@@ -23,11 +25,21 @@ class LineWriter {
     // The user ended the input line; the terminal's echo has moved the cursor to a new line.
     void PromptAnswered();
 
+    // While a line editor owns the terminal, lines are kept back and wake is called (from the
+    // writing thread, under the writer's lock: it must only signal). The editor shows them above
+    // the line being edited after TakeHeld; StopHolding writes whatever is still kept back.
+    void Hold(std::function<void()> wake);
+    std::vector<std::string> TakeHeld();
+    void StopHolding();
+
   private:
     std::mutex mutex_;
     std::ostream& out_;
     std::string prompt_;
     bool promptShown_ = false;
+    bool holding_ = false;
+    std::function<void()> wake_;
+    std::vector<std::string> held_;
 };
 
 }  // namespace kvt::cli

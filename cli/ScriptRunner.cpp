@@ -1,10 +1,13 @@
 #include "ScriptRunner.h"
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 #include <utility>
 #include <vector>
 
+#include "HelpText.h"
+#include "Suggestions.h"
 #include "ValueFormat.h"
 #include "automation/Names.h"
 
@@ -28,6 +31,10 @@ VarType InParameterType(const MemberInfo& member, size_t n) {
         --n;
     }
     return VT_VARIANT;
+}
+
+bool IsNameChar(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
 }
 
 std::string_view StripLineEnd(std::string_view line) {
@@ -80,6 +87,11 @@ int ScriptRunner::ExitStatus() const {
 }
 
 Outcome ScriptRunner::RunLine(std::string_view line, std::string_view where) {
+    if (options_.atPrompt) {
+        if (const std::optional<std::string> topic = HelpTopic(line)) {
+            return RunHelp(*topic, where);
+        }
+    }
     const ParseResult parsed = ParseStatement(line);
     if (parsed.error) {
         return Usage(
@@ -120,6 +132,23 @@ Outcome ScriptRunner::RunSimulator(const Statement& statement, std::string_view 
     return Outcome::Ok;
 }
 
+Outcome ScriptRunner::RunHelp(std::string_view topic, std::string_view where) {
+    std::vector<std::string> lines;
+    if (topic.empty()) {
+        lines = MemberListHelp();
+    } else if (!std::all_of(topic.begin(), topic.end(), IsNameChar)) {
+        return Usage(where, "help takes one member name, for example help EQBand");
+    } else if (auto member = MemberHelpLines(topic)) {
+        lines = std::move(*member);
+    } else {
+        return Usage(where, "unknown member " + Quoted(topic) + DidYouMean(topic, MemberNames()));
+    }
+    for (const std::string& line : lines) {
+        out_->WriteLine(line);
+    }
+    return Outcome::Nothing;
+}
+
 void ScriptRunner::ReportUsageError(std::string_view where, std::string_view message) {
     Usage(where, message);
 }
@@ -130,7 +159,8 @@ Outcome ScriptRunner::Usage(std::string_view where, std::string_view message) {
     return Outcome::UsageError;
 }
 
-Outcome ScriptRunner::Report(int32_t result, std::span<const Variant> values) {
+Outcome ScriptRunner::Report(int32_t result, std::span<const Variant> values,
+                             std::string_view meaning) {
     std::string line = std::to_string(result);
     for (const Variant& value : values) {
         line.push_back(' ');
@@ -138,10 +168,17 @@ Outcome ScriptRunner::Report(int32_t result, std::span<const Variant> values) {
     }
     out_->WriteLine(line);
     if (result != status::Ok) {
+        Explain(result, meaning.empty() ? status::Meaning(result) : meaning);
         anyFailed_ = true;
         return Outcome::Failed;
     }
     return Outcome::Ok;
+}
+
+void ScriptRunner::Explain(int32_t result, std::string_view meaning) {
+    if (options_.atPrompt && !meaning.empty()) {
+        errors_ << "  " << result << ": " << meaning << std::endl;
+    }
 }
 
 Outcome ScriptRunner::RunCall(const Statement& statement, std::string_view where) {
@@ -156,7 +193,8 @@ Outcome ScriptRunner::RunCall(const Statement& statement, std::string_view where
         return Usage(where, Quoted(statement.name) + " can only be written (" + statement.name +
                                 " = value)");
     }
-    return Usage(where, "unknown member " + Quoted(statement.name));
+    return Usage(where, "unknown member " + Quoted(statement.name) +
+                            DidYouMean(statement.name, MemberNames()));
 }
 
 Outcome ScriptRunner::RunPut(const Statement& statement, std::string_view where) {
@@ -168,7 +206,8 @@ Outcome ScriptRunner::RunPut(const Statement& statement, std::string_view where)
         if (FindMember(statement.name, MemberKind::Method) != nullptr) {
             return Usage(where, Quoted(statement.name) + " is a method and cannot be assigned");
         }
-        return Usage(where, "unknown member " + Quoted(statement.name));
+        return Usage(where, "unknown member " + Quoted(statement.name) +
+                                DidYouMean(statement.name, MemberNames()));
     }
     std::vector<Variant> arguments = statement.arguments;
     arguments.push_back(statement.value);
@@ -218,7 +257,8 @@ Outcome ScriptRunner::RunSleep(const Statement& statement) {
 Outcome ScriptRunner::RunWait(const Statement& statement, std::string_view where) {
     const EventInfo* event = FindEvent(statement.name);
     if (event == nullptr) {
-        return Usage(where, "unknown event " + Quoted(statement.name));
+        return Usage(where, "unknown event " + Quoted(statement.name) +
+                                DidYouMean(statement.name, EventNames()));
     }
     const std::string name = Quoted(event->name);
     if (statement.arguments.size() > event->argumentTypes.size()) {
@@ -237,7 +277,12 @@ Outcome ScriptRunner::RunWait(const Statement& statement, std::string_view where
     }
     const bool found =
         recorder_->WaitFor(*event, leading, std::chrono::milliseconds(statement.milliseconds));
-    return Report(found ? status::Ok : status::NoUnit);
+    if (found) {
+        return Report(status::Ok);
+    }
+    // The status a time-out gives is the one for "no answer"; in words it says what happened.
+    return Report(status::NoUnit, {},
+                  "no such event within " + std::to_string(statement.milliseconds) + " ms");
 }
 
 bool RunScript(ScriptRunner& runner, std::istream& script, std::string_view sourceName) {
@@ -261,22 +306,65 @@ bool RunScript(ScriptRunner& runner, std::istream& script, std::string_view sour
     return true;
 }
 
+namespace {
+
+class StreamPromptInput : public PromptInput {
+  public:
+    StreamPromptInput(std::istream& input, LineWriter& out, std::string_view prompt)
+        : input_(input), out_(out), prompt_(prompt) {}
+
+    std::optional<std::string> ReadLine() override {
+        out_.ShowPrompt(prompt_);
+        std::string line;
+        if (!std::getline(input_, line)) {
+            // End of input (Ctrl-D) leaves the cursor after the prompt.
+            out_.PromptAnswered();
+            out_.WriteLine("");
+            return std::nullopt;
+        }
+        out_.PromptAnswered();
+        return line;
+    }
+
+  private:
+    std::istream& input_;
+    LineWriter& out_;
+    std::string prompt_;
+};
+
+std::string_view TrimmedStatement(std::string_view line) {
+    line = line.substr(0, line.find('#'));
+    const size_t first = line.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    const size_t last = line.find_last_not_of(" \t");
+    return line.substr(first, last - first + 1);
+}
+
+}  // namespace
+
+std::optional<std::string> HelpTopic(std::string_view line) {
+    std::string_view text = TrimmedStatement(line);
+    if (text.size() < 4 || !NamesEqual(text.substr(0, 4), "help") ||
+        (text.size() > 4 && text[4] != ' ' && text[4] != '\t')) {
+        return std::nullopt;
+    }
+    return std::string(TrimmedStatement(text.substr(4)));
+}
+
+void RunInteractive(ScriptRunner& runner, PromptInput& input) {
+    size_t number = 0;
+    while (const std::optional<std::string> line = input.ReadLine()) {
+        ++number;
+        runner.RunLine(StripLineEnd(*line), LineName("input", number));
+    }
+}
+
 void RunInteractive(ScriptRunner& runner, std::istream& input, LineWriter& out,
                     std::string_view prompt) {
-    std::string line;
-    size_t number = 0;
-    while (true) {
-        out.ShowPrompt(prompt);
-        if (!std::getline(input, line)) {
-            break;
-        }
-        out.PromptAnswered();
-        ++number;
-        runner.RunLine(StripLineEnd(line), LineName("input", number));
-    }
-    // End of input (Ctrl-D) leaves the cursor after the prompt.
-    out.PromptAnswered();
-    out.WriteLine("");
+    StreamPromptInput lines(input, out, prompt);
+    RunInteractive(runner, lines);
 }
 
 }  // namespace kvt::cli

@@ -5,6 +5,7 @@
 #include <functional>
 #include <istream>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -24,6 +25,9 @@ struct RunnerOptions {
     // Carries out an operator command on the built-in simulated unit and returns its answer line
     // ("ok ..." or "error: ..."); empty when there is no simulated unit (no --demo).
     std::function<std::string(std::string_view)> simulator;
+    // A person types the statements: help is a statement, and a non-zero status is followed on
+    // the error stream by what it means. Standard output stays one line per statement.
+    bool atPrompt = false;
 };
 
 enum class Outcome {
@@ -64,9 +68,14 @@ class ScriptRunner {
     Outcome RunSleep(const Statement& statement);
     Outcome RunWait(const Statement& statement, std::string_view where);
     Outcome RunSimulator(const Statement& statement, std::string_view where);
+    Outcome RunHelp(std::string_view topic, std::string_view where);
     Outcome Invoke(const MemberInfo& member, std::span<const Variant> arguments, bool isPut,
                    std::string_view where);
-    Outcome Report(int32_t status, std::span<const Variant> values = {});
+    // The status line; at the prompt a non-zero status is followed by its meaning on the error
+    // stream (the engine's words unless meaning says it better).
+    Outcome Report(int32_t status, std::span<const Variant> values = {},
+                   std::string_view meaning = {});
+    void Explain(int32_t status, std::string_view meaning);
     Outcome Usage(std::string_view where, std::string_view message);
 
     IKVT80& engine_;
@@ -85,9 +94,24 @@ class ScriptRunner {
 // ends are accepted.
 bool RunScript(ScriptRunner& runner, std::istream& script, std::string_view sourceName);
 
-// The interactive prompt: reads lines until the end of input, showing prompt before each. A
-// usage error is reported and the session goes on.
+// Where the prompt's lines come from: the line editor at a terminal, or a plain stream.
+class PromptInput {
+  public:
+    virtual ~PromptInput() = default;
+    // The next line without its line end; nullopt at the end of input.
+    virtual std::optional<std::string> ReadLine() = 0;
+};
+
+// The interactive prompt: runs lines until the end of input. A usage error is reported and the
+// session goes on.
+void RunInteractive(ScriptRunner& runner, PromptInput& input);
+
+// The same with lines read from a stream, showing prompt before each.
 void RunInteractive(ScriptRunner& runner, std::istream& input, LineWriter& out,
                     std::string_view prompt);
+
+// "help" or "help NAME" (a comment may follow): what follows the word, empty for the list;
+// nullopt when the line is no help statement.
+std::optional<std::string> HelpTopic(std::string_view line);
 
 }  // namespace kvt::cli

@@ -15,6 +15,7 @@
 #include "CommandLine.h"
 #include "DemoSession.h"
 #include "IKVT80.h"
+#include "LineEditor.h"
 #include "LineWriter.h"
 #include "OperatorConsole.h"
 #include "ScriptRunner.h"
@@ -120,6 +121,22 @@ void RunStatements(const CommandLine& options, std::istream& file, kvt::cli::Scr
     }
 }
 
+// With a terminal on both sides the prompt edits lines and keeps a history; with output going
+// elsewhere (a log file) it reads plain lines.
+void RunPrompt(kvt::cli::LineWriter& out, kvt::cli::ScriptRunner& runner, bool simulator) {
+    if (isatty(STDOUT_FILENO) != 1) {
+        kvt::cli::RunInteractive(runner, std::cin, out, kPrompt);
+        return;
+    }
+    kvt::cli::LineEditor::Options editing;
+    editing.prompt = kPrompt;
+    editing.historyFile =
+        kvt::cli::HistoryFilePath(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"));
+    editing.words = {.help = true, .simulator = simulator};
+    kvt::cli::LineEditor editor(out, std::move(editing), std::cerr);
+    kvt::cli::RunInteractive(runner, editor);
+}
+
 int Run(const CommandLine& options) {
     const bool nothingGiven = options.statements.empty() && !options.script;
     const bool interactive = nothingGiven && isatty(STDIN_FILENO) == 1;
@@ -155,6 +172,7 @@ int Run(const CommandLine& options) {
     auto out = std::make_shared<kvt::cli::LineWriter>(std::cout);
     kvt::cli::RunnerOptions runnerOptions;
     runnerOptions.printEvents = options.events;
+    runnerOptions.atPrompt = interactive;
     runnerOptions.openErrorText = [] { return std::string(GetCommOpenErrorText()); };
     if (demo.Running()) {
         runnerOptions.simulator = [&unit = demo.Unit()](std::string_view command) {
@@ -172,7 +190,7 @@ int Run(const CommandLine& options) {
         return runner.ExitStatus();
     }
     if (interactive) {
-        kvt::cli::RunInteractive(runner, std::cin, *out, kPrompt);
+        RunPrompt(*out, runner, demo.Running());
     } else {
         RunStatements(options, file, runner);
     }

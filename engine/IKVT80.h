@@ -31,6 +31,10 @@ constexpr int32_t InvalidArgument = 87;
 constexpr int32_t PortOpenFailed = 110;
 constexpr int32_t RemoteUnreachable = 487;
 constexpr int32_t AlreadyConnected = 1247;
+
+// What a status number means, in a few words for a person ("invalid argument: ..."); empty for a
+// number no member returns.
+std::string_view Meaning(int32_t status);
 }  // namespace status
 
 enum ConnectionState : int32_t {

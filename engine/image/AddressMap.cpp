@@ -33,73 +33,73 @@ Locations Nowhere(ParameterIndex) {
 // One row per parameter, in Param order.
 constexpr auto kTenths = Encoding::Tenths;
 constexpr std::array<ParameterRow, kParamCount> kMap{{
-    {Param::LeftInputGain, "LeftInputGain", IndexKind::Projector, kTenths, -23.9, 11.9,
+    {Param::LeftInputGain, "LeftInputGain", IndexKind::Projector, kTenths, -23.9, 11.9, "dB",
      [](ParameterIndex at) { return One(1, 2 + static_cast<uint32_t>(at.index)); }},
-    {Param::RightInputGain, "RightInputGain", IndexKind::Projector, kTenths, -23.9, 11.9,
+    {Param::RightInputGain, "RightInputGain", IndexKind::Projector, kTenths, -23.9, 11.9, "dB",
      [](ParameterIndex at) { return One(2, 2 + static_cast<uint32_t>(at.index)); }},
-    {Param::SlitEQ, "SlitEQ", IndexKind::Projector, Encoding::SlitEQ, 10, 32,
+    {Param::SlitEQ, "SlitEQ", IndexKind::Projector, Encoding::SlitEQ, 10, 32, "kHz",
      [](ParameterIndex at) {
          const uint32_t address = at.index == 0 ? 7 : 9;
          return Two({1, address}, {2, address});
      }},
-    {Param::MonoEQ, "MonoEQ", IndexKind::None, Encoding::MonoEQ, 3, 15,
+    {Param::MonoEQ, "MonoEQ", IndexKind::None, Encoding::MonoEQ, 3, 15, "kHz",
      [](ParameterIndex) {
          return Two({1, 14}, {2, 14});
      }},
-    {Param::Delay, "Delay", IndexKind::None, Encoding::Delay, 10, 220,
+    {Param::Delay, "Delay", IndexKind::None, Encoding::Delay, 10, 220, "ms",
      [](ParameterIndex) { return One(3, 8); }},
-    {Param::SurroundGain, "SurroundGain", IndexKind::None, kTenths, -6, 6,
+    {Param::SurroundGain, "SurroundGain", IndexKind::None, kTenths, -6, 6, "dB",
      [](ParameterIndex) {
          return Two({3, 2}, {3, 4});
      }},
-    {Param::SubwooferGain, "SubwooferGain", IndexKind::None, Encoding::SubwooferGain, -6, 6,
+    {Param::SubwooferGain, "SubwooferGain", IndexKind::None, Encoding::SubwooferGain, -6, 6, "dB",
      [](ParameterIndex) { return One(3, 6); }},
-    {Param::NonSyncGain, "NonSyncGain", IndexKind::None, kTenths, -24, 6,
+    {Param::NonSyncGain, "NonSyncGain", IndexKind::None, kTenths, -24, 6, "dB",
      [](ParameterIndex) { return One(3, 0); }},
-    {Param::Bass, "Bass", IndexKind::Channel, kTenths, -6, 6,
+    {Param::Bass, "Bass", IndexKind::Channel, kTenths, -6, 6, "dB",
      [](ParameterIndex at) {
          const ChannelPlace& place = ChannelMap(at.index);
          return One(place.block, place.region + kRegionBass);
      }},
-    {Param::Treble, "Treble", IndexKind::Channel, kTenths, -6, 6,
+    {Param::Treble, "Treble", IndexKind::Channel, kTenths, -6, 6, "dB",
      [](ParameterIndex at) {
          const ChannelPlace& place = ChannelMap(at.index);
          return One(place.block, place.region + kRegionTreble);
      }},
-    {Param::EQBand, "EQBand", IndexKind::ChannelBand, kTenths, -6, 6,
+    {Param::EQBand, "EQBand", IndexKind::ChannelBand, kTenths, -6, 6, "dB",
      [](ParameterIndex at) {
          const ChannelPlace& place = ChannelMap(at.index);
          return One(place.block, place.region + kRegionTopBand - static_cast<uint32_t>(at.band));
      }},
-    {Param::OutputGain, "OutputGain", IndexKind::Channel, kTenths, -22, 8,
+    {Param::OutputGain, "OutputGain", IndexKind::Channel, kTenths, -22, 8, "dB",
      [](ParameterIndex at) { return One(6, ChannelMap(at.index).outputGainAddress); }},
-    {Param::LeftAuxGain, "LeftAuxGain", IndexKind::None, kTenths, -23.9, 11.9,
+    {Param::LeftAuxGain, "LeftAuxGain", IndexKind::None, kTenths, -23.9, 11.9, "dB",
      [](ParameterIndex) { return One(1, 4); }},
-    {Param::RightAuxGain, "RightAuxGain", IndexKind::None, kTenths, -23.9, 11.9,
+    {Param::RightAuxGain, "RightAuxGain", IndexKind::None, kTenths, -23.9, 11.9, "dB",
      [](ParameterIndex) { return One(2, 4); }},
-    {Param::LeftMicGain, "LeftMicGain", IndexKind::None, kTenths, -23.9, 11.9,
+    {Param::LeftMicGain, "LeftMicGain", IndexKind::None, kTenths, -23.9, 11.9, "dB",
      [](ParameterIndex) { return One(1, 5); }},
-    {Param::RightMicGain, "RightMicGain", IndexKind::None, kTenths, -23.9, 11.9,
+    {Param::RightMicGain, "RightMicGain", IndexKind::None, kTenths, -23.9, 11.9, "dB",
      [](ParameterIndex) { return One(2, 5); }},
-    {Param::SubwooferFreq, "SubwooferFreq", IndexKind::None, Encoding::SubwooferFreq, 50, 80,
+    {Param::SubwooferFreq, "SubwooferFreq", IndexKind::None, Encoding::SubwooferFreq, 50, 80, "Hz",
      [](ParameterIndex) { return One(3, 10); }},
-    {Param::SubParametricFreq, "SubParametricFreq", IndexKind::None, Encoding::Whole, 20, 120,
+    {Param::SubParametricFreq, "SubParametricFreq", IndexKind::None, Encoding::Whole, 20, 120, "Hz",
      [](ParameterIndex) { return One(4, 229); }},
-    {Param::SubParametricQ, "SubParametricQ", IndexKind::None, Encoding::Q16, 0.5, 10,
+    {Param::SubParametricQ, "SubParametricQ", IndexKind::None, Encoding::Q16, 0.5, 10, "",
      [](ParameterIndex) { return One(4, 230); }},
-    {Param::SubParametricGain, "SubParametricGain", IndexKind::None, kTenths, -11.9, 0,
+    {Param::SubParametricGain, "SubParametricGain", IndexKind::None, kTenths, -11.9, 0, "dB",
      [](ParameterIndex) { return One(4, 231); }},
     {Param::DigitalSurroundDelay, "DigitalSurroundDelay", IndexKind::None, Encoding::DelayWords, 0,
-     100, Nowhere},
-    {Param::HeadroomAdjust, "HeadroomAdjust", IndexKind::None, Encoding::Headroom, 0, 2,
+     100, "ms", Nowhere},
+    {Param::HeadroomAdjust, "HeadroomAdjust", IndexKind::None, Encoding::Headroom, 0, 2, "",
      [](ParameterIndex) {
          return Two({4, 259}, {5, 259});
      }},
-    {Param::DigitalFallbackMode, "DigitalFallbackMode", IndexKind::None, Encoding::Whole, 0, 8,
+    {Param::DigitalFallbackMode, "DigitalFallbackMode", IndexKind::None, Encoding::Whole, 0, 8, "",
      [](ParameterIndex) { return One(0, 557); }},
-    {Param::InputConfig, "InputConfig", IndexKind::None, Encoding::InputConfig, 0, 1, Nowhere},
+    {Param::InputConfig, "InputConfig", IndexKind::None, Encoding::InputConfig, 0, 1, "", Nowhere},
     {Param::DigitalInputDelay, "DigitalInputDelay", IndexKind::None, Encoding::DelayWords, 32, 140,
-     Nowhere},
+     "ms", Nowhere},
 }};
 
 constexpr size_t CountOf(IndexKind kind) {

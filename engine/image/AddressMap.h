@@ -93,6 +93,7 @@ struct ParameterRow {
     Encoding encoding;
     double min;
     double max;
+    std::string_view unit;  // of the engineering value ("dB", "ms"); empty for a plain number
     Locations (*locate)(ParameterIndex at);  // empty for the computed words
 };
 
