@@ -16,8 +16,8 @@
 #include "EngineValues.h"
 #include "dialogs/CDlgChangeFormatName.h"
 #include "widgets/CFaderValueDisplay.h"
-#include "widgets/CLevelSlider.h"
 #include "widgets/CTabberWnd.h"
+#include "widgets/CTrackbar.h"
 
 namespace kvt::laptop {
 
@@ -26,6 +26,7 @@ namespace {
 constexpr int kFirstFormatButton = 1352;
 constexpr int kFirstPowerOn = 1469;
 constexpr int kFirstFallback = 1500;
+constexpr int kSliderThumbBreadth = 21;
 
 // The format each button stands for, in the buttons' order.
 constexpr std::array<int, CDlgFormatsForm::kFormatButtons> kButtonFormats{0, 1, 2, 3, 8, 4, 5, 6};
@@ -231,9 +232,11 @@ QWidget* CDlgFormatsForm::BuildPreset() {
     levelLabel_ = new QLabel(tr("Format\nLevel"), column);
     Identify(levelLabel_, 1344);
     levelLabel_->setAlignment(Qt::AlignCenter);
-    level_ = new CLevelSlider(Qt::Vertical, -100, 0, column);
+    level_ = new CTrackbar(Qt::Vertical, column);
     Identify(level_, 1343);
     level_->setAccessibleName(tr("Format Level"));
+    level_->setRange(-100, 0);
+    level_->SetThumbBreadth(kSliderThumbBreadth);
     level_->SetTickInterval(10);
     level_->setPageStep(10);
     level_->SetMark(-kPresetLevel);
@@ -241,10 +244,10 @@ QWidget* CDlgFormatsForm::BuildPreset() {
     levelValue_ = new QLabel(column);
     Identify(levelValue_, 1345);
     levelValue_->setAlignment(Qt::AlignCenter);
-    connect(level_, &CLevelSlider::positionDisplayed, this,
+    connect(level_, &CTrackbar::positionDisplayed, this,
             [this](int position) { levelValue_->setText(FaderText(-position)); });
-    connect(level_, &CLevelSlider::userMoved, this, &CDlgFormatsForm::OnLevelMoved);
-    connect(level_, &CLevelSlider::trackEnded, this, &CDlgFormatsForm::OnLevelTrackEnded);
+    connect(level_, &CTrackbar::positionTracked, this, &CDlgFormatsForm::OnLevelMoved);
+    connect(level_, &CTrackbar::trackEnded, this, &CDlgFormatsForm::OnLevelTrackEnded);
     // Left and Right leave the level where it is: they would move the focus off it.
     CTabberWnd::Wrap(level_);
 
@@ -375,9 +378,11 @@ CDlgFormatsForm::DelayControl CDlgFormatsForm::BuildDelay(int labelId, const QSt
     delay.label = new QLabel(label, delayGroup_);
     Identify(delay.label, labelId);
     delay.label->setAlignment(Qt::AlignCenter);
-    delay.slider = new CLevelSlider(Qt::Vertical, minimum, maximum, delayGroup_);
+    delay.slider = new CTrackbar(Qt::Vertical, delayGroup_);
     Identify(delay.slider, sliderId);
     delay.slider->setAccessibleName(QString(label).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+    delay.slider->setRange(minimum, maximum);
+    delay.slider->SetThumbBreadth(kSliderThumbBreadth);
     delay.slider->SetTickInterval(10);
     delay.slider->setPageStep(10);
     delay.slider->SetMark(mark);
@@ -386,7 +391,7 @@ CDlgFormatsForm::DelayControl CDlgFormatsForm::BuildDelay(int labelId, const QSt
     Identify(delay.value, valueId);
     delay.value->setAlignment(Qt::AlignCenter);
     QLabel* value = delay.value;
-    connect(delay.slider, &CLevelSlider::positionDisplayed, this,
+    connect(delay.slider, &CTrackbar::positionDisplayed, this,
             [this, value](int position) { value->setText(tr("%1 mS").arg(-position)); });
     return delay;
 }
@@ -404,9 +409,9 @@ QWidget* CDlgFormatsForm::BuildDelays() {
     KeepPlaceWhenHidden(delayGroup_);
     inputDelay_ = BuildDelay(1554, tr("Input\nDelay"), 1519, 1522, -140, -32, -32);
     surroundDelay_ = BuildDelay(1555, tr("Surround\nDelay"), 1520, 1523, -100, 0, 0);
-    connect(inputDelay_.slider, &CLevelSlider::positionWritten, this,
+    connect(inputDelay_.slider, &CTrackbar::positionWritten, this,
             [this](int position) { engine_.put_DigitalInputDelay(Variant::Int(-position)); });
-    connect(surroundDelay_.slider, &CLevelSlider::positionWritten, this,
+    connect(surroundDelay_.slider, &CTrackbar::positionWritten, this,
             [this](int position) { engine_.put_DigitalSurroundDelay(Variant::Int(-position)); });
 
     auto* grid = new QGridLayout(delayGroup_);
@@ -512,7 +517,7 @@ void CDlgFormatsForm::Refresh() {
     if (engine_.get_FormatLevel(Variant::Int(format), &level) == status::Ok) {
         const QSignalBlocker quiet(level_);
         level_->SetPosition(-level);
-        levelValue_->setText(FaderText(-level_->Position()));
+        levelValue_->setText(FaderText(-level_->value()));
         ShowLevelControls(level > 0);
     }
 
@@ -544,7 +549,7 @@ void CDlgFormatsForm::Refresh() {
 void CDlgFormatsForm::ShowDelay(const DelayControl& delay, int position) {
     const QSignalBlocker quiet(delay.slider);
     delay.slider->SetPosition(position);
-    delay.value->setText(tr("%1 mS").arg(-delay.slider->Position()));
+    delay.value->setText(tr("%1 mS").arg(-delay.slider->value()));
 }
 
 void CDlgFormatsForm::ShowLevelControls(bool preset) {

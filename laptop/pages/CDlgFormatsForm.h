@@ -31,7 +31,7 @@ class EngineBridge;
 
 namespace kvt::laptop {
 
-class CLevelSlider;
+class CTrackbar;
 
 class CDlgFormatsForm : public QWidget {
     Q_OBJECT
@@ -70,7 +70,7 @@ class CDlgFormatsForm : public QWidget {
   private:
     struct DelayControl {
         QLabel* label = nullptr;
-        CLevelSlider* slider = nullptr;
+        CTrackbar* slider = nullptr;
         QLabel* value = nullptr;
     };
 
@@ -113,7 +113,7 @@ class CDlgFormatsForm : public QWidget {
 
     QPushButton* enablePreset_ = nullptr;
     QLabel* levelLabel_ = nullptr;
-    CLevelSlider* level_ = nullptr;
+    CTrackbar* level_ = nullptr;
     QLabel* levelValue_ = nullptr;
 
     QButtonGroup* powerOn_ = nullptr;

@@ -13,8 +13,8 @@
 #include "EngineBridge.h"
 #include "EngineValues.h"
 #include "widgets/CFaderValueDisplay.h"
-#include "widgets/CInputTrackbar.h"
 #include "widgets/CTabberWnd.h"
+#include "widgets/CTrackbar.h"
 
 namespace kvt::laptop {
 
@@ -64,6 +64,7 @@ constexpr double kInnerBand = 0.25;
 
 const QColor kOlive(0xAA, 0xAA, 0);
 const QColor kDarkBlue(0, 0, 0x77);
+constexpr int kThumbBreadth = 15;  // across the sliders; they have no ticks beside them
 
 // In the order of the page's sliders array.
 const std::array<InputSlider, 8> kSliders{{
@@ -259,8 +260,11 @@ QWidget* CDlgInputForm::BuildSliders() {
         controls.label = new QLabel(tr(slider.label), box);
         controls.label->setObjectName(QString::number(slider.labelId));
         controls.label->setAlignment(Qt::AlignCenter);
-        controls.trackbar =
-            new CInputTrackbar(slider.orientation, slider.matrix ? kDarkBlue : kOlive, box);
+        controls.trackbar = new CTrackbar(slider.orientation, box);
+        controls.trackbar->SetThumbColour(slider.matrix ? kDarkBlue : kOlive);
+        controls.trackbar->SetThumbBreadth(kThumbBreadth);
+        // Steps, drags and the ends move these sliders; page keys and the channel do not.
+        controls.trackbar->setPageStep(0);
         controls.trackbar->setObjectName(QString::number(slider.id));
         controls.trackbar->setAccessibleName(controls.label->text().simplified());
         controls.trackbar->setRange(slider.minimum, slider.maximum);
@@ -274,9 +278,9 @@ QWidget* CDlgInputForm::BuildSliders() {
         CTabberWnd::Wrap(controls.trackbar);
 
         const InputSlider* row = &slider;
-        connect(controls.trackbar, &CInputTrackbar::positionShown, this,
+        connect(controls.trackbar, &CTrackbar::positionDisplayed, this,
                 [this, row](int position) { OnSliderShown(*row, position); });
-        connect(controls.trackbar, &CInputTrackbar::positionWritten, this,
+        connect(controls.trackbar, &CTrackbar::positionWritten, this,
                 [this, row](int position) { OnSliderWritten(*row, position); });
 
         if (slider.orientation == Qt::Horizontal) {

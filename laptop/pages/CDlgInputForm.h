@@ -25,7 +25,7 @@ class EngineBridge;
 
 namespace kvt::laptop {
 
-class CInputTrackbar;
+class CTrackbar;
 struct InputSlider;
 enum class SliderRole : int;
 
@@ -111,7 +111,7 @@ class CDlgInputForm : public QWidget {
     QString rightGainText_;
     struct SliderControls {
         QLabel* label = nullptr;
-        CInputTrackbar* trackbar = nullptr;
+        CTrackbar* trackbar = nullptr;
         QLabel* display = nullptr;
     };
     SliderControls& Controls(SliderRole role);

@@ -14,8 +14,8 @@
 #include "EngineBridge.h"
 #include "EngineValues.h"
 #include "widgets/CFaderValueDisplay.h"
-#include "widgets/CLevelSlider.h"
 #include "widgets/CTabberWnd.h"
+#include "widgets/CTrackbar.h"
 
 namespace kvt::laptop {
 
@@ -33,6 +33,7 @@ constexpr int kFirstGeneratorMode = 1459;
 
 constexpr int kTickInterval = 4;
 constexpr int kPageStep = 4;  // one tick, 2 dB
+constexpr int kThumbBreadth = 21;
 constexpr int kAllChannels = 0xFF;
 
 // Left to right on the page: L, C, R, Sub, LS, RS and the two back (or centre) channels.
@@ -99,7 +100,7 @@ int CDlgRoomLevels::GeneratorBit(int channel) {
     return channel >= 0 && channel < kChannels ? kBits[channel] : 0;
 }
 
-CLevelSlider* CDlgRoomLevels::Slider(int channel) const {
+CTrackbar* CDlgRoomLevels::Slider(int channel) const {
     return channels_.at(channel).slider;
 }
 
@@ -123,15 +124,17 @@ void CDlgRoomLevels::BuildLayout() {
     }
     // Sliders, then the Mute, Invert and Pink boxes, each row left to right, in the tab order.
     for (int channel : kShownOrder) {
-        auto* slider = new CLevelSlider(Qt::Vertical, kTopPosition, kBottomPosition, this);
+        auto* slider = new CTrackbar(Qt::Vertical, this);
         slider->setObjectName(QString::number(kFirstSlider + channel));
         slider->setAccessibleName(AccessibleText(tr(kChannelNames[channel])));
+        slider->setRange(kTopPosition, kBottomPosition);
+        slider->SetThumbBreadth(kThumbBreadth);
         slider->SetTickInterval(kTickInterval);
         slider->setPageStep(kPageStep);
         slider->SetThumbColour(QColor(0, 204, 0));
-        connect(slider, &CLevelSlider::positionDisplayed, this,
+        connect(slider, &CTrackbar::positionDisplayed, this,
                 [this, channel](int position) { ShowLevel(channel, position); });
-        connect(slider, &CLevelSlider::positionWritten, this, [this, channel](int position) {
+        connect(slider, &CTrackbar::positionWritten, this, [this, channel](int position) {
             engine_.put_OutputGain(Variant::Int(channel), -position / 2.0);
         });
         channels_[channel].slider = slider;
@@ -166,7 +169,7 @@ void CDlgRoomLevels::BuildLayout() {
         pink->setObjectName(QString::number(kFirstPink + bit));
         // The box is a way to the channel's slider, which routes the generator.
         connect(pink, &QCheckBox::clicked, this, [this, channel] {
-            CLevelSlider* slider = channels_[channel].slider;
+            CTrackbar* slider = channels_[channel].slider;
             slider->setFocus(Qt::OtherFocusReason);
             RouteGenerator(slider,
                            (QGuiApplication::keyboardModifiers() & Qt::ControlModifier) != 0);
@@ -235,10 +238,10 @@ void CDlgRoomLevels::Refresh() {
         double gain = 0;
         engine_.get_OutputGain(Variant::Int(channel), &gain);
         const int position = static_cast<int>(gain * -2);
-        CLevelSlider* slider = channels_[channel].slider;
+        CTrackbar* slider = channels_[channel].slider;
         const QSignalBlocker quiet(slider);
         slider->SetPosition(position);
-        ShowLevel(channel, slider->Position());
+        ShowLevel(channel, slider->value());
         ShowMuteAndInvert(channel);
     }
     const int mode = frontend::IntProperty(engine_, &IKVT80::get_GeneratorMode);
@@ -307,7 +310,7 @@ void CDlgRoomLevels::SyncChannelLevel(int channel, int position) {
     }
     syncing_ = true;
     channels_[channel].slider->SetPosition(position);
-    channels_[channel].value->setText(LevelText(channels_[channel].slider->Position()));
+    channels_[channel].value->setText(LevelText(channels_[channel].slider->value()));
     syncing_ = false;
 }
 

@@ -25,7 +25,7 @@ class EngineBridge;
 
 namespace kvt::laptop {
 
-class CLevelSlider;
+class CTrackbar;
 
 class CDlgRoomLevels : public QWidget {
     Q_OBJECT
@@ -43,7 +43,7 @@ class CDlgRoomLevels : public QWidget {
     // The generator bit of an output channel (the sub is 8, the left surround 16).
     static int GeneratorBit(int channel);
 
-    CLevelSlider* Slider(int channel) const;
+    CTrackbar* Slider(int channel) const;
 
   public slots:
     // Reads every channel's level, mute and polarity, and the generator, again.
@@ -68,7 +68,7 @@ class CDlgRoomLevels : public QWidget {
   private:
     struct Channel {
         QLabel* label = nullptr;
-        CLevelSlider* slider = nullptr;
+        CTrackbar* slider = nullptr;
         QLabel* value = nullptr;
         QCheckBox* mute = nullptr;
         QCheckBox* invert = nullptr;

@@ -39,9 +39,6 @@ class CMainFader : public CTrackbar {
   signals:
     void levelDisplayed(int level);
     void levelWritten(int level);
-
-  protected:
-    void DrawTicks(QPainter& painter) const override;
 };
 
 }  // namespace kvt::laptop

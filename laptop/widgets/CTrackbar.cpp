@@ -4,6 +4,7 @@
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPolygon>
 #include <QWheelEvent>
 #include <algorithm>
 
@@ -18,6 +19,12 @@ constexpr int kSideMargin = kThumbLength / 2 + 3;
 constexpr int kChannelBreadth = 6;
 constexpr int kTickGap = 2;  // between the thumb and the ticks
 constexpr int kTickLength = 4;
+constexpr int kTickRoom = kTickGap + kTickLength + 1;  // on each side of the thumb
+constexpr int kMarkHalfWidth = 3;  // the mark's triangles stand in the tick rows
+constexpr int kHorizontalHintBreadth = 36;
+constexpr int kVerticalHintBreadth = kThumbMinBreadth + 2 * kTickRoom;
+constexpr int kHorizontalHintLength = 197;
+constexpr int kVerticalHintLength = 160;
 
 constexpr int kWheelStep = 120;  // one notch of a classic wheel
 constexpr int kPageRepeatDelayMs = 400;
@@ -60,8 +67,10 @@ CTrackbar::CTrackbar(Qt::Orientation orientation, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     if (orientation == Qt::Horizontal) {
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        hintBreadth_ = kHorizontalHintBreadth;
     } else {
         setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+        hintBreadth_ = kVerticalHintBreadth;
     }
     pageRepeat_.setSingleShot(false);
     connect(&pageRepeat_, &QTimer::timeout, this, &CTrackbar::PageTowardsPointer);
@@ -78,13 +87,24 @@ void CTrackbar::SetTickInterval(int interval) {
     update();
 }
 
+void CTrackbar::SetMark(std::optional<int> position) {
+    mark_ = position;
+    update();
+}
+
+void CTrackbar::SetThumbBreadth(int breadth) {
+    hintBreadth_ = std::clamp(breadth, kThumbMinBreadth, kThumbMaxBreadth) + 2 * kTickRoom;
+    updateGeometry();
+}
+
 QSize CTrackbar::sizeHint() const {
-    return Horizontal() ? QSize(197, 36) : QSize(22, 197);
+    return Horizontal() ? QSize(kHorizontalHintLength, hintBreadth_)
+                        : QSize(hintBreadth_, kVerticalHintLength);
 }
 
 QSize CTrackbar::minimumSizeHint() const {
     const int along = 2 * kSideMargin + 40;
-    const int across = kThumbMinBreadth + 2 * (kTickGap + kTickLength + 1);
+    const int across = kThumbMinBreadth + 2 * kTickRoom;
     return Horizontal() ? QSize(along, across) : QSize(across, along);
 }
 
@@ -98,6 +118,10 @@ int CTrackbar::AcrossLength() const {
 
 int CTrackbar::Along(QPointF point) const {
     return qRound(Horizontal() ? point.x() : point.y());
+}
+
+QPoint CTrackbar::Point(int along, int across) const {
+    return Horizontal() ? QPoint(along, across) : QPoint(across, along);
 }
 
 QRect CTrackbar::Oriented(int along, int across, int alongLength, int acrossLength) const {
@@ -123,9 +147,12 @@ int CTrackbar::PositionAt(int offset) const {
     return std::clamp(minimum() + qRound(share * (maximum() - minimum())), minimum(), maximum());
 }
 
+int CTrackbar::ThumbBreadth() const {
+    return std::clamp(AcrossLength() - 2 * kTickRoom, kThumbMinBreadth, kThumbMaxBreadth);
+}
+
 QRect CTrackbar::ThumbRect() const {
-    const int breadth = std::clamp(AcrossLength() - 2 * (kTickGap + kTickLength + 1),
-                                   kThumbMinBreadth, kThumbMaxBreadth);
+    const int breadth = ThumbBreadth();
     const int across = (AcrossLength() - breadth) / 2;
     return Oriented(PositionOffset(value()) - kThumbLength / 2, across, kThumbLength, breadth);
 }
@@ -160,10 +187,14 @@ void CTrackbar::Move(int position, Track track) {
 // The end of a key press, a drag, a held channel or a wheel turn: whatever the track moved and
 // was not yet written goes to the engine now.
 void CTrackbar::EndTrack() {
-    if (trackMoved_ && lastWritten_ != value()) {
-        Write();
+    if (!trackMoved_) {
+        return;
     }
     trackMoved_ = false;
+    if (lastWritten_ != value()) {
+        Write();
+    }
+    emit trackEnded(value());
 }
 
 void CTrackbar::Write() {
@@ -329,13 +360,13 @@ void CTrackbar::changeEvent(QEvent* event) {
 void CTrackbar::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     DrawTicks(painter);
+    DrawMark(painter);
     DrawChannel(painter);
     DrawThumb(painter);
 }
 
 CTrackbar::TickRows CTrackbar::Ticks() const {
-    const int breadth = std::clamp(AcrossLength() - 2 * (kTickGap + kTickLength + 1),
-                                   kThumbMinBreadth, kThumbMaxBreadth);
+    const int breadth = ThumbBreadth();
     const int thumbFirst = (AcrossLength() - breadth) / 2;
     const int thumbLast = thumbFirst + breadth - 1;
     TickRows rows{};
@@ -346,25 +377,36 @@ CTrackbar::TickRows CTrackbar::Ticks() const {
     return rows;
 }
 
-void CTrackbar::DrawTick(QPainter& painter, int position) const {
-    const TickRows rows = Ticks();
-    const int along = PositionOffset(position);
-    if (Horizontal()) {
-        painter.drawLine(along, rows.beforeOuter, along, rows.beforeInner);
-        painter.drawLine(along, rows.afterInner, along, rows.afterOuter);
-    } else {
-        painter.drawLine(rows.beforeOuter, along, rows.beforeInner, along);
-        painter.drawLine(rows.afterInner, along, rows.afterOuter, along);
-    }
-}
-
 void CTrackbar::DrawTicks(QPainter& painter) const {
     if (tickInterval_ <= 0) {
         return;
     }
+    const TickRows rows = Ticks();
     painter.setPen(palette().color(QPalette::WindowText));
     for (int position = minimum(); position <= maximum(); position += tickInterval_) {
-        DrawTick(painter, position);
+        if (position == mark_) {
+            continue;
+        }
+        const int along = PositionOffset(position);
+        painter.drawLine(Point(along, rows.beforeOuter), Point(along, rows.beforeInner));
+        painter.drawLine(Point(along, rows.afterInner), Point(along, rows.afterOuter));
+    }
+}
+
+// A triangle in each tick row, pointing at the channel.
+void CTrackbar::DrawMark(QPainter& painter) const {
+    if (!mark_) {
+        return;
+    }
+    const TickRows rows = Ticks();
+    const int along = PositionOffset(*mark_);
+    const QColor ink = palette().color(QPalette::WindowText);
+    painter.setPen(ink);
+    painter.setBrush(ink);
+    for (const auto& [outer, inner] : {std::pair{rows.beforeOuter, rows.beforeInner},
+                                       std::pair{rows.afterOuter, rows.afterInner}}) {
+        painter.drawPolygon(QPolygon({Point(along - kMarkHalfWidth, outer),
+                                      Point(along + kMarkHalfWidth, outer), Point(along, inner)}));
     }
 }
 

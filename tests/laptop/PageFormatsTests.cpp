@@ -24,7 +24,7 @@
 #include "TestSupport.h"
 #include "dialogs/CDlgChangeFormatName.h"
 #include "pages/CDlgFormatsForm.h"
-#include "widgets/CLevelSlider.h"
+#include "widgets/CTrackbar.h"
 
 namespace kvt::laptop {
 namespace {
@@ -141,13 +141,13 @@ class FormatsPage : public ::testing::Test {
     }
 
     // Drags the thumb of a vertical slider through the positions, then lets go.
-    void Drag(CLevelSlider* slider, std::initializer_list<int> positions,
+    void Drag(CTrackbar* slider, std::initializer_list<int> positions,
               const std::function<void(int)>& atEachStep) {
         const QPoint grab = slider->ThumbRect().center();
         QTest::mousePress(slider, Qt::LeftButton, {}, grab);
         QPoint to = grab;
         for (int position : positions) {
-            to = QPoint(grab.x(), slider->PositionPoint(position).y());
+            to = QPoint(grab.x(), slider->PositionOffset(position));
             QMouseEvent move(QEvent::MouseMove, to, slider->mapToGlobal(to), Qt::NoButton,
                              Qt::LeftButton, Qt::NoModifier);
             QApplication::sendEvent(slider, &move);
@@ -325,8 +325,8 @@ TEST_F(FormatsPage, LevelDragMovesTheFaderEveryStepAndStoresItAtTheEnd) {
     ASSERT_EQ(engine->put_FormatLevel(Variant::Int(kStereoSR), 70), 0);
     OpenPage();
     Play(kStereoSR);
-    auto* level = Control<CLevelSlider>(1343);
-    ASSERT_EQ(level->Position(), -70);
+    auto* level = Control<CTrackbar>(1343);
+    ASSERT_EQ(level->value(), -70);
     QSignalSpy fader(page.get(), &CDlgFormatsForm::faderRequested);
     std::vector<int> followed;
     Drag(level, {-75, -82, -90}, [&](int position) {
@@ -351,7 +351,7 @@ TEST_F(FormatsPage, LevelDragWithoutAUnitLeavesTheFader) {
     OpenPage();
     Play(kMono);
     QSignalSpy fader(page.get(), &CDlgFormatsForm::faderRequested);
-    Drag(Control<CLevelSlider>(1343), {-60}, [](int) {});
+    Drag(Control<CTrackbar>(1343), {-60}, [](int) {});
     EXPECT_EQ(fader.count(), 0);
     EXPECT_EQ(Level(kMono), 60);
 }
@@ -444,16 +444,16 @@ TEST_F(FormatsPage, PowerOnFallbackMicAndDelays) {
     engine->get_DigitalFallbackMode(&value);
     EXPECT_EQ(value, 6);
 
-    auto* inputDelay = Control<CLevelSlider>(1519);
-    const int before = inputDelay->Position();
+    auto* inputDelay = Control<CTrackbar>(1519);
+    const int before = inputDelay->value();
     inputDelay->setFocus();
     QTest::keyClick(inputDelay, Qt::Key_End);
     EXPECT_EQ(frontend::IntProperty(*engine, &IKVT80::get_DigitalInputDelay), 32);
     EXPECT_EQ(Control<QLabel>(1522)->text(), "32 mS");
     QTest::keyClick(inputDelay, Qt::Key_PageUp);
     EXPECT_EQ(frontend::IntProperty(*engine, &IKVT80::get_DigitalInputDelay), 42);
-    EXPECT_NE(before, inputDelay->Position());
-    auto* surroundDelay = Control<CLevelSlider>(1520);
+    EXPECT_NE(before, inputDelay->value());
+    auto* surroundDelay = Control<CTrackbar>(1520);
     surroundDelay->setFocus();
     QTest::keyClick(surroundDelay, Qt::Key_Home);
     EXPECT_EQ(frontend::IntProperty(*engine, &IKVT80::get_DigitalSurroundDelay), 100);

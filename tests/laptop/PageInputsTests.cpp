@@ -17,7 +17,7 @@
 #include "SimulatedUnit.h"
 #include "TestSupport.h"
 #include "pages/CDlgInputForm.h"
-#include "widgets/CInputTrackbar.h"
+#include "widgets/CTrackbar.h"
 
 namespace kvt::laptop {
 namespace {
@@ -63,9 +63,7 @@ class InputsPage : public ::testing::Test {
         page->OnInputFormatChanged(format);
     }
 
-    CInputTrackbar* Trackbar(int id) const {
-        return page->findChild<CInputTrackbar*>(QString::number(id));
-    }
+    CTrackbar* Trackbar(int id) const { return page->findChild<CTrackbar*>(QString::number(id)); }
     QLabel* Label(int id) const { return page->findChild<QLabel*>(QString::number(id)); }
     QPushButton* Button(int id) const { return page->findChild<QPushButton*>(QString::number(id)); }
 
@@ -136,8 +134,8 @@ TEST_F(InputsPage, ControlsCarryTheirIdsAndRanges) {
 TEST_F(InputsPage, MicFormatLinksTheGainSlidersAndWritesBothMicGains) {
     OpenPage();
     SelectFormat(FormatMicCenter);
-    CInputTrackbar* left = Trackbar(kLeftGain);
-    CInputTrackbar* right = Trackbar(kRightGain);
+    CTrackbar* left = Trackbar(kLeftGain);
+    CTrackbar* right = Trackbar(kRightGain);
     EXPECT_FALSE(right->isEnabled());
     EXPECT_EQ(Label(1397)->text(), "\nGain");
 
@@ -158,7 +156,7 @@ TEST_F(InputsPage, NonSyncFormatWidensTheGainRangeAndWritesNonSyncGain) {
         EXPECT_EQ(Trackbar(id)->minimum(), -60) << id;
         EXPECT_EQ(Trackbar(id)->maximum(), 240) << id;
     }
-    CInputTrackbar* left = Trackbar(kLeftGain);
+    CTrackbar* left = Trackbar(kLeftGain);
     left->setFocus();
     QTest::keyClick(left, Qt::Key_Home);  // the top: +6.0 dB
     EXPECT_EQ(left->value(), -60);
@@ -176,7 +174,7 @@ TEST_F(InputsPage, NonSyncFormatWidensTheGainRangeAndWritesNonSyncGain) {
 TEST_F(InputsPage, SubwooferFrequencyTopIs80AndBottomIs50) {
     OpenPage();
     SelectFormat(FormatMono);
-    CInputTrackbar* frequency = Trackbar(kSubFreq);
+    CTrackbar* frequency = Trackbar(kSubFreq);
     ASSERT_TRUE(frequency->isEnabled());
     frequency->setFocus();
     QTest::keyClick(frequency, Qt::Key_Home);
@@ -346,7 +344,7 @@ TEST_F(InputsPage, AGainMovedOnThePageReachesTheUnitsMemory) {
     OpenPage();
     SelectFormat(FormatMono);
     ASSERT_EQ(frontend::IntProperty(*engine, &IKVT80::get_SelectedPreamp), 0);
-    CInputTrackbar* left = Trackbar(kLeftGain);
+    CTrackbar* left = Trackbar(kLeftGain);
     Press(left, Qt::Key_Up);
     Press(left, Qt::Key_Up);
     double gain = 0;

@@ -23,7 +23,7 @@
 #include "TestSupport.h"
 #include "pages/CDlgFormatsForm.h"
 #include "pages/CDlgRoomLevels.h"
-#include "widgets/CLevelSlider.h"
+#include "widgets/CTrackbar.h"
 
 namespace kvt::laptop {
 namespace {
@@ -129,7 +129,7 @@ class StoredPages : public ::testing::Test {
         return page->findChild<T*>(QString::number(id));
     }
     void Click(QWidget* page, int id) { QTest::mouseClick(On(page, id), Qt::LeftButton); }
-    void Key(CLevelSlider* slider, Qt::Key key) {
+    void Key(CTrackbar* slider, Qt::Key key) {
         slider->setFocus();
         QTest::keyClick(slider, key);
     }
@@ -157,21 +157,21 @@ TEST_F(StoredPages, FormatsAndOutputsSurviveAStoreAPowerCycleAndAReconnection) {
     QApplication::sendEvent(On(f, 1353), &menu);
     Click(f, 1353);  // STEREO plays
     Click(f, 1557);  // Enable Preset
-    Key(On<CLevelSlider>(f, 1343), Qt::Key_PageUp);
+    Key(On<CTrackbar>(f, 1343), Qt::Key_PageUp);
     Click(f, 1471);  // power on: STEREO
     Click(f, 1556);  // advanced options
     auto* noiseReduction = On<QComboBox>(f, 1549);
     noiseReduction->setCurrentIndex(0);
     emit noiseReduction->activated(0);
-    Click(f, 1356);                               // EXT 2 (Digital)
-    Click(f, 1505);                               // fall back to NON/SYNC
-    Key(On<CLevelSlider>(f, 1519), Qt::Key_End);  // input delay 32 ms
+    Click(f, 1356);                            // EXT 2 (Digital)
+    Click(f, 1505);                            // fall back to NON/SYNC
+    Key(On<CTrackbar>(f, 1519), Qt::Key_End);  // input delay 32 ms
 
     // Outputs: the sub 6 dB down, the right surround raised, channel 8's polarity inverted.
     Key(outputs->Slider(4), Qt::Key_PageDown);
     Key(outputs->Slider(4), Qt::Key_PageDown);
     Key(outputs->Slider(4), Qt::Key_PageDown);
-    const int sub = outputs->Slider(4)->Position();
+    const int sub = outputs->Slider(4)->value();
     Key(outputs->Slider(5), Qt::Key_Home);
     Click(o, 1381);
 
@@ -195,8 +195,8 @@ TEST_F(StoredPages, FormatsAndOutputsSurviveAStoreAPowerCycleAndAReconnection) {
     formats->SelectFormat(8);
     EXPECT_TRUE(On<QRadioButton>(f, 1505)->isChecked());
 
-    EXPECT_EQ(outputs->Slider(4)->Position(), sub);
-    EXPECT_EQ(outputs->Slider(5)->Position(), -16);
+    EXPECT_EQ(outputs->Slider(4)->value(), sub);
+    EXPECT_EQ(outputs->Slider(5)->value(), -16);
     EXPECT_EQ(On<QLabel>(o, 1330)->text(), "8.0");
     EXPECT_TRUE(On<QCheckBox>(o, 1381)->isChecked());
 }

@@ -19,7 +19,7 @@
 #include "SimulatedUnit.h"
 #include "TestSupport.h"
 #include "pages/CDlgRoomLevels.h"
-#include "widgets/CLevelSlider.h"
+#include "widgets/CTrackbar.h"
 
 namespace kvt::laptop {
 namespace {
@@ -72,12 +72,12 @@ class OutputsPage : public ::testing::Test {
     T* Control(int id) const {
         return page->findChild<T*>(QString::number(id));
     }
-    CLevelSlider* Slider(int channel) const { return page->Slider(channel); }
+    CTrackbar* Slider(int channel) const { return page->Slider(channel); }
     QCheckBox* Pink(int id) const { return Control<QCheckBox>(id); }
 
     // A click on the slider's thumb: it takes the focus without moving.
     void ClickSlider(int channel, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        CLevelSlider* slider = Slider(channel);
+        CTrackbar* slider = Slider(channel);
         QTest::mouseClick(slider, Qt::LeftButton, modifiers, slider->ThumbRect().center());
     }
 
@@ -113,7 +113,7 @@ TEST(OutputLevelText, HalfDecibelsWithOneDecimal) {
 TEST_F(OutputsPage, ControlsInTheirColumnsWithTheirIds) {
     OpenPage();
     for (int channel = 0; channel < CDlgRoomLevels::kChannels; ++channel) {
-        ASSERT_EQ(Control<CLevelSlider>(1317 + channel), Slider(channel));
+        ASSERT_EQ(Control<CTrackbar>(1317 + channel), Slider(channel));
         EXPECT_EQ(Slider(channel)->minimum(), -16);
         EXPECT_EQ(Slider(channel)->maximum(), 44);
         EXPECT_EQ(Slider(channel)->TickInterval(), 4);
@@ -143,11 +143,11 @@ TEST_F(OutputsPage, ShowsTheLevelsMuteAndPolarityOfTheEngine) {
     ASSERT_EQ(engine->put_Mute(Variant::Int(kRight), Variant::Bool(true)), 0);
     ASSERT_EQ(engine->put_Invert(Variant::Int(kCenter), Variant::Bool(true)), 0);
     OpenPage();
-    EXPECT_EQ(Slider(kLeft)->Position(), 7);
+    EXPECT_EQ(Slider(kLeft)->value(), 7);
     EXPECT_EQ(Control<QLabel>(1325)->text(), "-3.5");
-    EXPECT_EQ(Slider(kSub)->Position(), -16);
+    EXPECT_EQ(Slider(kSub)->value(), -16);
     EXPECT_EQ(Control<QLabel>(1329)->text(), "8.0");
-    EXPECT_EQ(Slider(kBack8)->Position(), 44);
+    EXPECT_EQ(Slider(kBack8)->value(), 44);
     EXPECT_EQ(Control<QLabel>(1332)->text(), "-22.0");
     EXPECT_TRUE(Control<QCheckBox>(1311)->isChecked());
     EXPECT_FALSE(Control<QCheckBox>(1309)->isChecked());
@@ -156,25 +156,25 @@ TEST_F(OutputsPage, ShowsTheLevelsMuteAndPolarityOfTheEngine) {
     // Changed elsewhere: the page shows it at the next refresh, without writing anything.
     ASSERT_EQ(engine->put_OutputGain(Variant::Int(kLeft), 1.0), 0);
     page->Refresh();
-    EXPECT_EQ(Slider(kLeft)->Position(), -2);
+    EXPECT_EQ(Slider(kLeft)->value(), -2);
     EXPECT_EQ(Control<QLabel>(1325)->text(), "1.0");
 }
 
 TEST_F(OutputsPage, MouseDragWritesEveryStepAndPageDownOnce) {
     OpenPage();
-    CLevelSlider* slider = Slider(kCenter);
-    QSignalSpy writes(slider, &CLevelSlider::positionWritten);
+    CTrackbar* slider = Slider(kCenter);
+    QSignalSpy writes(slider, &CTrackbar::positionWritten);
     const QPoint grab = slider->ThumbRect().center();
     QTest::mousePress(slider, Qt::LeftButton, {}, grab);
     for (int position : {2, 5, 9}) {
-        const QPoint to(grab.x(), slider->PositionPoint(position).y());
+        const QPoint to(grab.x(), slider->PositionOffset(position));
         QMouseEvent move(QEvent::MouseMove, to, slider->mapToGlobal(to), Qt::NoButton,
                          Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(slider, &move);
-        EXPECT_EQ(slider->Position(), position);
+        EXPECT_EQ(slider->value(), position);
         EXPECT_DOUBLE_EQ(OutputGain(kCenter), -position / 2.0) << "written while dragging";
     }
-    QTest::mouseRelease(slider, Qt::LeftButton, {}, QPoint(grab.x(), slider->PositionPoint(9).y()));
+    QTest::mouseRelease(slider, Qt::LeftButton, {}, QPoint(grab.x(), slider->PositionOffset(9)));
     EXPECT_EQ(writes.count(), 3);
     EXPECT_EQ(Control<QLabel>(1326)->text(), "-4.5");
 
@@ -182,7 +182,7 @@ TEST_F(OutputsPage, MouseDragWritesEveryStepAndPageDownOnce) {
     slider->setFocus();
     QTest::keyClick(slider, Qt::Key_PageDown);
     EXPECT_EQ(writes.count(), 1);
-    EXPECT_EQ(slider->Position(), 13);
+    EXPECT_EQ(slider->value(), 13);
     EXPECT_DOUBLE_EQ(OutputGain(kCenter), -6.5);
 
     // An arrow key held writes every step, as a drag does.
@@ -298,7 +298,7 @@ TEST_F(OutputsPage, PageShownByATabChangeStartsNoNoise) {
     QWidget* focused = QApplication::focusWidget();
     ASSERT_NE(focused, nullptr);
     EXPECT_TRUE(page->isAncestorOf(focused));
-    EXPECT_EQ(qobject_cast<CLevelSlider*>(focused), nullptr) << "the first focus is not a slider";
+    EXPECT_EQ(qobject_cast<CTrackbar*>(focused), nullptr) << "the first focus is not a slider";
     page->Refresh();
     QApplication::processEvents();
     EXPECT_EQ(GeneratorChannels(), 0);
@@ -384,7 +384,7 @@ TEST_F(OutputsPage, LevelOfAnotherPageIsShownWithoutWritingIt) {
     QSignalSpy moved(page.get(), &CDlgRoomLevels::channelLevelMoved);
     const double before = OutputGain(kRight);
     page->SyncChannelLevel(kRight, 12);
-    EXPECT_EQ(Slider(kRight)->Position(), 12);
+    EXPECT_EQ(Slider(kRight)->value(), 12);
     EXPECT_EQ(Control<QLabel>(1327)->text(), "-6.0");
     EXPECT_DOUBLE_EQ(OutputGain(kRight), before);
     EXPECT_EQ(moved.count(), 0) << "the level came from elsewhere; it is not passed back";
@@ -453,7 +453,7 @@ TEST_F(OutputsPage, LevelAndPolaritySurviveAStoreAndAReconnection) {
     ASSERT_EQ(engine->QueryKVT(), status::Ok);
 
     page->Refresh();
-    EXPECT_EQ(Slider(kSub)->Position(), 44);
+    EXPECT_EQ(Slider(kSub)->value(), 44);
     EXPECT_EQ(Control<QLabel>(1329)->text(), "-22.0");
     EXPECT_TRUE(Control<QCheckBox>(1381)->isChecked());
 }
