@@ -12,6 +12,7 @@
 #include "KVT80.h"
 #include "SimulatedUnit.h"
 #include "TestSupport.h"
+#include "UnitRig.h"
 #include "dialogs/CDlgSetDateTime.h"
 
 namespace kvt::laptop {
@@ -29,21 +30,18 @@ class TestSetDateTime : public CDlgSetDateTime {
 
 const QDateTime kComputerTime(QDate(2027, 3, 9), QTime(8, 7, 6));
 
-class SetDateTime : public ::testing::Test {
+class SetDateTime : public UnitRig {
   protected:
-    void SetUp() override {
-        ASSERT_EQ(CreateEngine("KVT80.KVT80", engine), status::Ok);
+    EngineTimings Timings() const override {
         EngineTimings timings = testing::FastTimings();
         // The clock is read with the status poll.
         timings.statusPollPeriod = std::chrono::milliseconds(100);
-        dynamic_cast<KVT80&>(*engine).SetTimings(timings);
+        return timings;
     }
 
     void TearDown() override {
         dialog.reset();
-        engine->Disconnect();
-        engine->Cleanup();
-        engine.reset();
+        UnitRig::TearDown();
     }
 
     void Open(const QDateTime& computerTime = kComputerTime) {
@@ -52,17 +50,10 @@ class SetDateTime : public ::testing::Test {
         dialog->show();
     }
 
-    void Connect() {
-        const std::string port = unit.StartPty();
-        ASSERT_EQ(engine->put_ComPort(frontend::TextVariant(QString::fromStdString(port))),
-                  status::Ok);
-        // No status poll until a test asks for one: a clock read that overlaps the puts of a
-        // clock set replaces the texts to be sent with the unit's own (an engine race, rare at
-        // the poll's normal period).
-        ASSERT_EQ(engine->put_UpdateInputs(Variant::Bool(false)), status::Ok);
-        ASSERT_EQ(engine->Connect(), status::Ok);
-        ASSERT_EQ(engine->QueryKVT(), status::Ok);
-    }
+    // No status poll until a test asks for one: a clock read that overlaps the puts of a
+    // clock set replaces the texts to be sent with the unit's own (an engine race, rare at the
+    // poll's normal period).
+    void Connect() { ConnectToUnit(false); }
 
     QDateTime Shown() const {
         return QDateTime(dialog->DatePicker().date(), dialog->TimePicker().time());
@@ -81,8 +72,6 @@ class SetDateTime : public ::testing::Test {
         ASSERT_EQ(engine->put_UnitTime(time), status::Ok);
     }
 
-    sim::SimulatedUnit unit;
-    std::unique_ptr<IKVT80> engine;
     std::unique_ptr<TestSetDateTime> dialog;
 };
 

@@ -23,6 +23,7 @@
 #include "SimulatedUnit.h"
 #include "SourceTree.h"
 #include "TestSupport.h"
+#include "UnitRig.h"
 #include "pages/CDlgDownloadPIC.h"
 
 namespace kvt::laptop {
@@ -65,16 +66,12 @@ class TestDownloadPage : public CDlgDownloadPIC {
     void ShowWarning(const QString& text) override { warnings.push_back(text); }
 };
 
-class DownloadPage : public ::testing::Test {
+class DownloadPage : public UnitRig {
   protected:
     void SetUp() override {
         ASSERT_TRUE(folder.isValid());
-        port = unit.StartPty();
-        ASSERT_EQ(CreateEngine("KVT80.KVT80", engine), status::Ok);
-        dynamic_cast<KVT80&>(*engine).SetTimings(testing::FastTimings());
-        ASSERT_EQ(engine->put_ComPort(frontend::TextVariant(QString::fromStdString(port))),
-                  status::Ok);
-        bridge = std::make_unique<frontend::EngineBridge>(*engine);
+        ASSERT_NO_FATAL_FAILURE(UnitRig::SetUp());
+        ASSERT_NO_FATAL_FAILURE(StartUnit());
         page = std::make_unique<TestDownloadPage>(*engine, *bridge);
         page->resize(755, 420);
         page->show();
@@ -85,11 +82,7 @@ class DownloadPage : public ::testing::Test {
         EXPECT_TRUE(QTest::qWaitFor([&] { return !page->Downloading(); }, kTimeoutMs));
         status.reset();
         page.reset();
-        bridge.reset();
-        engine->Disconnect();
-        engine->Cleanup();
-        engine.reset();
-        unit.Stop();
+        UnitRig::TearDown();
     }
 
     template <typename T = QWidget>
@@ -139,10 +132,6 @@ class DownloadPage : public ::testing::Test {
 
     testing::ScopedConfigHome config;
     QTemporaryDir folder;
-    sim::SimulatedUnit unit;
-    std::string port;
-    std::unique_ptr<IKVT80> engine;
-    std::unique_ptr<frontend::EngineBridge> bridge;
     std::unique_ptr<TestDownloadPage> page;
     std::unique_ptr<QSignalSpy> status;
 };

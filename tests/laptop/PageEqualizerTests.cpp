@@ -23,6 +23,7 @@
 #include "KVT80.h"
 #include "SimulatedUnit.h"
 #include "TestSupport.h"
+#include "UnitRig.h"
 #include "image/AddressMap.h"
 #include "pages/CDlgEQForm.h"
 #include "pages/CDlgSubParametricForm.h"
@@ -61,21 +62,11 @@ class TestEQForm : public CDlgEQForm {
     }
 };
 
-class EqualizerPage : public ::testing::Test {
+class EqualizerPage : public UnitRig {
   protected:
-    void SetUp() override {
-        ASSERT_EQ(CreateEngine("KVT80.KVT80", engine), status::Ok);
-        dynamic_cast<KVT80&>(*engine).SetTimings(testing::FastTimings());
-        bridge = std::make_unique<frontend::EngineBridge>(*engine);
-    }
-
     void TearDown() override {
         page.reset();
-        bridge.reset();
-        engine->Disconnect();
-        engine->Cleanup();
-        engine.reset();
-        unit.Stop();
+        UnitRig::TearDown();
     }
 
     void OpenPage() {
@@ -86,14 +77,7 @@ class EqualizerPage : public ::testing::Test {
         ASSERT_TRUE(QTest::qWaitForWindowActive(page.get(), kGuiTimeoutMs));
     }
 
-    void Connect() {
-        const std::string port = unit.StartPty();
-        ASSERT_EQ(engine->put_ComPort(frontend::TextVariant(QString::fromStdString(port))),
-                  status::Ok);
-        ASSERT_EQ(engine->put_UpdateInputs(Variant::Bool(false)), status::Ok);
-        ASSERT_EQ(engine->Connect(), status::Ok);
-        ASSERT_EQ(engine->QueryKVT(), status::Ok);
-    }
+    void Connect() { ConnectToUnit(); }
 
     template <typename T = QWidget>
     T* Control(int id) const {
@@ -140,9 +124,6 @@ class EqualizerPage : public ::testing::Test {
     }
 
     testing::ScopedConfigHome config;
-    sim::SimulatedUnit unit;
-    std::unique_ptr<IKVT80> engine;
-    std::unique_ptr<frontend::EngineBridge> bridge;
     std::unique_ptr<TestEQForm> page;
 };
 

@@ -21,6 +21,7 @@
 #include "KVT80.h"
 #include "SimulatedUnit.h"
 #include "TestSupport.h"
+#include "UnitRig.h"
 #include "pages/CDlgEventLog.h"
 #include "text/Codepage.h"
 
@@ -87,12 +88,10 @@ const Row kFormat{"01/01/99", "12:00:00", "Format \"SR-D\" selected"};
 const Row kZone{"02/29/00", "08:00:00", QString::fromUtf8("Zone température élevée")};
 const Row kBass{"01/03/06", "00:00:00", "Bass management on"};
 
-class EventLogPage : public ::testing::Test {
+class EventLogPage : public UnitRig {
   protected:
     void SetUp() override {
-        ASSERT_EQ(CreateEngine("KVT80.KVT80", engine), status::Ok);
-        dynamic_cast<KVT80&>(*engine).SetTimings(testing::FastTimings());
-        bridge = std::make_unique<frontend::EngineBridge>(*engine);
+        ASSERT_NO_FATAL_FAILURE(UnitRig::SetUp());
         page = std::make_unique<TestEventLog>(*engine, *bridge);
         page->SetReadWaits(300, 3000);
         page->resize(760, 360);
@@ -101,20 +100,12 @@ class EventLogPage : public ::testing::Test {
 
     void TearDown() override {
         page.reset();
-        bridge.reset();
-        engine->Disconnect();
-        engine->Cleanup();
-        engine.reset();
+        UnitRig::TearDown();
     }
 
     void Connect(const std::vector<sim::LogEntry>& log = kUnitLog) {
         unit.SetEventLog(log);
-        const std::string port = unit.StartPty();
-        ASSERT_EQ(engine->put_ComPort(frontend::TextVariant(QString::fromStdString(port))),
-                  status::Ok);
-        ASSERT_EQ(engine->put_UpdateInputs(Variant::Bool(false)), status::Ok);
-        ASSERT_EQ(engine->Connect(), status::Ok);
-        ASSERT_EQ(engine->QueryKVT(), status::Ok);
+        ASSERT_NO_FATAL_FAILURE(ConnectToUnit());
         page->Refresh();
     }
 
@@ -146,9 +137,6 @@ class EventLogPage : public ::testing::Test {
 
     QString ReadStatus() const { return page->findChild<QLabel*>("readStatus")->text(); }
 
-    sim::SimulatedUnit unit;
-    std::unique_ptr<IKVT80> engine;
-    std::unique_ptr<frontend::EngineBridge> bridge;
     std::unique_ptr<TestEventLog> page;
 };
 

@@ -22,6 +22,7 @@
 #include "KVT80.h"
 #include "SimulatedUnit.h"
 #include "TestSupport.h"
+#include "UnitRig.h"
 #include "dialogs/CDlgChangeFormatName.h"
 #include "pages/CDlgFormatsForm.h"
 #include "widgets/CTrackbar.h"
@@ -52,32 +53,14 @@ class TestFormatsPage : public CDlgFormatsForm {
     }
 };
 
-class FormatsPage : public ::testing::Test {
+class FormatsPage : public UnitRig {
   protected:
-    void SetUp() override {
-        ASSERT_EQ(CreateEngine("KVT80.KVT80", engine), status::Ok);
-        dynamic_cast<KVT80&>(*engine).SetTimings(testing::FastTimings());
-        bridge = std::make_unique<frontend::EngineBridge>(*engine);
-    }
-
     void TearDown() override {
         page.reset();
-        bridge.reset();
-        engine->Disconnect();
-        engine->Cleanup();
-        engine.reset();
-        unit.Stop();
+        UnitRig::TearDown();
     }
 
-    void Connect() {
-        const std::string port = unit.StartPty();
-        ASSERT_EQ(engine->put_ComPort(frontend::TextVariant(QString::fromStdString(port))),
-                  status::Ok);
-        ASSERT_EQ(engine->put_UpdateInputs(Variant::Bool(false)), status::Ok);
-        ASSERT_EQ(engine->Connect(), status::Ok);
-        ASSERT_EQ(engine->QueryKVT(), status::Ok);
-        QApplication::processEvents();
-    }
+    void Connect() { ConnectToUnit(); }
 
     void OpenPage() {
         page = std::make_unique<TestFormatsPage>(*engine, *bridge);
@@ -158,9 +141,6 @@ class FormatsPage : public ::testing::Test {
 
     testing::ScopedConfigHome config;
     QTemporaryDir files;
-    sim::SimulatedUnit unit;
-    std::unique_ptr<IKVT80> engine;
-    std::unique_ptr<frontend::EngineBridge> bridge;
     std::unique_ptr<TestFormatsPage> page;
 };
 

@@ -16,6 +16,7 @@
 #include "KVT80.h"
 #include "SimulatedUnit.h"
 #include "TestSupport.h"
+#include "UnitRig.h"
 #include "pages/CDlgInputForm.h"
 #include "widgets/CTrackbar.h"
 
@@ -24,21 +25,11 @@ namespace {
 
 constexpr int kGuiTimeoutMs = 10000;
 
-class InputsPage : public ::testing::Test {
+class InputsPage : public UnitRig {
   protected:
-    void SetUp() override {
-        ASSERT_EQ(CreateEngine("KVT80.KVT80", engine), status::Ok);
-        dynamic_cast<KVT80&>(*engine).SetTimings(testing::FastTimings());
-        bridge = std::make_unique<frontend::EngineBridge>(*engine);
-    }
-
     void TearDown() override {
         page.reset();
-        bridge.reset();
-        engine->Disconnect();
-        engine->Cleanup();
-        engine.reset();
-        unit.Stop();
+        UnitRig::TearDown();
     }
 
     void OpenPage() {
@@ -51,12 +42,8 @@ class InputsPage : public ::testing::Test {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(page.get(), kGuiTimeoutMs));
     }
 
-    void ConnectToUnit() {
-        const std::string port = unit.StartPty();
-        ASSERT_EQ(engine->put_ComPort(frontend::TextVariant(QString::fromStdString(port))), 0);
-        ASSERT_EQ(engine->Connect(), status::Ok);
-        ASSERT_EQ(engine->QueryKVT(), status::Ok);
-    }
+    // The page shows the input levels: they are read.
+    void ConnectToUnit() { UnitRig::ConnectToUnit(true); }
 
     void SelectFormat(int format) {
         ASSERT_EQ(engine->put_Mode(Variant::Int(format)), status::Ok);
@@ -89,9 +76,6 @@ class InputsPage : public ::testing::Test {
     }
 
     testing::ScopedConfigHome config;
-    sim::SimulatedUnit unit;
-    std::unique_ptr<IKVT80> engine;
-    std::unique_ptr<frontend::EngineBridge> bridge;
     std::unique_ptr<CDlgInputForm> page;
 };
 

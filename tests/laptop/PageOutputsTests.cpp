@@ -18,6 +18,7 @@
 #include "KVT80.h"
 #include "SimulatedUnit.h"
 #include "TestSupport.h"
+#include "UnitRig.h"
 #include "pages/CDlgRoomLevels.h"
 #include "widgets/CTrackbar.h"
 
@@ -28,37 +29,19 @@ constexpr int kGuiTimeoutMs = 10000;
 
 enum Channel { kLeft, kCenter, kRight, kLeftSurround, kSub, kRightSurround, kBack7, kBack8 };
 
-class OutputsPage : public ::testing::Test {
+class OutputsPage : public UnitRig {
   protected:
-    void SetUp() override {
-        ASSERT_EQ(CreateEngine("KVT80.KVT80", engine), status::Ok);
-        dynamic_cast<KVT80&>(*engine).SetTimings(testing::FastTimings());
-        bridge = std::make_unique<frontend::EngineBridge>(*engine);
-    }
-
     void TearDown() override {
         if (tabs) {
             (void)page.release();  // the tab widget owns it
         }
         tabs.reset();
         page.reset();
-        bridge.reset();
-        engine->Disconnect();
-        engine->Cleanup();
-        engine.reset();
-        unit.Stop();
+        UnitRig::TearDown();
     }
 
-    void Connect() {
-        const std::string port = unit.StartPty();
-        ASSERT_EQ(engine->put_ComPort(frontend::TextVariant(QString::fromStdString(port))),
-                  status::Ok);
-        ASSERT_EQ(engine->put_UpdateInputs(Variant::Bool(false)), status::Ok);
-        ASSERT_EQ(engine->Connect(), status::Ok);
-        ASSERT_EQ(engine->QueryKVT(), status::Ok);
-        // The retrieval's generator state reaches the page before the test starts.
-        QApplication::processEvents();
-    }
+    // The retrieval's generator state reaches the page before the test starts.
+    void Connect() { ConnectToUnit(); }
 
     void OpenPage() {
         page = std::make_unique<CDlgRoomLevels>(*engine, *bridge);
@@ -94,9 +77,6 @@ class OutputsPage : public ::testing::Test {
     }
 
     testing::ScopedConfigHome config;
-    sim::SimulatedUnit unit;
-    std::unique_ptr<IKVT80> engine;
-    std::unique_ptr<frontend::EngineBridge> bridge;
     std::unique_ptr<CDlgRoomLevels> page;
     std::unique_ptr<QTabWidget> tabs;
 };

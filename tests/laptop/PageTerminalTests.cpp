@@ -16,6 +16,7 @@
 #include "KVT80.h"
 #include "SimulatedUnit.h"
 #include "TestSupport.h"
+#include "UnitRig.h"
 #include "pages/CDlgTerminalForm.h"
 
 namespace kvt::laptop {
@@ -23,12 +24,10 @@ namespace {
 
 constexpr int kTimeoutMs = 15000;
 
-class TerminalPage : public ::testing::Test {
+class TerminalPage : public UnitRig {
   protected:
     void SetUp() override {
-        ASSERT_EQ(CreateEngine("KVT80.KVT80", engine), status::Ok);
-        dynamic_cast<KVT80&>(*engine).SetTimings(testing::FastTimings());
-        bridge = std::make_unique<frontend::EngineBridge>(*engine);
+        ASSERT_NO_FATAL_FAILURE(UnitRig::SetUp());
         // The page on a tab of its own beside another, as in the frame.
         tabs = std::make_unique<QTabWidget>();
         other = new QWidget;
@@ -41,18 +40,11 @@ class TerminalPage : public ::testing::Test {
 
     void TearDown() override {
         tabs.reset();
-        bridge.reset();
-        engine->Disconnect();
-        engine->Cleanup();
-        engine.reset();
+        UnitRig::TearDown();
     }
 
     void Connect() {
-        const std::string port = unit.StartPty();
-        ASSERT_EQ(engine->put_ComPort(frontend::TextVariant(QString::fromStdString(port))),
-                  status::Ok);
-        ASSERT_EQ(engine->Connect(), status::Ok);
-        ASSERT_EQ(engine->QueryKVT(), status::Ok);
+        ASSERT_NO_FATAL_FAILURE(ConnectToUnit(true));
         page->Refresh();
     }
 
@@ -84,9 +76,6 @@ class TerminalPage : public ::testing::Test {
     QString Status() const { return page->findChild<QLabel*>("terminalStatus")->text(); }
     QString TypedLine() const { return page->findChild<QLabel*>("typedLine")->text(); }
 
-    sim::SimulatedUnit unit;
-    std::unique_ptr<IKVT80> engine;
-    std::unique_ptr<frontend::EngineBridge> bridge;
     std::unique_ptr<QTabWidget> tabs;
     QWidget* other = nullptr;
     CDlgTerminalForm* page = nullptr;
