@@ -449,7 +449,8 @@ class KVT80 : public IKVT80, public IKVT802 {
 
     // The event log and clock requests, served by the worker (eventlog.cpp).
     void ServeLogRequests(const LinkLock& lock, const EngineTimings& timings, PassEvents& events);
-    int32_t PutClockText(const std::u16string& value, std::string& text);
+    int32_t PutClockText(const std::u16string& value, std::string& text,
+                         std::optional<std::string>& toSend);
     enum class LineOutcome { Sent, Requeued, Dropped, Unanswered };
     LineOutcome SendWriteLine(const LinkLock& lock, const EngineTimings& timings, int block);
     void RaiseTransferProgress(const TransferReport& report);
@@ -530,11 +531,15 @@ class KVT80 : public IKVT80, public IKVT802 {
     std::mutex firmwareMutex_;
     std::array<std::string, 4> firmwareImages_;
 
-    // The last "status" answer and the unit's clock texts (YYMMDD, HHMMSS).
+    // The last "status" answer and the unit's clock texts (YYMMDD, HHMMSS): the texts last put or
+    // read. A put text also waits in dateToSend_/timeToSend_ until the clock set takes it, and a
+    // clock read does not replace a text that waits, so the set always sends what was put.
     mutable std::mutex unitMutex_;
     UnitStatusTable unitStatus_;
     std::string unitDate_;
     std::string unitTime_;
+    std::optional<std::string> dateToSend_;
+    std::optional<std::string> timeToSend_;
 
     // Requests the worker serves while the unit is ready, in this order.
     std::atomic<bool> logDumpRequest_{false};

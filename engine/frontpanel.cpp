@@ -129,19 +129,24 @@ void KVT80::PollStatus(const LinkLock& lock, const EngineTimings& timings, PassE
 
 // The unit's date (YYMMDD) and time (HHMMSS), each asked once with one reply wait. When the unit
 // does not answer, the text read before stays: a clock that was read once is better shown a few
-// seconds old than blank.
+// seconds old than blank. A text that was put and waits for the clock set is not replaced: the
+// put may have come in while this read was under way, and the set must send what was put.
 void KVT80::ReadClock(const LinkLock& lock, const EngineTimings& timings) {
     EngineTimings once = timings;
     once.maxSends = 1;
     const auto date = QuerySix(link_, lock, once, "date\r", "date", 4);
     if (date.status == status::Ok && date.value) {
         std::lock_guard unitLock(unitMutex_);
-        unitDate_ = *date.value;
+        if (!dateToSend_) {
+            unitDate_ = *date.value;
+        }
     }
     const auto time = QuerySix(link_, lock, once, "time\r", "time", 4);
     if (time.status == status::Ok && time.value) {
         std::lock_guard unitLock(unitMutex_);
-        unitTime_ = *time.value;
+        if (!timeToSend_) {
+            unitTime_ = *time.value;
+        }
     }
 }
 

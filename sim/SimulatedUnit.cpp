@@ -36,6 +36,7 @@ struct SimulatedUnit::Impl final : LineHandler {
 
     void Serve(std::unique_ptr<LineEndpoint> endpoint);
     void StopServing();
+    void ReleaseHeld();
     Reply Respond(const UnitInput& input, const std::optional<Fault>& fault);
 
     mutable std::mutex mutex;  // everything below up to the server
@@ -47,6 +48,10 @@ struct SimulatedUnit::Impl final : LineHandler {
     size_t receivedCount = 0;  // since the last ClearReceivedLines
     LineCounters counters;
     std::string stateError;  // from the last SaveState or LoadState that failed
+    // HoldReply: replies held now; each release (or stop) lets every held reply go.
+    std::condition_variable heldReleased;
+    size_t heldReplies = 0;
+    uint64_t releases = 0;
 
     std::mutex serverMutex;  // starting and stopping the line
     std::unique_ptr<LineServer> server;
@@ -66,7 +71,7 @@ std::vector<FramedInput> SimulatedUnit::Impl::Frame(std::string_view bytes) {
 Reply SimulatedUnit::Impl::Answer(const UnitInput& input) {
     Reply reply;
     {
-        std::lock_guard lock(mutex);
+        std::unique_lock lock(mutex);
         std::string line = input.kind == UnitInput::Kind::Escape ? kEscapeLine : input.text;
         const auto fault = faults.Consider(line);
         if (received.size() == kMaxRecordedLines) {
@@ -75,6 +80,15 @@ Reply SimulatedUnit::Impl::Answer(const UnitInput& input) {
         received.push_back(std::move(line));
         ++receivedCount;
         reply = Respond(input, fault);
+        if (fault && fault->kind == FaultKind::HoldReply) {
+            // The line server waits here, so later lines queue behind the held reply as they
+            // would behind a unit that is slow to answer.
+            ++heldReplies;
+            linesChanged.notify_all();
+            const uint64_t release = releases;
+            heldReleased.wait(lock, [&] { return releases != release; });
+            --heldReplies;
+        }
     }
     linesChanged.notify_all();
     return reply;
@@ -99,6 +113,8 @@ Reply SimulatedUnit::Impl::Respond(const UnitInput& input, const std::optional<F
             reply.segments.front().bytes.insert(0, noise);
             return reply;
         }
+        case FaultKind::HoldReply:
+            return interpreter.Answer(input);
         case FaultKind::ClosePort: {
             Reply reply;
             reply.closePort = true;
@@ -115,6 +131,7 @@ void SimulatedUnit::Impl::PeerChanged() {
 
 void SimulatedUnit::Impl::Serve(std::unique_ptr<LineEndpoint> endpoint) {
     std::lock_guard serverLock(serverMutex);
+    ReleaseHeld();
     server.reset();
     PeerChanged();
     LinePacing pacing;
@@ -127,7 +144,16 @@ void SimulatedUnit::Impl::Serve(std::unique_ptr<LineEndpoint> endpoint) {
 
 void SimulatedUnit::Impl::StopServing() {
     std::lock_guard serverLock(serverMutex);
+    ReleaseHeld();
     server.reset();
+}
+
+void SimulatedUnit::Impl::ReleaseHeld() {
+    {
+        std::lock_guard lock(mutex);
+        ++releases;
+    }
+    heldReleased.notify_all();
 }
 
 SimulatedUnit::SimulatedUnit(SimOptions options) : impl_(std::make_unique<Impl>(options)) {}
@@ -174,6 +200,15 @@ void SimulatedUnit::InjectFault(const Fault& fault) {
 void SimulatedUnit::ClearFaults() {
     std::lock_guard lock(impl_->mutex);
     impl_->faults.Clear();
+}
+
+size_t SimulatedUnit::HeldReplies() const {
+    std::lock_guard lock(impl_->mutex);
+    return impl_->heldReplies;
+}
+
+void SimulatedUnit::ReleaseHeldReplies() {
+    impl_->ReleaseHeld();
 }
 
 uint32_t SimulatedUnit::Memory(int block, uint32_t address) const {

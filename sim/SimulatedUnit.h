@@ -39,6 +39,7 @@ enum class FaultKind {
     Garbage,        // garbageBytes random bytes (never '>' or BEL) go out before the echo
     StopAnswering,  // from now on nothing is answered until ClearFaults
     ClosePort,      // the unit's end of the line is closed (the peer sees a hang-up)
+    HoldReply,      // the unit acts on the line at once, its reply waits for ReleaseHeldReplies
 };
 
 struct Fault {
@@ -114,6 +115,10 @@ class SimulatedUnit {
     // Fault injection.
     void InjectFault(const Fault& fault);
     void ClearFaults();
+    // HoldReply faults: the replies held back right now, and letting them all go out (Stop lets
+    // them go too). A test holds a reply to see what the peer does while it waits for one.
+    size_t HeldReplies() const;
+    void ReleaseHeldReplies();
 
     // The memories. Blocks 1..6 hold 24-bit words, block 0 (EEPROM) bytes. Memory is the working
     // memory, which every command reads and writes; StoredMemory what the unit keeps over a power

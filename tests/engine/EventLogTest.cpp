@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <string>
+#include <vector>
 
 #include "EngineFixture.h"
 #include "log/EventLog.h"
@@ -114,6 +117,83 @@ TEST_F(EventLog, DateThenTimeSetTheUnitsClock) {
     std::u16string date;
     engine->get_UnitDate(&date);
     EXPECT_EQ(date, u"261224");
+}
+
+// The status poll reads the unit's clock while the Set Date/Time dialog puts the date and the time:
+// the reply to the poll's read (of the date, then of the time) is held at the unit until both
+// puts are in, then let go. The read must not replace what was put, and the set must send it.
+class ClockSetDuringClockRead : public EventLog, public ::testing::WithParamInterface<const char*> {
+  protected:
+    void TearDown() override {
+        unit.ReleaseHeldReplies();  // also after a failed assertion, so the engine can disconnect
+        EventLog::TearDown();
+    }
+
+    // The clock-set lines the unit received ("date " or "time " and six digits).
+    std::vector<std::string> SetLines() const {
+        auto lines = LinesStartingWith("date ");
+        for (auto& line : LinesStartingWith("time ")) {
+            lines.push_back(line);
+        }
+        return lines;
+    }
+};
+
+TEST_P(ClockSetDuringClockRead, SendsThePutTextsNotTheReadOnes) {
+    const std::string held = GetParam();
+    sim::Fault hold;
+    hold.kind = sim::FaultKind::HoldReply;
+    hold.match = held;
+    unit.InjectFault(hold);
+    // Waits long enough for the held reply; one status poll only (the first, at once).
+    EngineTimings timings = testing::FastTimings();
+    timings.replyWait = std::chrono::seconds(60);
+    timings.statusPollPeriod = std::chrono::hours(1);
+    engine->SetTimings(timings);
+    ASSERT_EQ(engine->put_UpdateInputs(Variant::Bool(true)), 0);
+    ASSERT_EQ(engine->Connect(), 0);
+    ASSERT_EQ(engine->put_Initialized(VARIANT_TRUE), 0);
+
+    // The poll has asked for the held part of the unit's clock and waits for the answer.
+    ASSERT_TRUE(testing::Eventually([&] { return unit.HeldReplies() == 1; }));
+    ASSERT_EQ(LinesStartingWith(held), std::vector<std::string>{held});
+    ASSERT_EQ(engine->put_UnitDate(u"261224"), 0);
+    ASSERT_EQ(engine->put_UnitTime(u"183000"), 0);
+    unit.ReleaseHeldReplies();
+
+    ASSERT_TRUE(testing::Eventually([&] { return SetLines().size() == 2; }));
+    const std::vector<std::string> expected = {"date 261224", "time 183000"};
+    EXPECT_EQ(SetLines(), expected);
+    std::u16string date;
+    std::u16string time;
+    engine->get_UnitDate(&date);
+    engine->get_UnitTime(&time);
+    EXPECT_EQ(date, u"261224");
+    EXPECT_EQ(time, u"183000");
+    EXPECT_NE(engine->CallerExchange("date\r").reply.find("261224"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(HeldRead, ClockSetDuringClockRead, ::testing::Values("date", "time"));
+
+// Only what was put is sent: a time put alone does not send the date the poll read back to the
+// unit (around midnight that date is already the day before).
+TEST_F(EventLog, ATimePutAloneSendsOnlyTheTime) {
+    ConnectReady();
+    ASSERT_EQ(engine->CallerExchange("date 261208\r").status, 0);
+    ASSERT_EQ(engine->put_UpdateInputs(Variant::Bool(true)), 0);
+    std::u16string date;
+    ASSERT_TRUE(testing::Eventually([&] {
+        engine->get_UnitDate(&date);
+        return !date.empty();
+    }));
+    EXPECT_EQ(date, u"261208");
+    ASSERT_EQ(engine->put_UpdateInputs(Variant::Bool(false)), 0);
+    WaitForWorkerPass();
+    unit.ClearReceivedLines();
+    ASSERT_EQ(engine->put_UnitTime(u"070000"), 0);
+    ASSERT_TRUE(testing::Eventually([&] { return Sent("time 070000") == 1; }));
+    WaitForWorkerPass();
+    EXPECT_EQ(unit.ReceivedLines(), std::vector<std::string>{"time 070000"});
 }
 
 }  // namespace

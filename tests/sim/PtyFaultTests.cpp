@@ -111,6 +111,29 @@ TEST_F(PtyFaults, AfterClosePortANewPtyServesTheSameUnit) {
     EXPECT_EQ(again.Exchange("level 22"), "level 22\r\n>");
 }
 
+TEST_F(PtyFaults, HoldReplyActsAtOnceAndAnswersWhenReleased) {
+    unit_.InjectFault(MakeFault(FaultKind::HoldReply, "level"));
+    client_->Send("level 10\r");
+    ExpectSilenceAfterLine(1);
+    EXPECT_EQ(unit_.HeldReplies(), 1u);
+    EXPECT_EQ(unit_.Panel().level, 16);  // the unit took the line before its reply was held
+    client_->Send("rdu3\r");             // waits behind the held reply
+    unit_.ReleaseHeldReplies();
+    const std::string expected = "level 10\r\n>rdu3\r\n1\r\n>";
+    EXPECT_EQ(client_->ReadBytes(expected.size()), expected);
+    EXPECT_EQ(unit_.HeldReplies(), 0u);
+    EXPECT_EQ(client_->Exchange("level 10"), "level 10\r\n>");  // the fault struck once
+}
+
+TEST_F(PtyFaults, StopLetsAHeldReplyGo) {
+    unit_.InjectFault(MakeFault(FaultKind::HoldReply));
+    client_->Send("rdu3\r");
+    ASSERT_TRUE(unit_.WaitForLines(1, kGenerousTimeout));
+    EXPECT_EQ(unit_.HeldReplies(), 1u);
+    unit_.Stop();  // returns: the line server is not left waiting for a release
+    EXPECT_EQ(unit_.HeldReplies(), 0u);
+}
+
 TEST_F(PtyFaults, FaultsStrikeOnlyTheirCount) {
     Fault fault = MakeFault(FaultKind::BellReply, "");
     fault.count = 2;
