@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -12,6 +13,7 @@
 #include "ConfigJson.h"
 #include "RunProgram.h"
 #include "SimulatedUnit.h"
+#include "SourceTree.h"
 #include "TestSupport.h"
 
 namespace {
@@ -117,6 +119,29 @@ TEST_F(ConfigProgram, ImportRefusesBadInputAndWritesNothing) {
         << "files left behind";
 }
 
+// The engine does not load a value outside its range from a file (the image keeps its own); the
+// export says which field that was instead of passing the substitute off as the file's value.
+TEST_F(ConfigProgram, ExportNamesFieldsTheFileCannotGive) {
+    const auto saved = SaveUnit("unit.kvt");
+    std::string bytes = ReadAll(saved);
+    const double tooHigh = 50.0;
+    constexpr size_t kEqBandOffset = 138 + (27 * 2 + 5) * 8;  // EQBand(2, 5)
+    std::memcpy(bytes.data() + kEqBandOffset, &tooHigh, sizeof tooHigh);
+    const auto patched = Folder() / "patched.kvt";
+    WriteAll(patched, bytes);
+
+    const ProgramResult exported = Config({"export", patched.string()});
+    EXPECT_EQ(exported.exitStatus, 0);
+    EXPECT_THAT(exported.errors, HasSubstr("EQBand[2][5] is not taken from the file"));
+    EXPECT_THAT(exported.out, HasSubstr("{\"member\":\"EQBand\",\"index\":[2,5],\"value\":0.0}"));
+
+    const ProgramResult older = Config(
+        {"export",
+         (kvt::testing::SourceTree() / "fuzz/seeds/fuzz_config_file/changed-v0.kvt").string()});
+    EXPECT_EQ(older.exitStatus, 0);
+    EXPECT_THAT(older.errors, HasSubstr("an older or shorter configuration file (version 0)"));
+}
+
 TEST_F(ConfigProgram, DiffOfFilesAndJson) {
     const auto saved = SaveUnit("unit.kvt");
     const auto json = Folder() / "unit.json";
@@ -164,9 +189,8 @@ TEST_F(ConfigProgram, DiffAgainstTheUnitAfterAChangeWithKvt80ctl) {
     EXPECT_EQ(unchanged.exitStatus, 0) << unchanged.out << unchanged.errors;
 
     // The worker sends the writes within a pass; the pause keeps the link open until it has.
-    Ctl({"UpdateInputs = false", "Delay = 42", "EQBand(1, 14) = -3.0", "sleep 500"});
-    ASSERT_TRUE(
-        kvt::testing::Eventually([&] { return unit_.Memory(3, 8) == (42u * -144u & 0xFFFFFFu); }));
+    Ctl({"UpdateInputs = false", "Delay = 42", "EQBand(1, 14) = -3.0", "sleep 1500"});
+    ASSERT_EQ(unit_.Memory(3, 8), 42u * -144u & 0xFFFFFFu) << "the delay did not reach the unit";
 
     const ProgramResult changed = Config({"diff", before.string(), Unit()});
     EXPECT_EQ(changed.exitStatus, 1) << changed.errors;
