@@ -403,8 +403,11 @@ const std::string& Text(const Json& value, const std::string& field) {
 }
 
 std::string RangeText(const ParameterRow& row) {
-    Json range = {row.min, row.max};
-    return range[0].dump() + ".." + range[1].dump();
+    if (KeptWhole(row.param)) {
+        return std::to_string(static_cast<int>(row.min)) + ".." +
+               std::to_string(static_cast<int>(row.max));
+    }
+    return Json(row.min).dump() + ".." + Json(row.max).dump();
 }
 
 double ParameterValue(const ParameterRow& row, const Json& value, const std::string& field) {

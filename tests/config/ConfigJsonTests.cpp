@@ -228,7 +228,7 @@ TEST(ConfigJsonImport, RejectsValuesOutOfRangeByName) {
     EXPECT_EQ(error([](Json& j) { Row(j, "EQBand")["value"] = 6.5; }),
               "EQBand[0][0]: 6.5 is outside -6.0..6.0");
     EXPECT_EQ(error([](Json& j) { Row(j, "Delay")["value"] = 221; }),
-              "Delay: 221 is outside 10.0..220.0");
+              "Delay: 221 is outside 10..220");
     EXPECT_EQ(error([](Json& j) { Row(j, "Delay")["value"] = 20.5; }),
               "Delay: 20.5 is not a whole number");
     EXPECT_EQ(error([](Json& j) { Row(j, "Mute", 3)["value"] = 1; }),
