@@ -39,7 +39,7 @@ section "Set-up"
 ./scripts/setup.sh
 
 section "Code format"
-find transport engine sim cli setip launcher frontend laptop tests bench fuzz \( -name '*.cpp' -o -name '*.h' \) -print0 |
+find transport engine sim cli config setip launcher frontend laptop tests bench fuzz \( -name '*.cpp' -o -name '*.h' \) -print0 |
     xargs -0 clang-format --dry-run -Werror
 
 section "Build and test"
@@ -63,9 +63,9 @@ TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" \
 
 section "AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -G Ninja -DKVT_SANITIZE=address -DKVT_BUILD_BENCH=OFF "${launcher[@]}" >/dev/null
-cmake --build build-asan --target "${sanitized_suites[@]}" cli_tests cli_program_tests
+cmake --build build-asan --target "${sanitized_suites[@]}" cli_tests cli_program_tests config_tests config_program_tests
 ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
-    ctest --test-dir build-asan --output-on-failure -j "$jobs" -L "${sanitized_labels}|cli"
+    ctest --test-dir build-asan --output-on-failure -j "$jobs" -L "${sanitized_labels}|cli|config"
 
 section "Fuzzing (${fuzz_seconds} s per target)"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DKVT_BUILD_FUZZ=ON -DKVT_BUILD_TESTS=OFF \
