@@ -185,6 +185,13 @@ MeasureStatus MeasurementSession::Collect(Curve& levels) {
     const uint64_t start = frames_->Count();
     const MeasureStatus status = frames_->WaitFor(
         start, options_.settleFrames + options_.averageFrames, options_.frameTimeout, cancel_);
+    if (status == MeasureStatus::NoFrames) {
+        // Silence from an engine that has closed its ready gate is a unit gone, not a quiet
+        // analyser.
+        VariantBool ready = VARIANT_FALSE;
+        engine_.get_Initialized(&ready);
+        return ready == VARIANT_TRUE ? status : MeasureStatus::UnitLost;
+    }
     if (status != MeasureStatus::Ok) {
         return status;
     }
