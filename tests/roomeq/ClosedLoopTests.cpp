@@ -266,6 +266,38 @@ TEST_F(ClosedLoop, UndoPutsTheChannelBackInOneStep) {
     EXPECT_EQ(ReadChannel(*engine_, L).outputGainDb, before.outputGainDb);
 }
 
+TEST_F(ClosedLoop, StoresInTheUnitOnlyWhenAsked) {
+    constexpr int kEqBlock = 4;
+    constexpr uint32_t kCentreRegion = 128;
+    options_.channels = {C};
+    auto stored = [&] {
+        std::vector<uint32_t> words;
+        for (uint32_t at = kCentreRegion; at < kCentreRegion + 34; ++at) {
+            words.push_back(unit_.StoredMemory(kEqBlock, at));
+        }
+        return words;
+    };
+    auto working = [&] {
+        std::vector<uint32_t> words;
+        for (uint32_t at = kCentreRegion; at < kCentreRegion + 34; ++at) {
+            words.push_back(unit_.Memory(kEqBlock, at));
+        }
+        return words;
+    };
+    const std::vector<uint32_t> factory = stored();
+    AssistantResult result = RunAssistant(*engine_, options_);
+    ASSERT_TRUE(result.completed) << result.failure;
+    EXPECT_FALSE(result.stored);
+    ASSERT_TRUE(testing::Eventually([&] { return working() != factory; }));
+    EXPECT_EQ(stored(), factory);
+
+    options_.store = true;
+    result = RunAssistant(*engine_, options_);
+    ASSERT_TRUE(result.completed) << result.failure;
+    EXPECT_TRUE(result.stored);
+    EXPECT_EQ(stored(), working());
+}
+
 TEST_F(ClosedLoop, CancelMidMeasurementLeavesTheGeneratorOffAndTheAnalyserAsItWas) {
     ASSERT_EQ(engine_->put_UpdateInputs(Variant::Bool(true)), 0);
     ASSERT_EQ(engine_->StartSLA(), 0);
