@@ -1,6 +1,7 @@
 #include "Assistant.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 
@@ -155,6 +156,9 @@ Plan PlanFor(int channel, const AssistantOptions& options, const Curve& roomAlon
     return plan;
 }
 
+AssistantResult RunWith(MeasurementSession& session, IKVT80& engine,
+                        const AssistantOptions& options);
+
 }  // namespace
 
 bool AssistantResult::AllWithinTolerance() const {
@@ -187,13 +191,26 @@ int32_t RestoreChannel(IKVT80& engine, int channel, const ChannelSettings& setti
 }
 
 AssistantResult RunAssistant(IKVT80& engine, const AssistantOptions& options) {
+    const auto started = std::chrono::steady_clock::now();
+    MeasurementSession session(engine, options.measure, options.cancel);
+    AssistantResult result = RunWith(session, engine, options);
+    result.settlingSeconds = session.SettlingTime().count();
+    result.averagingSeconds = session.AveragingTime().count();
+    result.totalSeconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    return result;
+}
+
+namespace {
+
+AssistantResult RunWith(MeasurementSession& session, IKVT80& engine,
+                        const AssistantOptions& options) {
     AssistantResult result;
     auto say = [&](const std::string& text) {
         if (options.progress) {
             options.progress(text);
         }
     };
-    MeasurementSession session(engine, options.measure, options.cancel);
     auto fail = [&](const std::string& what, MeasureStatus status) {
         result.failure = what + ": " + std::string(MeasureStatusText(status));
         session.Close();
@@ -387,5 +404,7 @@ AssistantResult RunAssistant(IKVT80& engine, const AssistantOptions& options) {
     }
     return result;
 }
+
+}  // namespace
 
 }  // namespace kvt::roomeq

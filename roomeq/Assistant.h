@@ -69,6 +69,11 @@ struct AssistantResult {
     bool stored = false;
     Curve floor{};
     std::vector<ChannelResult> channels;
+    // Where the run's time went (seconds): letting readings settle after each change (with the
+    // writes going out), averaging readings, and the rest (writes queued, fits, storing).
+    double settlingSeconds = 0.0;
+    double averagingSeconds = 0.0;
+    double totalSeconds = 0.0;
     bool AllWithinTolerance() const;
 };
 

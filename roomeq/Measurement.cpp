@@ -169,22 +169,31 @@ MeasureStatus MeasurementSession::Open() {
 }
 
 MeasureStatus MeasurementSession::Collect(Curve& levels) {
+    using Clock = std::chrono::steady_clock;
+    const auto started = Clock::now();
     if (options_.settleTime.count() > 0) {
-        const auto until = std::chrono::steady_clock::now() + options_.settleTime;
-        while (std::chrono::steady_clock::now() < until) {
+        const auto until = started + options_.settleTime;
+        while (Clock::now() < until) {
             if (cancel_ != nullptr && cancel_->load()) {
                 return MeasureStatus::Cancelled;
             }
             if (frames_->Lost()) {
                 return MeasureStatus::UnitLost;
             }
-            std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(
-                kCancelPoll, until - std::chrono::steady_clock::now()));
+            std::this_thread::sleep_for(
+                std::min<Clock::duration>(kCancelPoll, until - Clock::now()));
         }
     }
     const uint64_t start = frames_->Count();
-    const MeasureStatus status = frames_->WaitFor(
-        start, options_.settleFrames + options_.averageFrames, options_.frameTimeout, cancel_);
+    MeasureStatus status =
+        frames_->WaitFor(start, options_.settleFrames, options_.frameTimeout, cancel_);
+    const auto settled = Clock::now();
+    settling_ += settled - started;
+    if (status == MeasureStatus::Ok) {
+        status = frames_->WaitFor(start, options_.settleFrames + options_.averageFrames,
+                                  options_.frameTimeout, cancel_);
+        averaging_ += Clock::now() - settled;
+    }
     if (status == MeasureStatus::NoFrames) {
         // Silence from an engine that has closed its ready gate is a unit gone, not a quiet
         // analyser.

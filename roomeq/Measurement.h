@@ -74,6 +74,11 @@ class MeasurementSession {
     // Switches the generator off and puts back what the session found. Safe to call twice.
     void Close();
 
+    // Time spent so far letting the readings settle after a change (this includes the writes
+    // going out on the line before the first new reading) and averaging.
+    std::chrono::duration<double> SettlingTime() const { return settling_; }
+    std::chrono::duration<double> AveragingTime() const { return averaging_; }
+
   private:
     MeasureStatus Collect(Curve& levels);
 
@@ -89,6 +94,8 @@ class MeasurementSession {
     bool savedRunning_ = false;
     bool savedSumAndDiff_ = false;
     bool savedUpdateInputs_ = false;
+    std::chrono::duration<double> settling_{0};
+    std::chrono::duration<double> averaging_{0};
 };
 
 }  // namespace kvt::roomeq

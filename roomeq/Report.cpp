@@ -99,6 +99,11 @@ std::string ReportJson(const AssistantResult& result, const ReportContext& conte
         {"stored", result.stored},
         {"all_within_tolerance", result.AllWithinTolerance()},
         {"noise_floor_db", Values(result.floor, all)},
+        {"seconds",
+         {{"settling", Tenths(result.settlingSeconds)},
+          {"averaging", Tenths(result.averagingSeconds)},
+          {"other", Tenths(result.totalSeconds - result.settlingSeconds - result.averagingSeconds)},
+          {"total", Tenths(result.totalSeconds)}}},
         {"channels", channels},
     };
     return report.dump(2) + "\n";
@@ -121,7 +126,13 @@ std::string BeforeAfterTable(const AssistantResult& result) {
             }
         }
     }
-    return text;
+    char times[160];
+    std::snprintf(
+        times, sizeof times,
+        "time %.1f s: settling %.1f s (with the writes), averaging %.1f s, other %.1f s\n",
+        result.totalSeconds, result.settlingSeconds, result.averagingSeconds,
+        result.totalSeconds - result.settlingSeconds - result.averagingSeconds);
+    return text + times;
 }
 
 }  // namespace kvt::roomeq
