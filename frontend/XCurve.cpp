@@ -1,16 +1,13 @@
 #include "XCurve.h"
 
+#include "XCurveTable.h"
+
 namespace kvt::frontend {
 
 namespace {
 
-constexpr double kNo = XCurve::kNoPoint;
-
-// 25 Hz, 31 Hz and 20 kHz have no reference point; flat from 63 Hz to 2 kHz, then falling.
-constexpr std::array<double, XCurve::kColumns> kReference{
-    kNo, kNo, -2, -1, 0, 0,  0,  0,  0,  0,  0,  0,  0,  0,   0,    //  25 Hz ... 630 Hz
-    0,   0,   0,  0,  0, -1, -2, -3, -4, -5, -6, -7, -9, -11, kNo,  // 800 Hz ... 20 kHz
-};
+static_assert(xcurve::kColumns == XCurve::kColumns && xcurve::kNoPoint == XCurve::kNoPoint);
+constexpr const std::array<double, XCurve::kColumns>& kReference = xcurve::kReference;
 
 // The GUI thread is the only one that reads or moves the curve.
 int offset = 0;

@@ -5,11 +5,12 @@ set -euo pipefail
 # Qt's SVG module draws the icons, its tools compile the translations; Xvfb and xauth run the GUI
 # under a virtual display in the tests, dbus-daemon gives the companion-link test a private bus, and
 # the CJK font shows the Chinese translation; libedit gives kvt80ctl's prompt its line editing;
-# kvt80-config reads and writes JSON with nlohmann-json.
+# kvt80-config and kvt80-roomeq read and write JSON with nlohmann-json; the room EQ assistant
+# solves its fit with Eigen.
 packages=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
           clang clang-format libclang-rt-14-dev qt6-base-dev qt6-svg-dev qt6-tools-dev
           qt6-tools-dev-tools qt6-l10n-tools libqt6svg6 fonts-dejavu-core fonts-noto-cjk ccache
-          xvfb xauth dbus-daemon git libedit-dev nlohmann-json3-dev)
+          xvfb xauth dbus-daemon git libedit-dev nlohmann-json3-dev libeigen3-dev)
 
 missing=()
 for package in "${packages[@]}"; do

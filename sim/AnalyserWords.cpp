@@ -183,9 +183,10 @@ PairPower HeardInBand(const UnitState& state, const Generator& generator, int ba
             !ChannelPlays(state.memory, channel)) {
             continue;
         }
-        const double db = level + ChannelResponseDb(state.memory, channel, signal->hz);
+        const double db =
+            level + ChannelResponseDb(state.memory, channel, signal->hz, state.room.get());
         power.left += Power(db);
-        power.right += Power(db - RightMicrophoneOffsetDb(channel));
+        power.right += Power(db - RightMicrophoneOffsetDb(channel, state.room.get()));
     }
     return power;
 }

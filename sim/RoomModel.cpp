@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <sstream>
 
 namespace kvt::sim {
 
@@ -133,13 +134,141 @@ bool ChannelPlays(const UnitMemory& memory, int channel) {
     return (memory.Read(room.eqBlock, room.region + kFlagsOffset) & kMuteBit) == 0;
 }
 
-double ChannelResponseDb(const UnitMemory& memory, int channel, double hz) {
-    const ChannelRoom& room = Room(channel);
-    return LoudspeakerInRoomDb(room, hz) + EqualiserDb(memory, room, hz);
+std::string_view RoomChannelName(int channel) {
+    constexpr std::array<std::string_view, kOutputChannels> kNames{"L",  "C",  "R",   "LS",
+                                                                   "SW", "RS", "LEX", "REX"};
+    return channel >= 0 && channel < kOutputChannels ? kNames[static_cast<size_t>(channel)] : "";
 }
 
-double RightMicrophoneOffsetDb(int channel) {
-    return Room(channel).rightMicDb;
+namespace {
+
+constexpr size_t kMaxRoomLineLength = 256;
+constexpr size_t kMaxRoomPoints = 256;  // per channel
+constexpr double kLowestRoomHz = 10.0;
+constexpr double kHighestRoomHz = 30000.0;
+constexpr double kRoomDbLimit = 60.0;
+
+std::optional<int> ChannelByName(std::string name) {
+    for (auto& c : name) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    for (int channel = 0; channel < kOutputChannels; ++channel) {
+        if (RoomChannelName(channel) == name) {
+            return channel;
+        }
+    }
+    return std::nullopt;
+}
+
+// A whole field as a finite number, or nothing.
+std::optional<double> Number(const std::string& field) {
+    size_t used = 0;
+    double value = 0.0;
+    try {
+        value = std::stod(field, &used);
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+    if (used != field.size() || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+}  // namespace
+
+std::optional<RoomDescription> ParseRoomFile(std::string_view text, std::string& error) {
+    RoomDescription room;
+    std::istringstream lines{std::string(text)};
+    std::string line;
+    int number = 0;
+    auto fail = [&](const std::string& what) {
+        error = "line " + std::to_string(number) + ": " + what;
+        return std::nullopt;
+    };
+    while (std::getline(lines, line)) {
+        ++number;
+        if (line.size() > kMaxRoomLineLength) {
+            return fail("longer than 256 characters");
+        }
+        if (const auto hash = line.find('#'); hash != std::string::npos) {
+            line.erase(hash);
+        }
+        std::istringstream fields(line);
+        std::vector<std::string> words;
+        for (std::string word; fields >> word;) {
+            words.push_back(word);
+        }
+        if (words.empty()) {
+            continue;
+        }
+        if (words.size() != 3) {
+            return fail("expected CHANNEL level DB or CHANNEL HZ DB");
+        }
+        const auto channel = ChannelByName(words[0]);
+        if (!channel) {
+            return fail("unknown channel \"" + words[0] + "\" (L C R LS SW RS LEX REX)");
+        }
+        const auto db = Number(words[2]);
+        if (!db || std::abs(*db) > kRoomDbLimit) {
+            return fail("the level must be a number of dB from -60 to 60");
+        }
+        RoomChannel& target = room.channels[static_cast<size_t>(*channel)];
+        if (words[1] == "level" || words[1] == "LEVEL") {
+            target.levelDb = *db;
+            continue;
+        }
+        const auto hz = Number(words[1]);
+        if (!hz || *hz < kLowestRoomHz || *hz > kHighestRoomHz) {
+            return fail("the frequency must be from 10 to 30000 Hz");
+        }
+        if (!target.points.empty() && *hz <= target.points.back().first) {
+            return fail("a channel's frequencies must rise from line to line");
+        }
+        if (target.points.size() >= kMaxRoomPoints) {
+            return fail("more than 256 points for one channel");
+        }
+        target.points.emplace_back(*hz, *db);
+    }
+    return room;
+}
+
+double RoomChannelDb(const RoomChannel& channel, double hz) {
+    const auto& points = channel.points;
+    double db = 0.0;
+    if (points.empty()) {
+        db = 0.0;
+    } else if (hz <= points.front().first) {
+        db = points.front().second;
+    } else if (hz >= points.back().first) {
+        db = points.back().second;
+    } else {
+        const auto above =
+            std::upper_bound(points.begin(), points.end(), hz,
+                             [](double value, const std::pair<double, double>& point) {
+                                 return value < point.first;
+                             });
+        const auto below = above - 1;
+        const double share = std::log(hz / below->first) / std::log(above->first / below->first);
+        db = below->second + share * (above->second - below->second);
+    }
+    return channel.levelDb + db;
+}
+
+double ChannelResponseDb(const UnitMemory& memory, int channel, double hz,
+                         const RoomDescription* file) {
+    const ChannelRoom& room = Room(channel);
+    const double speaker =
+        file != nullptr
+            ? RoomChannelDb(
+                  file->channels[static_cast<size_t>(std::clamp(channel, 0, kOutputChannels - 1))],
+                  hz)
+            : LoudspeakerInRoomDb(room, hz);
+    return speaker + EqualiserDb(memory, room, hz);
+}
+
+double RightMicrophoneOffsetDb(int channel, const RoomDescription* file) {
+    return file != nullptr ? 0.0 : Room(channel).rightMicDb;
 }
 
 }  // namespace kvt::sim

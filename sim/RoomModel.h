@@ -7,7 +7,13 @@
 // channel at unity gain in a flat room reads 0 dB in every third-octave band.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "UnitMemory.h"
 
@@ -30,11 +36,36 @@ uint32_t GeneratorChannelBit(int channel);
 // False when the channel's flags word mutes it.
 bool ChannelPlays(const UnitMemory& memory, int channel);
 
-// The channel as heard at the left microphone at `hz`: loudspeaker and room, plus the channel's
-// EQ bands, bass, treble and output gain read from memory.
-double ChannelResponseDb(const UnitMemory& memory, int channel, double hz);
+// A room from a room file, in place of the built-in one: per channel a level (dB against the
+// built-in screen channels) and the loudspeaker-in-room response as points (Hz, dB), interpolated
+// linearly on a log-frequency axis and held flat beyond the first and last point. A channel the
+// file does not name plays flat at 0 dB. Both microphones hear a file room alike.
+struct RoomChannel {
+    double levelDb = 0.0;
+    std::vector<std::pair<double, double>> points;  // ascending frequency
+};
+
+struct RoomDescription {
+    std::array<RoomChannel, kOutputChannels> channels{};
+};
+
+// The channel names of room files, by channel number: L C R LS SW RS LEX REX.
+std::string_view RoomChannelName(int channel);
+
+// Parses a room file (format in docs/SIMULATOR.md). On error returns nothing and sets `error` to
+// the line number and what is wrong.
+std::optional<RoomDescription> ParseRoomFile(std::string_view text, std::string& error);
+
+// The response of one file room channel at `hz`, without the unit's settings.
+double RoomChannelDb(const RoomChannel& channel, double hz);
+
+// The channel as heard at the left microphone at `hz`: loudspeaker and room (the file room when
+// one is given, else the built-in one), plus the channel's EQ bands, bass, treble and output gain
+// read from memory.
+double ChannelResponseDb(const UnitMemory& memory, int channel, double hz,
+                         const RoomDescription* room = nullptr);
 
 // How much lower the right microphone of the pair hears the channel than the left (dB).
-double RightMicrophoneOffsetDb(int channel);
+double RightMicrophoneOffsetDb(int channel, const RoomDescription* room = nullptr);
 
 }  // namespace kvt::sim

@@ -355,6 +355,27 @@ bool SimulatedUnit::SaveState(const std::string& path) {
     return false;
 }
 
+void SimulatedUnit::SetRoom(const RoomDescription* room) {
+    auto copy = room != nullptr ? std::make_shared<const RoomDescription>(*room) : nullptr;
+    std::lock_guard lock(impl_->mutex);
+    impl_->interpreter.State().room = std::move(copy);
+}
+
+bool SimulatedUnit::LoadRoom(const std::string& path, std::string& error) {
+    constexpr size_t kMaxRoomFileBytes = size_t{1} << 20;
+    std::string text;
+    if (!ReadTextFile(path, kMaxRoomFileBytes, text, error)) {
+        return false;
+    }
+    const auto room = ParseRoomFile(text, error);
+    if (!room) {
+        error = path + ": " + error;
+        return false;
+    }
+    SetRoom(&*room);
+    return true;
+}
+
 bool SimulatedUnit::LoadState(const std::string& path) {
     std::string text;
     std::string error;

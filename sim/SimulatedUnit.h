@@ -22,6 +22,8 @@
 
 namespace kvt::sim {
 
+struct RoomDescription;
+
 struct SimOptions {
     uint32_t baudRate = 0;                      // 0: no pacing; otherwise 10 bits per byte each way
     std::chrono::milliseconds latency{0};       // processing time per command line
@@ -186,6 +188,13 @@ class SimulatedUnit {
     bool SaveState(const std::string& path);
     bool LoadState(const std::string& path);
     std::string LastStateError() const;
+
+    // The room the analyser hears (RoomModel.h; file format in docs/SIMULATOR.md). SetRoom takes
+    // a room, or nothing for the built-in room; it stays over power cycles and state loads.
+    // LoadRoom reads a room file; a file it cannot read or parse changes nothing and returns
+    // false with `error` saying why.
+    void SetRoom(const RoomDescription* room);
+    bool LoadRoom(const std::string& path, std::string& error);
 
     // Menu mode: the unit's serial port shows its menu; every line is answered with a
     // clear-screen sequence and the menu until an ESC byte returns it to the prompt.

@@ -5,11 +5,13 @@
 #include <chrono>
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <optional>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "RoomModel.h"
 #include "SimulatedUnit.h"
 #include "UnitClock.h"
 #include "UnitEventLog.h"
@@ -87,7 +89,9 @@ struct UnitState {
     std::chrono::milliseconds saveDuration{0};
     ControllerState controller;
     std::array<SignalProcessor, kProgramProcessors> processors;  // blocks 1..5
-    int corruptProgramWrites = 0;    // "wrpm" lines still to come that store their first word wrong
+    int corruptProgramWrites = 0;  // "wrpm" lines still to come that store their first word wrong
+    // The room the analyser hears, from a room file; none: the built-in room (RoomModel).
+    std::shared_ptr<const RoomDescription> room;
     std::mt19937 random{0x4B5638u};  // fixed seed: a run of the simulator is reproducible
 };
 

@@ -48,6 +48,11 @@ Unit:
                                         without FORMAT the button's format in the button table)
                          clock SECONDS  clock offset from the host's local time
                        What the file does not mention stays as delivered from the factory.
+  --room FILE          the analyser hears the room in FILE instead of the built-in one; exits
+                       with status 2 when FILE cannot be read or has a malformed line. One
+                       entry per line ('#' starts a comment), channels L C R LS SW RS LEX REX:
+                         CH level DB    the channel's level
+                         CH HZ DB       a point of its response (rising HZ; log-interpolated)
 
 Faults (repeatable):
   --fault KIND[:MATCH[:COUNT]]
@@ -113,6 +118,7 @@ struct Arguments {
     bool menu = false;
     bool card = true;
     std::optional<std::string> stateFile;
+    std::optional<std::string> roomFile;
     std::vector<Fault> faults;
 };
 
@@ -195,6 +201,8 @@ Arguments ParseArguments(int argc, char** argv) {
             arguments.menu = true;
         } else if (option == "--no-card") {
             arguments.card = false;
+        } else if (option == "--room") {
+            arguments.roomFile = std::string(value());
         } else if (option == "--state") {
             arguments.stateFile = std::string(value());
         } else if (option == "--fault") {
@@ -233,6 +241,10 @@ int main(int argc, char** argv) {
         if (arguments.stateFile && !unit.LoadState(*arguments.stateFile)) {
             std::fprintf(stderr, "kvt80-sim: cannot load the state: %s\n",
                          unit.LastStateError().c_str());
+            return 2;
+        }
+        if (std::string error; arguments.roomFile && !unit.LoadRoom(*arguments.roomFile, error)) {
+            std::fprintf(stderr, "kvt80-sim: cannot load the room: %s\n", error.c_str());
             return 2;
         }
         for (const auto& fault : arguments.faults) {

@@ -174,6 +174,28 @@ TEST(SimProgramRun, ExitsWithStatus2OnAStateFileItCannotLoad) {
     EXPECT_EQ(missing.Wait(), 2);
 }
 
+TEST(SimProgramRun, ServesWithARoomFileAndExitsWithStatus2OnOneItCannotLoad) {
+    char path[] = "/tmp/kvt80-sim-room-XXXXXX";
+    UniqueFd fd(::mkstemp(path));
+    ASSERT_TRUE(fd.Valid());
+    const std::string good = "# one quiet surround\nLS level -6\nC 100 3\nC 1000 0\n";
+    ASSERT_EQ(::write(fd.Get(), good.data(), good.size()), static_cast<ssize_t>(good.size()));
+    {
+        SimProgram program({"--room", path});
+        LineClient client = LineClient::OpenPty(program.FirstLine());
+        EXPECT_EQ(client.Exchange("open 93"), "open 93\r\n93>");
+        EXPECT_EQ(program.Terminate(), 0);
+    }
+    const std::string bad = "C 1000 0\nC 500 1\n";  // frequencies must rise
+    ASSERT_EQ(::ftruncate(fd.Get(), 0), 0);
+    ASSERT_EQ(::pwrite(fd.Get(), bad.data(), bad.size(), 0), static_cast<ssize_t>(bad.size()));
+    SimProgram broken({"--room", path});
+    EXPECT_EQ(broken.Wait(), 2);
+    ::unlink(path);
+    SimProgram missing({"--room", "/nonexistent/kvt80.room"});
+    EXPECT_EQ(missing.Wait(), 2);
+}
+
 TEST(SimProgramFrontPanel, OperatorCommandsWorkThePanelAndTheEndOfInputLeavesItServing) {
     SimProgram program({}, true);
     LineClient client = LineClient::OpenPty(program.FirstLine());
