@@ -4,11 +4,13 @@ set -euo pipefail
 
 # Qt's SVG module draws the icons, its tools compile the translations; Xvfb and xauth run the GUI
 # under a virtual display in the tests, dbus-daemon gives the companion-link test a private bus, and
-# the CJK font shows the Chinese translation.
+# the CJK font shows the Chinese translation. dpkg-dev and file work out the packages' dependencies;
+# the desktop, AppStream, MIME, manual-page and PDF tools check the installed tree.
 packages=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
           clang clang-format libclang-rt-14-dev qt6-base-dev qt6-svg-dev qt6-tools-dev
           qt6-tools-dev-tools qt6-l10n-tools libqt6svg6 fonts-dejavu-core fonts-noto-cjk ccache
-          xvfb xauth dbus-daemon git)
+          xvfb xauth dbus-daemon git
+          dpkg-dev file desktop-file-utils appstream shared-mime-info man-db poppler-utils)
 
 missing=()
 for package in "${packages[@]}"; do
