@@ -1,6 +1,7 @@
 #include "KVTExecApp.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QScreen>
 #include <QStyle>
@@ -10,6 +11,7 @@
 #include <cmath>
 #include <cstring>
 #include <iostream>
+#include <utility>
 
 #include "AppSettings.h"
 #include "CMainFrame.h"
@@ -69,8 +71,23 @@ bool AsksForRegistration(int argc, char** argv) {
 
 LaunchOptions ParseLaunchOptions(const QStringList& arguments) {
     LaunchOptions options;
+    bool optionsEnded = false;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
+        // Anything not starting with '-', and everything after "--", names the file to open.
+        if (optionsEnded || !argument.startsWith(QLatin1Char('-'))) {
+            if (options.file) {
+                options.error = QStringLiteral("only one file can be opened (got '%1' and '%2')")
+                                    .arg(*options.file, argument);
+                break;
+            }
+            options.file = argument;
+            continue;
+        }
+        if (argument == QLatin1String("--")) {
+            optionsEnded = true;
+            continue;
+        }
         const auto value = [&]() -> std::optional<QString> {
             if (i + 1 >= arguments.size()) {
                 options.error = QStringLiteral("%1 needs a value").arg(argument);
@@ -115,8 +132,9 @@ LaunchOptions ParseLaunchOptions(const QStringList& arguments) {
 
 QString UsageText() {
     return QStringLiteral(
-        "KVTExec [--demo] [--port PORT] [--lang CODE]\n"
-        "The KVT-80 laptop service program.\n\n"
+        "KVTExec [--demo] [--port PORT] [--lang CODE] [FILE.kvt]\n"
+        "The KVT-80 laptop service program. A configuration FILE is opened as File > Open\n"
+        "opens it, with the same questions.\n\n"
         "--demo       starts the built-in simulated unit and connects to it (the stored port is\n"
         "             not changed)\n"
         "--port PORT  sets the communication port, as the Communication Settings dialog does:\n"
@@ -166,6 +184,28 @@ QSize FrameClientSize(double dpiX, double dpiY) {
         width += sx * dpiX;
     }
     return {Rounded(width), Rounded(430.0 * sy)};
+}
+
+bool KVTExecFrame::OpenFile(const QString& path) {
+    fileArgument_ = path;
+    const bool started = Flows().Open();
+    fileArgument_.reset();
+    return started;
+}
+
+void KVTExecFrame::OpenFileWhenIdle(const QString& path) {
+    if (Flows().Busy()) {
+        QTimer::singleShot(100, this, [this, path] { OpenFileWhenIdle(path); });
+        return;
+    }
+    OpenFile(path);
+}
+
+std::optional<QString> KVTExecFrame::AskOpenFileName(const QString& startFolder) {
+    if (fileArgument_) {
+        return std::exchange(fileArgument_, std::nullopt);
+    }
+    return CMainFrame::AskOpenFileName(startFolder);
 }
 
 int RunKVTExec(int argc, char** argv) {
@@ -226,7 +266,7 @@ int RunKVTExec(int argc, char** argv) {
         engine->put_ComPort(frontend::TextVariant(*options.port));
     }
 
-    CMainFrame frame(*engine, language);
+    KVTExecFrame frame(*engine, language);
     if (options.demo) {
         // The technician's power cycle holding S5, for the firmware download.
         if (auto* download =
@@ -256,6 +296,11 @@ int RunKVTExec(int argc, char** argv) {
 
     if (options.demo) {
         QTimer::singleShot(0, &frame, [&frame] { frame.Flows().Connect(); });
+    }
+    if (options.file) {
+        // After demo mode's connection, so the unit is asked about like any connected unit.
+        const QString path = QFileInfo(*options.file).absoluteFilePath();
+        QTimer::singleShot(0, &frame, [&frame, path] { frame.OpenFileWhenIdle(path); });
     }
     std::unique_ptr<ScreenshotTour> tour;
     bool tourFailed = false;

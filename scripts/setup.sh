@@ -6,11 +6,13 @@ set -euo pipefail
 # under a virtual display in the tests, dbus-daemon gives the companion-link test a private bus, and
 # the CJK font shows the Chinese translation; libedit gives kvt80ctl's prompt its line editing;
 # kvt80-config and kvt80-roomeq read and write JSON with nlohmann-json; the room EQ assistant
-# solves its fit with Eigen.
+# solves its fit with Eigen. dpkg-dev and file work out the packages' dependencies; the desktop,
+# AppStream, MIME, manual-page and PDF tools check the installed tree.
 packages=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
           clang clang-format libclang-rt-14-dev qt6-base-dev qt6-svg-dev qt6-tools-dev
           qt6-tools-dev-tools qt6-l10n-tools libqt6svg6 fonts-dejavu-core fonts-noto-cjk ccache
-          xvfb xauth dbus-daemon git libedit-dev nlohmann-json3-dev libeigen3-dev)
+          xvfb xauth dbus-daemon git libedit-dev nlohmann-json3-dev libeigen3-dev
+          dpkg-dev file desktop-file-utils appstream shared-mime-info man-db poppler-utils)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -13,9 +13,14 @@
 #include <QPdfWriter>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFragment>
+#include <QTextImageFormat>
 #include <QUrl>
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -32,6 +37,39 @@ QString TitleOf(const QString& markdown) {
         }
     }
     return {};
+}
+
+// Pictures wider than the printed text are scaled down to its width, keeping their proportions;
+// printed at their own size they would be cut off at the page's right margin.
+void FitPictures(QTextDocument& document, qreal textWidth) {
+    struct Picture {
+        int position;
+        int length;
+        QTextImageFormat format;
+    };
+    std::vector<Picture> pictures;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            QTextImageFormat format = fragment.charFormat().toImageFormat();
+            if (!format.isValid()) {
+                continue;
+            }
+            const QImage image(format.name());
+            if (image.isNull() || image.width() <= textWidth) {
+                continue;
+            }
+            format.setWidth(textWidth);
+            format.setHeight(textWidth * image.height() / image.width());
+            pictures.push_back({fragment.position(), fragment.length(), format});
+        }
+    }
+    QTextCursor cursor(&document);
+    for (const Picture& picture : pictures) {
+        cursor.setPosition(picture.position);
+        cursor.setPosition(picture.position + picture.length, QTextCursor::KeepAnchor);
+        cursor.setCharFormat(picture.format);
+    }
 }
 
 }  // namespace
@@ -83,6 +121,10 @@ int main(int argc, char** argv) {
         writer.setPageMargins(QMarginsF(18, 18, 18, 18), QPageLayout::Millimeter);
         writer.setTitle(TitleOf(markdown));
         writer.setCreator(QStringLiteral("KVT-80 service software"));
+        // The document is laid out for printing in units of 1/96 inch, inside the page's
+        // printable width less the 2 cm margins printing adds on either side.
+        const qreal margin = 2.0 / 2.54 * 96;
+        FitPictures(document, writer.pageLayout().paintRectPixels(96).width() - 2 * margin);
         document.print(&writer);
     }
     QFile::remove(output);

@@ -1,0 +1,154 @@
+#!/usr/bin/env bash
+# Checks an installed tree of the KVT-80 service software, as `cmake --install` or the extracted
+# Debian packages leave it: every file in its place, the programs start from there with the
+# libraries found by their RPATH, and the desktop entries, AppStream data, file type, manual
+# pages, bash completion and help documents are valid.
+#   check_tree.sh PREFIX [gui]
+# PREFIX is the folder holding bin/ and share/ (a scratch root's usr/, for example); "gui" also
+# checks the graphical programs' files.
+set -uo pipefail
+
+prefix=$1
+gui=${2:-}
+failures=0
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+need() {
+    [[ -e $prefix/$1 ]] || fail "missing $1"
+}
+
+export QT_QPA_PLATFORM=offscreen
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+# The programs keep their settings in a home of their own here.
+export HOME=$scratch/home XDG_CONFIG_HOME=$scratch/home/.config
+mkdir -p "$HOME"
+
+# ---- The command-line tools ----------------------------------------------------------------------
+for program in kvt80ctl kvt80-sim Bootwick; do
+    need bin/$program
+done
+libraries=$(find "$prefix/lib" -path '*/kvt80/*' -name 'lib*.so*' 2>/dev/null | sort)
+for library in libKVT80.so libKVTComm.so; do
+    grep -q "/$library" <<<"$libraries" || fail "missing the private library $library"
+done
+# The libraries are found by the RPATH alone, not by the build tree or LD_LIBRARY_PATH.
+unset LD_LIBRARY_PATH
+programs=(kvt80ctl kvt80-sim)
+[[ $gui == gui ]] && programs+=(KVTExec KVTSetIP)
+for program in "${programs[@]}"; do
+    if ldd "$prefix/bin/$program" | grep -q "not found"; then
+        fail "$program: libraries not found: $(ldd "$prefix/bin/$program" | grep 'not found' | tr -s ' \t' ' ')"
+    fi
+    "$prefix/bin/$program" --help >"$scratch/help" 2>&1 || fail "$program --help failed"
+    [[ -s $scratch/help ]] || fail "$program --help printed nothing"
+done
+
+# kvt80ctl against its simulated unit, with a short script.
+output=$(printf 'Connect\nConnected\nDisconnect\n' | timeout 60 "$prefix/bin/kvt80ctl" --demo - 2>&1)
+if [[ $(sed -n 1p <<<"$output") != "0" || $(sed -n 2p <<<"$output") != "0 true" ]]; then
+    fail "kvt80ctl --demo script: $output"
+fi
+
+# ---- Manual pages --------------------------------------------------------------------------------
+pages=(kvt80ctl kvt80-sim Bootwick)
+[[ $gui == gui ]] && pages+=(KVTExec KVTSetIP)
+for page in "${pages[@]}"; do
+    file=$(ls "$prefix"/share/man/man1/"$page".1* 2>/dev/null | head -n1)
+    if [[ -z $file ]]; then
+        fail "missing the manual page $page(1)"
+        continue
+    fi
+    warnings=$(MANWIDTH=80 man --warnings -l "$file" 2>&1 >"$scratch/page")
+    [[ -z $warnings ]] || fail "$page(1) renders with warnings: $warnings"
+    grep -q "NAME" "$scratch/page" || fail "$page(1) renders without a NAME section"
+done
+
+# ---- bash completion: the options and the engine's member names ---------------------------------
+completion=$prefix/share/bash-completion/completions/kvt80ctl
+if [[ ! -f $completion ]]; then
+    fail "missing the bash completion of kvt80ctl"
+else
+    complete_words() {
+        bash -c 'source "$1"; shift; COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); _kvt80ctl;
+                 printf "%s\n" "${COMPREPLY[@]}"' _ "$completion" "$@"
+    }
+    complete_words kvt80ctl --de | grep -qx -- --demo || fail "completion: --de does not give --demo"
+    members=$(complete_words kvt80ctl -e Seri)
+    grep -qx SerialNumber <<<"$members" || fail "completion: -e Seri does not give SerialNumber"
+    members=$(complete_words kvt80ctl -e "")
+    [[ $(wc -l <<<"$members") -gt 100 ]] || fail "completion: too few member names"
+fi
+
+# ---- The graphical programs' files ---------------------------------------------------------------
+if [[ $gui == gui ]]; then
+    need bin/KVTExec
+    need bin/KVTSetIP
+    need "share/doc/kvt80/KVT-80 Manual.pdf"
+    need share/doc/kvt80/KVT80Checklist.htm
+    need share/mime/packages/kvt80-configuration.xml
+    need share/metainfo/com.rodmere.KVTExec.metainfo.xml
+    entries=(com.rodmere.KVTExec com.rodmere.KVTSetIP)
+    [[ -e $prefix/bin/KVTExecCE ]] && entries+=(com.rodmere.KVTExecCE)
+    for entry in "${entries[@]}"; do
+        desktop=$prefix/share/applications/$entry.desktop
+        if [[ ! -f $desktop ]]; then
+            fail "missing $entry.desktop"
+            continue
+        fi
+        if command -v desktop-file-validate >/dev/null; then
+            desktop-file-validate "$desktop" || fail "$entry.desktop is not valid"
+        fi
+        program=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
+        [[ -x $prefix/bin/$program ]] || fail "$entry.desktop starts $program, which is not installed"
+        for size in 16 22 24 32 48 64 128 256; do
+            icon=share/icons/hicolor/${size}x$size/apps/$entry.png
+            need "$icon"
+            if [[ -e $prefix/$icon ]] && command -v file >/dev/null; then
+                file "$prefix/$icon" | grep -q "PNG image data, $size x $size" ||
+                    fail "$icon is not a $size pixel PNG"
+            fi
+        done
+        need share/icons/hicolor/scalable/apps/$entry.svg
+    done
+    grep -q "^MimeType=application/x-kvt80-configuration;" \
+        "$prefix/share/applications/com.rodmere.KVTExec.desktop" ||
+        fail "KVTExec's desktop entry does not take .kvt files"
+    if command -v appstreamcli >/dev/null; then
+        appstreamcli validate --no-net --pedantic \
+            "$prefix/share/metainfo/com.rodmere.KVTExec.metainfo.xml" >"$scratch/appstream" 2>&1 ||
+            fail "AppStream data is not valid: $(cat "$scratch/appstream")"
+    fi
+    # The file type: a configuration file is recognised by its name and by its content.
+    if command -v update-mime-database >/dev/null; then
+        mkdir -p "$scratch/mime/packages"
+        cp "$prefix/share/mime/packages/kvt80-configuration.xml" "$scratch/mime/packages/"
+        update-mime-database "$scratch/mime" >"$scratch/mime.log" 2>&1 ||
+            fail "the file type does not load: $(cat "$scratch/mime.log")"
+        grep -q "application/x-kvt80-configuration" "$scratch/mime/globs2" ||
+            fail "the file type has no *.kvt pattern"
+        grep -q "application/x-kvt80-configuration" "$scratch/mime/magic" ||
+            fail "the file type has no content match"
+    fi
+    if command -v pdfinfo >/dev/null; then
+        pages=$(pdfinfo "$prefix/share/doc/kvt80/KVT-80 Manual.pdf" 2>/dev/null |
+            sed -n 's/^Pages: *//p')
+        [[ ${pages:-0} -gt 1 ]] || fail "the manual has no pages"
+    fi
+    grep -qi "<html" "$prefix/share/doc/kvt80/KVT80Checklist.htm" ||
+        fail "the checklist is not an HTML document"
+
+    # The laptop program starts from the tree in demo mode, with a file argument, and runs until
+    # it is ended.
+    timeout -s TERM 6 "$prefix/bin/KVTExec" --demo "$scratch/none.kvt" >"$scratch/kvtexec" 2>&1
+    status=$?
+    [[ $status -eq 124 ]] || fail "KVTExec --demo ended by itself (status $status): $(cat "$scratch/kvtexec")"
+fi
+
+if ((failures > 0)); then
+    echo "$failures check(s) failed" >&2
+    exit 1
+fi
+echo "installed tree at $prefix: all checks passed"
