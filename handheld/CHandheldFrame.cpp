@@ -26,6 +26,7 @@
 #include "panels/CPanelEqualizer.h"
 #include "panels/CPanelOptical.h"
 #include "panels/CPanelOutputs.h"
+#include "panels/CPanelProfile.h"
 
 namespace kvt::handheld {
 
@@ -167,15 +168,20 @@ void CHandheldFrame::CreateMenus() {
         connect(menu, &QMenu::aboutToShow, this, &CHandheldFrame::UpdateMenus);
     }
 
-    connect(Action(kNew), &QAction::triggered, flows_, &frontend::ConnectionFlows::New);
-    connect(Action(kOpen), &QAction::triggered, flows_, &frontend::ConnectionFlows::Open);
-    connect(Action(kSave), &QAction::triggered, flows_, &frontend::ConnectionFlows::Save);
-    connect(Action(kSaveAs), &QAction::triggered, flows_, &frontend::ConnectionFlows::SaveAs);
-    connect(Action(kSavePersonalityModule), &QAction::triggered, flows_,
-            &frontend::ConnectionFlows::SavePersonalityModule);
-    connect(Action(kConnect), &QAction::triggered, flows_, &frontend::ConnectionFlows::Connect);
-    connect(Action(kDisconnect), &QAction::triggered, flows_,
-            &frontend::ConnectionFlows::Disconnect);
+    // An edit still open in the Profile panel reaches the engine before a flow stores or sends.
+    const auto flow = [this](int command, bool (frontend::ConnectionFlows::*start)()) {
+        connect(Action(command), &QAction::triggered, this, [this, start] {
+            CommitEdits();
+            (flows_->*start)();
+        });
+    };
+    flow(kNew, &frontend::ConnectionFlows::New);
+    flow(kOpen, &frontend::ConnectionFlows::Open);
+    flow(kSave, &frontend::ConnectionFlows::Save);
+    flow(kSaveAs, &frontend::ConnectionFlows::SaveAs);
+    flow(kSavePersonalityModule, &frontend::ConnectionFlows::SavePersonalityModule);
+    flow(kConnect, &frontend::ConnectionFlows::Connect);
+    flow(kDisconnect, &frontend::ConnectionFlows::Disconnect);
     connect(Action(kHeadroomConfiguration), &QAction::triggered, this,
             &CHandheldFrame::ShowHeadroomConfiguration);
     connect(Action(kInputConfiguration), &QAction::triggered, this,
@@ -185,6 +191,7 @@ void CHandheldFrame::CreateMenus() {
 void CHandheldFrame::CreatePanels() {
     stack_ = new QStackedWidget(this);
     setCentralWidget(stack_);
+    panels_[kProfilePanel] = new CPanelProfile(engine_, *bridge_);
     panels_[kOpticalPanel] = new CPanelOptical(engine_, *bridge_, languageCode_);
     panels_[kEqualizerPanel] = new CPanelEqualizer(engine_, *bridge_, languageCode_);
     panels_[kOutputsPanel] = new CPanelOutputs(engine_, *bridge_);
@@ -204,6 +211,12 @@ void CHandheldFrame::ShowPanel(Panel panel) {
     stack_->setCurrentWidget(panels_[panel]);
     UpdateTitle();
     UpdateMenus();
+}
+
+void CHandheldFrame::CommitEdits() {
+    if (auto* profile = static_cast<CPanelProfile*>(panels_[kProfilePanel])) {
+        profile->Commit();
+    }
 }
 
 void CHandheldFrame::UpdateTitle() {
@@ -262,6 +275,7 @@ void CHandheldFrame::closeEvent(QCloseEvent* event) {
         return;
     }
     event->ignore();
+    CommitEdits();
     if (AskExit()) {
         // The flows disconnect first when connected, offer to save a changed file, clean the
         // engine up and end the program.

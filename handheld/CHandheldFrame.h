@@ -118,6 +118,8 @@ class CHandheldFrame : public QMainWindow, public frontend::FlowView {
     void CreatePanels();
     QAction* AddCommand(QMenu* menu, int command, const QString& text);
     void UpdateMenus();
+    // The Profile panel's texts go to the engine.
+    void CommitEdits();
     void UpdateTitle();
     void SelectFormat(int index);
     void ShowAbout();

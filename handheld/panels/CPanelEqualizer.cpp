@@ -75,11 +75,15 @@ CPanelEqualizer::CPanelEqualizer(IKVT80& engine, frontend::EngineBridge& bridge,
     small.setPixelSize(10);
     for (int i = 0; i < 8; ++i) {
         const int channel = kRadioChannels[i];
-        auto* radio = new QRadioButton(tr(kRadioLabels[i]), this);
+        // Push-like radios: a finger-sized target each, all eight across the small screen.
+        auto* radio = new QPushButton(tr(kRadioLabels[i]), this);
         radio->setObjectName(QString::number(kFirstRadioId + channel));
+        radio->setCheckable(true);
+        radio->setAutoExclusive(true);
+        radio->setFixedSize(PanelSlider::kWidth - 1, 26);
         radio->setFont(small);
         radio->setFocusPolicy(Qt::NoFocus);
-        connect(radio, &QRadioButton::clicked, this, [this, channel] { SelectChannel(channel); });
+        connect(radio, &QPushButton::clicked, this, [this, channel] { SelectChannel(channel); });
         channels_[channel] = radio;
         radios->addWidget(radio);
     }

@@ -1,12 +1,11 @@
 // CPanelEqualizer: the equaliser of one output channel on a small screen. The analyser window on
-// top, the channel radios ("L" ... "BR"), and five sliders that show a window onto the channel's
-// 29 entries (bass, the 27 third-octave bands from 40 Hz to 16 kHz, treble), moved one entry at a
-// time with "<" and ">". The subwoofer shows its parametric band instead: "Level", " Q" and
-// "Freq".
+// top, the channel buttons ("L" ... "BR", one of them down), and five sliders that show a window
+// onto the channel's 29 entries (bass, the 27 third-octave bands from 40 Hz to 16 kHz, treble),
+// moved one entry at a time with "<" and ">". The subwoofer shows its parametric band instead:
+// "Level", " Q" and "Freq".
 #pragma once
 
 #include <QPushButton>
-#include <QRadioButton>
 #include <array>
 
 #include "CPanel.h"
@@ -32,7 +31,7 @@ class CPanelEqualizer : public CPanel {
 
     CHandheldRTA* Analyser() const { return analyser_; }
     PanelSlider* Slider(int index) const { return sliders_[index]; }
-    QRadioButton* ChannelButton(int channel) const { return channels_[channel]; }
+    QPushButton* ChannelButton(int channel) const { return channels_[channel]; }
     QPushButton* BackButton() const { return back_; }
     QPushButton* ForwardButton() const { return forward_; }
     int FirstEntry() const { return first_; }
@@ -49,7 +48,7 @@ class CPanelEqualizer : public CPanel {
     double ReadEntry(int entry) const;
 
     CHandheldRTA* analyser_ = nullptr;
-    std::array<QRadioButton*, 8> channels_{};
+    std::array<QPushButton*, 8> channels_{};
     std::array<PanelSlider*, kSliders> sliders_{};
     QPushButton* back_ = nullptr;
     QPushButton* forward_ = nullptr;

@@ -20,6 +20,7 @@
 #include "panels/CPanelEqualizer.h"
 #include "panels/CPanelOptical.h"
 #include "panels/CPanelOutputs.h"
+#include "panels/CPanelProfile.h"
 
 namespace kvt::handheld {
 namespace {
@@ -309,6 +310,29 @@ TEST_F(Panels, OpticalSlidersWriteTheSelectedProjector) {
     engine->get_MonoEQ(&mono);
     EXPECT_DOUBLE_EQ(mono, 12.5);
     EXPECT_EQ(optical.Slider(CPanelOptical::kMonoEQ)->ValueText(), "12.5");
+}
+
+// ---- Profile ------------------------------------------------------------------------------------
+
+TEST_F(Panels, ProfileShowsAndWritesTheTexts) {
+    ASSERT_EQ(engine->put_TheaterName(frontend::TextVariant("Odeon")), 0);
+    ASSERT_EQ(engine->put_Comments(frontend::TextVariant("first\r\nsecond")), 0);
+    auto& profile = Show(std::make_unique<CPanelProfile>(*engine, *bridge));
+    EXPECT_EQ(profile.Line(3)->text(), "Odeon");
+    EXPECT_EQ(profile.Comments()->toPlainText(), "first\nsecond");
+    EXPECT_EQ(profile.Line(4)->maxLength(), 3);
+
+    profile.Line(4)->setText("12");
+    profile.Comments()->setPlainText("one\ntwo");
+    profile.Commit();
+    EXPECT_EQ(frontend::ReadText(*engine, &IKVT80::get_ScreenNumber), "12");
+    EXPECT_EQ(frontend::ReadText(*engine, &IKVT80::get_Comments), "one\r\ntwo");
+
+    // Longer comments are cut at the field's room, a line break counting two.
+    profile.Comments()->setPlainText(QString(130, QLatin1Char('x')));
+    EXPECT_EQ(profile.Comments()->toPlainText().size(), CPanelProfile::kCommentsLimit);
+    profile.Comments()->setPlainText(QString(62, QLatin1Char('a')) + "\n" + QString(70, 'b'));
+    EXPECT_EQ(profile.Comments()->toPlainText().size(), CPanelProfile::kCommentsLimit - 1);
 }
 
 // ---- The analyser's pop-up menu -----------------------------------------------------------------
