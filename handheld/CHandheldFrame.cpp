@@ -242,7 +242,7 @@ void CHandheldFrame::UpdateMenus() {
         item->setChecked(i == current_);
     }
     // The dialogs that are not built for the handheld yet stay unavailable.
-    for (int command : {kCopyEQ, kDigitalDelays, kAbout}) {
+    for (int command : {kCopyEQ, kDigitalDelays, kAbout, kCommunicationSettings}) {
         Action(command)->setEnabled(false);
     }
 }
