@@ -24,6 +24,7 @@
 #include "dialogs/CDlgSaveStatus.h"
 #include "dialogs/CDlgUploadStatus.h"
 #include "panels/CPanelEqualizer.h"
+#include "panels/CPanelMatrix.h"
 #include "panels/CPanelOptical.h"
 #include "panels/CPanelOutputs.h"
 #include "panels/CPanelProfile.h"
@@ -193,6 +194,7 @@ void CHandheldFrame::CreatePanels() {
     setCentralWidget(stack_);
     panels_[kProfilePanel] = new CPanelProfile(engine_, *bridge_);
     panels_[kOpticalPanel] = new CPanelOptical(engine_, *bridge_, languageCode_);
+    panels_[kMatrixPanel] = new CPanelMatrix(engine_, *bridge_, languageCode_);
     panels_[kEqualizerPanel] = new CPanelEqualizer(engine_, *bridge_, languageCode_);
     panels_[kOutputsPanel] = new CPanelOutputs(engine_, *bridge_);
     for (CPanel* panel : panels_) {

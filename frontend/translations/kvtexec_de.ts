@@ -482,6 +482,33 @@
     </message>
 </context>
 <context>
+    <name>kvt::handheld::CPanelMatrix</name>
+    <message>
+        <source>Sur
+Delay</source>
+        <translation>Sur
+Verz.</translation>
+    </message>
+    <message>
+        <source>Sur
+Gain</source>
+        <translation>Sur
+Pegel</translation>
+    </message>
+    <message>
+        <source>Sub
+Gain</source>
+        <translation>Sub
+Pegel</translation>
+    </message>
+    <message>
+        <source>Sub
+Freq</source>
+        <translation>Sub
+Freq</translation>
+    </message>
+</context>
+<context>
     <name>kvt::handheld::CPanelOptical</name>
     <message>
         <source>Left

@@ -482,6 +482,33 @@
     </message>
 </context>
 <context>
+    <name>kvt::handheld::CPanelMatrix</name>
+    <message>
+        <source>Sur
+Delay</source>
+        <translation>Retardo
+sur</translation>
+    </message>
+    <message>
+        <source>Sur
+Gain</source>
+        <translation>Ganancia
+sur</translation>
+    </message>
+    <message>
+        <source>Sub
+Gain</source>
+        <translation>Ganancia
+sub</translation>
+    </message>
+    <message>
+        <source>Sub
+Freq</source>
+        <translation>Frec
+sub</translation>
+    </message>
+</context>
+<context>
     <name>kvt::handheld::CPanelOptical</name>
     <message>
         <source>Left

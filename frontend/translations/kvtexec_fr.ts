@@ -482,6 +482,33 @@
     </message>
 </context>
 <context>
+    <name>kvt::handheld::CPanelMatrix</name>
+    <message>
+        <source>Sur
+Delay</source>
+        <translation>Retard
+sur</translation>
+    </message>
+    <message>
+        <source>Sur
+Gain</source>
+        <translation>Gain
+sur</translation>
+    </message>
+    <message>
+        <source>Sub
+Gain</source>
+        <translation>Gain
+sub</translation>
+    </message>
+    <message>
+        <source>Sub
+Freq</source>
+        <translation>Fréq
+sub</translation>
+    </message>
+</context>
+<context>
     <name>kvt::handheld::CPanelOptical</name>
     <message>
         <source>Left

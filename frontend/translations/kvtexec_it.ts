@@ -482,6 +482,33 @@
     </message>
 </context>
 <context>
+    <name>kvt::handheld::CPanelMatrix</name>
+    <message>
+        <source>Sur
+Delay</source>
+        <translation>Ritardo
+sur</translation>
+    </message>
+    <message>
+        <source>Sur
+Gain</source>
+        <translation>Guad.
+sur</translation>
+    </message>
+    <message>
+        <source>Sub
+Gain</source>
+        <translation>Guad.
+sub</translation>
+    </message>
+    <message>
+        <source>Sub
+Freq</source>
+        <translation>Freq
+sub</translation>
+    </message>
+</context>
+<context>
     <name>kvt::handheld::CPanelOptical</name>
     <message>
         <source>Left

@@ -482,6 +482,33 @@
     </message>
 </context>
 <context>
+    <name>kvt::handheld::CPanelMatrix</name>
+    <message>
+        <source>Sur
+Delay</source>
+        <translation>环绕
+延时</translation>
+    </message>
+    <message>
+        <source>Sur
+Gain</source>
+        <translation>环绕
+增益</translation>
+    </message>
+    <message>
+        <source>Sub
+Gain</source>
+        <translation>低音炮
+增益</translation>
+    </message>
+    <message>
+        <source>Sub
+Freq</source>
+        <translation>低音炮
+频率</translation>
+    </message>
+</context>
+<context>
     <name>kvt::handheld::CPanelOptical</name>
     <message>
         <source>Left

@@ -18,6 +18,7 @@
 #include "SimulatedUnit.h"
 #include "TestSupport.h"
 #include "panels/CPanelEqualizer.h"
+#include "panels/CPanelMatrix.h"
 #include "panels/CPanelOptical.h"
 #include "panels/CPanelOutputs.h"
 #include "panels/CPanelProfile.h"
@@ -310,6 +311,30 @@ TEST_F(Panels, OpticalSlidersWriteTheSelectedProjector) {
     engine->get_MonoEQ(&mono);
     EXPECT_DOUBLE_EQ(mono, 12.5);
     EXPECT_EQ(optical.Slider(CPanelOptical::kMonoEQ)->ValueText(), "12.5");
+}
+
+// ---- Matrix -------------------------------------------------------------------------------------
+
+TEST_F(Panels, MatrixSlidersShowAndWriteTheSurroundAndSubwoofer) {
+    ASSERT_EQ(engine->put_Delay(45), 0);
+    ASSERT_EQ(engine->put_SubwooferFreq(70), 0);
+    auto& matrix = Show(std::make_unique<CPanelMatrix>(*engine, *bridge, 9));
+    EXPECT_EQ(matrix.Slider(CPanelMatrix::kSurroundDelay)->Position(), -45);
+    EXPECT_EQ(matrix.Slider(CPanelMatrix::kSurroundDelay)->ValueText(), "45.0");
+    EXPECT_EQ(matrix.Slider(CPanelMatrix::kSubFreq)->Position(), -7);
+    EXPECT_EQ(matrix.Slider(CPanelMatrix::kSubFreq)->ValueText(), "70.0");
+    Drag(*matrix.Slider(CPanelMatrix::kSurroundGain), -25);
+    double surround = 0;
+    engine->get_SurroundGain(&surround);
+    EXPECT_DOUBLE_EQ(surround, 2.5);
+    Drag(*matrix.Slider(CPanelMatrix::kSurroundDelay), -120);
+    int32_t delay = 0;
+    engine->get_Delay(&delay);
+    EXPECT_EQ(delay, 120);
+    Drag(*matrix.Slider(CPanelMatrix::kSubFreq), -5);
+    double frequency = 0;
+    engine->get_SubwooferFreq(&frequency);
+    EXPECT_DOUBLE_EQ(frequency, 50.0);
 }
 
 // ---- Profile ------------------------------------------------------------------------------------
