@@ -18,13 +18,16 @@ namespace kvt::frontend {
 namespace {
 
 constexpr int kChineseLanguageCode = 4;
-constexpr double kPixelsPerDb = 1.7;
 constexpr double kZoomedBandFactor = 2.596;
 constexpr int kBarHalfHeight = 2;
 constexpr int kLegendLineLift = 5;  // the single trace's underline, above the button's bottom
 
 const QColor kFirstLegendColour(255, 0, 0);
 const QColor kSecondLegendColour(0, 160, 0);
+
+// The handheld's window.
+constexpr double kHandheldPixelsPerDb = 1.2;
+constexpr double kHandheldBandWidth = 6.7;
 
 // Band labels by column, 25 Hz first.
 constexpr std::array<const char*, CCtlRTA::kColumns> kBandLabels{
@@ -108,6 +111,21 @@ AnalyserMetrics AnalyserMetrics::Zoomed(int languageCode) {
     metrics.offsetLimits = {65, 305, 1018, 2210};
     metrics.levelFont = PixelFont(18);
     metrics.bandFont = PixelFont(16);
+    metrics.buttonFont = ButtonFont(languageCode);
+    return metrics;
+}
+
+AnalyserMetrics AnalyserMetrics::Handheld(int languageCode) {
+    AnalyserMetrics metrics;
+    metrics.buttons = false;
+    metrics.topMargin = 2;
+    metrics.bottomMargin = 0;
+    metrics.bandWidth = kHandheldBandWidth;
+    metrics.pixelsPerDb = kHandheldPixelsPerDb;
+    metrics.labelStep = static_cast<int>(10 * kHandheldPixelsPerDb);
+    metrics.offsetLimits = {0, 84, 336, 756};
+    metrics.levelFont = PixelFont(9);
+    metrics.bandFont = PixelFont(8);
     metrics.buttonFont = ButtonFont(languageCode);
     return metrics;
 }
@@ -287,6 +305,12 @@ void CCtlRTA::CreateButtons() {
         connect(curveButton_, &QPushButton::clicked, this, &CCtlRTA::ToggleCurve);
     }
 
+    if (!metrics_.buttons) {
+        for (QPushButton* button : findChildren<QPushButton*>()) {
+            button->hide();
+        }
+    }
+
     focusSink_ = new QWidget(this);
     focusSink_->setObjectName(QStringLiteral("focusSink"));
     focusSink_->setGeometry(0, 0, 1, 1);
@@ -400,6 +424,21 @@ void CCtlRTA::ToggleCurve() {
     TakeFocus();
 }
 
+void CCtlRTA::SetChannelSelection(int channels) {
+    if (channels < kFirstTrace || channels > kBothTraces) {
+        return;
+    }
+    channels_ = channels;
+    UpdateLegendCaption();
+    update(GraphRect());
+}
+
+void CCtlRTA::ResetTraces(double level) {
+    first_.fill(level);
+    second_.fill(level);
+    update(GraphRect());
+}
+
 // ---- Engine events ---------------------------------------------------------------------------
 
 void CCtlRTA::OnSLAUpdate(const QVector<double>& values) {
@@ -447,7 +486,7 @@ QStringList CCtlRTA::LevelLabels() const {
 }
 
 double CCtlRTA::LevelY(double level) const {
-    const double perDb = kPixelsPerDb * scale_ * (metrics_.zoomed ? 2.0 : 1.0);
+    const double perDb = metrics_.pixelsPerDb * scale_ * (metrics_.zoomed ? 2.0 : 1.0);
     const double firstLine = metrics_.topMargin + labelHeight_ / 2;
     return firstLine + (kTopLevel - level) * perDb - offset_;
 }
@@ -475,7 +514,9 @@ int CCtlRTA::OffsetLimit() const {
 }
 
 QSize CCtlRTA::sizeHint() const {
-    const int buttons = metrics_.firstButtonX + metrics_.buttonWidth * (metrics_.zoomed ? 9 : 4);
+    const int buttons =
+        metrics_.buttons ? metrics_.firstButtonX + metrics_.buttonWidth * (metrics_.zoomed ? 9 : 4)
+                         : 0;
     const int graph = labelWidth_ + static_cast<int>(std::ceil(kColumns * metrics_.bandWidth)) + 4;
     const int levels = 8 * metrics_.labelStep;
     return {std::max(buttons, graph), metrics_.topMargin + levels + metrics_.bottomMargin};

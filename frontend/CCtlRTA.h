@@ -40,6 +40,9 @@ struct AnalyserMetrics {
     int buttonWidth = 67;
     int buttonHeight = 25;
     int firstButtonX = 25;
+    // False: the buttons are not shown (the handheld offers their commands in a pop-up menu).
+    bool buttons = true;
+    double pixelsPerDb = 1.7;  // at 10 dB/div; labelStep is ten times this
     // Scroll limits of the level axis by scale (10, 5, 2, 1 dB/div).
     std::array<int, 4> offsetLimits{0, 120, 480, 1080};
     QFont levelFont;
@@ -49,6 +52,8 @@ struct AnalyserMetrics {
     // The Inputs page's instance and the zoomed window's. Chinese texts need a larger button font.
     static AnalyserMetrics Page(int languageCode);
     static AnalyserMetrics Zoomed(int languageCode);
+    // The handheld's small window: no buttons, a compact graph.
+    static AnalyserMetrics Handheld(int languageCode);
 };
 
 class CCtlRTA : public QWidget {
@@ -125,6 +130,10 @@ class CCtlRTA : public QWidget {
     // scale 1, 2, 5 or 10.
     void SetScale(double scale);
     void ToggleCurve();
+    // The traces shown: kFirstTrace, kSecondTrace or kBothTraces.
+    void SetChannelSelection(int channels);
+    // Every band of both traces shows this level until the next update.
+    void ResetTraces(double level);
     // The engine's events.
     void OnSLAUpdate(const QVector<double>& values);
     void OnSLARunning(bool running, bool sumAndDifference);

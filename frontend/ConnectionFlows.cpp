@@ -487,9 +487,11 @@ bool ConnectionFlows::SavePersonalityModule() {
         return false;
     }
     SetUpdateInputs(false);
+    // Busy from here on: the flow thread starts without the check that would refuse it.
     transferRunning_ = true;
     view_.ShowStatus(StatusDialog::PersonalityModule);
-    return StartFlow([this] { PersonalityModuleThread(); });
+    RunOnFlowThread([this] { PersonalityModuleThread(); });
+    return true;
 }
 
 // The card is opened with an exchange, so the call runs here; the transfer that follows is the

@@ -225,6 +225,427 @@
     </message>
 </context>
 <context>
+    <name>kvt::handheld::CHandheldFrame</name>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Optical</source>
+        <translation>Optisch</translation>
+    </message>
+    <message>
+        <source>Matrix</source>
+        <translation>Matrix</translation>
+    </message>
+    <message>
+        <source>Equalizer</source>
+        <translation>Equalizer</translation>
+    </message>
+    <message>
+        <source>Format Setup</source>
+        <translation>Format-Einrichtung</translation>
+    </message>
+    <message>
+        <source>Outputs</source>
+        <translation>Ausgänge</translation>
+    </message>
+    <message>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation>Stereo</translation>
+    </message>
+    <message>
+        <source>For SR</source>
+        <translation>For SR</translation>
+    </message>
+    <message>
+        <source>Ext 1 (Analog)</source>
+        <translation>Ext 1 (Analog)</translation>
+    </message>
+    <message>
+        <source>Ext 2 (Digital)</source>
+        <translation>Ext 2 (Digital)</translation>
+    </message>
+    <message>
+        <source>Non-Sync</source>
+        <translation>Non-Sync</translation>
+    </message>
+    <message>
+        <source>Aux</source>
+        <translation>Aux</translation>
+    </message>
+    <message>
+        <source>Mic</source>
+        <translation>Mikro</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Trennen</translation>
+    </message>
+    <message>
+        <source>Disconnect and save changes to the KVT-80?</source>
+        <translation>Trennen und Änderungen im KVT-80 speichern?</translation>
+    </message>
+    <message>
+        <source>Save to Personality Module</source>
+        <translation>Im Personality-Modul speichern</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Do Not Save</source>
+        <translation>Nicht speichern</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Speichern unter...</translation>
+    </message>
+    <message>
+        <source>Copy EQ Settings...</source>
+        <translation>EQ-Einstellungen kopieren...</translation>
+    </message>
+    <message>
+        <source>Headroom Configuration...</source>
+        <translation>Headroom-Konfiguration...</translation>
+    </message>
+    <message>
+        <source>Input Configuration...</source>
+        <translation>Eingangskonfiguration...</translation>
+    </message>
+    <message>
+        <source>Digital Delays...</source>
+        <translation>Digitale Verzögerungen...</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Info...</translation>
+    </message>
+    <message>
+        <source>Comm</source>
+        <translation>Komm</translation>
+    </message>
+    <message>
+        <source>Communication Settings...</source>
+        <translation>Kommunikationseinstellungen...</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Verbinden</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Panel</source>
+        <translation>Ansicht</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to exit?</source>
+        <translation>Möchten Sie das Programm wirklich beenden?</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Änderungen an %1 speichern?</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>KVT Configuration Files (*.kvt)</source>
+        <translation>KVT-Konfigurationsdateien (*.kvt)</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::handheld::CHandheldRTA</name>
+    <message>
+        <source>Power Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Power On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Sum &amp;&amp; Difference</source>
+        <translation>Summe &amp;&amp; Differenz</translation>
+    </message>
+    <message>
+        <source>Sum</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Differenz</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Bars</source>
+        <translation>Balken</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Linien</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::handheld::CPanelEqualizer</name>
+    <message>
+        <source>L</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>SW</source>
+        <translation>SW</translation>
+    </message>
+    <message>
+        <source>LS</source>
+        <translation>LS</translation>
+    </message>
+    <message>
+        <source>RS</source>
+        <translation>RS</translation>
+    </message>
+    <message>
+        <source>BL</source>
+        <translation>BL</translation>
+    </message>
+    <message>
+        <source>BR</source>
+        <translation>BR</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Pegel</translation>
+    </message>
+    <message>
+        <source> Q</source>
+        <translation> Q</translation>
+    </message>
+    <message>
+        <source>Freq</source>
+        <translation>Freq</translation>
+    </message>
+    <message>
+        <source>Bass</source>
+        <translation>Bass</translation>
+    </message>
+    <message>
+        <source>Treble</source>
+        <translation>Höhen</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::handheld::CPanelMatrix</name>
+    <message>
+        <source>Sur
+Delay</source>
+        <translation>Sur
+Verz.</translation>
+    </message>
+    <message>
+        <source>Sur
+Gain</source>
+        <translation>Sur
+Pegel</translation>
+    </message>
+    <message>
+        <source>Sub
+Gain</source>
+        <translation>Sub
+Pegel</translation>
+    </message>
+    <message>
+        <source>Sub
+Freq</source>
+        <translation>Sub
+Freq</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::handheld::CPanelOptical</name>
+    <message>
+        <source>Left
+Gain</source>
+        <translation>Links
+Pegel</translation>
+    </message>
+    <message>
+        <source>Right
+Gain</source>
+        <translation>Rechts
+Pegel</translation>
+    </message>
+    <message>
+        <source>Slit
+EQ</source>
+        <translation>Spalt
+EQ</translation>
+    </message>
+    <message>
+        <source>Mono
+EQ</source>
+        <translation>Mono
+EQ</translation>
+    </message>
+    <message>
+        <source>Projector %1</source>
+        <translation>Projektor %1</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::handheld::CPanelOutputs</name>
+    <message>
+        <source>L</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>LS</source>
+        <translation>LS</translation>
+    </message>
+    <message>
+        <source>SW</source>
+        <translation>SW</translation>
+    </message>
+    <message>
+        <source>RS</source>
+        <translation>RS</translation>
+    </message>
+    <message>
+        <source>BSL</source>
+        <translation>BSL</translation>
+    </message>
+    <message>
+        <source>BSR</source>
+        <translation>BSR</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Rosa</translation>
+    </message>
+    <message>
+        <source>100Hz</source>
+        <translation>100Hz</translation>
+    </message>
+    <message>
+        <source>1kHz</source>
+        <translation>1kHz</translation>
+    </message>
+    <message>
+        <source>10kHz</source>
+        <translation>10kHz</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Stumm</translation>
+    </message>
+    <message>
+        <source>Inv</source>
+        <translation>Inv</translation>
+    </message>
+    <message>
+        <source>Gen</source>
+        <translation>Gen</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::handheld::CPanelProfile</name>
+    <message>
+        <source>Digital Player 1</source>
+        <translation>Digitaler Player 1</translation>
+    </message>
+    <message>
+        <source>Digital Player 2</source>
+        <translation>Digitaler Player 2</translation>
+    </message>
+    <message>
+        <source>Project Name</source>
+        <translation>Projektname</translation>
+    </message>
+    <message>
+        <source>Theater Name</source>
+        <translation>Kinoname</translation>
+    </message>
+    <message>
+        <source>Screen Number</source>
+        <translation>Saalnummer</translation>
+    </message>
+    <message>
+        <source>Projector Model Number</source>
+        <translation>Projektormodell</translation>
+    </message>
+    <message>
+        <source>Automation System</source>
+        <translation>Automationssystem</translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation>Bemerkungen</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgChangeFormatName</name>
     <message>
         <source>Change Format Name</source>

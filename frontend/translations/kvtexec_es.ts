@@ -225,6 +225,427 @@
     </message>
 </context>
 <context>
+    <name>kvt::handheld::CHandheldFrame</name>
+    <message>
+        <source>Profile</source>
+        <translation>Perfil</translation>
+    </message>
+    <message>
+        <source>Optical</source>
+        <translation>Óptico</translation>
+    </message>
+    <message>
+        <source>Matrix</source>
+        <translation>Matriz</translation>
+    </message>
+    <message>
+        <source>Equalizer</source>
+        <translation>Ecualizador</translation>
+    </message>
+    <message>
+        <source>Format Setup</source>
+        <translation>Ajuste de formato</translation>
+    </message>
+    <message>
+        <source>Outputs</source>
+        <translation>Salidas</translation>
+    </message>
+    <message>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation>Estéreo</translation>
+    </message>
+    <message>
+        <source>For SR</source>
+        <translation>For SR</translation>
+    </message>
+    <message>
+        <source>Ext 1 (Analog)</source>
+        <translation>Ext 1 (Analógica)</translation>
+    </message>
+    <message>
+        <source>Ext 2 (Digital)</source>
+        <translation>Ext 2 (Digital)</translation>
+    </message>
+    <message>
+        <source>Non-Sync</source>
+        <translation>Non-Sync</translation>
+    </message>
+    <message>
+        <source>Aux</source>
+        <translation>Aux</translation>
+    </message>
+    <message>
+        <source>Mic</source>
+        <translation>Mic</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Desconectar</translation>
+    </message>
+    <message>
+        <source>Disconnect and save changes to the KVT-80?</source>
+        <translation>¿Desconectar y guardar los cambios en el KVT-80?</translation>
+    </message>
+    <message>
+        <source>Save to Personality Module</source>
+        <translation>Guardar en el módulo de personalidad</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Do Not Save</source>
+        <translation>No guardar</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Guardar como...</translation>
+    </message>
+    <message>
+        <source>Copy EQ Settings...</source>
+        <translation>Copiar ajustes de EQ...</translation>
+    </message>
+    <message>
+        <source>Headroom Configuration...</source>
+        <translation>Configuración de headroom...</translation>
+    </message>
+    <message>
+        <source>Input Configuration...</source>
+        <translation>Configuración de entradas...</translation>
+    </message>
+    <message>
+        <source>Digital Delays...</source>
+        <translation>Retardos digitales...</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Acerca de...</translation>
+    </message>
+    <message>
+        <source>Comm</source>
+        <translation>Com</translation>
+    </message>
+    <message>
+        <source>Communication Settings...</source>
+        <translation>Configuración de comunicaciones...</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Conectar</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>Panel</source>
+        <translation>Panel</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to exit?</source>
+        <translation>¿Seguro que desea salir?</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>¿Guardar los cambios en %1?</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Guardar como</translation>
+    </message>
+    <message>
+        <source>KVT Configuration Files (*.kvt)</source>
+        <translation>Archivos de configuración KVT (*.kvt)</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::handheld::CHandheldRTA</name>
+    <message>
+        <source>Power Off</source>
+        <translation>Apagar</translation>
+    </message>
+    <message>
+        <source>Power On</source>
+        <translation>Encender</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Sum &amp;&amp; Difference</source>
+        <translation>Suma &amp;&amp; diferencia</translation>
+    </message>
+    <message>
+        <source>Sum</source>
+        <translation>Suma</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Izquierda</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Diferencia</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Derecha</translation>
+    </message>
+    <message>
+        <source>Bars</source>
+        <translation>Barras</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Líneas</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::handheld::CPanelEqualizer</name>
+    <message>
+        <source>L</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>SW</source>
+        <translation>SW</translation>
+    </message>
+    <message>
+        <source>LS</source>
+        <translation>LS</translation>
+    </message>
+    <message>
+        <source>RS</source>
+        <translation>RS</translation>
+    </message>
+    <message>
+        <source>BL</source>
+        <translation>BL</translation>
+    </message>
+    <message>
+        <source>BR</source>
+        <translation>BR</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Nivel</translation>
+    </message>
+    <message>
+        <source> Q</source>
+        <translation> Q</translation>
+    </message>
+    <message>
+        <source>Freq</source>
+        <translation>Frec</translation>
+    </message>
+    <message>
+        <source>Bass</source>
+        <translation>Graves</translation>
+    </message>
+    <message>
+        <source>Treble</source>
+        <translation>Agudos</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::handheld::CPanelMatrix</name>
+    <message>
+        <source>Sur
+Delay</source>
+        <translation>Retardo
+sur</translation>
+    </message>
+    <message>
+        <source>Sur
+Gain</source>
+        <translation>Ganancia
+sur</translation>
+    </message>
+    <message>
+        <source>Sub
+Gain</source>
+        <translation>Ganancia
+sub</translation>
+    </message>
+    <message>
+        <source>Sub
+Freq</source>
+        <translation>Frec
+sub</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::handheld::CPanelOptical</name>
+    <message>
+        <source>Left
+Gain</source>
+        <translation>Ganancia
+izq.</translation>
+    </message>
+    <message>
+        <source>Right
+Gain</source>
+        <translation>Ganancia
+der.</translation>
+    </message>
+    <message>
+        <source>Slit
+EQ</source>
+        <translation>EQ
+rendija</translation>
+    </message>
+    <message>
+        <source>Mono
+EQ</source>
+        <translation>EQ
+mono</translation>
+    </message>
+    <message>
+        <source>Projector %1</source>
+        <translation>Proyector %1</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Izquierda</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Derecha</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::handheld::CPanelOutputs</name>
+    <message>
+        <source>L</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>LS</source>
+        <translation>LS</translation>
+    </message>
+    <message>
+        <source>SW</source>
+        <translation>SW</translation>
+    </message>
+    <message>
+        <source>RS</source>
+        <translation>RS</translation>
+    </message>
+    <message>
+        <source>BSL</source>
+        <translation>BSL</translation>
+    </message>
+    <message>
+        <source>BSR</source>
+        <translation>BSR</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Rosa</translation>
+    </message>
+    <message>
+        <source>100Hz</source>
+        <translation>100Hz</translation>
+    </message>
+    <message>
+        <source>1kHz</source>
+        <translation>1kHz</translation>
+    </message>
+    <message>
+        <source>10kHz</source>
+        <translation>10kHz</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Silen.</translation>
+    </message>
+    <message>
+        <source>Inv</source>
+        <translation>Inv</translation>
+    </message>
+    <message>
+        <source>Gen</source>
+        <translation>Gen</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::handheld::CPanelProfile</name>
+    <message>
+        <source>Digital Player 1</source>
+        <translation>Reproductor digital 1</translation>
+    </message>
+    <message>
+        <source>Digital Player 2</source>
+        <translation>Reproductor digital 2</translation>
+    </message>
+    <message>
+        <source>Project Name</source>
+        <translation>Nombre del proyecto</translation>
+    </message>
+    <message>
+        <source>Theater Name</source>
+        <translation>Nombre del cine</translation>
+    </message>
+    <message>
+        <source>Screen Number</source>
+        <translation>Número de sala</translation>
+    </message>
+    <message>
+        <source>Projector Model Number</source>
+        <translation>Modelo de proyector</translation>
+    </message>
+    <message>
+        <source>Automation System</source>
+        <translation>Sistema de automatización</translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation>Comentarios</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgChangeFormatName</name>
     <message>
         <source>Change Format Name</source>

@@ -225,6 +225,427 @@
     </message>
 </context>
 <context>
+    <name>kvt::handheld::CHandheldFrame</name>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Optical</source>
+        <translation>Optique</translation>
+    </message>
+    <message>
+        <source>Matrix</source>
+        <translation>Matrice</translation>
+    </message>
+    <message>
+        <source>Equalizer</source>
+        <translation>Égaliseur</translation>
+    </message>
+    <message>
+        <source>Format Setup</source>
+        <translation>Réglage des formats</translation>
+    </message>
+    <message>
+        <source>Outputs</source>
+        <translation>Sorties</translation>
+    </message>
+    <message>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation>Stéréo</translation>
+    </message>
+    <message>
+        <source>For SR</source>
+        <translation>For SR</translation>
+    </message>
+    <message>
+        <source>Ext 1 (Analog)</source>
+        <translation>Ext 1 (analogique)</translation>
+    </message>
+    <message>
+        <source>Ext 2 (Digital)</source>
+        <translation>Ext 2 (numérique)</translation>
+    </message>
+    <message>
+        <source>Non-Sync</source>
+        <translation>Non-Sync</translation>
+    </message>
+    <message>
+        <source>Aux</source>
+        <translation>Aux</translation>
+    </message>
+    <message>
+        <source>Mic</source>
+        <translation>Micro</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Déconnecter</translation>
+    </message>
+    <message>
+        <source>Disconnect and save changes to the KVT-80?</source>
+        <translation>Déconnecter et enregistrer les modifications dans le KVT-80 ?</translation>
+    </message>
+    <message>
+        <source>Save to Personality Module</source>
+        <translation>Enregistrer dans le module de personnalité</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Do Not Save</source>
+        <translation>Ne pas enregistrer</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Enregistrer sous...</translation>
+    </message>
+    <message>
+        <source>Copy EQ Settings...</source>
+        <translation>Copier les réglages d&apos;EQ...</translation>
+    </message>
+    <message>
+        <source>Headroom Configuration...</source>
+        <translation>Configuration de la réserve...</translation>
+    </message>
+    <message>
+        <source>Input Configuration...</source>
+        <translation>Configuration des entrées...</translation>
+    </message>
+    <message>
+        <source>Digital Delays...</source>
+        <translation>Retards numériques...</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>À propos...</translation>
+    </message>
+    <message>
+        <source>Comm</source>
+        <translation>Comm</translation>
+    </message>
+    <message>
+        <source>Communication Settings...</source>
+        <translation>Paramètres de communication...</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connecter</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Panel</source>
+        <translation>Panneau</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to exit?</source>
+        <translation>Voulez-vous vraiment quitter ?</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Enregistrer les modifications de %1 ?</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>KVT Configuration Files (*.kvt)</source>
+        <translation>Fichiers de configuration KVT (*.kvt)</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::handheld::CHandheldRTA</name>
+    <message>
+        <source>Power Off</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>Power On</source>
+        <translation>Marche</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Sum &amp;&amp; Difference</source>
+        <translation>Somme &amp;&amp; différence</translation>
+    </message>
+    <message>
+        <source>Sum</source>
+        <translation>Somme</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Différence</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Bars</source>
+        <translation>Barres</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Lignes</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::handheld::CPanelEqualizer</name>
+    <message>
+        <source>L</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>SW</source>
+        <translation>SW</translation>
+    </message>
+    <message>
+        <source>LS</source>
+        <translation>LS</translation>
+    </message>
+    <message>
+        <source>RS</source>
+        <translation>RS</translation>
+    </message>
+    <message>
+        <source>BL</source>
+        <translation>BL</translation>
+    </message>
+    <message>
+        <source>BR</source>
+        <translation>BR</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source> Q</source>
+        <translation> Q</translation>
+    </message>
+    <message>
+        <source>Freq</source>
+        <translation>Fréq</translation>
+    </message>
+    <message>
+        <source>Bass</source>
+        <translation>Graves</translation>
+    </message>
+    <message>
+        <source>Treble</source>
+        <translation>Aigus</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::handheld::CPanelMatrix</name>
+    <message>
+        <source>Sur
+Delay</source>
+        <translation>Retard
+sur</translation>
+    </message>
+    <message>
+        <source>Sur
+Gain</source>
+        <translation>Gain
+sur</translation>
+    </message>
+    <message>
+        <source>Sub
+Gain</source>
+        <translation>Gain
+sub</translation>
+    </message>
+    <message>
+        <source>Sub
+Freq</source>
+        <translation>Fréq
+sub</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::handheld::CPanelOptical</name>
+    <message>
+        <source>Left
+Gain</source>
+        <translation>Gain
+gauche</translation>
+    </message>
+    <message>
+        <source>Right
+Gain</source>
+        <translation>Gain
+droit</translation>
+    </message>
+    <message>
+        <source>Slit
+EQ</source>
+        <translation>EQ
+fente</translation>
+    </message>
+    <message>
+        <source>Mono
+EQ</source>
+        <translation>EQ
+mono</translation>
+    </message>
+    <message>
+        <source>Projector %1</source>
+        <translation>Projecteur %1</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::handheld::CPanelOutputs</name>
+    <message>
+        <source>L</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>LS</source>
+        <translation>LS</translation>
+    </message>
+    <message>
+        <source>SW</source>
+        <translation>SW</translation>
+    </message>
+    <message>
+        <source>RS</source>
+        <translation>RS</translation>
+    </message>
+    <message>
+        <source>BSL</source>
+        <translation>BSL</translation>
+    </message>
+    <message>
+        <source>BSR</source>
+        <translation>BSR</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Rose</translation>
+    </message>
+    <message>
+        <source>100Hz</source>
+        <translation>100Hz</translation>
+    </message>
+    <message>
+        <source>1kHz</source>
+        <translation>1kHz</translation>
+    </message>
+    <message>
+        <source>10kHz</source>
+        <translation>10kHz</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Muet</translation>
+    </message>
+    <message>
+        <source>Inv</source>
+        <translation>Inv</translation>
+    </message>
+    <message>
+        <source>Gen</source>
+        <translation>Gén</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::handheld::CPanelProfile</name>
+    <message>
+        <source>Digital Player 1</source>
+        <translation>Lecteur numérique 1</translation>
+    </message>
+    <message>
+        <source>Digital Player 2</source>
+        <translation>Lecteur numérique 2</translation>
+    </message>
+    <message>
+        <source>Project Name</source>
+        <translation>Nom du projet</translation>
+    </message>
+    <message>
+        <source>Theater Name</source>
+        <translation>Nom du cinéma</translation>
+    </message>
+    <message>
+        <source>Screen Number</source>
+        <translation>Numéro de salle</translation>
+    </message>
+    <message>
+        <source>Projector Model Number</source>
+        <translation>Modèle du projecteur</translation>
+    </message>
+    <message>
+        <source>Automation System</source>
+        <translation>Système d&apos;automation</translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation>Commentaires</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgChangeFormatName</name>
     <message>
         <source>Change Format Name</source>

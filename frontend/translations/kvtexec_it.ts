@@ -225,6 +225,427 @@
     </message>
 </context>
 <context>
+    <name>kvt::handheld::CHandheldFrame</name>
+    <message>
+        <source>Profile</source>
+        <translation>Profilo</translation>
+    </message>
+    <message>
+        <source>Optical</source>
+        <translation>Ottico</translation>
+    </message>
+    <message>
+        <source>Matrix</source>
+        <translation>Matrice</translation>
+    </message>
+    <message>
+        <source>Equalizer</source>
+        <translation>Equalizzatore</translation>
+    </message>
+    <message>
+        <source>Format Setup</source>
+        <translation>Impostazione formati</translation>
+    </message>
+    <message>
+        <source>Outputs</source>
+        <translation>Uscite</translation>
+    </message>
+    <message>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation>Stereo</translation>
+    </message>
+    <message>
+        <source>For SR</source>
+        <translation>For SR</translation>
+    </message>
+    <message>
+        <source>Ext 1 (Analog)</source>
+        <translation>Ext 1 (analogico)</translation>
+    </message>
+    <message>
+        <source>Ext 2 (Digital)</source>
+        <translation>Ext 2 (digitale)</translation>
+    </message>
+    <message>
+        <source>Non-Sync</source>
+        <translation>Non-Sync</translation>
+    </message>
+    <message>
+        <source>Aux</source>
+        <translation>Aux</translation>
+    </message>
+    <message>
+        <source>Mic</source>
+        <translation>Mic</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Disconnetti</translation>
+    </message>
+    <message>
+        <source>Disconnect and save changes to the KVT-80?</source>
+        <translation>Disconnettere e salvare le modifiche nel KVT-80?</translation>
+    </message>
+    <message>
+        <source>Save to Personality Module</source>
+        <translation>Salva nel modulo di personalità</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Do Not Save</source>
+        <translation>Non salvare</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuovo</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Salva con nome...</translation>
+    </message>
+    <message>
+        <source>Copy EQ Settings...</source>
+        <translation>Copia impostazioni EQ...</translation>
+    </message>
+    <message>
+        <source>Headroom Configuration...</source>
+        <translation>Configurazione headroom...</translation>
+    </message>
+    <message>
+        <source>Input Configuration...</source>
+        <translation>Configurazione ingressi...</translation>
+    </message>
+    <message>
+        <source>Digital Delays...</source>
+        <translation>Ritardi digitali...</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Informazioni...</translation>
+    </message>
+    <message>
+        <source>Comm</source>
+        <translation>Com</translation>
+    </message>
+    <message>
+        <source>Communication Settings...</source>
+        <translation>Impostazioni di comunicazione...</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connetti</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>Panel</source>
+        <translation>Pannello</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to exit?</source>
+        <translation>Uscire davvero dal programma?</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Salvare le modifiche a %1?</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Salva con nome</translation>
+    </message>
+    <message>
+        <source>KVT Configuration Files (*.kvt)</source>
+        <translation>File di configurazione KVT (*.kvt)</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::handheld::CHandheldRTA</name>
+    <message>
+        <source>Power Off</source>
+        <translation>Spegni</translation>
+    </message>
+    <message>
+        <source>Power On</source>
+        <translation>Accendi</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normale</translation>
+    </message>
+    <message>
+        <source>Sum &amp;&amp; Difference</source>
+        <translation>Somma &amp;&amp; differenza</translation>
+    </message>
+    <message>
+        <source>Sum</source>
+        <translation>Somma</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Sinistro</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Differenza</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Destro</translation>
+    </message>
+    <message>
+        <source>Bars</source>
+        <translation>Barre</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Linee</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::handheld::CPanelEqualizer</name>
+    <message>
+        <source>L</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>SW</source>
+        <translation>SW</translation>
+    </message>
+    <message>
+        <source>LS</source>
+        <translation>LS</translation>
+    </message>
+    <message>
+        <source>RS</source>
+        <translation>RS</translation>
+    </message>
+    <message>
+        <source>BL</source>
+        <translation>BL</translation>
+    </message>
+    <message>
+        <source>BR</source>
+        <translation>BR</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Livello</translation>
+    </message>
+    <message>
+        <source> Q</source>
+        <translation> Q</translation>
+    </message>
+    <message>
+        <source>Freq</source>
+        <translation>Freq</translation>
+    </message>
+    <message>
+        <source>Bass</source>
+        <translation>Bassi</translation>
+    </message>
+    <message>
+        <source>Treble</source>
+        <translation>Acuti</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::handheld::CPanelMatrix</name>
+    <message>
+        <source>Sur
+Delay</source>
+        <translation>Ritardo
+sur</translation>
+    </message>
+    <message>
+        <source>Sur
+Gain</source>
+        <translation>Guad.
+sur</translation>
+    </message>
+    <message>
+        <source>Sub
+Gain</source>
+        <translation>Guad.
+sub</translation>
+    </message>
+    <message>
+        <source>Sub
+Freq</source>
+        <translation>Freq
+sub</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::handheld::CPanelOptical</name>
+    <message>
+        <source>Left
+Gain</source>
+        <translation>Guad.
+sin.</translation>
+    </message>
+    <message>
+        <source>Right
+Gain</source>
+        <translation>Guad.
+des.</translation>
+    </message>
+    <message>
+        <source>Slit
+EQ</source>
+        <translation>EQ
+fessura</translation>
+    </message>
+    <message>
+        <source>Mono
+EQ</source>
+        <translation>EQ
+mono</translation>
+    </message>
+    <message>
+        <source>Projector %1</source>
+        <translation>Proiettore %1</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Sinistro</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Destro</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::handheld::CPanelOutputs</name>
+    <message>
+        <source>L</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>LS</source>
+        <translation>LS</translation>
+    </message>
+    <message>
+        <source>SW</source>
+        <translation>SW</translation>
+    </message>
+    <message>
+        <source>RS</source>
+        <translation>RS</translation>
+    </message>
+    <message>
+        <source>BSL</source>
+        <translation>BSL</translation>
+    </message>
+    <message>
+        <source>BSR</source>
+        <translation>BSR</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Rosa</translation>
+    </message>
+    <message>
+        <source>100Hz</source>
+        <translation>100Hz</translation>
+    </message>
+    <message>
+        <source>1kHz</source>
+        <translation>1kHz</translation>
+    </message>
+    <message>
+        <source>10kHz</source>
+        <translation>10kHz</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Muto</translation>
+    </message>
+    <message>
+        <source>Inv</source>
+        <translation>Inv</translation>
+    </message>
+    <message>
+        <source>Gen</source>
+        <translation>Gen</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::handheld::CPanelProfile</name>
+    <message>
+        <source>Digital Player 1</source>
+        <translation>Lettore digitale 1</translation>
+    </message>
+    <message>
+        <source>Digital Player 2</source>
+        <translation>Lettore digitale 2</translation>
+    </message>
+    <message>
+        <source>Project Name</source>
+        <translation>Nome progetto</translation>
+    </message>
+    <message>
+        <source>Theater Name</source>
+        <translation>Nome cinema</translation>
+    </message>
+    <message>
+        <source>Screen Number</source>
+        <translation>Numero sala</translation>
+    </message>
+    <message>
+        <source>Projector Model Number</source>
+        <translation>Modello proiettore</translation>
+    </message>
+    <message>
+        <source>Automation System</source>
+        <translation>Sistema di automazione</translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation>Commenti</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgChangeFormatName</name>
     <message>
         <source>Change Format Name</source>

@@ -225,6 +225,427 @@
     </message>
 </context>
 <context>
+    <name>kvt::handheld::CHandheldFrame</name>
+    <message>
+        <source>Profile</source>
+        <translation>概况</translation>
+    </message>
+    <message>
+        <source>Optical</source>
+        <translation>光学</translation>
+    </message>
+    <message>
+        <source>Matrix</source>
+        <translation>矩阵</translation>
+    </message>
+    <message>
+        <source>Equalizer</source>
+        <translation>均衡器</translation>
+    </message>
+    <message>
+        <source>Format Setup</source>
+        <translation>格式设置</translation>
+    </message>
+    <message>
+        <source>Outputs</source>
+        <translation>输出</translation>
+    </message>
+    <message>
+        <source>Mono</source>
+        <translation>单声道</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation>立体声</translation>
+    </message>
+    <message>
+        <source>For SR</source>
+        <translation>For SR</translation>
+    </message>
+    <message>
+        <source>Ext 1 (Analog)</source>
+        <translation>外部 1（模拟）</translation>
+    </message>
+    <message>
+        <source>Ext 2 (Digital)</source>
+        <translation>外部 2（数字）</translation>
+    </message>
+    <message>
+        <source>Non-Sync</source>
+        <translation>非同步</translation>
+    </message>
+    <message>
+        <source>Aux</source>
+        <translation>辅助</translation>
+    </message>
+    <message>
+        <source>Mic</source>
+        <translation>话筒</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>断开</translation>
+    </message>
+    <message>
+        <source>Disconnect and save changes to the KVT-80?</source>
+        <translation>断开连接并将更改保存到 KVT-80？</translation>
+    </message>
+    <message>
+        <source>Save to Personality Module</source>
+        <translation>保存到个性模块</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>Do Not Save</source>
+        <translation>不保存</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新建</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>另存为...</translation>
+    </message>
+    <message>
+        <source>Copy EQ Settings...</source>
+        <translation>复制均衡设置...</translation>
+    </message>
+    <message>
+        <source>Headroom Configuration...</source>
+        <translation>动态余量配置...</translation>
+    </message>
+    <message>
+        <source>Input Configuration...</source>
+        <translation>输入配置...</translation>
+    </message>
+    <message>
+        <source>Digital Delays...</source>
+        <translation>数字延时...</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>关于...</translation>
+    </message>
+    <message>
+        <source>Comm</source>
+        <translation>通信</translation>
+    </message>
+    <message>
+        <source>Communication Settings...</source>
+        <translation>通信设置...</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>连接</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>格式</translation>
+    </message>
+    <message>
+        <source>Panel</source>
+        <translation>面板</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to exit?</source>
+        <translation>确定要退出吗？</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>保存对 %1 的更改？</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>另存为</translation>
+    </message>
+    <message>
+        <source>KVT Configuration Files (*.kvt)</source>
+        <translation>KVT 配置文件 (*.kvt)</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::handheld::CHandheldRTA</name>
+    <message>
+        <source>Power Off</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Power On</source>
+        <translation>开启</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>正常</translation>
+    </message>
+    <message>
+        <source>Sum &amp;&amp; Difference</source>
+        <translation>和 &amp;&amp; 差</translation>
+    </message>
+    <message>
+        <source>Sum</source>
+        <translation>和</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>差</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>Bars</source>
+        <translation>条形</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>线条</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::handheld::CPanelEqualizer</name>
+    <message>
+        <source>L</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>SW</source>
+        <translation>SW</translation>
+    </message>
+    <message>
+        <source>LS</source>
+        <translation>LS</translation>
+    </message>
+    <message>
+        <source>RS</source>
+        <translation>RS</translation>
+    </message>
+    <message>
+        <source>BL</source>
+        <translation>BL</translation>
+    </message>
+    <message>
+        <source>BR</source>
+        <translation>BR</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>电平</translation>
+    </message>
+    <message>
+        <source> Q</source>
+        <translation> Q</translation>
+    </message>
+    <message>
+        <source>Freq</source>
+        <translation>频率</translation>
+    </message>
+    <message>
+        <source>Bass</source>
+        <translation>低音</translation>
+    </message>
+    <message>
+        <source>Treble</source>
+        <translation>高音</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::handheld::CPanelMatrix</name>
+    <message>
+        <source>Sur
+Delay</source>
+        <translation>环绕
+延时</translation>
+    </message>
+    <message>
+        <source>Sur
+Gain</source>
+        <translation>环绕
+增益</translation>
+    </message>
+    <message>
+        <source>Sub
+Gain</source>
+        <translation>低音炮
+增益</translation>
+    </message>
+    <message>
+        <source>Sub
+Freq</source>
+        <translation>低音炮
+频率</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::handheld::CPanelOptical</name>
+    <message>
+        <source>Left
+Gain</source>
+        <translation>左
+增益</translation>
+    </message>
+    <message>
+        <source>Right
+Gain</source>
+        <translation>右
+增益</translation>
+    </message>
+    <message>
+        <source>Slit
+EQ</source>
+        <translation>狭缝
+均衡</translation>
+    </message>
+    <message>
+        <source>Mono
+EQ</source>
+        <translation>单声道
+均衡</translation>
+    </message>
+    <message>
+        <source>Projector %1</source>
+        <translation>放映机 %1</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::handheld::CPanelOutputs</name>
+    <message>
+        <source>L</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>LS</source>
+        <translation>LS</translation>
+    </message>
+    <message>
+        <source>SW</source>
+        <translation>SW</translation>
+    </message>
+    <message>
+        <source>RS</source>
+        <translation>RS</translation>
+    </message>
+    <message>
+        <source>BSL</source>
+        <translation>BSL</translation>
+    </message>
+    <message>
+        <source>BSR</source>
+        <translation>BSR</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>粉红</translation>
+    </message>
+    <message>
+        <source>100Hz</source>
+        <translation>100Hz</translation>
+    </message>
+    <message>
+        <source>1kHz</source>
+        <translation>1kHz</translation>
+    </message>
+    <message>
+        <source>10kHz</source>
+        <translation>10kHz</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>静音</translation>
+    </message>
+    <message>
+        <source>Inv</source>
+        <translation>反相</translation>
+    </message>
+    <message>
+        <source>Gen</source>
+        <translation>发生</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::handheld::CPanelProfile</name>
+    <message>
+        <source>Digital Player 1</source>
+        <translation>数字播放器 1</translation>
+    </message>
+    <message>
+        <source>Digital Player 2</source>
+        <translation>数字播放器 2</translation>
+    </message>
+    <message>
+        <source>Project Name</source>
+        <translation>项目名称</translation>
+    </message>
+    <message>
+        <source>Theater Name</source>
+        <translation>影院名称</translation>
+    </message>
+    <message>
+        <source>Screen Number</source>
+        <translation>影厅编号</translation>
+    </message>
+    <message>
+        <source>Projector Model Number</source>
+        <translation>放映机型号</translation>
+    </message>
+    <message>
+        <source>Automation System</source>
+        <translation>自动化系统</translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation>备注</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgChangeFormatName</name>
     <message>
         <source>Change Format Name</source>

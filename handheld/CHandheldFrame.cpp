@@ -1,0 +1,453 @@
+#include "CHandheldFrame.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+#include "ConnectionFlows.h"
+#include "EngineBridge.h"
+#include "EngineValues.h"
+#include "dialogs/CDlgConfigPreview.h"
+#include "dialogs/CDlgConnectionStatus.h"
+#include "dialogs/CDlgHeadroomAdjust.h"
+#include "dialogs/CDlgInputConfiguration.h"
+#include "dialogs/CDlgSaveMMCStatus.h"
+#include "dialogs/CDlgSaveStatus.h"
+#include "dialogs/CDlgUploadStatus.h"
+#include "panels/CPanelEqualizer.h"
+#include "panels/CPanelMatrix.h"
+#include "panels/CPanelOptical.h"
+#include "panels/CPanelOutputs.h"
+#include "panels/CPanelProfile.h"
+
+namespace kvt::handheld {
+
+using frontend::StatusDialog;
+
+namespace {
+
+// The handheld's message boxes carry this caption.
+QString Caption() {
+    return QStringLiteral("KVT-80");
+}
+
+constexpr std::array<const char*, CHandheldFrame::kPanelCount> kPanelNames{
+    QT_TRANSLATE_NOOP("kvt::handheld::CHandheldFrame", "Profile"),
+    QT_TRANSLATE_NOOP("kvt::handheld::CHandheldFrame", "Optical"),
+    QT_TRANSLATE_NOOP("kvt::handheld::CHandheldFrame", "Matrix"),
+    QT_TRANSLATE_NOOP("kvt::handheld::CHandheldFrame", "Equalizer"),
+    QT_TRANSLATE_NOOP("kvt::handheld::CHandheldFrame", "Format Setup"),
+    QT_TRANSLATE_NOOP("kvt::handheld::CHandheldFrame", "Outputs"),
+};
+
+constexpr std::array<const char*, CHandheldFrame::kFormatCommands> kFormatNames{
+    QT_TRANSLATE_NOOP("kvt::handheld::CHandheldFrame", "Mono"),
+    QT_TRANSLATE_NOOP("kvt::handheld::CHandheldFrame", "Stereo"),
+    QT_TRANSLATE_NOOP("kvt::handheld::CHandheldFrame", "For SR"),
+    QT_TRANSLATE_NOOP("kvt::handheld::CHandheldFrame", "Ext 1 (Analog)"),
+    QT_TRANSLATE_NOOP("kvt::handheld::CHandheldFrame", "Ext 2 (Digital)"),
+    QT_TRANSLATE_NOOP("kvt::handheld::CHandheldFrame", "Non-Sync"),
+    QT_TRANSLATE_NOOP("kvt::handheld::CHandheldFrame", "Aux"),
+    QT_TRANSLATE_NOOP("kvt::handheld::CHandheldFrame", "Mic"),
+};
+
+// The disconnect prompt: Yes, No (nothing happens) or Do Not Save, and whether the settings go to
+// the personality module as well.
+class DisconnectPrompt : public QDialog {
+  public:
+    explicit DisconnectPrompt(QWidget* parent) : QDialog(parent) {
+        setWindowTitle(CHandheldFrame::tr("Disconnect"));
+        auto* layout = new QVBoxLayout(this);
+        auto* text = new QLabel(CHandheldFrame::tr("Disconnect and save changes to the KVT-80?"));
+        text->setWordWrap(true);
+        layout->addWidget(text);
+        saveToModule_ = new QCheckBox(CHandheldFrame::tr("Save to Personality Module"));
+        saveToModule_->setObjectName(QStringLiteral("1539"));
+        saveToModule_->setChecked(true);
+        layout->addWidget(saveToModule_);
+        auto* buttons = new QHBoxLayout;
+        const auto add = [&](const QString& label, int id, frontend::DisconnectAnswer answer) {
+            auto* button = new QPushButton(label);
+            button->setObjectName(QString::number(id));
+            button->setMinimumHeight(32);
+            connect(button, &QPushButton::clicked, this, [this, answer] {
+                answer_ = answer;
+                accept();
+            });
+            buttons->addWidget(button);
+            return button;
+        };
+        add(CHandheldFrame::tr("Yes"), 1, frontend::DisconnectAnswer::Yes)->setDefault(true);
+        add(CHandheldFrame::tr("No"), 2, frontend::DisconnectAnswer::Cancel);
+        add(CHandheldFrame::tr("Do Not Save"), 1541, frontend::DisconnectAnswer::DoNotSave);
+        layout->addLayout(buttons);
+    }
+
+    frontend::DisconnectChoice Choice() const { return {answer_, saveToModule_->isChecked()}; }
+
+  private:
+    QCheckBox* saveToModule_ = nullptr;
+    frontend::DisconnectAnswer answer_ = frontend::DisconnectAnswer::Cancel;
+};
+
+}  // namespace
+
+CHandheldFrame::CHandheldFrame(IKVT80& engine, int languageCode, QWidget* parent)
+    : QMainWindow(parent),
+      engine_(engine),
+      bridge_(std::make_unique<frontend::EngineBridge>(engine)),
+      languageCode_(languageCode) {
+    setObjectName(QStringLiteral("CHandheldFrame"));
+    flows_ = new frontend::ConnectionFlows(engine_, *bridge_, *this, this);
+    connect(flows_, &frontend::ConnectionFlows::flowFinished, this, &CHandheldFrame::UpdateMenus);
+    CreateMenus();
+    CreatePanels();
+    ShowConnectionState(frontend::IsConnected(engine_));
+    ShowPanel(kOpticalPanel);
+}
+
+CHandheldFrame::~CHandheldFrame() = default;
+
+QString CHandheldFrame::PanelName(Panel panel) {
+    return tr(kPanelNames[panel]);
+}
+
+QAction* CHandheldFrame::Action(int command) const {
+    const auto found = actions_.find(command);
+    return found == actions_.end() ? nullptr : found->second;
+}
+
+QAction* CHandheldFrame::AddCommand(QMenu* menu, int command, const QString& text) {
+    QAction* action = menu->addAction(text);
+    action->setObjectName(QString::number(command));
+    actions_[command] = action;
+    return action;
+}
+
+void CHandheldFrame::CreateMenus() {
+    QMenu* file = menuBar()->addMenu(tr("File"));
+    AddCommand(file, kNew, tr("New"));
+    AddCommand(file, kOpen, tr("Open"));
+    AddCommand(file, kSave, tr("Save"));
+    AddCommand(file, kSaveAs, tr("Save As..."));
+    AddCommand(file, kSavePersonalityModule, tr("Save to Personality Module"));
+    file->addSeparator();
+    AddCommand(file, kCopyEQ, tr("Copy EQ Settings..."));
+    AddCommand(file, kHeadroomConfiguration, tr("Headroom Configuration..."));
+    AddCommand(file, kInputConfiguration, tr("Input Configuration..."));
+    AddCommand(file, kDigitalDelays, tr("Digital Delays..."));
+    file->addSeparator();
+    AddCommand(file, kAbout, tr("About..."));
+
+    QMenu* comm = menuBar()->addMenu(tr("Comm"));
+    AddCommand(comm, kCommunicationSettings, tr("Communication Settings..."));
+    AddCommand(comm, kConnect, tr("Connect"));
+    AddCommand(comm, kDisconnect, tr("Disconnect"));
+
+    QMenu* format = menuBar()->addMenu(tr("Format"));
+    for (int i = 0; i < kFormatCommands; ++i) {
+        QAction* item = AddCommand(format, kFormatMono + i, tr(kFormatNames[i]));
+        connect(item, &QAction::triggered, this, [this, i] { SelectFormat(i); });
+    }
+
+    QMenu* panel = menuBar()->addMenu(tr("Panel"));
+    for (int i = 0; i < kPanelCount; ++i) {
+        QAction* item = AddCommand(panel, kFirstPanelCommand + i, PanelName(Panel(i)));
+        item->setCheckable(true);
+        connect(item, &QAction::triggered, this, [this, i] { ShowPanel(Panel(i)); });
+    }
+    for (QMenu* menu : {file, comm, format, panel}) {
+        connect(menu, &QMenu::aboutToShow, this, &CHandheldFrame::UpdateMenus);
+    }
+
+    // An edit still open in the Profile panel reaches the engine before a flow stores or sends.
+    const auto flow = [this](int command, bool (frontend::ConnectionFlows::*start)()) {
+        connect(Action(command), &QAction::triggered, this, [this, start] {
+            CommitEdits();
+            (flows_->*start)();
+        });
+    };
+    flow(kNew, &frontend::ConnectionFlows::New);
+    flow(kOpen, &frontend::ConnectionFlows::Open);
+    flow(kSave, &frontend::ConnectionFlows::Save);
+    flow(kSaveAs, &frontend::ConnectionFlows::SaveAs);
+    flow(kSavePersonalityModule, &frontend::ConnectionFlows::SavePersonalityModule);
+    flow(kConnect, &frontend::ConnectionFlows::Connect);
+    flow(kDisconnect, &frontend::ConnectionFlows::Disconnect);
+    connect(Action(kHeadroomConfiguration), &QAction::triggered, this,
+            &CHandheldFrame::ShowHeadroomConfiguration);
+    connect(Action(kInputConfiguration), &QAction::triggered, this,
+            &CHandheldFrame::ShowInputConfiguration);
+}
+
+void CHandheldFrame::CreatePanels() {
+    stack_ = new QStackedWidget(this);
+    setCentralWidget(stack_);
+    panels_[kProfilePanel] = new CPanelProfile(engine_, *bridge_);
+    panels_[kOpticalPanel] = new CPanelOptical(engine_, *bridge_, languageCode_);
+    panels_[kMatrixPanel] = new CPanelMatrix(engine_, *bridge_, languageCode_);
+    panels_[kEqualizerPanel] = new CPanelEqualizer(engine_, *bridge_, languageCode_);
+    panels_[kOutputsPanel] = new CPanelOutputs(engine_, *bridge_);
+    for (CPanel* panel : panels_) {
+        if (panel != nullptr) {
+            stack_->addWidget(panel);
+            connect(this, &CHandheldFrame::refreshRequested, panel, &CPanel::Refresh);
+        }
+    }
+}
+
+void CHandheldFrame::ShowPanel(Panel panel) {
+    if (panels_[panel] == nullptr) {
+        return;
+    }
+    current_ = panel;
+    stack_->setCurrentWidget(panels_[panel]);
+    UpdateTitle();
+    UpdateMenus();
+}
+
+void CHandheldFrame::CommitEdits() {
+    if (auto* profile = static_cast<CPanelProfile*>(panels_[kProfilePanel])) {
+        profile->Commit();
+    }
+}
+
+void CHandheldFrame::UpdateTitle() {
+    setWindowTitle(QStringLiteral("KVT80 - ") + PanelName(current_));
+}
+
+void CHandheldFrame::UpdateMenus() {
+    const bool connected = frontend::IsConnected(engine_);
+    const bool busy = flows_->Busy();
+    Action(kCommunicationSettings)->setEnabled(!connected && !busy);
+    Action(kConnect)->setEnabled(!connected && !busy);
+    Action(kDisconnect)->setEnabled(connected && !busy);
+    Action(kSavePersonalityModule)->setEnabled(connected && !busy);
+    for (int command : {kNew, kOpen, kSave, kSaveAs}) {
+        Action(command)->setEnabled(!busy);
+    }
+    for (int i = 0; i < kFormatCommands; ++i) {
+        Action(kFormatMono + i)->setEnabled(connected);
+    }
+    for (int i = 0; i < kPanelCount; ++i) {
+        QAction* item = Action(kFirstPanelCommand + i);
+        item->setEnabled(panels_[i] != nullptr);
+        item->setChecked(i == current_);
+    }
+    // The dialogs that are not built for the handheld yet stay unavailable.
+    for (int command : {kCopyEQ, kDigitalDelays, kAbout, kCommunicationSettings}) {
+        Action(command)->setEnabled(false);
+    }
+}
+
+void CHandheldFrame::SelectFormat(int index) {
+    // The menu's formats are the unit's format buttons in their order.
+    int32_t format = 0;
+    if (engine_.get_ButtonFormat(Variant::Int(index), &format) != status::Ok) {
+        return;
+    }
+    engine_.put_Mode(Variant::Int(format));
+    emit refreshRequested();
+}
+
+void CHandheldFrame::ShowHeadroomConfiguration() {
+    laptop::CDlgHeadroomAdjust dialog(engine_, this);
+    dialog.exec();
+}
+
+void CHandheldFrame::ShowInputConfiguration() {
+    laptop::CDlgInputConfiguration dialog(engine_, this);
+    connect(&dialog, &laptop::CDlgInputConfiguration::channelConfigChanged, this,
+            &CHandheldFrame::refreshRequested);
+    dialog.exec();
+}
+
+void CHandheldFrame::closeEvent(QCloseEvent* event) {
+    if (destroying_) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    CommitEdits();
+    if (AskExit()) {
+        // The flows disconnect first when connected, offer to save a changed file, clean the
+        // engine up and end the program.
+        flows_->Close();
+    }
+}
+
+bool CHandheldFrame::AskExit() {
+    return answerAutomatically_ ||
+           QMessageBox::question(this, Caption(), tr("Are you sure you want to exit?"),
+                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+// ---- FlowView ---------------------------------------------------------------------------------
+
+frontend::DisconnectChoice CHandheldFrame::AskDisconnect() {
+    if (answerAutomatically_) {
+        return {frontend::DisconnectAnswer::Yes, false};
+    }
+    DisconnectPrompt prompt(this);
+    prompt.exec();
+    return prompt.Choice();
+}
+
+frontend::SaveChangesAnswer CHandheldFrame::AskSaveChanges(const QString& fileName) {
+    if (answerAutomatically_) {
+        return frontend::SaveChangesAnswer::No;
+    }
+    const auto answer = QMessageBox::question(
+        this, Caption(), tr("Save changes to %1?").arg(fileName),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    if (answer == QMessageBox::Yes) {
+        return frontend::SaveChangesAnswer::Yes;
+    }
+    return answer == QMessageBox::No ? frontend::SaveChangesAnswer::No
+                                     : frontend::SaveChangesAnswer::Cancel;
+}
+
+bool CHandheldFrame::AskYesNo(const QString& text) {
+    if (answerAutomatically_) {
+        return false;
+    }
+    return QMessageBox::question(this, Caption(), text, QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
+}
+
+std::optional<QString> CHandheldFrame::AskSaveFileName(const QString& startFolder) {
+    QFileDialog dialog(this, tr("Save As"), startFolder, tr("KVT Configuration Files (*.kvt)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("kvt"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QString> CHandheldFrame::AskOpenFileName(const QString& startFolder) {
+    laptop::CDlgConfigPreview dialog(engine_, startFolder, this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.SelectedFile();
+}
+
+void CHandheldFrame::ShowWarning(const QString& text) {
+    if (answerAutomatically_) {
+        qWarning("%s", qPrintable(text));
+        return;
+    }
+    QMessageBox::warning(this, Caption(), text);
+}
+
+void CHandheldFrame::ShowError(const QString& text) {
+    if (answerAutomatically_) {
+        qWarning("%s", qPrintable(text));
+        return;
+    }
+    QMessageBox::critical(this, Caption(), text);
+}
+
+laptop::CDlgProgressStatus* CHandheldFrame::StatusDialogOf(StatusDialog dialog) const {
+    const auto found = statusDialogs_.find(dialog);
+    return found == statusDialogs_.end() ? nullptr : found->second.data();
+}
+
+void CHandheldFrame::ShowStatus(StatusDialog dialog, const QString& title) {
+    laptop::CDlgProgressStatus* shown = StatusDialogOf(dialog);
+    if (shown == nullptr) {
+        switch (dialog) {
+            case StatusDialog::Connection:
+                shown = new laptop::CDlgConnectionStatus(this);
+                break;
+            case StatusDialog::Save:
+                shown = new laptop::CDlgSaveStatus(this);
+                break;
+            case StatusDialog::Upload:
+                shown = new laptop::CDlgUploadStatus(this);
+                break;
+            case StatusDialog::PersonalityModule:
+                shown = new laptop::CDlgSaveMMCStatus(this);
+                break;
+        }
+        shown->setAttribute(Qt::WA_DeleteOnClose);
+        connect(shown, &laptop::CDlgProgressStatus::cancelledByUser, this,
+                [this] { SetFrameEnabled(true); });
+        statusDialogs_[dialog] = shown;
+    }
+    if (!title.isEmpty()) {
+        shown->setWindowTitle(title);
+    }
+    SetFrameEnabled(false);
+    // The small screen: the dialog takes the frame's width.
+    shown->setMaximumWidth(std::max(width(), 200));
+    shown->show();
+    shown->raise();
+}
+
+void CHandheldFrame::CloseStatus(StatusDialog dialog) {
+    SetFrameEnabled(true);
+    if (laptop::CDlgProgressStatus* shown = StatusDialogOf(dialog)) {
+        statusDialogs_.erase(dialog);
+        shown->CloseQuietly();
+    }
+    // A transfer that ended frees the commands.
+    UpdateMenus();
+}
+
+bool CHandheldFrame::StatusShown(StatusDialog dialog) const {
+    return StatusDialogOf(dialog) != nullptr;
+}
+
+void CHandheldFrame::UpdateStatus(StatusDialog dialog, const QString& text, int position, int end) {
+    if (laptop::CDlgProgressStatus* shown = StatusDialogOf(dialog)) {
+        shown->SetProgress(text, position, end);
+    }
+}
+
+void CHandheldFrame::SetFrameEnabled(bool enabled) {
+    menuBar()->setEnabled(enabled);
+    stack_->setEnabled(enabled);
+}
+
+void CHandheldFrame::ShowConnectionState(bool) {
+    UpdateMenus();
+}
+
+void CHandheldFrame::RefreshAll() {
+    emit refreshRequested();
+    RefreshFrame();
+}
+
+void CHandheldFrame::RefreshFrame() {
+    UpdateTitle();
+    UpdateMenus();
+}
+
+bool CHandheldFrame::ControlHeld() const {
+    return (QGuiApplication::queryKeyboardModifiers() & Qt::ControlModifier) != 0;
+}
+
+void CHandheldFrame::DestroyAll() {
+    destroying_ = true;
+    for (auto& [kind, dialog] : statusDialogs_) {
+        if (dialog) {
+            dialog->CloseQuietly();
+        }
+    }
+    statusDialogs_.clear();
+    close();
+    QApplication::quit();
+}
+
+}  // namespace kvt::handheld

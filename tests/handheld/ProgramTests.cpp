@@ -1,0 +1,52 @@
+// The real KVTExecCE program: its command line without a display, and the smoke test: the demo
+// visit of every panel on a 240 x 320 virtual display, with its pictures.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <filesystem>
+
+#include "RunProgram.h"
+#include "TestSupport.h"
+
+namespace kvt::handheld {
+namespace {
+
+using testing::RunProgram;
+
+TEST(Program, HelpAndAWrongOptionWithoutADisplay) {
+    const auto help = RunProgram(
+        "/usr/bin/env", {"-u", "DISPLAY", "-u", "QT_QPA_PLATFORM", KVTEXECCE_PROGRAM, "--help"});
+    EXPECT_EQ(help.exitStatus, 0);
+    EXPECT_NE(help.out.find("KVTExecCE [--demo]"), std::string::npos) << help.out;
+    const auto wrong = RunProgram(
+        "/usr/bin/env", {"-u", "DISPLAY", "-u", "QT_QPA_PLATFORM", KVTEXECCE_PROGRAM, "--bogus"});
+    EXPECT_EQ(wrong.exitStatus, 2);
+    EXPECT_NE(wrong.errors.find("unknown option '--bogus'"), std::string::npos) << wrong.errors;
+    EXPECT_EQ(RunProgram(KVTEXECCE_PROGRAM, {"/regserver"}).exitStatus, 0);
+}
+
+TEST(Program, DemoVisitOfEveryPanelAtTheHandheldSize) {
+    if (!std::filesystem::exists("/usr/bin/xvfb-run")) {
+        GTEST_SKIP() << "xvfb-run is not installed";
+    }
+    testing::ScopedConfigHome config;
+    const std::filesystem::path pictures =
+        std::filesystem::path(KVTEXECCE_PROGRAM).parent_path() / "screenshots";
+    std::filesystem::remove_all(pictures);
+    const auto result = RunProgram(
+        "/usr/bin/env",
+        {"-u", "QT_QPA_PLATFORM", "/usr/bin/xvfb-run", "-a", "-s", "-screen 0 240x320x24",
+         KVTEXECCE_PROGRAM, "--demo", "--screenshots", pictures.string()},
+        std::nullopt, std::chrono::minutes(2));
+    ASSERT_EQ(result.exitStatus, 0) << result.errors;
+    for (const char* name : {"kvtexecce-profile", "kvtexecce-optical", "kvtexecce-equalizer",
+                             "kvtexecce-equalizer-sub", "kvtexecce-outputs"}) {
+        const auto file = pictures / (std::string(name) + ".png");
+        ASSERT_TRUE(std::filesystem::exists(file)) << file;
+        const QImage picture(QString::fromStdString(file.string()));
+        EXPECT_EQ(picture.size(), QSize(240, 320)) << file;
+    }
+}
+
+}  // namespace
+}  // namespace kvt::handheld
