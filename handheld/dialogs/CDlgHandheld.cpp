@@ -27,6 +27,10 @@ namespace {
 
 constexpr int kSmallWidth = 240;
 constexpr int kSmallHeight = 320;
+// Around a dialog's content: a small screen has no pixels to spare.
+constexpr int kDialogMargin = 5;
+// Two delay sliders side by side, each wide enough for its label in every language.
+constexpr int kDelaySliderWidth = 112;
 
 QPushButton* FingerButton(QDialogButtonBox* box, const QString& text, int id,
                           QDialogButtonBox::ButtonRole role) {
@@ -88,6 +92,9 @@ void FitToSmallScreen(QDialog* dialog, const QWidget* frame) {
     // The laptop's dialogs ask for a width of their own; here the screen decides, and their
     // buttons grow to a finger's size.
     dialog->setMinimumSize(dialog->minimumSize().boundedTo(room));
+    if (QLayout* layout = dialog->layout()) {
+        layout->setContentsMargins(kDialogMargin, kDialogMargin, kDialogMargin, kDialogMargin);
+    }
     for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
         button->setMinimumHeight(std::max(button->minimumHeight(), kFingerHeight));
     }
@@ -175,6 +182,7 @@ CDlgCopyEQ::CDlgCopyEQ(int sourceChannel, QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr("Copy EQ"));
     auto* layout = new QVBoxLayout(this);
     auto* columns = new QHBoxLayout;
+    columns->setSpacing(3);
     auto* from = new QGroupBox(tr("Copy From"), this);
     auto* to = new QGroupBox(tr("Copy To"), this);
     auto* fromLayout = new QVBoxLayout(from);
@@ -258,7 +266,7 @@ CDlgDigitalDelays::CDlgDigitalDelays(IKVT80& engine, QWidget* parent)
     input_ = new PanelSlider(1519, tr("Input Delay"), -kInputDelayMax, -kInputDelayMin, this);
     surround_ = new PanelSlider(1520, tr("Surround Delay"), -kSurroundDelayMax, 0, this);
     for (PanelSlider* slider : {input_, surround_}) {
-        slider->setFixedWidth(90);
+        slider->setFixedWidth(kDelaySliderWidth);
         slider->setMinimumHeight(130);
         slider->Slider()->setPageStep(10);
         connect(slider, &PanelSlider::positionChanged, this, &CDlgDigitalDelays::ShowValues);

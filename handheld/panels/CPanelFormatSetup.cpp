@@ -54,6 +54,7 @@ constexpr int kButtonHeight = 28;
 constexpr int kColumns = 3;
 constexpr int kTextPixels = 11;
 constexpr int kLevelSliderWidth = 40;
+constexpr int kDesignWidth = 240;
 
 QRadioButton* Radio(const QString& text, int id, QWidget* parent) {
     auto* radio = new QRadioButton(text, parent);
@@ -62,6 +63,8 @@ QRadioButton* Radio(const QString& text, int id, QWidget* parent) {
     small.setPixelSize(kTextPixels);
     radio->setFont(small);
     radio->setMinimumHeight(kRadioHeight);
+    // A choice is never squeezed below its text.
+    radio->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
     radio->setFocusPolicy(Qt::NoFocus);
     return radio;
 }
@@ -82,12 +85,13 @@ CPanelFormatSetup::CPanelFormatSetup(IKVT80& engine, frontend::EngineBridge& bri
     auto* scroll = new QScrollArea(this);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QScroller::grabGesture(scroll->viewport(), QScroller::TouchGesture);
     outer->addWidget(scroll);
 
     auto* content = new QWidget(scroll);
     auto* layout = new QVBoxLayout(content);
+    // The content never shrinks below what its controls need: the scroll bars take over.
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
     layout->setContentsMargins(3, 2, 3, 2);
     layout->setSpacing(2);
     formatName_ = new QLabel(content);
@@ -102,6 +106,15 @@ CPanelFormatSetup::CPanelFormatSetup(IKVT80& engine, frontend::EngineBridge& bri
     layout->addWidget(BuildFallback());
     layout->addStretch(1);
     scroll->setWidget(content);
+    // A translation wider than the screen: smaller radio texts first, and as a last resort the
+    // panel scrolls sideways rather than cutting a choice off.
+    if (content->sizeHint().width() > kDesignWidth) {
+        for (QRadioButton* radio : content->findChildren<QRadioButton*>()) {
+            QFont smaller = radio->font();
+            smaller.setPixelSize(kTextPixels - 1);
+            radio->setFont(smaller);
+        }
+    }
 
     connect(&bridge_, &frontend::EngineBridge::inputFormatChanged, this,
             &CPanelFormatSetup::Refresh);
