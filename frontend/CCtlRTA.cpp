@@ -126,6 +126,11 @@ AnalyserMetrics AnalyserMetrics::Handheld(int languageCode) {
     metrics.offsetLimits = {0, 84, 336, 756};
     metrics.levelFont = PixelFont(9);
     metrics.bandFont = PixelFont(8);
+    // Third-octave columns are narrower than a line of text: the octave bands are labelled,
+    // level (31, 63, 125 ... 16K).
+    metrics.bandLabelStep = 3;
+    metrics.firstBandLabel = 1;
+    metrics.uprightBandLabels = false;
     metrics.buttonFont = ButtonFont(languageCode);
     return metrics;
 }
@@ -225,13 +230,14 @@ CCtlRTA::CCtlRTA(IKVT80& engine, EngineBridge& bridge, AnalyserMetrics metrics, 
     const QFontMetrics levelMetrics(metrics_.levelFont);
     labelWidth_ = levelMetrics.horizontalAdvance(QStringLiteral("-1000"));
     labelHeight_ = levelMetrics.height();
-    // The band labels stand upright below the graph; the margin takes the longest.
+    // Upright band labels: the margin takes the longest; level ones take a line.
     const QFontMetrics bandMetrics(metrics_.bandFont);
     int longest = 0;
     for (const char* label : kBandLabels) {
         longest = std::max(longest, bandMetrics.horizontalAdvance(QLatin1String(label)));
     }
-    metrics_.bottomMargin = std::max(metrics_.bottomMargin, longest + 3);
+    metrics_.bottomMargin = std::max(
+        metrics_.bottomMargin, metrics_.uprightBandLabels ? longest + 3 : bandMetrics.height() + 2);
 
     CreateButtons();
     InstanceList().push_back(this);
@@ -646,8 +652,16 @@ void CCtlRTA::PaintFrame(QPainter& painter, const QRect& dirty) {
     if (dirty.bottom() > graph.bottom()) {
         painter.setFont(metrics_.bandFont);
         const QFontMetrics band(metrics_.bandFont);
-        for (int column = 0; column < kColumns; ++column) {
+        for (int column = metrics_.firstBandLabel; column < kColumns;
+             column += std::max(1, metrics_.bandLabelStep)) {
             const QString label = QLatin1String(kBandLabels[column]);
+            if (!metrics_.uprightBandLabels) {
+                const double middle = ColumnX(column) + metrics_.bandWidth / 2.0;
+                const int width = band.horizontalAdvance(label);
+                painter.drawText(QPointF(middle - width / 2.0, graph.bottom() + 1 + band.ascent()),
+                                 label);
+                continue;
+            }
             const double x = ColumnX(column) + (metrics_.bandWidth - band.height()) / 2.0;
             const double y = graph.bottom() + 2 + band.horizontalAdvance(label);
             painter.save();

@@ -43,6 +43,11 @@ struct AnalyserMetrics {
     // False: the buttons are not shown (the handheld offers their commands in a pop-up menu).
     bool buttons = true;
     double pixelsPerDb = 1.7;  // at 10 dB/div; labelStep is ten times this
+    // Band labels: every bandLabelStep-th column from firstBandLabel, standing upright below
+    // their columns or (where columns are too narrow for that) level under them.
+    int bandLabelStep = 1;
+    int firstBandLabel = 0;
+    bool uprightBandLabels = true;
     // Scroll limits of the level axis by scale (10, 5, 2, 1 dB/div).
     std::array<int, 4> offsetLimits{0, 120, 480, 1080};
     QFont levelFont;

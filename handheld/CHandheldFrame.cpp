@@ -18,12 +18,14 @@
 #include "EngineValues.h"
 #include "dialogs/CDlgConfigPreview.h"
 #include "dialogs/CDlgConnectionStatus.h"
+#include "dialogs/CDlgHandheld.h"
 #include "dialogs/CDlgHeadroomAdjust.h"
 #include "dialogs/CDlgInputConfiguration.h"
 #include "dialogs/CDlgSaveMMCStatus.h"
 #include "dialogs/CDlgSaveStatus.h"
 #include "dialogs/CDlgUploadStatus.h"
 #include "panels/CPanelEqualizer.h"
+#include "panels/CPanelFormatSetup.h"
 #include "panels/CPanelMatrix.h"
 #include "panels/CPanelOptical.h"
 #include "panels/CPanelOutputs.h"
@@ -187,6 +189,11 @@ void CHandheldFrame::CreateMenus() {
             &CHandheldFrame::ShowHeadroomConfiguration);
     connect(Action(kInputConfiguration), &QAction::triggered, this,
             &CHandheldFrame::ShowInputConfiguration);
+    connect(Action(kCopyEQ), &QAction::triggered, this, &CHandheldFrame::ShowCopyEQ);
+    connect(Action(kDigitalDelays), &QAction::triggered, this, &CHandheldFrame::ShowDigitalDelays);
+    connect(Action(kAbout), &QAction::triggered, this, &CHandheldFrame::ShowAbout);
+    connect(Action(kCommunicationSettings), &QAction::triggered, this,
+            &CHandheldFrame::ShowCommunicationSettings);
 }
 
 void CHandheldFrame::CreatePanels() {
@@ -196,6 +203,10 @@ void CHandheldFrame::CreatePanels() {
     panels_[kOpticalPanel] = new CPanelOptical(engine_, *bridge_, languageCode_);
     panels_[kMatrixPanel] = new CPanelMatrix(engine_, *bridge_, languageCode_);
     panels_[kEqualizerPanel] = new CPanelEqualizer(engine_, *bridge_, languageCode_);
+    auto* formatSetup = new CPanelFormatSetup(engine_, *bridge_);
+    connect(formatSetup, &CPanelFormatSetup::digitalDelaysRequested, this,
+            &CHandheldFrame::ShowDigitalDelays);
+    panels_[kFormatSetupPanel] = formatSetup;
     panels_[kOutputsPanel] = new CPanelOutputs(engine_, *bridge_);
     for (CPanel* panel : panels_) {
         if (panel != nullptr) {
@@ -243,10 +254,6 @@ void CHandheldFrame::UpdateMenus() {
         item->setEnabled(panels_[i] != nullptr);
         item->setChecked(i == current_);
     }
-    // The dialogs that are not built for the handheld yet stay unavailable.
-    for (int command : {kCopyEQ, kDigitalDelays, kAbout, kCommunicationSettings}) {
-        Action(command)->setEnabled(false);
-    }
 }
 
 void CHandheldFrame::SelectFormat(int index) {
@@ -259,16 +266,53 @@ void CHandheldFrame::SelectFormat(int index) {
     emit refreshRequested();
 }
 
+int CHandheldFrame::Run(QDialog& dialog) {
+    FitToSmallScreen(&dialog, this);
+    if (dialogShown_) {
+        dialogShown_(dialog);
+    }
+    return dialog.exec();
+}
+
 void CHandheldFrame::ShowHeadroomConfiguration() {
     laptop::CDlgHeadroomAdjust dialog(engine_, this);
-    dialog.exec();
+    Run(dialog);
 }
 
 void CHandheldFrame::ShowInputConfiguration() {
     laptop::CDlgInputConfiguration dialog(engine_, this);
     connect(&dialog, &laptop::CDlgInputConfiguration::channelConfigChanged, this,
             &CHandheldFrame::refreshRequested);
-    dialog.exec();
+    Run(dialog);
+}
+
+void CHandheldFrame::ShowAbout() {
+    CDlgAbout dialog(this);
+    Run(dialog);
+}
+
+void CHandheldFrame::ShowCommunicationSettings() {
+    CDlgCommSettings dialog(engine_, this);
+    Run(dialog);
+}
+
+void CHandheldFrame::ShowCopyEQ() {
+    CommitEdits();
+    const auto* equalizer = static_cast<CPanelEqualizer*>(panels_[kEqualizerPanel]);
+    CDlgCopyEQ dialog(equalizer != nullptr ? equalizer->Channel() : 0, this);
+    if (Run(dialog) != QDialog::Accepted) {
+        return;
+    }
+    // The dialog only closes with a source, so the engine takes the copy.
+    dialog.Apply(engine_);
+    emit refreshRequested();
+}
+
+void CHandheldFrame::ShowDigitalDelays() {
+    CDlgDigitalDelays dialog(engine_, this);
+    if (Run(dialog) == QDialog::Accepted) {
+        emit refreshRequested();
+    }
 }
 
 void CHandheldFrame::closeEvent(QCloseEvent* event) {
@@ -328,7 +372,7 @@ std::optional<QString> CHandheldFrame::AskSaveFileName(const QString& startFolde
     QFileDialog dialog(this, tr("Save As"), startFolder, tr("KVT Configuration Files (*.kvt)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("kvt"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    if (Run(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
     return dialog.selectedFiles().constFirst();
@@ -336,7 +380,7 @@ std::optional<QString> CHandheldFrame::AskSaveFileName(const QString& startFolde
 
 std::optional<QString> CHandheldFrame::AskOpenFileName(const QString& startFolder) {
     laptop::CDlgConfigPreview dialog(engine_, startFolder, this);
-    if (dialog.exec() != QDialog::Accepted) {
+    if (Run(dialog) != QDialog::Accepted) {
         return std::nullopt;
     }
     return dialog.SelectedFile();
@@ -389,8 +433,8 @@ void CHandheldFrame::ShowStatus(StatusDialog dialog, const QString& title) {
         shown->setWindowTitle(title);
     }
     SetFrameEnabled(false);
-    // The small screen: the dialog takes the frame's width.
-    shown->setMaximumWidth(std::max(width(), 200));
+    // The small screen: the dialog keeps within the frame's size.
+    FitToSmallScreen(shown, this);
     shown->show();
     shown->raise();
 }

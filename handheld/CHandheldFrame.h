@@ -10,12 +10,14 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <functional>
 #include <map>
 #include <memory>
 
 #include "FlowView.h"
 #include "IKVT80.h"
 
+class QDialog;
 class QStackedWidget;
 
 namespace kvt::frontend {
@@ -83,6 +85,10 @@ class CHandheldFrame : public QMainWindow, public frontend::FlowView {
     // prompt No, other questions No; warnings go to the log.
     void SetAnswerAutomatically(bool on) { answerAutomatically_ = on; }
 
+    // Called with every dialog the frame opens from a menu, after it is fitted to the screen and
+    // before it runs (the screenshot tour and tests look at it, or close it).
+    void SetDialogShown(std::function<void(QDialog&)> shown) { dialogShown_ = std::move(shown); }
+
     // "Are you sure you want to exit?"; true for Yes.
     virtual bool AskExit();
 
@@ -128,6 +134,8 @@ class CHandheldFrame : public QMainWindow, public frontend::FlowView {
     void ShowHeadroomConfiguration();
     void ShowInputConfiguration();
     void ShowDigitalDelays();
+    // Fits a dialog to the small screen and runs it.
+    int Run(QDialog& dialog);
     laptop::CDlgProgressStatus* StatusDialogOf(frontend::StatusDialog dialog) const;
 
     IKVT80& engine_;
@@ -141,6 +149,7 @@ class CHandheldFrame : public QMainWindow, public frontend::FlowView {
     std::map<frontend::StatusDialog, QPointer<laptop::CDlgProgressStatus>> statusDialogs_;
     bool answerAutomatically_ = false;
     bool destroying_ = false;
+    std::function<void(QDialog&)> dialogShown_;
 };
 
 }  // namespace kvt::handheld

@@ -1,5 +1,6 @@
 // The handheld's screenshot tour: in demo mode the program connects, shows every panel in turn
-// (the analyser running on pink noise), saves a picture of each, disconnects with a store and
+// (the analyser running on pink noise), saves a picture of each and of every dialog of the menus
+// (failing when one needs more room than the screen gives it), disconnects with a store and
 // ends. It makes the documentation's pictures and is the smoke test of the real program.
 #pragma once
 
@@ -33,6 +34,8 @@ class HandheldTour : public QObject {
     void Next();
     void When(std::function<bool()> condition, const QString& what, Step step);
     void Save(QWidget& window, const QString& name);
+    // A dialog as it shows over the frame.
+    void SaveOver(QWidget& dialog, const QString& name);
     void Fail(const QString& why);
 
     CHandheldFrame& frame_;
@@ -40,6 +43,8 @@ class HandheldTour : public QObject {
     QList<Step> steps_;
     QStringList saved_;
     QString failure_;
+    int formatBefore_ = 0;
+    bool aesEbuBefore_ = false;
 };
 
 }  // namespace kvt::handheld

@@ -29,6 +29,17 @@
     </message>
 </context>
 <context>
+    <name>QDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>The demonstration unit could not be started: %1</source>
@@ -222,6 +233,86 @@
     <message>
         <source>Communication with the KVT unit has been lost.  If the unit was powered off without disconnecting your recent settings have been lost.</source>
         <translation>Die Kommunikation mit dem KVT-Gerät wurde unterbrochen.  Wenn das Gerät ohne vorheriges Trennen ausgeschaltet wurde, sind Ihre letzten Einstellungen verloren.</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::handheld::CDlgAbout</name>
+    <message>
+        <source>About KVTExecCE</source>
+        <translation>Über KVTExecCE</translation>
+    </message>
+    <message>
+        <source>KVTExecCE</source>
+        <translation>KVTExecCE</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::handheld::CDlgCommSettings</name>
+    <message>
+        <source>Configure Communications</source>
+        <translation>Kommunikation konfigurieren</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Anschluss:</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::handheld::CDlgCopyEQ</name>
+    <message>
+        <source>Copy EQ</source>
+        <translation>EQ kopieren</translation>
+    </message>
+    <message>
+        <source>Copy From</source>
+        <translation>Kopieren von</translation>
+    </message>
+    <message>
+        <source>Copy To</source>
+        <translation>Kopieren nach</translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation>Kanal %1</translation>
+    </message>
+    <message>
+        <source>Copy &gt;&gt;</source>
+        <translation>Kopieren &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::handheld::CDlgDigitalDelays</name>
+    <message>
+        <source>Digital Delays</source>
+        <translation>Digitale Verzögerungen</translation>
+    </message>
+    <message>
+        <source>Input Delay</source>
+        <translation>Eingangsverzögerung</translation>
+    </message>
+    <message>
+        <source>Surround Delay</source>
+        <translation>Surround-Verzögerung</translation>
+    </message>
+    <message>
+        <source>Digital input and surround delays apply to all digital enabled formats</source>
+        <translation>Digitale Eingangs- und Surround-Verzögerungen gelten für alle digitalen Formate</translation>
+    </message>
+    <message>
+        <source>%1 mS</source>
+        <translation>%1 ms</translation>
     </message>
 </context>
 <context>
@@ -482,6 +573,99 @@
     </message>
 </context>
 <context>
+    <name>kvt::handheld::CPanelFormatSetup</name>
+    <message>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation>Stereo</translation>
+    </message>
+    <message>
+        <source>For SR</source>
+        <translation>For SR</translation>
+    </message>
+    <message>
+        <source>Ext 1</source>
+        <translation>Ext 1</translation>
+    </message>
+    <message>
+        <source>Ext 2</source>
+        <translation>Ext 2</translation>
+    </message>
+    <message>
+        <source>NON/Sync</source>
+        <translation>Non-Sync</translation>
+    </message>
+    <message>
+        <source>Aux</source>
+        <translation>Aux</translation>
+    </message>
+    <message>
+        <source>Mic</source>
+        <translation>Mikro</translation>
+    </message>
+    <message>
+        <source>Last Selected</source>
+        <translation>Zuletzt gewählt</translation>
+    </message>
+    <message>
+        <source>Power On Format</source>
+        <translation>Einschaltformat</translation>
+    </message>
+    <message>
+        <source>Format
+Level</source>
+        <translation>Format-
+Pegel</translation>
+    </message>
+    <message>
+        <source>Enable Preset</source>
+        <translation>Preset ein</translation>
+    </message>
+    <message>
+        <source>Input
+Type</source>
+        <translation>Eingangs-
+typ</translation>
+    </message>
+    <message>
+        <source>Analog</source>
+        <translation>Analog</translation>
+    </message>
+    <message>
+        <source>SPDIF</source>
+        <translation>SPDIF</translation>
+    </message>
+    <message>
+        <source>Mic
+Channel</source>
+        <translation>Mikrofon-
+kanal</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Mitte</translation>
+    </message>
+    <message>
+        <source>Surround</source>
+        <translation>Surround</translation>
+    </message>
+    <message>
+        <source>Digital Delay</source>
+        <translation>Digitale Verzögerung</translation>
+    </message>
+    <message>
+        <source>Digital Fallback</source>
+        <translation>Digitaler Ersatz</translation>
+    </message>
+    <message>
+        <source>AES/EBU</source>
+        <translation>AES/EBU</translation>
+    </message>
+</context>
+<context>
     <name>kvt::handheld::CPanelMatrix</name>
     <message>
         <source>Sur
@@ -506,6 +690,36 @@ Pegel</translation>
 Freq</source>
         <translation>Sub
 Freq</translation>
+    </message>
+    <message>
+        <source>
+Gain</source>
+        <translation>
+Verst.</translation>
+    </message>
+    <message>
+        <source>NSync</source>
+        <translation>NSync</translation>
+    </message>
+    <message>
+        <source>Aux</source>
+        <translation>Aux</translation>
+    </message>
+    <message>
+        <source>Mic</source>
+        <translation>Mikro</translation>
+    </message>
+    <message>
+        <source>Gain</source>
+        <translation>Pegel</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
     </message>
 </context>
 <context>

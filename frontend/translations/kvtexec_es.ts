@@ -29,6 +29,17 @@
     </message>
 </context>
 <context>
+    <name>QDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>The demonstration unit could not be started: %1</source>
@@ -222,6 +233,86 @@
     <message>
         <source>Communication with the KVT unit has been lost.  If the unit was powered off without disconnecting your recent settings have been lost.</source>
         <translation>Se ha perdido la comunicación con la unidad KVT.  Si la unidad se apagó sin desconectarla antes, se han perdido los ajustes recientes.</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::handheld::CDlgAbout</name>
+    <message>
+        <source>About KVTExecCE</source>
+        <translation>Acerca de KVTExecCE</translation>
+    </message>
+    <message>
+        <source>KVTExecCE</source>
+        <translation>KVTExecCE</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::handheld::CDlgCommSettings</name>
+    <message>
+        <source>Configure Communications</source>
+        <translation>Configurar comunicaciones</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Puerto:</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::handheld::CDlgCopyEQ</name>
+    <message>
+        <source>Copy EQ</source>
+        <translation>Copiar EQ</translation>
+    </message>
+    <message>
+        <source>Copy From</source>
+        <translation>Copiar de</translation>
+    </message>
+    <message>
+        <source>Copy To</source>
+        <translation>Copiar a</translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation>Canal %1</translation>
+    </message>
+    <message>
+        <source>Copy &gt;&gt;</source>
+        <translation>Copiar &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::handheld::CDlgDigitalDelays</name>
+    <message>
+        <source>Digital Delays</source>
+        <translation>Retardos digitales</translation>
+    </message>
+    <message>
+        <source>Input Delay</source>
+        <translation>Retardo de entrada</translation>
+    </message>
+    <message>
+        <source>Surround Delay</source>
+        <translation>Retardo surround</translation>
+    </message>
+    <message>
+        <source>Digital input and surround delays apply to all digital enabled formats</source>
+        <translation>Los retardos digitales de entrada y surround se aplican a todos los formatos digitales</translation>
+    </message>
+    <message>
+        <source>%1 mS</source>
+        <translation>%1 ms</translation>
     </message>
 </context>
 <context>
@@ -482,6 +573,99 @@
     </message>
 </context>
 <context>
+    <name>kvt::handheld::CPanelFormatSetup</name>
+    <message>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation>Estéreo</translation>
+    </message>
+    <message>
+        <source>For SR</source>
+        <translation>For SR</translation>
+    </message>
+    <message>
+        <source>Ext 1</source>
+        <translation>Ext 1</translation>
+    </message>
+    <message>
+        <source>Ext 2</source>
+        <translation>Ext 2</translation>
+    </message>
+    <message>
+        <source>NON/Sync</source>
+        <translation>NO/Sinc</translation>
+    </message>
+    <message>
+        <source>Aux</source>
+        <translation>Aux</translation>
+    </message>
+    <message>
+        <source>Mic</source>
+        <translation>Mic</translation>
+    </message>
+    <message>
+        <source>Last Selected</source>
+        <translation>Último elegido</translation>
+    </message>
+    <message>
+        <source>Power On Format</source>
+        <translation>Formato al encender</translation>
+    </message>
+    <message>
+        <source>Format
+Level</source>
+        <translation>Nivel del
+formato</translation>
+    </message>
+    <message>
+        <source>Enable Preset</source>
+        <translation>Activar preset</translation>
+    </message>
+    <message>
+        <source>Input
+Type</source>
+        <translation>Tipo de
+entrada</translation>
+    </message>
+    <message>
+        <source>Analog</source>
+        <translation>Analógica</translation>
+    </message>
+    <message>
+        <source>SPDIF</source>
+        <translation>SPDIF</translation>
+    </message>
+    <message>
+        <source>Mic
+Channel</source>
+        <translation>Canal del
+micrófono</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Central</translation>
+    </message>
+    <message>
+        <source>Surround</source>
+        <translation>Surround</translation>
+    </message>
+    <message>
+        <source>Digital Delay</source>
+        <translation>Retardo digital</translation>
+    </message>
+    <message>
+        <source>Digital Fallback</source>
+        <translation>Respaldo digital</translation>
+    </message>
+    <message>
+        <source>AES/EBU</source>
+        <translation>AES/EBU</translation>
+    </message>
+</context>
+<context>
     <name>kvt::handheld::CPanelMatrix</name>
     <message>
         <source>Sur
@@ -506,6 +690,36 @@ sub</translation>
 Freq</source>
         <translation>Frec
 sub</translation>
+    </message>
+    <message>
+        <source>
+Gain</source>
+        <translation>
+Ganancia</translation>
+    </message>
+    <message>
+        <source>NSync</source>
+        <translation>NSinc</translation>
+    </message>
+    <message>
+        <source>Aux</source>
+        <translation>Aux</translation>
+    </message>
+    <message>
+        <source>Mic</source>
+        <translation>Mic</translation>
+    </message>
+    <message>
+        <source>Gain</source>
+        <translation>Ganancia</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Izquierda</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Derecha</translation>
     </message>
 </context>
 <context>

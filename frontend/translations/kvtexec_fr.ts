@@ -29,6 +29,17 @@
     </message>
 </context>
 <context>
+    <name>QDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>The demonstration unit could not be started: %1</source>
@@ -222,6 +233,86 @@
     <message>
         <source>Communication with the KVT unit has been lost.  If the unit was powered off without disconnecting your recent settings have been lost.</source>
         <translation>La communication avec l&apos;unité KVT a été perdue.  Si l&apos;unité a été mise hors tension sans déconnexion préalable, vos derniers réglages ont été perdus.</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::handheld::CDlgAbout</name>
+    <message>
+        <source>About KVTExecCE</source>
+        <translation>À propos de KVTExecCE</translation>
+    </message>
+    <message>
+        <source>KVTExecCE</source>
+        <translation>KVTExecCE</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::handheld::CDlgCommSettings</name>
+    <message>
+        <source>Configure Communications</source>
+        <translation>Configurer les communications</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port :</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::handheld::CDlgCopyEQ</name>
+    <message>
+        <source>Copy EQ</source>
+        <translation>Copier l&apos;EQ</translation>
+    </message>
+    <message>
+        <source>Copy From</source>
+        <translation>Copier depuis</translation>
+    </message>
+    <message>
+        <source>Copy To</source>
+        <translation>Copier vers</translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation>Canal %1</translation>
+    </message>
+    <message>
+        <source>Copy &gt;&gt;</source>
+        <translation>Copier &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::handheld::CDlgDigitalDelays</name>
+    <message>
+        <source>Digital Delays</source>
+        <translation>Retards numériques</translation>
+    </message>
+    <message>
+        <source>Input Delay</source>
+        <translation>Retard d&apos;entrée</translation>
+    </message>
+    <message>
+        <source>Surround Delay</source>
+        <translation>Retard surround</translation>
+    </message>
+    <message>
+        <source>Digital input and surround delays apply to all digital enabled formats</source>
+        <translation>Les retards numériques d&apos;entrée et surround s&apos;appliquent à tous les formats numériques</translation>
+    </message>
+    <message>
+        <source>%1 mS</source>
+        <translation>%1 ms</translation>
     </message>
 </context>
 <context>
@@ -482,6 +573,99 @@
     </message>
 </context>
 <context>
+    <name>kvt::handheld::CPanelFormatSetup</name>
+    <message>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation>Stéréo</translation>
+    </message>
+    <message>
+        <source>For SR</source>
+        <translation>For SR</translation>
+    </message>
+    <message>
+        <source>Ext 1</source>
+        <translation>Ext 1</translation>
+    </message>
+    <message>
+        <source>Ext 2</source>
+        <translation>Ext 2</translation>
+    </message>
+    <message>
+        <source>NON/Sync</source>
+        <translation>Non-Sync</translation>
+    </message>
+    <message>
+        <source>Aux</source>
+        <translation>Aux</translation>
+    </message>
+    <message>
+        <source>Mic</source>
+        <translation>Micro</translation>
+    </message>
+    <message>
+        <source>Last Selected</source>
+        <translation>Dernier choisi</translation>
+    </message>
+    <message>
+        <source>Power On Format</source>
+        <translation>Format à la mise sous tension</translation>
+    </message>
+    <message>
+        <source>Format
+Level</source>
+        <translation>Niveau du
+format</translation>
+    </message>
+    <message>
+        <source>Enable Preset</source>
+        <translation>Préréglage</translation>
+    </message>
+    <message>
+        <source>Input
+Type</source>
+        <translation>Type
+d&apos;entrée</translation>
+    </message>
+    <message>
+        <source>Analog</source>
+        <translation>Analogique</translation>
+    </message>
+    <message>
+        <source>SPDIF</source>
+        <translation>SPDIF</translation>
+    </message>
+    <message>
+        <source>Mic
+Channel</source>
+        <translation>Canal du
+micro</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Centre</translation>
+    </message>
+    <message>
+        <source>Surround</source>
+        <translation>Surround</translation>
+    </message>
+    <message>
+        <source>Digital Delay</source>
+        <translation>Retard numérique</translation>
+    </message>
+    <message>
+        <source>Digital Fallback</source>
+        <translation>Repli numérique</translation>
+    </message>
+    <message>
+        <source>AES/EBU</source>
+        <translation>AES/EBU</translation>
+    </message>
+</context>
+<context>
     <name>kvt::handheld::CPanelMatrix</name>
     <message>
         <source>Sur
@@ -506,6 +690,36 @@ sub</translation>
 Freq</source>
         <translation>Fréq
 sub</translation>
+    </message>
+    <message>
+        <source>
+Gain</source>
+        <translation>
+Gain</translation>
+    </message>
+    <message>
+        <source>NSync</source>
+        <translation>NSync</translation>
+    </message>
+    <message>
+        <source>Aux</source>
+        <translation>Aux</translation>
+    </message>
+    <message>
+        <source>Mic</source>
+        <translation>Micro</translation>
+    </message>
+    <message>
+        <source>Gain</source>
+        <translation>Gain</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
     </message>
 </context>
 <context>

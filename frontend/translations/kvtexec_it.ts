@@ -29,6 +29,17 @@
     </message>
 </context>
 <context>
+    <name>QDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>The demonstration unit could not be started: %1</source>
@@ -222,6 +233,86 @@
     <message>
         <source>Communication with the KVT unit has been lost.  If the unit was powered off without disconnecting your recent settings have been lost.</source>
         <translation>La comunicazione con l&apos;unità KVT è stata interrotta.  Se l&apos;unità è stata spenta senza prima disconnetterla, le impostazioni recenti sono andate perse.</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::handheld::CDlgAbout</name>
+    <message>
+        <source>About KVTExecCE</source>
+        <translation>Informazioni su KVTExecCE</translation>
+    </message>
+    <message>
+        <source>KVTExecCE</source>
+        <translation>KVTExecCE</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versione %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::handheld::CDlgCommSettings</name>
+    <message>
+        <source>Configure Communications</source>
+        <translation>Configura comunicazioni</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Porta:</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::handheld::CDlgCopyEQ</name>
+    <message>
+        <source>Copy EQ</source>
+        <translation>Copia EQ</translation>
+    </message>
+    <message>
+        <source>Copy From</source>
+        <translation>Copia da</translation>
+    </message>
+    <message>
+        <source>Copy To</source>
+        <translation>Copia su</translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation>Canale %1</translation>
+    </message>
+    <message>
+        <source>Copy &gt;&gt;</source>
+        <translation>Copia &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::handheld::CDlgDigitalDelays</name>
+    <message>
+        <source>Digital Delays</source>
+        <translation>Ritardi digitali</translation>
+    </message>
+    <message>
+        <source>Input Delay</source>
+        <translation>Ritardo ingresso</translation>
+    </message>
+    <message>
+        <source>Surround Delay</source>
+        <translation>Ritardo surround</translation>
+    </message>
+    <message>
+        <source>Digital input and surround delays apply to all digital enabled formats</source>
+        <translation>I ritardi digitali di ingresso e surround valgono per tutti i formati digitali</translation>
+    </message>
+    <message>
+        <source>%1 mS</source>
+        <translation>%1 ms</translation>
     </message>
 </context>
 <context>
@@ -482,6 +573,99 @@
     </message>
 </context>
 <context>
+    <name>kvt::handheld::CPanelFormatSetup</name>
+    <message>
+        <source>Mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation>Stereo</translation>
+    </message>
+    <message>
+        <source>For SR</source>
+        <translation>For SR</translation>
+    </message>
+    <message>
+        <source>Ext 1</source>
+        <translation>Ext 1</translation>
+    </message>
+    <message>
+        <source>Ext 2</source>
+        <translation>Ext 2</translation>
+    </message>
+    <message>
+        <source>NON/Sync</source>
+        <translation>Non-Sync</translation>
+    </message>
+    <message>
+        <source>Aux</source>
+        <translation>Aux</translation>
+    </message>
+    <message>
+        <source>Mic</source>
+        <translation>Mic</translation>
+    </message>
+    <message>
+        <source>Last Selected</source>
+        <translation>Ultimo scelto</translation>
+    </message>
+    <message>
+        <source>Power On Format</source>
+        <translation>Formato all&apos;accensione</translation>
+    </message>
+    <message>
+        <source>Format
+Level</source>
+        <translation>Livello
+formato</translation>
+    </message>
+    <message>
+        <source>Enable Preset</source>
+        <translation>Attiva preset</translation>
+    </message>
+    <message>
+        <source>Input
+Type</source>
+        <translation>Tipo di
+ingresso</translation>
+    </message>
+    <message>
+        <source>Analog</source>
+        <translation>Analogico</translation>
+    </message>
+    <message>
+        <source>SPDIF</source>
+        <translation>SPDIF</translation>
+    </message>
+    <message>
+        <source>Mic
+Channel</source>
+        <translation>Canale
+microfono</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Centrale</translation>
+    </message>
+    <message>
+        <source>Surround</source>
+        <translation>Surround</translation>
+    </message>
+    <message>
+        <source>Digital Delay</source>
+        <translation>Ritardo digitale</translation>
+    </message>
+    <message>
+        <source>Digital Fallback</source>
+        <translation>Riserva digitale</translation>
+    </message>
+    <message>
+        <source>AES/EBU</source>
+        <translation>AES/EBU</translation>
+    </message>
+</context>
+<context>
     <name>kvt::handheld::CPanelMatrix</name>
     <message>
         <source>Sur
@@ -506,6 +690,36 @@ sub</translation>
 Freq</source>
         <translation>Freq
 sub</translation>
+    </message>
+    <message>
+        <source>
+Gain</source>
+        <translation>
+Guadagno</translation>
+    </message>
+    <message>
+        <source>NSync</source>
+        <translation>NSync</translation>
+    </message>
+    <message>
+        <source>Aux</source>
+        <translation>Aux</translation>
+    </message>
+    <message>
+        <source>Mic</source>
+        <translation>Mic</translation>
+    </message>
+    <message>
+        <source>Gain</source>
+        <translation>Guadagno</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Sinistro</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Destro</translation>
     </message>
 </context>
 <context>

@@ -29,6 +29,17 @@
     </message>
 </context>
 <context>
+    <name>QDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>The demonstration unit could not be started: %1</source>
@@ -222,6 +233,86 @@
     <message>
         <source>Communication with the KVT unit has been lost.  If the unit was powered off without disconnecting your recent settings have been lost.</source>
         <translation>与 KVT 设备的通信已中断。如果设备在未断开连接的情况下被关闭，您最近的设置已丢失。</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::handheld::CDlgAbout</name>
+    <message>
+        <source>About KVTExecCE</source>
+        <translation>关于 KVTExecCE</translation>
+    </message>
+    <message>
+        <source>KVTExecCE</source>
+        <translation>KVTExecCE</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>版本 %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::handheld::CDlgCommSettings</name>
+    <message>
+        <source>Configure Communications</source>
+        <translation>配置通信</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>端口：</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::handheld::CDlgCopyEQ</name>
+    <message>
+        <source>Copy EQ</source>
+        <translation>复制均衡</translation>
+    </message>
+    <message>
+        <source>Copy From</source>
+        <translation>复制自</translation>
+    </message>
+    <message>
+        <source>Copy To</source>
+        <translation>复制到</translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation>通道 %1</translation>
+    </message>
+    <message>
+        <source>Copy &gt;&gt;</source>
+        <translation>复制 &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::handheld::CDlgDigitalDelays</name>
+    <message>
+        <source>Digital Delays</source>
+        <translation>数字延时</translation>
+    </message>
+    <message>
+        <source>Input Delay</source>
+        <translation>输入延时</translation>
+    </message>
+    <message>
+        <source>Surround Delay</source>
+        <translation>环绕延时</translation>
+    </message>
+    <message>
+        <source>Digital input and surround delays apply to all digital enabled formats</source>
+        <translation>数字输入和环绕延时适用于所有启用数字输入的格式</translation>
+    </message>
+    <message>
+        <source>%1 mS</source>
+        <translation>%1 毫秒</translation>
     </message>
 </context>
 <context>
@@ -482,6 +573,99 @@
     </message>
 </context>
 <context>
+    <name>kvt::handheld::CPanelFormatSetup</name>
+    <message>
+        <source>Mono</source>
+        <translation>单声道</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation>立体声</translation>
+    </message>
+    <message>
+        <source>For SR</source>
+        <translation>For SR</translation>
+    </message>
+    <message>
+        <source>Ext 1</source>
+        <translation>外部 1</translation>
+    </message>
+    <message>
+        <source>Ext 2</source>
+        <translation>外部 2</translation>
+    </message>
+    <message>
+        <source>NON/Sync</source>
+        <translation>非同步</translation>
+    </message>
+    <message>
+        <source>Aux</source>
+        <translation>辅助</translation>
+    </message>
+    <message>
+        <source>Mic</source>
+        <translation>话筒</translation>
+    </message>
+    <message>
+        <source>Last Selected</source>
+        <translation>上次所选</translation>
+    </message>
+    <message>
+        <source>Power On Format</source>
+        <translation>开机格式</translation>
+    </message>
+    <message>
+        <source>Format
+Level</source>
+        <translation>格式
+电平</translation>
+    </message>
+    <message>
+        <source>Enable Preset</source>
+        <translation>启用预设</translation>
+    </message>
+    <message>
+        <source>Input
+Type</source>
+        <translation>输入
+类型</translation>
+    </message>
+    <message>
+        <source>Analog</source>
+        <translation>模拟</translation>
+    </message>
+    <message>
+        <source>SPDIF</source>
+        <translation>SPDIF</translation>
+    </message>
+    <message>
+        <source>Mic
+Channel</source>
+        <translation>话筒
+声道</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>中置</translation>
+    </message>
+    <message>
+        <source>Surround</source>
+        <translation>环绕</translation>
+    </message>
+    <message>
+        <source>Digital Delay</source>
+        <translation>数字延时</translation>
+    </message>
+    <message>
+        <source>Digital Fallback</source>
+        <translation>数字备用</translation>
+    </message>
+    <message>
+        <source>AES/EBU</source>
+        <translation>AES/EBU</translation>
+    </message>
+</context>
+<context>
     <name>kvt::handheld::CPanelMatrix</name>
     <message>
         <source>Sur
@@ -506,6 +690,36 @@ Gain</source>
 Freq</source>
         <translation>低音炮
 频率</translation>
+    </message>
+    <message>
+        <source>
+Gain</source>
+        <translation>
+增益</translation>
+    </message>
+    <message>
+        <source>NSync</source>
+        <translation>非同步</translation>
+    </message>
+    <message>
+        <source>Aux</source>
+        <translation>辅助</translation>
+    </message>
+    <message>
+        <source>Mic</source>
+        <translation>话筒</translation>
+    </message>
+    <message>
+        <source>Gain</source>
+        <translation>增益</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右</translation>
     </message>
 </context>
 <context>

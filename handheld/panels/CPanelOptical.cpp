@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "CHandheldRTA.h"
+#include "CLevelMeter.h"
 #include "EngineBridge.h"
 #include "EngineValues.h"
 #include "PanelSlider.h"
@@ -83,16 +84,10 @@ CPanelOptical::CPanelOptical(IKVT80& engine, frontend::EngineBridge& bridge, int
         controls->addWidget(button, projector, kRoles, 1, 2);
     }
     for (int side = 0; side < 2; ++side) {
-        auto* meter = new QProgressBar(this);
+        auto* meter = new CLevelMeter(side == 0 ? tr("Left") : tr("Right"), this);
         meter->setObjectName(side == 0 ? QStringLiteral("1487") : QStringLiteral("1488"));
-        meter->setOrientation(Qt::Vertical);
-        meter->setRange(0, kMeterRange);
-        meter->setValue(0);
-        meter->setTextVisible(false);
-        meter->setFixedWidth(14);
-        meter->setAccessibleName(side == 0 ? tr("Left") : tr("Right"));
         meters_[side] = meter;
-        controls->addWidget(meter, 2, kRoles + side, Qt::AlignHCenter);
+        controls->addWidget(meter, 2, kRoles + side, Qt::AlignHCenter | Qt::AlignTop);
     }
     controls->setRowStretch(2, 1);
     layout->addLayout(controls, 1);
@@ -155,11 +150,11 @@ void CPanelOptical::Refresh() {
 }
 
 void CPanelOptical::ShowLevels(double left, double right) {
-    const std::array<double, 2> levels{left, right};
-    for (int side = 0; side < 2; ++side) {
-        const double shown = std::clamp(levels[side] + kMeterRange, 0.0, double(kMeterRange));
-        meters_[side]->setValue(static_cast<int>(shown));
-    }
+    // Both sides at the engine's silent level: no input at all (after a disconnect).
+    constexpr double kNoInputLevel = -80.0;
+    const bool silent = left == kNoInputLevel && right == kNoInputLevel;
+    meters_[0]->SetLevel(left, silent);
+    meters_[1]->SetLevel(right, silent);
 }
 
 }  // namespace kvt::handheld

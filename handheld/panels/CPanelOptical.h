@@ -1,10 +1,9 @@
 // CPanelOptical: the projectors' optical inputs. The analyser window on top; the left and right
 // input gains, slit EQ of the selected projector and the mono EQ as sliders with their values;
-// "Projector 1" and "Projector 2" choose the projector (the unit's preamp); two meters show the
-// input levels while the panel is shown.
+// "Projector 1" and "Projector 2" choose the projector (the unit's preamp); two level indicators
+// show the input levels against the calibration point.
 #pragma once
 
-#include <QProgressBar>
 #include <QPushButton>
 #include <array>
 
@@ -13,6 +12,7 @@
 namespace kvt::handheld {
 
 class CHandheldRTA;
+class CLevelMeter;
 class PanelSlider;
 
 class CPanelOptical : public CPanel {
@@ -20,16 +20,13 @@ class CPanelOptical : public CPanel {
 
   public:
     enum Role : int { kLeftGain, kRightGain, kSlitEQ, kMonoEQ, kRoles };
-    // The meters show levels from this many dB below full scale.
-    static constexpr int kMeterRange = 60;
-
     CPanelOptical(IKVT80& engine, frontend::EngineBridge& bridge, int languageCode,
                   QWidget* parent = nullptr);
 
     CHandheldRTA* Analyser() const { return analyser_; }
     PanelSlider* Slider(Role role) const { return sliders_[role]; }
     QPushButton* ProjectorButton(int projector) const { return projectors_[projector]; }
-    QProgressBar* Meter(int side) const { return meters_[side]; }
+    CLevelMeter* Meter(int side) const { return meters_[side]; }
 
     void Refresh() override;
     void SelectProjector(int projector);
@@ -44,7 +41,7 @@ class CPanelOptical : public CPanel {
     CHandheldRTA* analyser_ = nullptr;
     std::array<PanelSlider*, kRoles> sliders_{};
     std::array<QPushButton*, 2> projectors_{};
-    std::array<QProgressBar*, 2> meters_{};
+    std::array<CLevelMeter*, 2> meters_{};
 };
 
 }  // namespace kvt::handheld

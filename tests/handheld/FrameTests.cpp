@@ -5,13 +5,17 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <deque>
 #include <memory>
 
@@ -23,7 +27,10 @@
 #include "KVTExecCEApp.h"
 #include "SimulatedUnit.h"
 #include "TestSupport.h"
+#include "dialogs/CDlgHandheld.h"
 #include "panels/CPanel.h"
+#include "panels/CPanelEqualizer.h"
+#include "panels/CPanelFormatSetup.h"
 
 namespace kvt::handheld {
 namespace {
@@ -182,6 +189,52 @@ TEST_F(Frame, PanelMenuShowsOnePanelAndNamesItInTheTitle) {
     EXPECT_EQ(frame->windowTitle(), "KVT80 - Equalizer");
     EXPECT_TRUE(frame->Action(32793)->isChecked());
     EXPECT_FALSE(frame->Action(32795)->isChecked());
+}
+
+TEST_F(Frame, FileAndCommMenusOpenTheHandheldsDialogs) {
+    std::vector<QString> opened;
+    frame->SetDialogShown([&](QDialog& dialog) {
+        opened.push_back(dialog.metaObject()->className());
+        // Fitted to the window before it shows.
+        EXPECT_LE(dialog.width(), 240) << dialog.metaObject()->className();
+        EXPECT_LE(dialog.height(), 320) << dialog.metaObject()->className();
+        QTimer::singleShot(0, &dialog, &QDialog::reject);
+    });
+    for (int command : {CHandheldFrame::kAbout, CHandheldFrame::kCommunicationSettings,
+                        CHandheldFrame::kCopyEQ, CHandheldFrame::kHeadroomConfiguration,
+                        CHandheldFrame::kInputConfiguration, CHandheldFrame::kDigitalDelays}) {
+        QAction* action = frame->Action(command);
+        ASSERT_TRUE(action->isEnabled()) << command;
+        action->trigger();
+    }
+    // The Format Setup panel's "Digital Delay" opens the same dialog.
+    frame->ShowPanel(CHandheldFrame::kFormatSetupPanel);
+    EXPECT_EQ(frame->windowTitle(), "KVT80 - Format Setup");
+    auto* setup =
+        static_cast<CPanelFormatSetup*>(frame->PanelWidget(CHandheldFrame::kFormatSetupPanel));
+    setup->DigitalDelayButton()->click();
+    EXPECT_EQ(opened, (std::vector<QString>{
+                          "kvt::handheld::CDlgAbout", "kvt::handheld::CDlgCommSettings",
+                          "kvt::handheld::CDlgCopyEQ", "kvt::laptop::CDlgHeadroomAdjust",
+                          "kvt::laptop::CDlgInputConfiguration", "kvt::handheld::CDlgDigitalDelays",
+                          "kvt::handheld::CDlgDigitalDelays"}));
+}
+
+TEST_F(Frame, CopyEQStartsFromTheEqualizerChannelAndCopiesOnCopy) {
+    auto* equalizer =
+        static_cast<CPanelEqualizer*>(frame->PanelWidget(CHandheldFrame::kEqualizerPanel));
+    equalizer->SelectChannel(2);
+    ASSERT_EQ(engine->put_EQBand(Variant::Int(2), Variant::Int(3), 4.5), status::Ok);
+    frame->SetDialogShown([](QDialog& dialog) {
+        auto& copy = static_cast<CDlgCopyEQ&>(dialog);
+        EXPECT_EQ(copy.SourceChannel(), 2);
+        copy.DestinationBox(0)->setChecked(true);
+        QTimer::singleShot(0, &dialog, &QDialog::accept);
+    });
+    frame->Action(CHandheldFrame::kCopyEQ)->trigger();
+    double band = 0;
+    engine->get_EQBand(Variant::Int(0), Variant::Int(3), &band);
+    EXPECT_DOUBLE_EQ(band, 4.5);
 }
 
 TEST_F(Frame, CommandsFollowTheConnection) {

@@ -1,16 +1,22 @@
 // The handheld's panels against a real engine and the simulated unit: the equaliser's window of
 // five sliders and the subwoofer's band, the Outputs panel's levels and generator routing, the
-// Optical panel's sliders, and the analyser window's pop-up menu.
+// Optical and Matrix panels' sliders and level indicators, the Format Setup panel, and the
+// analyser window's pop-up menu and band labels.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGroupBox>
 #include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <memory>
 
 #include "CHandheldRTA.h"
+#include "CLevelMeter.h"
 #include "EngineBridge.h"
 #include "EngineValues.h"
 #include "KVT80.h"
@@ -18,6 +24,7 @@
 #include "SimulatedUnit.h"
 #include "TestSupport.h"
 #include "panels/CPanelEqualizer.h"
+#include "panels/CPanelFormatSetup.h"
 #include "panels/CPanelMatrix.h"
 #include "panels/CPanelOptical.h"
 #include "panels/CPanelOutputs.h"
@@ -337,6 +344,243 @@ TEST_F(Panels, MatrixSlidersShowAndWriteTheSurroundAndSubwoofer) {
     EXPECT_DOUBLE_EQ(frequency, 50.0);
 }
 
+TEST_F(Panels, MatrixGainWritesThePreampChosen) {
+    ASSERT_EQ(engine->put_Mode(Variant::Int(FormatStereo)), status::Ok);
+    ASSERT_EQ(engine->put_NonSyncGain(-3.0), status::Ok);
+    ASSERT_EQ(engine->put_LeftAuxGain(2.0), status::Ok);
+    ASSERT_EQ(engine->put_RightAuxGain(4.0), status::Ok);
+    ASSERT_EQ(engine->put_LeftMicGain(1.5), status::Ok);
+    ASSERT_EQ(engine->put_RightMicGain(-1.5), status::Ok);
+    auto& matrix = Show(std::make_unique<CPanelMatrix>(*engine, *bridge, 9));
+    PanelSlider& gain = *matrix.Slider(CPanelMatrix::kGain);
+    // A format of none of the three: the first preamp, Non-Sync, with its range (-24 to 6 dB).
+    EXPECT_EQ(matrix.SelectedPreamp(), CPanelMatrix::kNonSync);
+    EXPECT_TRUE(matrix.PreampButton(CPanelMatrix::kNonSync)->isChecked());
+    EXPECT_EQ(gain.Position(), 30);
+    EXPECT_EQ(gain.ValueText(), "-3.0");
+    EXPECT_EQ(gain.Slider()->minimum(), -60);
+    EXPECT_EQ(gain.Slider()->maximum(), 240);
+    Drag(gain, 100);
+    double value = 0;
+    engine->get_NonSyncGain(&value);
+    EXPECT_DOUBLE_EQ(value, -10.0);
+
+    // Aux: the right gain moves by the same step, and stops at the end of its range.
+    matrix.PreampButton(CPanelMatrix::kAux)->click();
+    EXPECT_EQ(gain.Position(), -20);
+    EXPECT_EQ(gain.Slider()->minimum(), -119);
+    EXPECT_EQ(gain.Slider()->maximum(), 239);
+    Drag(gain, -50);
+    engine->get_LeftAuxGain(&value);
+    EXPECT_DOUBLE_EQ(value, 5.0);
+    engine->get_RightAuxGain(&value);
+    EXPECT_DOUBLE_EQ(value, 7.0);
+    Drag(gain, -119);
+    engine->get_RightAuxGain(&value);
+    EXPECT_DOUBLE_EQ(value, 11.9);
+
+    // Mic: both gains take the value, as on the laptop.
+    matrix.PreampButton(CPanelMatrix::kMic)->click();
+    EXPECT_EQ(gain.Position(), -15);
+    Drag(gain, -10);
+    engine->get_LeftMicGain(&value);
+    EXPECT_DOUBLE_EQ(value, 1.0);
+    engine->get_RightMicGain(&value);
+    EXPECT_DOUBLE_EQ(value, 1.0);
+    engine->get_NonSyncGain(&value);
+    EXPECT_DOUBLE_EQ(value, -10.0);
+
+    // The current format chooses the preamp on a refresh; one of another kind keeps the choice.
+    ASSERT_EQ(engine->put_Mode(Variant::Int(FormatNonSync)), status::Ok);
+    matrix.Refresh();
+    EXPECT_EQ(matrix.SelectedPreamp(), CPanelMatrix::kNonSync);
+    EXPECT_EQ(gain.ValueText(), "-10.0");
+    ASSERT_EQ(engine->put_Mode(Variant::Int(FormatAux)), status::Ok);
+    matrix.Refresh();
+    EXPECT_TRUE(matrix.PreampButton(CPanelMatrix::kAux)->isChecked());
+    ASSERT_EQ(engine->put_Mode(Variant::Int(FormatMono)), status::Ok);
+    matrix.Refresh();
+    EXPECT_EQ(matrix.SelectedPreamp(), CPanelMatrix::kAux);
+}
+
+TEST_F(Panels, LevelIndicatorsShowTheLevelAgainstTheCalibrationPoint) {
+    auto& optical = Show(std::make_unique<CPanelOptical>(*engine, *bridge, 9));
+    CPanelMatrix matrix(*engine, *bridge, 9);
+    emit bridge->inputLevelsUpdated(0.3, -2.0);
+    QApplication::processEvents();
+    for (CLevelMeter* left : {optical.Meter(0), matrix.Meter(0)}) {
+        // Inside the band, above the point: the upper green lamp only.
+        EXPECT_EQ(left->ShownLamps(), (CLevelMeter::Lamps{1, 2, 3, 1}));
+        EXPECT_EQ(left->LevelText(), "0.3");
+    }
+    for (CLevelMeter* right : {optical.Meter(1), matrix.Meter(1)}) {
+        // Far below: the lower red lamp.
+        EXPECT_EQ(right->ShownLamps(), (CLevelMeter::Lamps{1, 3, 3, 0}));
+        EXPECT_EQ(right->LevelText(), "-2.0");
+    }
+    emit bridge->inputLevelsUpdated(0.0, 0.6);
+    EXPECT_EQ(optical.Meter(0)->ShownLamps(), (CLevelMeter::Lamps{1, 2, 2, 1}));
+    EXPECT_EQ(optical.Meter(1)->ShownLamps(), (CLevelMeter::Lamps{0, 3, 3, 1}));
+    // No input at all (the level a disconnect reports): every lamp dark, no value.
+    emit bridge->inputLevelsUpdated(-80.0, -80.0);
+    for (CLevelMeter* meter : {optical.Meter(0), optical.Meter(1), matrix.Meter(1)}) {
+        EXPECT_EQ(meter->ShownLamps(), (CLevelMeter::Lamps{1, 3, 3, 1}));
+        EXPECT_TRUE(meter->LevelText().isEmpty());
+    }
+}
+
+// ---- Format Setup -------------------------------------------------------------------------------
+
+TEST_F(Panels, FormatSetupShowsTheControlsOfTheCurrentFormat) {
+    ASSERT_EQ(engine->put_Mode(Variant::Int(FormatStereo)), status::Ok);
+    auto& setup = Show(std::make_unique<CPanelFormatSetup>(*engine, *bridge));
+    EXPECT_FALSE(setup.InputTypeControls()->isVisible());
+    EXPECT_FALSE(setup.MicChannelControls()->isVisible());
+    EXPECT_FALSE(setup.FallbackGroup()->isVisible());
+    EXPECT_TRUE(setup.DigitalDelayButton()->isVisible());
+
+    ASSERT_EQ(engine->put_Mode(Variant::Int(FormatNonSync)), status::Ok);
+    setup.Refresh();
+    EXPECT_TRUE(setup.InputTypeControls()->isVisible());
+    EXPECT_EQ(setup.DigitalButton()->text(), "SPDIF");
+    EXPECT_FALSE(setup.FallbackGroup()->isVisible());
+
+    ASSERT_EQ(engine->put_FormatAESEBU(Variant::Int(FormatDigitalB), Variant::Bool(false)), 0);
+    ASSERT_EQ(engine->put_Mode(Variant::Int(FormatDigitalB)), status::Ok);
+    setup.Refresh();
+    EXPECT_EQ(setup.DigitalButton()->text(), "AES/EBU");
+    EXPECT_TRUE(setup.AnalogButton()->isChecked());
+    EXPECT_FALSE(setup.FallbackGroup()->isVisible());
+    ASSERT_EQ(engine->put_FormatAESEBU(Variant::Int(FormatDigitalB), Variant::Bool(true)), 0);
+    setup.Refresh();
+    EXPECT_TRUE(setup.DigitalButton()->isChecked());
+    EXPECT_TRUE(setup.FallbackGroup()->isVisible());
+
+    ASSERT_EQ(engine->put_Mode(Variant::Int(FormatMicCenter)), status::Ok);
+    setup.Refresh();
+    EXPECT_TRUE(setup.MicChannelControls()->isVisible());
+    EXPECT_FALSE(setup.InputTypeControls()->isVisible());
+    EXPECT_FALSE(setup.FallbackGroup()->isVisible());
+    // Everything shown at once still fits the screen's width.
+    EXPECT_LE(setup.minimumSizeHint().width(), 240);
+}
+
+TEST_F(Panels, FormatSetupPowerOnAndFallbackReachTheUnit) {
+    Connect();
+    auto& setup = Show(std::make_unique<CPanelFormatSetup>(*engine, *bridge));
+    const std::vector<std::pair<int, int>> powerOn{{0, 0}, {4, 8}, {5, 4}, {8, 128}};
+    for (const auto& [radio, value] : powerOn) {
+        setup.PowerOnButton(radio)->click();
+        int32_t stored = -1;
+        engine->get_PowerOnFormat(&stored);
+        EXPECT_EQ(stored, value) << radio;
+    }
+    // The unit keeps "Last Selected" as 128 in its power-on entry.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return unit.Memory(0, 19) == 128; }, kTimeoutMs));
+
+    setup.FallbackButton(5)->click();  // NON/Sync
+    int32_t fallback = -1;
+    engine->get_DigitalFallbackMode(&fallback);
+    EXPECT_EQ(fallback, 6);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return unit.Memory(0, 557) == 6; }, kTimeoutMs));
+    setup.FallbackButton(0)->click();  // Ext 2
+    engine->get_DigitalFallbackMode(&fallback);
+    EXPECT_EQ(fallback, 0);
+
+    // A fallback of no radio checks none; a power-on format of no radio shows "Last Selected".
+    ASSERT_EQ(engine->put_DigitalFallbackMode(5), status::Ok);
+    ASSERT_EQ(engine->put_PowerOnFormat(9), status::Ok);
+    setup.Refresh();
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_FALSE(setup.FallbackButton(i)->isChecked()) << i;
+    }
+    EXPECT_TRUE(setup.PowerOnButton(8)->isChecked());
+}
+
+TEST_F(Panels, FormatSetupPresetAndLevelWriteTheCurrentFormat) {
+    ASSERT_EQ(engine->put_Mode(Variant::Int(FormatStereoSR)), status::Ok);
+    ASSERT_EQ(engine->put_FormatLevel(Variant::Int(FormatStereoSR), 0), status::Ok);
+    auto& setup = Show(std::make_unique<CPanelFormatSetup>(*engine, *bridge));
+    PanelSlider& level = *setup.LevelSlider();
+    EXPECT_FALSE(setup.PresetButton()->isChecked());
+    EXPECT_FALSE(level.isEnabled());
+    const auto stored = [&] {
+        int32_t value = -1;
+        engine->get_FormatLevel(Variant::Int(FormatStereoSR), &value);
+        return value;
+    };
+
+    setup.PresetButton()->click();
+    EXPECT_EQ(stored(), 70);
+    EXPECT_TRUE(setup.PresetButton()->isChecked());
+    EXPECT_TRUE(level.isEnabled());
+    EXPECT_EQ(level.Position(), -70);
+    EXPECT_EQ(level.ValueText(), "7.0");
+
+    // A drag shows every step and writes where the finger lets go.
+    level.Slider()->setSliderDown(true);
+    level.Slider()->setValue(-55);
+    EXPECT_EQ(level.ValueText(), "5.5");
+    EXPECT_EQ(stored(), 70);
+    level.Slider()->setSliderDown(false);
+    EXPECT_EQ(stored(), 55);
+    // A tap writes at once; level 0 turns the preset off.
+    level.Slider()->triggerAction(QAbstractSlider::SliderToMaximum);
+    EXPECT_EQ(stored(), 0);
+    EXPECT_FALSE(setup.PresetButton()->isChecked());
+    EXPECT_FALSE(level.isEnabled());
+    // Other formats keep their levels.
+    int32_t stereo = -1;
+    engine->get_FormatLevel(Variant::Int(FormatStereo), &stereo);
+    setup.PresetButton()->click();
+    setup.PresetButton()->click();
+    EXPECT_EQ(stored(), 0);
+    int32_t after = -1;
+    engine->get_FormatLevel(Variant::Int(FormatStereo), &after);
+    EXPECT_EQ(after, stereo);
+}
+
+TEST_F(Panels, FormatSetupInputTypeAndMicChannel) {
+    ASSERT_EQ(engine->put_Mode(Variant::Int(FormatAux)), status::Ok);
+    auto& setup = Show(std::make_unique<CPanelFormatSetup>(*engine, *bridge));
+    const auto flag = [&](int32_t (IKVT80::*get)(const Variant&, Variant*), int format) {
+        Variant value;
+        return (engine.get()->*get)(Variant::Int(format), &value) == status::Ok && value.IsTrue();
+    };
+    setup.DigitalButton()->click();
+    EXPECT_FALSE(flag(&IKVT80::get_FormatAnalog, FormatAux));
+    EXPECT_TRUE(flag(&IKVT80::get_FormatSPDIFF, FormatAux));
+    EXPECT_TRUE(setup.DigitalButton()->isChecked());
+    setup.AnalogButton()->click();
+    EXPECT_TRUE(flag(&IKVT80::get_FormatAnalog, FormatAux));
+    EXPECT_FALSE(flag(&IKVT80::get_FormatSPDIFF, FormatAux));
+
+    // Ext 2: the second radio is AES/EBU, and the fallback choices come with it.
+    ASSERT_EQ(engine->put_FormatAESEBU(Variant::Int(FormatDigitalB), Variant::Bool(false)), 0);
+    ASSERT_EQ(engine->put_Mode(Variant::Int(FormatDigitalB)), status::Ok);
+    setup.Refresh();
+    setup.DigitalButton()->click();
+    EXPECT_TRUE(flag(&IKVT80::get_FormatAESEBU, FormatDigitalB));
+    EXPECT_TRUE(setup.FallbackGroup()->isVisible());
+    setup.AnalogButton()->click();
+    EXPECT_FALSE(flag(&IKVT80::get_FormatAESEBU, FormatDigitalB));
+    EXPECT_FALSE(setup.FallbackGroup()->isVisible());
+
+    ASSERT_EQ(engine->put_Mode(Variant::Int(FormatMicCenter)), status::Ok);
+    setup.Refresh();
+    setup.SurroundButton()->click();
+    int32_t phase = -1;
+    engine->get_MicPhase(Variant::Int(FormatMicCenter), &phase);
+    EXPECT_EQ(phase, 1);
+    setup.CenterButton()->click();
+    engine->get_MicPhase(Variant::Int(FormatMicCenter), &phase);
+    EXPECT_EQ(phase, 0);
+
+    QSignalSpy delays(&setup, &CPanelFormatSetup::digitalDelaysRequested);
+    setup.DigitalDelayButton()->click();
+    EXPECT_EQ(delays.count(), 1);
+}
+
 // ---- Profile ------------------------------------------------------------------------------------
 
 TEST_F(Panels, ProfileShowsAndWritesTheTexts) {
@@ -432,6 +676,23 @@ TEST_F(Panels, AnalyserPowerResetsAllSixtyValues) {
         EXPECT_EQ(analyser.FirstTrace()[column], CHandheldRTA::kResetLevel) << column;
         EXPECT_EQ(analyser.SecondTrace()[column], CHandheldRTA::kResetLevel) << column;
     }
+}
+
+TEST_F(Panels, AnalyserBandLabelsLeaveRoomBetweenThem) {
+    // The labels stand level under every third column (the octave bands); each one's width
+    // must fit the room between its neighbours.
+    const frontend::AnalyserMetrics metrics = frontend::AnalyserMetrics::Handheld(9);
+    EXPECT_FALSE(metrics.uprightBandLabels);
+    const QFontMetrics font(metrics.bandFont);
+    const double room = metrics.bandLabelStep * metrics.bandWidth;
+    for (const char* label : {"31", "125", "1K", "16K"}) {
+        EXPECT_LT(font.horizontalAdvance(QLatin1String(label)) + 2, room) << label;
+    }
+    // The last label stays inside the graph's columns.
+    const int last =
+        metrics.firstBandLabel + (frontend::CCtlRTA::kColumns - 1 - metrics.firstBandLabel) /
+                                     metrics.bandLabelStep * metrics.bandLabelStep;
+    EXPECT_EQ(last, 28);  // 16K
 }
 
 TEST_F(Panels, AnalyserFitsTheSmallScreen) {
