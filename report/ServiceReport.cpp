@@ -2,10 +2,12 @@
 
 #include <condition_variable>
 #include <cstdio>
+#include <ctime>
 #include <fstream>
 #include <memory>
 #include <mutex>
 #include <nlohmann/json.hpp>
+#include <set>
 #include <sstream>
 #include <thread>
 
@@ -128,7 +130,7 @@ std::vector<config::FieldDifference> ServiceReport::Changes() const {
     if (!atConnect) {
         return {};
     }
-    return config::Differences(*atConnect, image);
+    return ReadableDifferences(config::Differences(*atConnect, image));
 }
 
 std::optional<ParameterImage> EngineImage(IKVT80& engine) {
@@ -297,6 +299,78 @@ RoomEqRead ReadRoomEqReport(const std::string& path) {
         read.error = path + ": " + read.error;
     }
     return read;
+}
+
+Gathered GatherReport(IKVT80& engine, const GatherOptions& options) {
+    Gathered gathered;
+    ServiceReport report;
+    report.generated = options.generated.empty() ? LocalTimeText() : options.generated;
+    report.program = options.program;
+    report.notes = options.notes;
+    report.atConnect = options.atConnect;
+    if (!options.roomEqPath.empty()) {
+        RoomEqRead read = ReadRoomEqReport(options.roomEqPath);
+        if (!read.result) {
+            gathered.error = read.error;
+            return gathered;
+        }
+        report.roomEq = std::move(read.result);
+    }
+    if (options.readLog) {
+        const EventLogRead log = ReadEventLog(engine, options.logTimeout);
+        report.logRead = log.error.empty();
+        if (!report.logRead) {
+            gathered.notes.push_back("event log: " + log.error);
+        }
+        report.logTotal = log.entries.size();
+        report.log = RecentEntries(log.entries, kReportLogEntries);
+    }
+    if (options.verify) {
+        report.verify = RunVerify(engine, options.drainTimeout);
+    } else {
+        report.verify.note = "Verify was not run for this report";
+    }
+    const std::optional<ParameterImage> image = EngineImage(engine);
+    if (!image) {
+        gathered.error = "the engine's configuration cannot be read";
+        return gathered;
+    }
+    report.image = *image;
+    report.unit = ReadUnitInfo(engine);
+    gathered.report = std::move(report);
+    return gathered;
+}
+
+std::string LocalTimeText() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", &local);
+    return text;
+}
+
+std::vector<config::FieldDifference> ReadableDifferences(
+    const std::vector<config::FieldDifference>& differences) {
+    constexpr std::string_view kBytes = "Bytes";
+    std::set<std::string> names;
+    for (const config::FieldDifference& difference : differences) {
+        names.insert(difference.name);
+    }
+    std::vector<config::FieldDifference> readable;
+    for (const config::FieldDifference& difference : differences) {
+        // "FormatTxt1Bytes[3]" or "TheaterNameBytes": the text's name without "Bytes".
+        const size_t at = difference.name.find(kBytes);
+        if (at != std::string::npos) {
+            std::string text = difference.name;
+            text.erase(at, kBytes.size());
+            if (names.contains(text)) {
+                continue;
+            }
+        }
+        readable.push_back(difference);
+    }
+    return readable;
 }
 
 std::vector<LogEntry> RecentEntries(const std::vector<LogEntry>& all, size_t count) {

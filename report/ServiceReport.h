@@ -115,6 +115,35 @@ struct RoomEqRead {
 RoomEqRead ReadRoomEqReport(const std::string& path);
 RoomEqRead ParseRoomEqReport(const std::string& text);
 
+// What a report is made of besides what the engine holds.
+struct GatherOptions {
+    bool readLog = true;
+    bool verify = true;
+    std::optional<ParameterImage> atConnect;
+    std::string roomEqPath;  // a kvt80-roomeq JSON report, or empty
+    std::string notes;
+    std::string program;
+    std::string generated;
+    std::chrono::milliseconds logTimeout{60000};
+    std::chrono::milliseconds drainTimeout{10000};
+};
+struct Gathered {
+    std::optional<ServiceReport> report;
+    std::string error;               // why there is no report
+    std::vector<std::string> notes;  // what the report lacks (the log could not be read, ...)
+};
+// Reads the event log and runs Verify when asked and the unit is ready, then takes the engine's
+// configuration and unit texts. Talks to the unit: never on the GUI thread.
+Gathered GatherReport(IKVT80& engine, const GatherOptions& options);
+
+// The local date and time as the report shows it.
+std::string LocalTimeText();
+
+// Differences as a person reads them: a text field's raw bytes ("TheaterNameBytes") are left out
+// when the text itself is listed, as they only repeat that change.
+std::vector<config::FieldDifference> ReadableDifferences(
+    const std::vector<config::FieldDifference>& differences);
+
 // The most recent entries of a log, oldest first.
 std::vector<LogEntry> RecentEntries(const std::vector<LogEntry>& all, size_t count);
 

@@ -4,7 +4,6 @@
 #include <QGuiApplication>
 #include <chrono>
 #include <cstdio>
-#include <ctime>
 #include <exception>
 #include <fstream>
 #include <iostream>
@@ -116,20 +115,12 @@ Options Parse(const std::vector<std::string>& arguments) {
     return options;
 }
 
-std::string Now() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char text[32];
-    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", &local);
-    return text;
-}
-
 // Reads everything the report needs before the unit is left; returns the exit status.
 int Run(const Options& options) {
-    ServiceReport report;
-    report.generated = Now();
-    report.program = "kvt80-report " KVT_REPORT_VERSION;
+    GatherOptions gather;
+    gather.verify = options.verify;
+    gather.roomEqPath = options.roomEq;
+    gather.program = "kvt80-report " KVT_REPORT_VERSION;
     if (!options.notesFile.empty()) {
         std::ifstream in(options.notesFile, std::ios::binary);
         if (!in) {
@@ -137,23 +128,16 @@ int Run(const Options& options) {
         }
         std::ostringstream text;
         text << in.rdbuf();
-        report.notes = text.str();
+        gather.notes = text.str();
     } else {
-        report.notes = options.notes;
-    }
-    if (!options.roomEq.empty()) {
-        RoomEqRead read = ReadRoomEqReport(options.roomEq);
-        if (!read.result) {
-            return Error(read.error);
-        }
-        report.roomEq = std::move(read.result);
+        gather.notes = options.notes;
     }
     if (!options.before.empty()) {
         const config::LoadedConfiguration before = config::LoadSource(options.before);
         if (!before.image) {
             return Error(before.error);
         }
-        report.atConnect = before.image;
+        gather.atConnect = before.image;
     }
 
     sim::DemoSession demo;
@@ -169,44 +153,27 @@ int Run(const Options& options) {
         created != status::Ok || !engine) {
         return Error("the engine could not be created (status " + std::to_string(created) + ")");
     }
-    const auto leave = [&](int result) {
-        engine->Disconnect();
-        engine->Cleanup();
-        return result;
-    };
+    Gathered gathered;
     if (const int32_t put = engine->put_ComPort(Variant::String(FromUtf8(port)));
         put != status::Ok) {
-        return leave(
-            Error(port + ": the port cannot be used (status " + std::to_string(put) + ")"));
-    }
-    if (const int32_t connected = engine->Connect(); connected != status::Ok) {
-        return leave(Error(port + ": cannot connect (status " + std::to_string(connected) + ")"));
-    }
-    if (const int32_t retrieved = engine->QueryKVT(); retrieved != status::Ok) {
-        return leave(Error(port + ": the configuration could not be read (status " +
-                           std::to_string(retrieved) + ")"));
-    }
-    const EventLogRead log = ReadEventLog(*engine, std::chrono::seconds(60));
-    if (!log.error.empty()) {
-        std::cerr << "kvt80-report: note: " << log.error << "\n";
-    }
-    report.logRead = log.error.empty();
-    report.logTotal = log.entries.size();
-    report.log = RecentEntries(log.entries, kReportLogEntries);
-    if (options.verify) {
-        report.verify = RunVerify(*engine, std::chrono::seconds(10));
+        gathered.error = port + ": the port cannot be used (status " + std::to_string(put) + ")";
+    } else if (const int32_t connected = engine->Connect(); connected != status::Ok) {
+        gathered.error = port + ": cannot connect (status " + std::to_string(connected) + ")";
+    } else if (const int32_t retrieved = engine->QueryKVT(); retrieved != status::Ok) {
+        gathered.error = port + ": the configuration could not be read (status " +
+                         std::to_string(retrieved) + ")";
     } else {
-        report.verify.note = "Verify was not run for this report";
+        gathered = GatherReport(*engine, gather);
     }
-    const std::optional<ParameterImage> image = EngineImage(*engine);
-    if (!image) {
-        return leave(Error("the engine's configuration cannot be read"));
+    engine->Disconnect();
+    engine->Cleanup();
+    if (!gathered.report) {
+        return Error(gathered.error);
     }
-    report.image = *image;
-    report.unit = ReadUnitInfo(*engine);
-    const int result = leave(0);
-    (void)result;
-
+    for (const std::string& note : gathered.notes) {
+        std::cerr << "kvt80-report: note: " << note << "\n";
+    }
+    const ServiceReport& report = *gathered.report;
     const PdfResult written = WriteReportPdf(report, options.output);
     if (written.pages == 0) {
         return Error(written.error);
