@@ -271,6 +271,8 @@ class Layout {
         QFont font(QStringLiteral("DejaVu Sans"));
         font.setPointSizeF(size);
         font.setBold(bold);
+        // No ligatures, so that the PDF's text can be searched and copied as it reads ("fi").
+        font.setStyleStrategy(QFont::PreferNoShaping);
         painter_.setFont(font);
     }
     void Text(const QRectF& points, int flags, const QString& text) {
