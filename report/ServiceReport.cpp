@@ -328,7 +328,8 @@ Gathered GatherReport(IKVT80& engine, const GatherOptions& options) {
     if (options.verify) {
         report.verify = RunVerify(engine, options.drainTimeout);
     } else {
-        report.verify.note = "Verify was not run for this report";
+        report.verify.note = Ready(engine) ? "Verify was not run for this report"
+                                           : "not verified: the unit is not connected";
     }
     const std::optional<ParameterImage> image = EngineImage(engine);
     if (!image) {

@@ -49,9 +49,10 @@ class CDlgServiceReport : public QDialog {
 
   public slots:
     void Write();
+    // Refused while the report is being written.
+    void reject() override;
 
   protected:
-    void reject() override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
