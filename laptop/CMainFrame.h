@@ -51,6 +51,8 @@ class CMainFrame : public QMainWindow, public frontend::FlowView {
 
     IKVT80& Engine() const { return engine_; }
     frontend::ConnectionFlows& Flows() { return *flows_; }
+    // The configuration when the unit was last connected (the start of the service visit).
+    const std::optional<ParameterImage>& VisitStart() const { return visitStart_; }
     frontend::EngineBridge& Bridge() { return *bridge_; }
     frontend::CompanionLink& Companion() { return *companion_; }
 

@@ -654,7 +654,7 @@ void ChannelPlots(Layout& layout, const ServiceReport& report) {
             bands.db.push_back(image.Get(Param::EQBand, {channel, band}));
         }
         const PlotFrame frame{
-            QRectF(x + 24, top + 16, cellWidth - 28, 100), 31.5, 20000.0, -6.0, 6.0, 3.0};
+            QRectF(x + 24, top + 16, cellWidth - 28, 100), 25.0, 20000.0, -6.0, 6.0, 3.0};
         DrawPlot(layout, frame, {bands});
         layout.SetFont(8, false);
         layout.Painter().setPen(kInk);

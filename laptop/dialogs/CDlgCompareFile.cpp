@@ -29,7 +29,9 @@ CDlgCompareFile::CDlgCompareFile(IKVT80& engine, const QString& path, QWidget* p
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->verticalHeader()->hide();
-    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+    table_->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
     table_->setAlternatingRowColors(true);
     layout->addWidget(table_, 1);
     notes_ = new QLabel(this);
@@ -113,7 +115,6 @@ void CDlgCompareFile::Fill(const std::vector<config::FieldDifference>& differenc
             table_->setItem(row, column, item);
         }
     }
-    table_->resizeColumnsToContents();
 }
 
 }  // namespace kvt::laptop
