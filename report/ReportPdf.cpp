@@ -31,6 +31,26 @@ constexpr double kMargin = 42.0;
 constexpr double kContentWidth = kPageWidth - 2 * kMargin;
 constexpr double kFooterTop = kPageHeight - kMargin + 12.0;
 
+constexpr int kWrap = Qt::TextWordWrap;
+
+// Text wraps at word boundaries; a word longer than a line (a pasted path or serial) gets break
+// opportunities (zero-width spaces) so it wraps instead of running off the page.
+QString Breakable(const QString& text) {
+    constexpr int kLongestRun = 60;
+    QString out;
+    out.reserve(text.size());
+    int run = 0;
+    for (const QChar c : text) {
+        run = c.isSpace() ? 0 : run + 1;
+        if (run > kLongestRun) {
+            out += QChar(0x200B);
+            run = 1;
+        }
+        out += c;
+    }
+    return out;
+}
+
 const QColor kInk(0x20, 0x20, 0x20);
 const QColor kMuted(0x70, 0x70, 0x70);
 const QColor kRule(0xB0, 0xB0, 0xB0);
@@ -127,12 +147,13 @@ class Layout {
         y_ += 6;
     }
 
-    void Paragraph(const QString& text, const QColor& colour = kInk, bool bold = false) {
+    void Paragraph(const QString& plain, const QColor& colour = kInk, bool bold = false) {
+        const QString text = Breakable(plain);
         SetFont(9.5, bold);
         const double height = WrappedHeight(text, kContentWidth);
         EnsureSpace(height);
         painter_.setPen(colour);
-        Text(QRectF(kMargin, y_, kContentWidth, height), Qt::AlignLeft | Qt::TextWordWrap, text);
+        Text(QRectF(kMargin, y_, kContentWidth, height), Qt::AlignLeft | kWrap, text);
         y_ += height + 4;
     }
 
@@ -147,8 +168,9 @@ class Layout {
             for (int c = 0; c < columns; ++c) {
                 const size_t i = row + static_cast<size_t>(c) * rows;
                 if (i < pairs.size()) {
-                    height = std::max(
-                        height, WrappedHeight(pairs[i].second, columnWidth - labelWidth - 8) + 2);
+                    height = std::max(height, WrappedHeight(Breakable(pairs[i].second),
+                                                            columnWidth - labelWidth - 8) +
+                                                  2);
                 }
             }
             EnsureSpace(height);
@@ -163,7 +185,7 @@ class Layout {
                 Text(QRectF(x, y_, labelWidth, 13), Qt::AlignLeft | Qt::AlignTop, pairs[i].first);
                 painter_.setPen(kInk);
                 Text(QRectF(x + labelWidth, y_, columnWidth - labelWidth - 8, height),
-                     Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, pairs[i].second);
+                     Qt::AlignLeft | Qt::AlignTop | kWrap, Breakable(pairs[i].second));
             }
             y_ += height;
         }
@@ -220,23 +242,26 @@ class Layout {
         y_ += 8;
     }
 
-    // A box of ruled lines to write on, holding the typed text at its top.
-    void NotesBox(const QString& notes, double height) {
-        EnsureSpace(height);
-        const QRectF box(kMargin, y_, kContentWidth, height);
-        painter_.setPen(QPen(kRule, P(0.8)));
-        painter_.drawRect(Rect(box));
-        SetFont(10, false);
-        double textHeight = 0;
-        if (!notes.trimmed().isEmpty()) {
-            textHeight = WrappedHeight(notes, kContentWidth - 16) + 6;
-            painter_.setPen(kInk);
-            Text(QRectF(kMargin + 8, y_ + 6, kContentWidth - 16, textHeight),
-                 Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, notes);
+    // The typed notes (as long as they are, over as many pages as they need), then a box of
+    // ruled lines to write on.
+    void NotesBox(const QString& notes) {
+        const QString typed = notes.trimmed();
+        if (!typed.isEmpty()) {
+            for (const QString& line : typed.split(QLatin1Char('\n'))) {
+                SetFont(10, false);
+                // Very long lines are cut into pieces that each fit on a page.
+                for (qsizetype at = 0; at < std::max<qsizetype>(line.size(), 1); at += 2000) {
+                    Paragraph(line.mid(at, 2000));
+                }
+            }
+            y_ += 6;
         }
+        const double height = std::clamp(Remaining() - 60.0, 140.0, 320.0);
+        EnsureSpace(height);
+        painter_.setPen(QPen(kRule, P(0.8)));
+        painter_.drawRect(Rect(QRectF(kMargin, y_, kContentWidth, height)));
         painter_.setPen(QPen(kGrid, P(0.5)));
-        for (double line = y_ + std::max(24.0, textHeight + 22.0); line < y_ + height - 8;
-             line += 20.0) {
+        for (double line = y_ + 22.0; line < y_ + height - 8; line += 20.0) {
             painter_.drawLine(QPointF(P(kMargin + 8), P(line)),
                               QPointF(P(kMargin + kContentWidth - 8), P(line)));
         }
@@ -294,8 +319,8 @@ class Layout {
     }
     double WrappedHeight(const QString& text, double width) {
         const QFontMetricsF metrics(painter_.font(), &writer_);
-        const QRectF bounds = metrics.boundingRect(QRectF(0, 0, P(width), 1e6),
-                                                   Qt::AlignLeft | Qt::TextWordWrap, text);
+        const QRectF bounds =
+            metrics.boundingRect(QRectF(0, 0, P(width), 1e6), Qt::AlignLeft | kWrap, text);
         return std::max(bounds.height() * 72.0 / kDpi, 12.0);
     }
 
@@ -917,8 +942,7 @@ PdfResult WriteReportPdf(const ServiceReport& report, const std::string& path) {
             RoomEqSection(layout, *report.roomEq);
         }
         layout.Heading(QStringLiteral("Technician's notes"), 240);
-        layout.NotesBox(QString::fromStdString(report.notes),
-                        std::clamp(layout.Remaining() - 60.0, 180.0, 320.0));
+        layout.NotesBox(QString::fromStdString(report.notes));
         layout.SignatureLines();
         layout.End();
         pages = layout.Pages();

@@ -103,6 +103,20 @@ std::optional<double> Hertz(const nlohmann::json& label) {
     }
 }
 
+// A member of the expected type, or the fallback (a report of another version may differ).
+std::string TextMember(const nlohmann::json& object, const char* name, std::string fallback) {
+    const auto found = object.find(name);
+    return found != object.end() && found->is_string() ? found->get<std::string>() : fallback;
+}
+bool FlagMember(const nlohmann::json& object, const char* name) {
+    const auto found = object.find(name);
+    return found != object.end() && found->is_boolean() && found->get<bool>();
+}
+double NumberMember(const nlohmann::json& object, const char* name) {
+    const auto found = object.find(name);
+    return found != object.end() && found->is_number() ? found->get<double>() : 0.0;
+}
+
 std::vector<std::optional<double>> Curve(const nlohmann::json& channel, const char* name,
                                          size_t count, std::string& error) {
     std::vector<std::optional<double>> values;
@@ -241,19 +255,17 @@ RoomEqRead ParseRoomEqReport(const std::string& text) {
         return {std::nullopt, "no \"channels\" list: not a room EQ report"};
     }
     RoomEqResult result;
-    result.target = json.value("target", std::string());
-    result.completed = json.value("completed", false);
-    result.stored = json.value("stored", false);
-    result.dryRun = json.value("dry_run", false);
-    if (const auto failure = json.find("failure"); failure != json.end() && failure->is_string()) {
-        result.failure = failure->get<std::string>();
-    }
+    result.target = TextMember(json, "target", "");
+    result.completed = FlagMember(json, "completed");
+    result.stored = FlagMember(json, "stored");
+    result.dryRun = FlagMember(json, "dry_run");
+    result.failure = TextMember(json, "failure", "");
     for (const nlohmann::json& entry : *channels) {
         if (!entry.is_object()) {
             return {std::nullopt, "a channel is not an object"};
         }
         RoomEqChannel channel;
-        channel.channel = entry.value("channel", std::string("?"));
+        channel.channel = TextMember(entry, "channel", "?");
         const auto centres = entry.find("band_centres_hz");
         if (centres == entry.end() || !centres->is_array() || centres->empty()) {
             return {std::nullopt, channel.channel + ": no band_centres_hz"};
@@ -275,13 +287,9 @@ RoomEqRead ParseRoomEqReport(const std::string& text) {
         if (!error.empty()) {
             return {std::nullopt, channel.channel + ": " + error};
         }
-        const auto number = [&](const char* name) {
-            const auto found = entry.find(name);
-            return found != entry.end() && found->is_number() ? found->get<double>() : 0.0;
-        };
-        channel.withinTolerance = entry.value("within_tolerance", false);
-        channel.deviationBefore = number("largest_deviation_before_db");
-        channel.deviationAfter = number("largest_deviation_after_db");
+        channel.withinTolerance = FlagMember(entry, "within_tolerance");
+        channel.deviationBefore = NumberMember(entry, "largest_deviation_before_db");
+        channel.deviationAfter = NumberMember(entry, "largest_deviation_after_db");
         result.channels.push_back(std::move(channel));
     }
     return {std::move(result), {}};

@@ -15,6 +15,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QVBoxLayout>
+#include <exception>
 
 #include "EngineValues.h"
 #include "ReportPdf.h"
@@ -161,7 +162,12 @@ void CDlgServiceReport::Write() {
     const std::string path = QDir::fromNativeSeparators(output).toStdString();
     // The dialog waits for this thread before it goes, so `this` outlives it.
     job_ = std::thread([this, options, path] {
-        const report::Gathered gathered = report::GatherReport(engine_, options);
+        report::Gathered gathered;
+        try {
+            gathered = report::GatherReport(engine_, options);
+        } catch (const std::exception& failure) {
+            gathered.error = failure.what();
+        }
         QString error = QString::fromStdString(gathered.error);
         QStringList notes;
         for (const std::string& note : gathered.notes) {
@@ -170,7 +176,12 @@ void CDlgServiceReport::Write() {
         int pages = 0;
         QString verify;
         if (gathered.report) {
-            const report::PdfResult written = report::WriteReportPdf(*gathered.report, path);
+            report::PdfResult written;
+            try {
+                written = report::WriteReportPdf(*gathered.report, path);
+            } catch (const std::exception& failure) {
+                written.error = failure.what();
+            }
             pages = written.pages;
             error = QString::fromStdString(written.error);
             const report::VerifyOutcome& outcome = gathered.report->verify;

@@ -212,6 +212,15 @@ TEST(ServiceReport, RoomEqReportsThatAreNotOneAreRefusedWithTheReason) {
     EXPECT_FALSE(dry.result->channels[0].before[0]);
     EXPECT_EQ(dry.result->channels[0].after[0], 0.5);
     EXPECT_THAT(ReadRoomEqReport("/no/such/file.json").error, HasSubstr("cannot be read"));
+    // Members of another type than expected are taken as absent, never thrown on.
+    const RoomEqRead odd = ParseRoomEqReport(
+        R"({"target":5,"completed":"yes","failure":[1],"channels":[{"channel":7,
+            "band_centres_hz":["1k"],"within_tolerance":1,"largest_deviation_after_db":"2"}]})");
+    ASSERT_TRUE(odd.result) << odd.error;
+    EXPECT_EQ(odd.result->target, "");
+    EXPECT_FALSE(odd.result->completed);
+    EXPECT_EQ(odd.result->channels[0].channel, "?");
+    EXPECT_FALSE(odd.result->channels[0].withinTolerance);
 }
 
 TEST(ServiceReport, RawTextBytesAreListedOnlyWhenTheTextItselfDidNotChange) {
@@ -270,6 +279,26 @@ TEST(ServiceReport, AFailedWriteLeavesNoFileAndRoomEqCurvesAddAPage) {
     EXPECT_THAT(text, HasSubstr("not verified"));
     const std::string notesPage = text.substr(text.rfind("Room EQ assistant"));
     EXPECT_THAT(notesPage, HasSubstr("Technician's notes"));
+}
+
+TEST(ServiceReport, LongNotesGoOnOverMorePagesAndAreKeptWhole) {
+    Application();
+    testing::ScopedConfigHome home;
+    ServiceReport report;
+    report.image = FactoryImage();
+    for (int line = 0; line < 60; ++line) {
+        report.notes += "Line " + std::to_string(line) + " of the notes, checked and signed.\n";
+    }
+    report.notes += std::string(9000, 'x') + " the end of a very long line";
+    const std::filesystem::path pdf = home.Path() / "notes.pdf";
+    const PdfResult written = WriteReportPdf(report, pdf.string());
+    ASSERT_EQ(written.error, "");
+    EXPECT_GT(written.pages, 5);
+    EXPECT_EQ(PdfPages(pdf), written.pages);
+    const std::string text = PdfText(pdf);
+    EXPECT_THAT(text, HasSubstr("Line 0 of the notes"));
+    EXPECT_THAT(text, HasSubstr("Line 59 of the notes"));
+    EXPECT_THAT(text, HasSubstr("the end of a"));  // the rest may wrap
 }
 
 }  // namespace
