@@ -1,7 +1,13 @@
 // kvt80-config: configurations as text. Exports a configuration file to its JSON form, imports
 // the JSON form into a configuration file, and compares configurations (files, JSON or the unit).
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <exception>
+#include <filesystem>
 #include <iostream>
 #include <string>
 #include <string_view>
@@ -18,6 +24,7 @@ constexpr std::string_view kUsage =
     R"(kvt80-config export FILE.kvt [-o FILE.json]
 kvt80-config import FILE.json -o FILE.kvt
 kvt80-config diff [--json] A B
+kvt80-config report (--port PORT | --demo) -o REPORT.pdf [--before A] [--roomeq FILE]
 
 export  writes the JSON form of a configuration file (to standard output without -o)
 import  writes the configuration file of a JSON form; a field that is unknown, missing or out
@@ -26,6 +33,11 @@ diff    prints the fields in which A and B differ, with both values; A and B are
         configuration file, a JSON form or unit:PORT (the configuration read from the unit).
         --json prints the differences as a JSON list of {"field", "a", "b"}.
         Exit status 0: equal, 1: different, 2: an error.
+report  writes the service report of the unit as a PDF: its versions, profile, formats,
+        equaliser curves, levels, delays, event log and the result of Verify; --before names
+        the configuration at the start of the visit, --roomeq a kvt80-roomeq JSON report.
+        Runs kvt80-report (from the kvt80-laptop package); 'kvt80-report --help' lists all
+        of its options.
 )";
 
 constexpr int kEqual = 0;
@@ -149,9 +161,57 @@ int Diff(const std::vector<std::string>& arguments) {
     return differences.empty() ? kEqual : kDifferent;
 }
 
+// The report needs Qt's PDF writer, which the command-line tools do without: it is written by
+// kvt80-report, looked for beside this program and then on the PATH.
+std::string ReportProgram() {
+    constexpr std::string_view kProgram = "kvt80-report";
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error) {
+        const std::filesystem::path beside = self.parent_path() / kProgram;
+        if (access(beside.c_str(), X_OK) == 0) {
+            return beside.string();
+        }
+    }
+    const char* path = std::getenv("PATH");
+    std::string_view folders = path != nullptr ? path : "";
+    while (!folders.empty()) {
+        const size_t end = folders.find(':');
+        const std::string_view folder = folders.substr(0, end);
+        if (!folder.empty()) {
+            const std::filesystem::path candidate = std::filesystem::path(folder) / kProgram;
+            if (access(candidate.c_str(), X_OK) == 0) {
+                return candidate.string();
+            }
+        }
+        folders = end == std::string_view::npos ? std::string_view() : folders.substr(end + 1);
+    }
+    return {};
+}
+
+int Report(const std::vector<std::string>& arguments) {
+    const std::string program = ReportProgram();
+    if (program.empty()) {
+        return Error(
+            "report needs the program kvt80-report, which is not installed: install the "
+            "kvt80-laptop package (it writes the PDF with Qt, which kvt80-tools does without)");
+    }
+    std::vector<char*> argv;
+    std::string name = "kvt80-report";
+    argv.push_back(name.data());
+    std::vector<std::string> copies = arguments;
+    for (std::string& argument : copies) {
+        argv.push_back(argument.data());
+    }
+    argv.push_back(nullptr);
+    std::cout.flush();
+    execv(program.c_str(), argv.data());
+    return Error(program + ": cannot be run (" + std::strerror(errno) + ")");
+}
+
 int Run(const std::vector<std::string>& arguments) {
     if (arguments.empty()) {
-        return UsageError("a command is needed: export, import or diff");
+        return UsageError("a command is needed: export, import, diff or report");
     }
     const std::string& command = arguments[0];
     const std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
@@ -167,6 +227,9 @@ int Run(const std::vector<std::string>& arguments) {
     }
     if (command == "diff") {
         return Diff(rest);
+    }
+    if (command == "report") {
+        return Report(rest);
     }
     return UsageError("unknown command '" + command + "'");
 }

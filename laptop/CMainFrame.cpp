@@ -27,7 +27,9 @@
 #include "EngineBridge.h"
 #include "EngineValues.h"
 #include "RemoteAddresses.h"
+#include "ServiceReport.h"
 #include "Texts.h"
+#include "dialogs/CDlgCompareFile.h"
 #include "dialogs/CDlgConfigComm.h"
 #include "dialogs/CDlgConfigPreview.h"
 #include "dialogs/CDlgConnectionStatus.h"
@@ -39,6 +41,7 @@
 #include "dialogs/CDlgProgressStatus.h"
 #include "dialogs/CDlgSaveMMCStatus.h"
 #include "dialogs/CDlgSaveStatus.h"
+#include "dialogs/CDlgServiceReport.h"
 #include "dialogs/CDlgSetDateTime.h"
 #include "dialogs/CDlgSplash.h"
 #include "dialogs/CDlgUploadStatus.h"
@@ -76,6 +79,8 @@ enum Command : int {
     kHeadroomAdjustment = 32820,
     kChannelConfiguration = 32821,
     kSetDateTime = 32883,
+    kCompareWithFile = 32890,
+    kServiceReport = 32891,
     kViewProfile = 32791,
     kViewFormats = 32793,
     kViewInputs = 32771,
@@ -152,6 +157,7 @@ CMainFrame::CMainFrame(IKVT80& engine, int languageCode, QWidget* parent)
     flows_ = new frontend::ConnectionFlows(engine_, *bridge_, *this, this);
     connect(flows_, &frontend::ConnectionFlows::currentPathChanged, this, &CMainFrame::UpdateTitle);
     connect(flows_, &frontend::ConnectionFlows::flowFinished, this, &CMainFrame::UpdateMenus);
+    connect(flows_, &frontend::ConnectionFlows::flowFinished, this, &CMainFrame::KeepVisitStart);
     connect(companion_.get(), &frontend::CompanionLink::channelChangeReceived, this,
             &CMainFrame::companionChannelChange);
 
@@ -227,6 +233,11 @@ void CMainFrame::CreateMenus() {
     AddAction(file, kChannelConfiguration, tr("Channe&l Configuration..."),
               tr("Chooses the unit's channel configuration"));
     AddAction(file, kSetDateTime, tr("S&et Date/Time..."), tr("Sets the unit's clock"));
+    file->addSeparator();
+    AddAction(file, kCompareWithFile, tr("Compare &With File..."),
+              tr("Lists the differences between the current configuration and a file"));
+    AddAction(file, kServiceReport, tr("Service &Report..."),
+              tr("Writes the report of this service visit as a PDF"));
     file->addSeparator();
     AddAction(file, kExit, tr("E&xit"), tr("Closes the program"),
               QKeySequence(Qt::ALT | Qt::Key_F4));
@@ -338,6 +349,8 @@ void CMainFrame::CreateMenus() {
             &CMainFrame::ShowChannelConfiguration);
     connect(Action(kAbout), &QAction::triggered, this, &CMainFrame::ShowAbout);
     connect(Action(kSetDateTime), &QAction::triggered, this, &CMainFrame::ShowSetDateTime);
+    connect(Action(kCompareWithFile), &QAction::triggered, this, &CMainFrame::CompareWithFile);
+    connect(Action(kServiceReport), &QAction::triggered, this, &CMainFrame::ShowServiceReport);
 }
 
 void CMainFrame::CreateToolBar() {
@@ -722,6 +735,37 @@ void CMainFrame::ShowAbout() {
 
 void CMainFrame::ShowSetDateTime() {
     CDlgSetDateTime dialog(engine_, this);
+    dialog.exec();
+}
+
+void CMainFrame::KeepVisitStart() {
+    // The configuration as the connection found it, for the service report's list of changes;
+    // it stays after the disconnect, when the report is usually written.
+    const bool connected = frontend::IsConnected(engine_);
+    VariantBool initialized = 0;
+    if (connected && !visitConnected_ && engine_.get_Initialized(&initialized) == status::Ok &&
+        initialized == VARIANT_TRUE) {
+        visitStart_ = report::EngineImage(engine_);
+        visitConnected_ = true;
+    } else if (!connected) {
+        visitConnected_ = false;
+    }
+}
+
+void CMainFrame::CompareWithFile() {
+    QFileDialog dialog(this, tr("Compare With File"), QString(),
+                       tr("KVT Configuration Files (*.kvt);;Configurations as JSON (*.json);;All "
+                          "Files (*)"));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return;
+    }
+    CDlgCompareFile comparison(engine_, dialog.selectedFiles().constFirst(), this);
+    comparison.exec();
+}
+
+void CMainFrame::ShowServiceReport() {
+    CDlgServiceReport dialog(engine_, visitStart_, this);
     dialog.exec();
 }
 

@@ -12,9 +12,11 @@
 #include <array>
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "FlowView.h"
 #include "IKVT80.h"
+#include "image/ParameterImage.h"
 
 class QAction;
 class QActionGroup;
@@ -49,6 +51,8 @@ class CMainFrame : public QMainWindow, public frontend::FlowView {
 
     IKVT80& Engine() const { return engine_; }
     frontend::ConnectionFlows& Flows() { return *flows_; }
+    // The configuration when the unit was last connected (the start of the service visit).
+    const std::optional<ParameterImage>& VisitStart() const { return visitStart_; }
     frontend::EngineBridge& Bridge() { return *bridge_; }
     frontend::CompanionLink& Companion() { return *companion_; }
 
@@ -187,6 +191,9 @@ class CMainFrame : public QMainWindow, public frontend::FlowView {
     void ShowCommunicationSettings();
     // The unit clock dialog, from the File menu or the Event Log page.
     void ShowSetDateTime();
+    void KeepVisitStart();
+    void CompareWithFile();
+    void ShowServiceReport();
     void OnTabChanged(int index);
     void ShowZoomedAnalyser();
     void ShowHeadroomAdjustment();
@@ -205,6 +212,9 @@ class CMainFrame : public QMainWindow, public frontend::FlowView {
     bool diagnosticsUnlocked_ = false;
     bool destroying_ = false;
     bool answerAutomatically_ = false;
+    // The configuration when the unit was last connected (for the service report).
+    std::optional<ParameterImage> visitStart_;
+    bool visitConnected_ = false;
 
     std::map<int, QAction*> actions_;
     QActionGroup* formatGroup_ = nullptr;

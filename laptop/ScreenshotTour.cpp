@@ -17,14 +17,17 @@
 
 #include "AppSettings.h"
 #include "CMainFrame.h"
+#include "ConfigSources.h"
 #include "ConnectionFlows.h"
 #include "EngineValues.h"
 #include "RemoteAddresses.h"
+#include "dialogs/CDlgCompareFile.h"
 #include "dialogs/CDlgConfigComm.h"
 #include "dialogs/CDlgConnectionStatus.h"
 #include "dialogs/CDlgCopyEQ.h"
 #include "dialogs/CDlgDisconnectPrompt.h"
 #include "dialogs/CDlgPassword.h"
+#include "dialogs/CDlgServiceReport.h"
 #include "dialogs/CDlgSetDateTime.h"
 #include "dialogs/CDlgSplash.h"
 #include "pages/CDlgDownloadPIC.h"
@@ -222,6 +225,27 @@ void ScreenshotTour::Start() {
         [this] {
             ShowDialogFor(new CDlgSplash(CDlgSplash::Mode::About, &frame_),
                           QStringLiteral("about"));
+        },
+        [this] {
+            // The configuration as it was at the connection, against the levels set since.
+            const QString before = QDir(folder_).filePath(QStringLiteral("at-connect.kvt"));
+            if (!frame_.VisitStart() ||
+                !config::WriteConfigurationFile(before.toStdString(), *frame_.VisitStart())) {
+                Fail(QStringLiteral("no configuration from the connection to compare with"));
+                return;
+            }
+            auto* comparison = new CDlgCompareFile(frame_.Engine(), before, &frame_);
+            QFile::remove(before);
+            ShowDialogFor(comparison, QStringLiteral("compare-with-file"));
+        },
+        [this] {
+            auto* report = new CDlgServiceReport(frame_.Engine(), frame_.VisitStart(), &frame_);
+            report->Notes().setPlainText(
+                QStringLiteral("Room levels set again after the new surround amplifiers.\n"
+                               "Centre 1 kHz band checked with the analyser."));
+            report->OutputFile().setText(
+                QDir::home().filePath(QStringLiteral("KVT-80 report SIM-000001 2026-12-08.pdf")));
+            ShowDialogFor(report, QStringLiteral("service-report"));
         },
         [this] {
             frame_.Flows().Disconnect();

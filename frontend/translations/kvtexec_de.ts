@@ -879,6 +879,49 @@ EQ</translation>
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgCompareFile</name>
+    <message>
+        <source>Compare With File</source>
+        <translation>Mit Datei vergleichen</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Feld</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Index</translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be compared: %2</source>
+        <translation>Die Datei %1 konnte nicht verglichen werden: %2</translation>
+    </message>
+    <message>
+        <source>Not taken from the file: %1</source>
+        <translation>Nicht aus der Datei übernommen: %1</translation>
+    </message>
+    <message>
+        <source>The engine&apos;s configuration and %1 are the same.</source>
+        <translation>Die Konfiguration des Programms und %1 sind gleich.</translation>
+    </message>
+    <message>
+        <source>Fields in which the engine&apos;s configuration differs from %1: %2</source>
+        <translation>Felder, in denen sich die Konfiguration des Programms von %1 unterscheidet: %2</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgConfigComm</name>
     <message>
         <source>Configure Communications</source>
@@ -2080,6 +2123,105 @@ rechts</translation>
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgServiceReport</name>
+    <message>
+        <source>Service Report</source>
+        <translation>Wartungsbericht</translation>
+    </message>
+    <message>
+        <source>The report lists the unit, its profile, formats, equalizer curves, levels and delays, the recent event log, the result of Verify and the changes made since the unit was connected.</source>
+        <translation>Der Bericht enthält das Gerät, sein Profil, die Formate, Equalizer-Kurven, Pegel und Verzögerungen, das jüngste Ereignisprotokoll, das Ergebnis der Überprüfung und die Änderungen seit dem Verbinden.</translation>
+    </message>
+    <message>
+        <source>What was found and done during the visit</source>
+        <translation>Was beim Einsatz vorgefunden und getan wurde</translation>
+    </message>
+    <message>
+        <source>Technician&apos;s notes:</source>
+        <translation>Notizen des Technikers:</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keiner</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>Room EQ report:</source>
+        <translation>Raum-EQ-Bericht:</translation>
+    </message>
+    <message>
+        <source>Report file:</source>
+        <translation>Berichtsdatei:</translation>
+    </message>
+    <message>
+        <source>Read the unit&apos;s event log</source>
+        <translation>Ereignisprotokoll des Geräts lesen</translation>
+    </message>
+    <message>
+        <source>Verify the unit (reads its whole configuration back)</source>
+        <translation>Gerät überprüfen (liest die ganze Konfiguration zurück)</translation>
+    </message>
+    <message>
+        <source>The unit is not connected: the report shows the configuration the program holds.</source>
+        <translation>Das Gerät ist nicht verbunden: Der Bericht zeigt die Konfiguration, die das Programm hält.</translation>
+    </message>
+    <message>
+        <source>Write Report</source>
+        <translation>Bericht schreiben</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Room EQ report</source>
+        <translation>Raum-EQ-Bericht</translation>
+    </message>
+    <message>
+        <source>Room EQ Reports (*.json)</source>
+        <translation>Raum-EQ-Berichte (*.json)</translation>
+    </message>
+    <message>
+        <source>Choose the file for the report.</source>
+        <translation>Wählen Sie die Datei für den Bericht.</translation>
+    </message>
+    <message>
+        <source>Reading the unit and verifying...</source>
+        <translation>Gerät wird gelesen und überprüft...</translation>
+    </message>
+    <message>
+        <source>Writing the report...</source>
+        <translation>Bericht wird geschrieben...</translation>
+    </message>
+    <message>
+        <source>Verify passed.</source>
+        <translation>Überprüfung bestanden.</translation>
+    </message>
+    <message>
+        <source>Verify found differences in: %1.</source>
+        <translation>Die Überprüfung fand Unterschiede in: %1.</translation>
+    </message>
+    <message>
+        <source>The report was not written: %1</source>
+        <translation>Der Bericht wurde nicht geschrieben: %1</translation>
+    </message>
+    <message>
+        <source>The report was written to %1 (%2 pages).</source>
+        <translation>Der Bericht wurde nach %1 geschrieben (%2 Seiten).</translation>
+    </message>
+    <message>
+        <source>Not in the report: %1</source>
+        <translation>Nicht im Bericht: %1</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgSetDateTime</name>
     <message>
         <source>Set Date/Time</source>
@@ -2527,6 +2669,30 @@ Version: %1</translation>
     <message>
         <source>Inputs</source>
         <translation>Eingänge</translation>
+    </message>
+    <message>
+        <source>Compare &amp;With File...</source>
+        <translation>Mit Datei &amp;vergleichen...</translation>
+    </message>
+    <message>
+        <source>Lists the differences between the current configuration and a file</source>
+        <translation>Listet die Unterschiede zwischen der aktuellen Konfiguration und einer Datei auf</translation>
+    </message>
+    <message>
+        <source>Service &amp;Report...</source>
+        <translation>&amp;Wartungsbericht...</translation>
+    </message>
+    <message>
+        <source>Writes the report of this service visit as a PDF</source>
+        <translation>Schreibt den Bericht dieses Wartungseinsatzes als PDF</translation>
+    </message>
+    <message>
+        <source>Compare With File</source>
+        <translation>Mit Datei vergleichen</translation>
+    </message>
+    <message>
+        <source>KVT Configuration Files (*.kvt);;Configurations as JSON (*.json);;All Files (*)</source>
+        <translation>KVT-Konfigurationsdateien (*.kvt);;Konfigurationen als JSON (*.json);;Alle Dateien (*)</translation>
     </message>
 </context>
 <context>

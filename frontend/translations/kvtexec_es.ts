@@ -879,6 +879,49 @@ mono</translation>
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgCompareFile</name>
+    <message>
+        <source>Compare With File</source>
+        <translation>Comparar con archivo</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Índice</translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation>Programa</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be compared: %2</source>
+        <translation>No se pudo comparar el archivo %1: %2</translation>
+    </message>
+    <message>
+        <source>Not taken from the file: %1</source>
+        <translation>No tomado del archivo: %1</translation>
+    </message>
+    <message>
+        <source>The engine&apos;s configuration and %1 are the same.</source>
+        <translation>La configuración del programa y %1 son iguales.</translation>
+    </message>
+    <message>
+        <source>Fields in which the engine&apos;s configuration differs from %1: %2</source>
+        <translation>Campos en los que la configuración del programa difiere de %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgConfigComm</name>
     <message>
         <source>Configure Communications</source>
@@ -2080,6 +2123,105 @@ derecho</translation>
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgServiceReport</name>
+    <message>
+        <source>Service Report</source>
+        <translation>Informe de servicio</translation>
+    </message>
+    <message>
+        <source>The report lists the unit, its profile, formats, equalizer curves, levels and delays, the recent event log, the result of Verify and the changes made since the unit was connected.</source>
+        <translation>El informe recoge la unidad, su perfil, los formatos, las curvas del ecualizador, niveles y retardos, el registro de eventos reciente, el resultado de la verificación y los cambios hechos desde la conexión.</translation>
+    </message>
+    <message>
+        <source>What was found and done during the visit</source>
+        <translation>Lo que se encontró y se hizo durante la visita</translation>
+    </message>
+    <message>
+        <source>Technician&apos;s notes:</source>
+        <translation>Notas del técnico:</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Examinar...</translation>
+    </message>
+    <message>
+        <source>Room EQ report:</source>
+        <translation>Informe de EQ de sala:</translation>
+    </message>
+    <message>
+        <source>Report file:</source>
+        <translation>Archivo del informe:</translation>
+    </message>
+    <message>
+        <source>Read the unit&apos;s event log</source>
+        <translation>Leer el registro de eventos de la unidad</translation>
+    </message>
+    <message>
+        <source>Verify the unit (reads its whole configuration back)</source>
+        <translation>Verificar la unidad (vuelve a leer toda su configuración)</translation>
+    </message>
+    <message>
+        <source>The unit is not connected: the report shows the configuration the program holds.</source>
+        <translation>La unidad no está conectada: el informe muestra la configuración que tiene el programa.</translation>
+    </message>
+    <message>
+        <source>Write Report</source>
+        <translation>Escribir informe</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Room EQ report</source>
+        <translation>Informe de EQ de sala</translation>
+    </message>
+    <message>
+        <source>Room EQ Reports (*.json)</source>
+        <translation>Informes de EQ de sala (*.json)</translation>
+    </message>
+    <message>
+        <source>Choose the file for the report.</source>
+        <translation>Elija el archivo del informe.</translation>
+    </message>
+    <message>
+        <source>Reading the unit and verifying...</source>
+        <translation>Leyendo la unidad y verificando...</translation>
+    </message>
+    <message>
+        <source>Writing the report...</source>
+        <translation>Escribiendo el informe...</translation>
+    </message>
+    <message>
+        <source>Verify passed.</source>
+        <translation>Verificación correcta.</translation>
+    </message>
+    <message>
+        <source>Verify found differences in: %1.</source>
+        <translation>La verificación encontró diferencias en: %1.</translation>
+    </message>
+    <message>
+        <source>The report was not written: %1</source>
+        <translation>No se escribió el informe: %1</translation>
+    </message>
+    <message>
+        <source>The report was written to %1 (%2 pages).</source>
+        <translation>El informe se escribió en %1 (%2 páginas).</translation>
+    </message>
+    <message>
+        <source>Not in the report: %1</source>
+        <translation>No está en el informe: %1</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgSetDateTime</name>
     <message>
         <source>Set Date/Time</source>
@@ -2527,6 +2669,30 @@ Versión: %1</translation>
     <message>
         <source>Inputs</source>
         <translation>Entradas</translation>
+    </message>
+    <message>
+        <source>Compare &amp;With File...</source>
+        <translation>Comparar con a&amp;rchivo...</translation>
+    </message>
+    <message>
+        <source>Lists the differences between the current configuration and a file</source>
+        <translation>Muestra las diferencias entre la configuración actual y un archivo</translation>
+    </message>
+    <message>
+        <source>Service &amp;Report...</source>
+        <translation>Informe de ser&amp;vicio...</translation>
+    </message>
+    <message>
+        <source>Writes the report of this service visit as a PDF</source>
+        <translation>Escribe el informe de esta visita de servicio en PDF</translation>
+    </message>
+    <message>
+        <source>Compare With File</source>
+        <translation>Comparar con archivo</translation>
+    </message>
+    <message>
+        <source>KVT Configuration Files (*.kvt);;Configurations as JSON (*.json);;All Files (*)</source>
+        <translation>Archivos de configuración KVT (*.kvt);;Configuraciones en JSON (*.json);;Todos los archivos (*)</translation>
     </message>
 </context>
 <context>

@@ -879,6 +879,49 @@ mono</translation>
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgCompareFile</name>
+    <message>
+        <source>Compare With File</source>
+        <translation>Comparer avec un fichier</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Champ</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Indice</translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be compared: %2</source>
+        <translation>Le fichier %1 n&apos;a pas pu être comparé : %2</translation>
+    </message>
+    <message>
+        <source>Not taken from the file: %1</source>
+        <translation>Non repris du fichier : %1</translation>
+    </message>
+    <message>
+        <source>The engine&apos;s configuration and %1 are the same.</source>
+        <translation>La configuration du programme et %1 sont identiques.</translation>
+    </message>
+    <message>
+        <source>Fields in which the engine&apos;s configuration differs from %1: %2</source>
+        <translation>Champs où la configuration du programme diffère de %1 : %2</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgConfigComm</name>
     <message>
         <source>Configure Communications</source>
@@ -2080,6 +2123,105 @@ droit</translation>
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgServiceReport</name>
+    <message>
+        <source>Service Report</source>
+        <translation>Rapport d&apos;intervention</translation>
+    </message>
+    <message>
+        <source>The report lists the unit, its profile, formats, equalizer curves, levels and delays, the recent event log, the result of Verify and the changes made since the unit was connected.</source>
+        <translation>Le rapport présente l&apos;appareil, son profil, les formats, les courbes d&apos;égaliseur, niveaux et retards, le journal d&apos;événements récent, le résultat de la vérification et les modifications faites depuis la connexion.</translation>
+    </message>
+    <message>
+        <source>What was found and done during the visit</source>
+        <translation>Ce qui a été constaté et fait pendant l&apos;intervention</translation>
+    </message>
+    <message>
+        <source>Technician&apos;s notes:</source>
+        <translation>Notes du technicien :</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Parcourir...</translation>
+    </message>
+    <message>
+        <source>Room EQ report:</source>
+        <translation>Rapport d&apos;égalisation de salle :</translation>
+    </message>
+    <message>
+        <source>Report file:</source>
+        <translation>Fichier du rapport :</translation>
+    </message>
+    <message>
+        <source>Read the unit&apos;s event log</source>
+        <translation>Lire le journal d&apos;événements de l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>Verify the unit (reads its whole configuration back)</source>
+        <translation>Vérifier l&apos;appareil (relit toute sa configuration)</translation>
+    </message>
+    <message>
+        <source>The unit is not connected: the report shows the configuration the program holds.</source>
+        <translation>L&apos;appareil n&apos;est pas connecté : le rapport montre la configuration que détient le programme.</translation>
+    </message>
+    <message>
+        <source>Write Report</source>
+        <translation>Écrire le rapport</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Room EQ report</source>
+        <translation>Rapport d&apos;égalisation de salle</translation>
+    </message>
+    <message>
+        <source>Room EQ Reports (*.json)</source>
+        <translation>Rapports d&apos;égalisation de salle (*.json)</translation>
+    </message>
+    <message>
+        <source>Choose the file for the report.</source>
+        <translation>Choisissez le fichier du rapport.</translation>
+    </message>
+    <message>
+        <source>Reading the unit and verifying...</source>
+        <translation>Lecture de l&apos;appareil et vérification...</translation>
+    </message>
+    <message>
+        <source>Writing the report...</source>
+        <translation>Écriture du rapport...</translation>
+    </message>
+    <message>
+        <source>Verify passed.</source>
+        <translation>Vérification réussie.</translation>
+    </message>
+    <message>
+        <source>Verify found differences in: %1.</source>
+        <translation>La vérification a trouvé des différences dans : %1.</translation>
+    </message>
+    <message>
+        <source>The report was not written: %1</source>
+        <translation>Le rapport n&apos;a pas été écrit : %1</translation>
+    </message>
+    <message>
+        <source>The report was written to %1 (%2 pages).</source>
+        <translation>Le rapport a été écrit dans %1 (%2 pages).</translation>
+    </message>
+    <message>
+        <source>Not in the report: %1</source>
+        <translation>Absent du rapport : %1</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgSetDateTime</name>
     <message>
         <source>Set Date/Time</source>
@@ -2527,6 +2669,30 @@ Version&#xa0;: %1</translation>
     <message>
         <source>Inputs</source>
         <translation>Entrées</translation>
+    </message>
+    <message>
+        <source>Compare &amp;With File...</source>
+        <translation>Comparer avec un &amp;fichier...</translation>
+    </message>
+    <message>
+        <source>Lists the differences between the current configuration and a file</source>
+        <translation>Liste les différences entre la configuration actuelle et un fichier</translation>
+    </message>
+    <message>
+        <source>Service &amp;Report...</source>
+        <translation>&amp;Rapport d&apos;intervention...</translation>
+    </message>
+    <message>
+        <source>Writes the report of this service visit as a PDF</source>
+        <translation>Écrit le rapport de cette intervention en PDF</translation>
+    </message>
+    <message>
+        <source>Compare With File</source>
+        <translation>Comparer avec un fichier</translation>
+    </message>
+    <message>
+        <source>KVT Configuration Files (*.kvt);;Configurations as JSON (*.json);;All Files (*)</source>
+        <translation>Fichiers de configuration KVT (*.kvt);;Configurations en JSON (*.json);;Tous les fichiers (*)</translation>
     </message>
 </context>
 <context>

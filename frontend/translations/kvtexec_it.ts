@@ -879,6 +879,49 @@ mono</translation>
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgCompareFile</name>
+    <message>
+        <source>Compare With File</source>
+        <translation>Confronta con file</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Indice</translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation>Programma</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be compared: %2</source>
+        <translation>Impossibile confrontare il file %1: %2</translation>
+    </message>
+    <message>
+        <source>Not taken from the file: %1</source>
+        <translation>Non preso dal file: %1</translation>
+    </message>
+    <message>
+        <source>The engine&apos;s configuration and %1 are the same.</source>
+        <translation>La configurazione del programma e %1 sono uguali.</translation>
+    </message>
+    <message>
+        <source>Fields in which the engine&apos;s configuration differs from %1: %2</source>
+        <translation>Campi in cui la configurazione del programma differisce da %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgConfigComm</name>
     <message>
         <source>Configure Communications</source>
@@ -2080,6 +2123,105 @@ destro</translation>
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgServiceReport</name>
+    <message>
+        <source>Service Report</source>
+        <translation>Rapporto di intervento</translation>
+    </message>
+    <message>
+        <source>The report lists the unit, its profile, formats, equalizer curves, levels and delays, the recent event log, the result of Verify and the changes made since the unit was connected.</source>
+        <translation>Il rapporto riporta l&apos;unità, il suo profilo, i formati, le curve dell&apos;equalizzatore, livelli e ritardi, il registro eventi recente, l&apos;esito della verifica e le modifiche fatte dalla connessione.</translation>
+    </message>
+    <message>
+        <source>What was found and done during the visit</source>
+        <translation>Cosa è stato trovato e fatto durante l&apos;intervento</translation>
+    </message>
+    <message>
+        <source>Technician&apos;s notes:</source>
+        <translation>Note del tecnico:</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nessuno</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Sfoglia...</translation>
+    </message>
+    <message>
+        <source>Room EQ report:</source>
+        <translation>Rapporto EQ ambiente:</translation>
+    </message>
+    <message>
+        <source>Report file:</source>
+        <translation>File del rapporto:</translation>
+    </message>
+    <message>
+        <source>Read the unit&apos;s event log</source>
+        <translation>Leggi il registro eventi dell&apos;unità</translation>
+    </message>
+    <message>
+        <source>Verify the unit (reads its whole configuration back)</source>
+        <translation>Verifica l&apos;unità (rilegge tutta la configurazione)</translation>
+    </message>
+    <message>
+        <source>The unit is not connected: the report shows the configuration the program holds.</source>
+        <translation>L&apos;unità non è collegata: il rapporto mostra la configurazione del programma.</translation>
+    </message>
+    <message>
+        <source>Write Report</source>
+        <translation>Scrivi rapporto</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>File PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Room EQ report</source>
+        <translation>Rapporto EQ ambiente</translation>
+    </message>
+    <message>
+        <source>Room EQ Reports (*.json)</source>
+        <translation>Rapporti EQ ambiente (*.json)</translation>
+    </message>
+    <message>
+        <source>Choose the file for the report.</source>
+        <translation>Scegliere il file del rapporto.</translation>
+    </message>
+    <message>
+        <source>Reading the unit and verifying...</source>
+        <translation>Lettura dell&apos;unità e verifica...</translation>
+    </message>
+    <message>
+        <source>Writing the report...</source>
+        <translation>Scrittura del rapporto...</translation>
+    </message>
+    <message>
+        <source>Verify passed.</source>
+        <translation>Verifica superata.</translation>
+    </message>
+    <message>
+        <source>Verify found differences in: %1.</source>
+        <translation>La verifica ha trovato differenze in: %1.</translation>
+    </message>
+    <message>
+        <source>The report was not written: %1</source>
+        <translation>Il rapporto non è stato scritto: %1</translation>
+    </message>
+    <message>
+        <source>The report was written to %1 (%2 pages).</source>
+        <translation>Il rapporto è stato scritto in %1 (%2 pagine).</translation>
+    </message>
+    <message>
+        <source>Not in the report: %1</source>
+        <translation>Non nel rapporto: %1</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgSetDateTime</name>
     <message>
         <source>Set Date/Time</source>
@@ -2527,6 +2669,30 @@ Versione: %1</translation>
     <message>
         <source>Inputs</source>
         <translation>Ingressi</translation>
+    </message>
+    <message>
+        <source>Compare &amp;With File...</source>
+        <translation>Con&amp;fronta con file...</translation>
+    </message>
+    <message>
+        <source>Lists the differences between the current configuration and a file</source>
+        <translation>Elenca le differenze tra la configurazione attuale e un file</translation>
+    </message>
+    <message>
+        <source>Service &amp;Report...</source>
+        <translation>Rapporto di &amp;intervento...</translation>
+    </message>
+    <message>
+        <source>Writes the report of this service visit as a PDF</source>
+        <translation>Scrive il rapporto di questo intervento in PDF</translation>
+    </message>
+    <message>
+        <source>Compare With File</source>
+        <translation>Confronta con file</translation>
+    </message>
+    <message>
+        <source>KVT Configuration Files (*.kvt);;Configurations as JSON (*.json);;All Files (*)</source>
+        <translation>File di configurazione KVT (*.kvt);;Configurazioni in JSON (*.json);;Tutti i file (*)</translation>
     </message>
 </context>
 <context>

@@ -879,6 +879,49 @@ EQ</source>
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgCompareFile</name>
+    <message>
+        <source>Compare With File</source>
+        <translation>与文件比较</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>字段</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>索引</translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation>程序</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be compared: %2</source>
+        <translation>无法比较文件 %1：%2</translation>
+    </message>
+    <message>
+        <source>Not taken from the file: %1</source>
+        <translation>未从文件读取：%1</translation>
+    </message>
+    <message>
+        <source>The engine&apos;s configuration and %1 are the same.</source>
+        <translation>程序的配置与 %1 相同。</translation>
+    </message>
+    <message>
+        <source>Fields in which the engine&apos;s configuration differs from %1: %2</source>
+        <translation>程序配置与 %1 不同的字段：%2</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgConfigComm</name>
     <message>
         <source>Configure Communications</source>
@@ -2080,6 +2123,105 @@ Surround</source>
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgServiceReport</name>
+    <message>
+        <source>Service Report</source>
+        <translation>服务报告</translation>
+    </message>
+    <message>
+        <source>The report lists the unit, its profile, formats, equalizer curves, levels and delays, the recent event log, the result of Verify and the changes made since the unit was connected.</source>
+        <translation>报告列出设备、其配置文件、格式、均衡器曲线、电平和延迟、最近的事件日志、校验结果以及连接以来所做的更改。</translation>
+    </message>
+    <message>
+        <source>What was found and done during the visit</source>
+        <translation>本次服务中发现的情况和所做的工作</translation>
+    </message>
+    <message>
+        <source>Technician&apos;s notes:</source>
+        <translation>技术员备注：</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>浏览...</translation>
+    </message>
+    <message>
+        <source>Room EQ report:</source>
+        <translation>房间均衡报告：</translation>
+    </message>
+    <message>
+        <source>Report file:</source>
+        <translation>报告文件：</translation>
+    </message>
+    <message>
+        <source>Read the unit&apos;s event log</source>
+        <translation>读取设备的事件日志</translation>
+    </message>
+    <message>
+        <source>Verify the unit (reads its whole configuration back)</source>
+        <translation>校验设备（回读全部配置）</translation>
+    </message>
+    <message>
+        <source>The unit is not connected: the report shows the configuration the program holds.</source>
+        <translation>设备未连接：报告显示程序中的配置。</translation>
+    </message>
+    <message>
+        <source>Write Report</source>
+        <translation>写入报告</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF 文件 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Room EQ report</source>
+        <translation>房间均衡报告</translation>
+    </message>
+    <message>
+        <source>Room EQ Reports (*.json)</source>
+        <translation>房间均衡报告 (*.json)</translation>
+    </message>
+    <message>
+        <source>Choose the file for the report.</source>
+        <translation>请选择报告文件。</translation>
+    </message>
+    <message>
+        <source>Reading the unit and verifying...</source>
+        <translation>正在读取设备并校验...</translation>
+    </message>
+    <message>
+        <source>Writing the report...</source>
+        <translation>正在写入报告...</translation>
+    </message>
+    <message>
+        <source>Verify passed.</source>
+        <translation>校验通过。</translation>
+    </message>
+    <message>
+        <source>Verify found differences in: %1.</source>
+        <translation>校验发现以下部分不同：%1。</translation>
+    </message>
+    <message>
+        <source>The report was not written: %1</source>
+        <translation>报告未写入：%1</translation>
+    </message>
+    <message>
+        <source>The report was written to %1 (%2 pages).</source>
+        <translation>报告已写入 %1（%2 页）。</translation>
+    </message>
+    <message>
+        <source>Not in the report: %1</source>
+        <translation>报告中未包含：%1</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgSetDateTime</name>
     <message>
         <source>Set Date/Time</source>
@@ -2527,6 +2669,30 @@ Version: %1</source>
     <message>
         <source>Inputs</source>
         <translation>输入</translation>
+    </message>
+    <message>
+        <source>Compare &amp;With File...</source>
+        <translation>与文件比较(&amp;W)...</translation>
+    </message>
+    <message>
+        <source>Lists the differences between the current configuration and a file</source>
+        <translation>列出当前配置与文件之间的差异</translation>
+    </message>
+    <message>
+        <source>Service &amp;Report...</source>
+        <translation>服务报告(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>Writes the report of this service visit as a PDF</source>
+        <translation>将本次服务的报告写为 PDF</translation>
+    </message>
+    <message>
+        <source>Compare With File</source>
+        <translation>与文件比较</translation>
+    </message>
+    <message>
+        <source>KVT Configuration Files (*.kvt);;Configurations as JSON (*.json);;All Files (*)</source>
+        <translation>KVT 配置文件 (*.kvt);;JSON 格式的配置 (*.json);;所有文件 (*)</translation>
     </message>
 </context>
 <context>
