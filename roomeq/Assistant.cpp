@@ -194,6 +194,10 @@ AssistantResult RunAssistant(IKVT80& engine, const AssistantOptions& options) {
     const auto started = std::chrono::steady_clock::now();
     MeasurementSession session(engine, options.measure, options.cancel);
     AssistantResult result = RunWith(session, engine, options);
+    session.Close();
+    if (session.RestorePending()) {
+        result.pendingRestore = session.Found();
+    }
     result.settlingSeconds = session.SettlingTime().count();
     result.averagingSeconds = session.AveragingTime().count();
     result.totalSeconds =
@@ -220,10 +224,22 @@ AssistantResult RunWith(MeasurementSession& session, IKVT80& engine,
     if (const MeasureStatus s = session.Open(); s != MeasureStatus::Ok) {
         return fail("cannot start", s);
     }
+    const int totalSteps = 1 + 2 * static_cast<int>(options.channels.size());
+    int doneSteps = 0;
+    auto step = [&] {
+        ++doneSteps;
+        if (options.steps) {
+            options.steps(doneSteps, totalSteps);
+        }
+    };
+    if (options.steps) {
+        options.steps(0, totalSteps);
+    }
     say("measuring the room's noise floor");
     if (const MeasureStatus s = session.MeasureFloor(result.floor); s != MeasureStatus::Ok) {
         return fail("noise floor", s);
     }
+    step();
 
     std::vector<Plan> plans;
     std::vector<Curve> latest;
@@ -240,6 +256,7 @@ AssistantResult RunWith(MeasurementSession& session, IKVT80& engine,
             result.channels.push_back(r);
             return fail(name, s);
         }
+        step();
         const Curve eqBefore = EqualiserCurve(r.before.eq);
         Curve roomAlone{};
         for (size_t c = 0; c < kColumns; ++c) {
@@ -382,6 +399,7 @@ AssistantResult RunWith(MeasurementSession& session, IKVT80& engine,
                 return fail(std::string(ChannelName(r.channel)), s);
             }
         }
+        step();
         Curve shape{};
         for (size_t c = 0; c < kColumns; ++c) {
             shape[c] = r.target[c] - r.levelGoalDb;

@@ -97,6 +97,7 @@ std::string ReportJson(const AssistantResult& result, const ReportContext& conte
         {"completed", result.completed},
         {"failure", result.failure},
         {"stored", result.stored},
+        {"generator_left_playing", result.pendingRestore.has_value()},
         {"all_within_tolerance", result.AllWithinTolerance()},
         {"noise_floor_db", Values(result.floor, all)},
         {"seconds",

@@ -312,6 +312,7 @@ TEST_F(ClosedLoop, CancelMidMeasurementLeavesTheGeneratorOffAndTheAnalyserAsItWa
     const AssistantResult result = RunAssistant(*engine_, options_);
     EXPECT_FALSE(result.completed);
     EXPECT_NE(result.failure.find("cancelled"), std::string::npos) << result.failure;
+    EXPECT_FALSE(result.pendingRestore.has_value());
     ExpectGeneratorOffAndAnalyserAsItWas(true, true);
     // The unit hears it too: the generator word routes the signal to no channel.
     EXPECT_TRUE(testing::Eventually([&] {
@@ -323,7 +324,8 @@ TEST_F(ClosedLoop, CancelMidMeasurementLeavesTheGeneratorOffAndTheAnalyserAsItWa
 TEST_F(ClosedLoop, UnitLossMidMeasurementLeavesTheGeneratorOffAndTheAnalyserAsItWas) {
     options_.measure.frameTimeout = std::chrono::milliseconds(15000);  // the engine's own time-outs
     options_.progress = [&](const std::string& text) {
-        if (text == "L: measuring") {
+        // The first measurement is in: the generator plays on the channel as the unit goes.
+        if (text.starts_with("L: largest deviation")) {
             sim::Fault fault;
             fault.kind = sim::FaultKind::StopAnswering;
             unit_.InjectFault(fault);
@@ -344,6 +346,25 @@ TEST_F(ClosedLoop, UnitLossMidMeasurementLeavesTheGeneratorOffAndTheAnalyserAsIt
     engine_->get_SLASumAndDiff(&sumAndDiff);
     EXPECT_EQ(channels.Int32(), 0);
     EXPECT_EQ(sumAndDiff, VARIANT_FALSE);
+    // The put-back is kept for when the unit is back: it was playing the noise when lost.
+    ASSERT_TRUE(result.pendingRestore.has_value());
+    EXPECT_FALSE(result.pendingRestore->running);
+    EXPECT_FALSE(PutBackAnalyser(*engine_, *result.pendingRestore));  // still gone
+
+    unit_.ClearFaults();
+    engine_->Disconnect();
+    ASSERT_EQ(engine_->Connect(), 0);
+    ASSERT_EQ(engine_->QueryKVT(), 0);
+    // Read from the unit again: its analyser runs and the generator plays on the channel.
+    VariantBool running = VARIANT_FALSE;
+    engine_->get_SLARunning(&running);
+    EXPECT_EQ(running, VARIANT_TRUE);
+    EXPECT_NE((unit_.Memory(kBlockMatrix, kGeneratorControlAddress) & kGeneratorChannelBits), 0u);
+    EXPECT_TRUE(PutBackAnalyser(*engine_, *result.pendingRestore));
+    ExpectGeneratorOffAndAnalyserAsItWas(false);
+    EXPECT_TRUE(testing::Eventually([&] {
+        return (unit_.Memory(kBlockMatrix, kGeneratorControlAddress) & kGeneratorChannelBits) == 0;
+    }));
 }
 
 }  // namespace
