@@ -22,7 +22,6 @@ constexpr int kLastSubColumn = 6;          // 100 Hz
 constexpr double kPassbandDb = 6.0;
 // A round must improve the largest deviation by this much to count as a gain.
 constexpr double kLeastGainDb = 0.05;
-constexpr double kStep = 0.1;
 
 using Columns = std::array<bool, kColumns>;
 
@@ -59,7 +58,7 @@ double LargestDeviation(const Curve& measured, const Curve& target, const Column
 }
 
 double Rounded(double db) {
-    return std::round(db / kStep) * kStep;
+    return Tenths(db);
 }
 
 int32_t WriteSettings(IKVT80& engine, int channel, const Settings& settings, const Settings& old) {

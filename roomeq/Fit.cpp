@@ -18,7 +18,6 @@ constexpr int kVariables = kEqBands + 3;
 // Keeps the settings small where the response does not ask for them, and the solution unique
 // where bands and shelves overlap.
 constexpr double kRidge = 0.03;
-constexpr double kStep = 0.1;  // the unit keeps tenths of a dB
 
 using Eigen::MatrixXd;
 using Eigen::VectorXd;
@@ -115,7 +114,7 @@ VectorXd BoundedLeastSquares(const MatrixXd& a, const VectorXd& b, const VectorX
 }
 
 double Quantised(double db, double lo, double hi) {
-    return std::clamp(std::round(db / kStep) * kStep, lo, hi);
+    return TenthsWithin(db, lo, hi);
 }
 
 }  // namespace

@@ -10,10 +10,6 @@ namespace {
 
 using nlohmann::json;
 
-double Tenths(double db) {
-    return std::round(db * 10.0) / 10.0;
-}
-
 // Only the columns the channel is judged on; others are null.
 json Values(const Curve& curve, const std::array<bool, kColumns>& shown) {
     json values = json::array();

@@ -296,6 +296,10 @@ TEST_F(ClosedLoop, StoresInTheUnitOnlyWhenAsked) {
     ASSERT_TRUE(result.completed) << result.failure;
     EXPECT_TRUE(result.stored);
     EXPECT_EQ(stored(), working());
+    // What the unit holds reads back as exactly what the engine wrote.
+    Variant mask;
+    EXPECT_EQ(engine_->Verify(&mask), status::Ok);
+    EXPECT_EQ(mask.Int32(), 0);
 }
 
 TEST_F(ClosedLoop, CancelMidMeasurementLeavesTheGeneratorOffAndTheAnalyserAsItWas) {

@@ -112,6 +112,30 @@ TEST(RoomEqFit, KeepsEveryBandWithinTheLimitsAndTheUnitsRange) {
     }));
 }
 
+// A setting must be the very value the engine reads back from the unit (its tenths divided by
+// ten), or a verification after storing finds the equalisers changed; a limit between two tenths
+// is kept.
+TEST(RoomEqFit, WritesWholeTenthsAsTheUnitReadsThemBackWithinAnOddLimit) {
+    Curve room{};
+    for (size_t c = 0; c < kColumns; ++c) {
+        room[c] = 1.7 * std::sin(0.9 * static_cast<double>(c));
+    }
+    for (size_t c = 11; c <= 17; ++c) {
+        room[c] = -5.0;  // a broad dip the boost limit stops
+    }
+    FitInput input = FlatCase(room);
+    input.limits.maxBoostDb = 2.55;
+    const FitResult fit = Fit(input);
+    auto unitValue = [](double db) { return std::round(db * 10.0) / 10.0; };
+    for (const double db : fit.settings.bands) {
+        EXPECT_EQ(db, unitValue(db));
+        EXPECT_LE(db, 2.55);
+    }
+    EXPECT_EQ(fit.settings.bass, unitValue(fit.settings.bass));
+    EXPECT_EQ(fit.settings.treble, unitValue(fit.settings.treble));
+    EXPECT_DOUBLE_EQ(*std::max_element(fit.settings.bands.begin(), fit.settings.bands.end()), 2.5);
+}
+
 TEST(RoomEqFit, LeavesANarrowNullAloneAndReportsIt) {
     Curve room{};
     room[10] = -15.0;  // 250 Hz
