@@ -82,6 +82,15 @@ int32_t WriteSettings(IKVT80& engine, int channel, const Settings& settings, con
             return s;
         }
     }
+    if (channel == SW && settings.parametric != old.parametric) {
+        const Parametric& p = settings.parametric;
+        for (const int32_t s : {engine.put_SubParametricFreq(p.hz), engine.put_SubParametricQ(p.q),
+                                engine.put_SubParametricGain(p.gainDb)}) {
+            if (s != status::Ok) {
+                return s;
+            }
+        }
+    }
     return status::Ok;
 }
 
@@ -175,6 +184,11 @@ ChannelSettings ReadChannel(IKVT80& engine, int channel) {
     engine.get_Bass(ch, &settings.eq.bass);
     engine.get_Treble(ch, &settings.eq.treble);
     engine.get_OutputGain(ch, &settings.outputGainDb);
+    if (channel == SW) {
+        engine.get_SubParametricFreq(&settings.eq.parametric.hz);
+        engine.get_SubParametricQ(&settings.eq.parametric.q);
+        engine.get_SubParametricGain(&settings.eq.parametric.gainDb);
+    }
     return settings;
 }
 
@@ -281,7 +295,7 @@ AssistantResult RunWith(MeasurementSession& session, IKVT80& engine,
         input.target = plan.target;
         input.fitColumns = plan.judged;
         input.limits = options.limits;
-        input.useTreble = r.kind != ChannelKind::Subwoofer;
+        input.parametric = r.kind == ChannelKind::Subwoofer;
         // Nulls and the floor are judged on the first measurement, before any setting moved.
         input.measured = measured;
         input.current = current;

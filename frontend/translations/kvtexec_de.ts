@@ -1914,6 +1914,10 @@ Verst.</translation>
         <source>The unit is back: the generator is off and the analyser is as it was.</source>
         <translation>Das Gerät ist wieder da: Der Generator ist aus und der Analysator wie zuvor.</translation>
     </message>
+    <message>
+        <source>Parametric band: %1 Hz, Q %2, %3.</source>
+        <translation>Parametrisches Band: %1 Hz, Q %2, %3.</translation>
+    </message>
 </context>
 <context>
     <name>kvt::laptop::CDlgRoomLevels</name>

@@ -1914,6 +1914,10 @@ Ganancia</translation>
         <source>The unit is back: the generator is off and the analyser is as it was.</source>
         <translation>La unidad ha vuelto: el generador está apagado y el analizador como estaba.</translation>
     </message>
+    <message>
+        <source>Parametric band: %1 Hz, Q %2, %3.</source>
+        <translation>Banda paramétrica: %1 Hz, Q %2, %3.</translation>
+    </message>
 </context>
 <context>
     <name>kvt::laptop::CDlgRoomLevels</name>

@@ -1914,6 +1914,10 @@ Gain</translation>
         <source>The unit is back: the generator is off and the analyser is as it was.</source>
         <translation>L&apos;appareil est revenu : le générateur est arrêté et l&apos;analyseur comme avant.</translation>
     </message>
+    <message>
+        <source>Parametric band: %1 Hz, Q %2, %3.</source>
+        <translation>Bande paramétrique : %1 Hz, Q %2, %3.</translation>
+    </message>
 </context>
 <context>
     <name>kvt::laptop::CDlgRoomLevels</name>

@@ -1914,6 +1914,10 @@ Guadagno</translation>
         <source>The unit is back: the generator is off and the analyser is as it was.</source>
         <translation>L&apos;unità è tornata: il generatore è spento e l&apos;analizzatore com&apos;era.</translation>
     </message>
+    <message>
+        <source>Parametric band: %1 Hz, Q %2, %3.</source>
+        <translation>Banda parametrica: %1 Hz, Q %2, %3.</translation>
+    </message>
 </context>
 <context>
     <name>kvt::laptop::CDlgRoomLevels</name>

@@ -1914,6 +1914,10 @@ Gain</source>
         <source>The unit is back: the generator is off and the analyser is as it was.</source>
         <translation>设备已恢复：信号发生器已关闭，分析仪已恢复原状。</translation>
     </message>
+    <message>
+        <source>Parametric band: %1 Hz, Q %2, %3.</source>
+        <translation>参数频段：%1 Hz，Q %2，%3。</translation>
+    </message>
 </context>
 <context>
     <name>kvt::laptop::CDlgRoomLevels</name>

@@ -469,6 +469,13 @@ void CDlgRoomEQ::ShowChannel(int index) {
                        .arg(r.rounds)
                        .arg(Decibels(r.before.outputGainDb), Decibels(r.written.outputGainDb),
                             Decibels(r.errorBeforeDb), Decibels(r.errorAfterDb));
+    if (r.channel == roomeq::SW) {
+        const roomeq::Parametric& band = r.written.eq.parametric;
+        text += QLatin1Char(' ') + tr("Parametric band: %1 Hz, Q %2, %3.")
+                                       .arg(band.hz, 0, 'f', 0)
+                                       .arg(band.q, 0, 'f', 2)
+                                       .arg(Decibels(band.gainDb));
+    }
     if (!leftOut.isEmpty()) {
         text += QLatin1Char(' ') + tr("Left alone: %1.").arg(leftOut.join(QStringLiteral(", ")));
     }

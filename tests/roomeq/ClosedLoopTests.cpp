@@ -217,6 +217,40 @@ TEST_F(ClosedLoop, EqualisesAStrongLowModeAndARisingTopEnd) {
     ExpectEqualised(RunAssistant(*engine_, options_), "mode+top");
 }
 
+// The subwoofer is equalised by its parametric band alone: a strong mode at 50 Hz is cut where
+// it is, within the unit's ranges; its bands, bass and treble are left as they were.
+TEST_F(ClosedLoop, CutsASubwooferModeWithTheParametricBand) {
+    UseRoom(
+        "C 2000 0\nC 12500 -9\n"
+        "SW 25 0\nSW 40 0\nSW 45 3\nSW 50 7\nSW 56 3\nSW 63 0\nSW 100 0\nSW 125 -4\n"
+        "SW 160 -16\n");
+    options_.channels = {C, SW};
+    const ChannelSettings before = ReadChannel(*engine_, SW);
+    const AssistantResult result = RunAssistant(*engine_, options_);
+    ExpectEqualised(result, "sub-mode");
+    const ChannelResult& sub = result.channels[1];
+    EXPECT_GT(sub.errorBeforeDb, 4.0);
+    double hz = 0.0;
+    double q = 0.0;
+    double gain = 0.0;
+    engine_->get_SubParametricFreq(&hz);
+    engine_->get_SubParametricQ(&q);
+    engine_->get_SubParametricGain(&gain);
+    EXPECT_EQ(sub.written.eq.parametric, (Parametric{hz, q, gain}));
+    EXPECT_NEAR(hz, 50.0, 6.0);
+    EXPECT_LE(gain, -3.0);
+    EXPECT_GE(gain, -11.9);
+    EXPECT_GE(q, 0.5);
+    EXPECT_LE(q, 10.0);
+    const ChannelSettings now = ReadChannel(*engine_, SW);
+    EXPECT_EQ(now.eq.bands, before.eq.bands);
+    EXPECT_EQ(now.eq.bass, before.eq.bass);
+    EXPECT_EQ(now.eq.treble, before.eq.treble);
+    // Undo puts the band back as well.
+    EXPECT_EQ(RestoreChannel(*engine_, SW, sub.before), status::Ok);
+    EXPECT_EQ(ReadChannel(*engine_, SW).eq, before.eq);
+}
+
 TEST_F(ClosedLoop, AlignsAChannelSixDecibelsQuieter) {
     UseRoom(
         "L 2000 0\nL 12500 -9\nC 2000 0\nC 12500 -9\nR level -6\nR 2000 0\nR 12500 -9\n"

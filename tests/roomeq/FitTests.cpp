@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "Fit.h"
+#include "ParametricBand.h"
 #include "Target.h"
 
 namespace kvt::roomeq {
@@ -134,6 +135,50 @@ TEST(RoomEqFit, WritesWholeTenthsAsTheUnitReadsThemBackWithinAnOddLimit) {
     EXPECT_EQ(fit.settings.bass, unitValue(fit.settings.bass));
     EXPECT_EQ(fit.settings.treble, unitValue(fit.settings.treble));
     EXPECT_DOUBLE_EQ(*std::max_element(fit.settings.bands.begin(), fit.settings.bands.end()), 2.5);
+}
+
+// A subwoofer response made by the very band the fit looks for (a peak the band's cut undoes):
+// the fit finds it back, touches nothing else and never boosts.
+TEST(RoomEqFit, FindsTheSubwoofersParametricBandThatUndoesAPeak) {
+    Curve room{};
+    for (int c = 0; c < kColumns; ++c) {
+        room[static_cast<size_t>(c)] = -acoustics::ParametricDb(56.0, 2.0, -6.0, ColumnHz(c));
+    }
+    FitInput input = FlatCase(room);
+    input.fitColumns = {};
+    for (size_t c = 2; c <= 6; ++c) {  // 40 Hz ... 100 Hz
+        input.fitColumns[c] = true;
+    }
+    input.parametric = true;
+    input.current.bands[3] = 1.5;                   // whatever the bands hold stays, and is heard
+    input.current.parametric = {100.0, 1.0, -2.0};  // the band as it was when measured
+    for (int c = 0; c < kColumns; ++c) {
+        input.measured[static_cast<size_t>(c)] +=
+            acoustics::ParametricDb(100.0, 1.0, -2.0, ColumnHz(c));
+    }
+    const FitResult fit = Fit(input);
+    EXPECT_EQ(fit.settings.bands, input.current.bands);
+    EXPECT_NEAR(fit.settings.parametric.hz, 56.0, 4.0);
+    EXPECT_NEAR(fit.settings.parametric.gainDb, -6.0, 1.0);
+    EXPECT_GE(fit.settings.parametric.q, 0.5);
+    EXPECT_LE(fit.settings.parametric.q, kParametricFitHighestQ);
+    // The band found undoes the peak: what stays is the bands' own share.
+    double largest = 0.0;
+    for (size_t c = 2; c <= 6; ++c) {
+        const double bands = 1.5 * BandShareAt(20, ColumnHz(static_cast<int>(c)));
+        largest = std::max(largest, std::abs(fit.predicted[c] - bands));
+    }
+    EXPECT_LT(largest, 0.5);
+
+    // A dip asks for a boost the band cannot give: whatever it does, it cuts or stays at 0 dB.
+    for (int c = 0; c < kColumns; ++c) {
+        input.measured[static_cast<size_t>(c)] =
+            acoustics::ParametricDb(63.0, 3.0, -4.0, ColumnHz(c)) +
+            acoustics::ParametricDb(100.0, 1.0, -2.0, ColumnHz(c));
+    }
+    const FitResult dip = Fit(input);
+    EXPECT_LE(dip.settings.parametric.gainDb, 0.0);
+    EXPECT_GE(dip.settings.parametric.gainDb, -11.9);
 }
 
 TEST(RoomEqFit, LeavesANarrowNullAloneAndReportsIt) {
