@@ -333,9 +333,10 @@ void CDlgRoomEQ::OnRunFinished(const roomeq::AssistantResult& result) {
     emit runFinished(result_.completed);
 }
 
-// Closing while the assistant runs cancels it; the window closes once the generator is off.
+// Closing while the assistant runs cancels it; the window closes once the generator is off. A
+// store or put-back under way is let finish first, so closing never waits for the unit.
 void CDlgRoomEQ::reject() {
-    if (CurrentStage() == Stage::Running && !workerDone_) {
+    if (!workerDone_) {
         closeWhenFinished_ = true;
         Cancel();
         return;
@@ -542,6 +543,9 @@ void CDlgRoomEQ::Store() {
                                          : tr("The unit did not store the settings."));
                 UpdateResultButtons();
                 emit storeFinished(stored);
+                if (closeWhenFinished_) {
+                    QDialog::reject();
+                }
             },
             Qt::QueuedConnection);
     });
@@ -568,6 +572,10 @@ void CDlgRoomEQ::CheckPendingRestore() {
             this,
             [this, done] {
                 JoinWorker();
+                if (closeWhenFinished_) {
+                    QDialog::reject();
+                    return;
+                }
                 if (!done) {
                     return;  // lost again: the timer tries once more
                 }

@@ -134,6 +134,23 @@ TEST_F(RoomEQWizard, CancelMidRunLeavesTheGeneratorOff) {
     EXPECT_EQ(wizard->CurrentStage(), CDlgRoomEQ::Stage::Results);
 }
 
+// Closing the window mid-run is a cancel: it closes once the generator is off, never waiting
+// for the unit on the window's thread.
+TEST_F(RoomEQWizard, ClosingMidRunCancelsAndClosesOnceTheGeneratorIsOff) {
+    wizard->SetChannels({roomeq::L, roomeq::C});
+    QSignalSpy finished(wizard.get(), &CDlgRoomEQ::runFinished);
+    ASSERT_TRUE(wizard->Start());
+    auto* log = wizard->findChild<QPlainTextEdit*>(QStringLiteral("runLog"));
+    QTRY_VERIFY_WITH_TIMEOUT(log->toPlainText().contains(QStringLiteral("L: measuring")),
+                             kRunLimitMs);
+    EXPECT_FALSE(wizard->close());  // the window stays until the assistant has stopped
+    ASSERT_TRUE(finished.wait(kRunLimitMs));
+    EXPECT_FALSE(wizard->isVisible());
+    EXPECT_NE(wizard->Result().failure.find("cancelled"), std::string::npos);
+    EXPECT_EQ(GeneratorChannels(), 0);
+    EXPECT_TRUE(testing::Eventually([&] { return UnitGeneratorSilent(); }));
+}
+
 TEST_F(RoomEQWizard, UndoPutsOneChannelsBandsBackInTheUnit) {
     const std::vector<uint32_t> leftBefore = Region(kLeftRegion);
     const std::vector<uint32_t> rightBefore = Region(kRightRegion);
