@@ -120,6 +120,10 @@ double Quantised(double db, double lo, double hi) {
     return TenthsWithin(db, lo, hi);
 }
 
+// What a dB of the parametric band's cut weighs against a dB of deviation: a deep, broad cut that
+// the output gain must then make up for costs the subwoofer's headroom, so it must earn its keep.
+constexpr double kCutWeight = 0.03;
+
 // The parametric band by search over the unit's steps (few columns, three coupled parameters: a
 // search finds the best outright). `roomAlone` less the target, on the counted columns.
 Parametric FitParametric(const Curve& error, const std::array<bool, kColumns>& use,
@@ -156,9 +160,9 @@ Parametric FitParametric(const Curve& error, const std::array<bool, kColumns>& u
             largest = std::max(largest, std::abs(d));
             squares += d * d;
         }
-        // The largest deviation first; then the overall fit; then the smaller cut.
+        // The largest deviation first; then the overall fit; and the cut's cost.
         return largest + 0.25 * std::sqrt(squares / static_cast<double>(columns.size())) +
-               0.001 * std::abs(p.gainDb);
+               kCutWeight * std::abs(p.gainDb);
     };
     Parametric best = current;
     best.gainDb = 0.0;
