@@ -54,6 +54,7 @@
 #include "pages/CDlgRoomLevels.h"
 #include "pages/CDlgTerminalForm.h"
 #include "pages/CDlgZoomedSLA.h"
+#include "roomeq/CDlgRoomEQ.h"
 #include "widgets/CFaderValueDisplay.h"
 #include "widgets/CMainFader.h"
 
@@ -81,6 +82,7 @@ enum Command : int {
     kSetDateTime = 32883,
     kCompareWithFile = 32890,
     kServiceReport = 32891,
+    kRoomEQ = 32884,
     kViewProfile = 32791,
     kViewFormats = 32793,
     kViewInputs = 32771,
@@ -288,6 +290,11 @@ void CMainFrame::CreateMenus() {
         connect(action, &QAction::triggered, this, [this, item] { SelectLanguage(item.code); });
     }
     connect(language, &QMenu::aboutToShow, this, &CMainFrame::UpdateMenus);
+
+    QMenu* tools = menuBar()->addMenu(tr("&Tools"));
+    AddAction(tools, kRoomEQ, tr("&Room EQ Assistant..."),
+              tr("Measures each channel and sets its equalizer toward a target curve"));
+    connect(Action(kRoomEQ), &QAction::triggered, this, &CMainFrame::ShowRoomEQ);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     AddAction(help, kHelp, tr("Help..."), tr("Opens the KVT-80 manual"));
@@ -563,6 +570,7 @@ void CMainFrame::EnableConnectionCommands(bool connected) {
     Action(kSavePersonalityModule)->setEnabled(connected);
     Action(kSystemMute)->setEnabled(connected);
     Action(kSetDateTime)->setEnabled(connected);
+    Action(kRoomEQ)->setEnabled(connected);
 }
 
 void CMainFrame::ShowUnitMute(bool connected) {
@@ -731,6 +739,19 @@ void CMainFrame::OpenHelpDocument(const QString& fileName) {
 void CMainFrame::ShowAbout() {
     CDlgSplash about(CDlgSplash::Mode::About, this);
     about.exec();
+}
+
+// The room EQ assistant works beside the frame; a second request shows the open wizard.
+CDlgRoomEQ* CMainFrame::ShowRoomEQ() {
+    auto* wizard = findChild<CDlgRoomEQ*>();
+    if (wizard == nullptr) {
+        wizard = new CDlgRoomEQ(engine_, this);
+        wizard->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    wizard->show();
+    wizard->raise();
+    wizard->activateWindow();
+    return wizard;
 }
 
 void CMainFrame::ShowSetDateTime() {

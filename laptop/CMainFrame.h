@@ -38,6 +38,7 @@ class CDlgInputForm;
 class CDlgProfileForm;
 class CDlgZoomedSLA;
 class CDlgProgressStatus;
+class CDlgRoomEQ;
 class CFaderValueDisplay;
 class CMainFader;
 
@@ -152,6 +153,8 @@ class CMainFrame : public QMainWindow, public frontend::FlowView {
     // A page changed the input format: the format pane follows, then every page.
     void OnInputFormatChanged(int format);
     void UnlockDiagnostics();
+    // Tools > Room EQ Assistant: opens the wizard (or shows the one open) and returns it.
+    CDlgRoomEQ* ShowRoomEQ();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

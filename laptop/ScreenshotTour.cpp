@@ -35,13 +35,15 @@
 #include "pages/CDlgEventLog.h"
 #include "pages/CDlgTerminalForm.h"
 #include "pages/CDlgZoomedSLA.h"
+#include "roomeq/CDlgRoomEQ.h"
 
 namespace kvt::laptop {
 
 namespace {
 
 constexpr int kStepPauseMs = 300;
-constexpr int kWaitLimitMs = 30000;
+// The room EQ assistant measures three channels at the analyser's own pace.
+constexpr int kRoomEQLimitMs = 180000;
 constexpr int kPollMs = 50;
 // The analyser's slowest bands average ten reads (a second); the picture waits for them to settle.
 constexpr int kAnalyserSettleMs = 2500;
@@ -210,7 +212,7 @@ void ScreenshotTour::Start() {
             });
         },
         [this] {
-            steps_ = DiagnosticsSteps() + steps_;
+            steps_ = RoomEQSteps() + DiagnosticsSteps() + steps_;
             Next();
         },
         [this] {
@@ -329,7 +331,8 @@ void ScreenshotTour::Next() {
     QTimer::singleShot(kStepPauseMs, this, step);
 }
 
-void ScreenshotTour::When(std::function<bool()> condition, const QString& what, Step step) {
+void ScreenshotTour::When(std::function<bool()> condition, const QString& what, Step step,
+                          int limitMs) {
     auto* timer = new QTimer(this);
     auto* clock = new QElapsedTimer;
     clock->start();
@@ -339,7 +342,7 @@ void ScreenshotTour::When(std::function<bool()> condition, const QString& what, 
             timer->deleteLater();
             delete clock;
             step();
-        } else if (clock->elapsed() > kWaitLimitMs) {
+        } else if (clock->elapsed() > limitMs) {
             timer->stop();
             timer->deleteLater();
             delete clock;
@@ -347,6 +350,42 @@ void ScreenshotTour::When(std::function<bool()> condition, const QString& what, 
         }
     });
     timer->start(kPollMs);
+}
+
+QList<ScreenshotTour::Step> ScreenshotTour::RoomEQSteps() {
+    return {
+        [this] {
+            CDlgRoomEQ* wizard = frame_.ShowRoomEQ();
+            wizard->SetChannels({roomeq::L, roomeq::C, roomeq::R});
+            wizard->resize(wizard->sizeHint().expandedTo(QSize(760, 520)));
+            QTimer::singleShot(kStepPauseMs, this, [this, wizard] {
+                Save(*wizard, QStringLiteral("room-eq-setup"));
+                wizard->Start();
+                auto* log = wizard->findChild<QPlainTextEdit*>(QStringLiteral("runLog"));
+                When([log] { return log->toPlainText().contains(QStringLiteral("C: measuring")); },
+                     QStringLiteral("the room EQ assistant to reach the centre channel"),
+                     [this, wizard] {
+                         Save(*wizard, QStringLiteral("room-eq-running"));
+                         Next();
+                     },
+                     kRoomEQLimitMs);
+            });
+        },
+        [this] {
+            CDlgRoomEQ* wizard = frame_.ShowRoomEQ();
+            When([wizard] { return wizard->CurrentStage() == CDlgRoomEQ::Stage::Results; },
+                 QStringLiteral("the room EQ assistant's results"),
+                 [this, wizard] {
+                     wizard->ShowChannel(1);
+                     QTimer::singleShot(kStepPauseMs, this, [this, wizard] {
+                         Save(*wizard, QStringLiteral("room-eq-results"));
+                         wizard->close();
+                         Next();
+                     });
+                 },
+                 kRoomEQLimitMs);
+        },
+    };
 }
 
 void ScreenshotTour::SavePage(int page, const QString& name) {

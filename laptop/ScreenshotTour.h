@@ -3,8 +3,9 @@
 // with the analyser showing pink noise on a channel and the zoomed analyser, the Equalizer and the
 // Copy EQ dialog, Formats, Outputs, the diagnostics pages and the clock dialog, the communication
 // settings, the disconnect prompt, a progress dialog, the About box, the Download page after a
-// firmware download), disconnecting with a store and closing as a technician would. It makes the
-// documentation's pictures and is the smoke test of the real program under a virtual display.
+// firmware download, the room EQ assistant's pages), disconnecting with a store and closing as a
+// technician would. It makes the documentation's pictures and is the smoke test of the real program
+// under a virtual display.
 #pragma once
 
 #include <QObject>
@@ -43,7 +44,9 @@ class ScreenshotTour : public QObject {
     using Step = std::function<void()>;
     void Next();
     // Runs step once condition holds, or fails the tour after the time-out.
-    void When(std::function<bool()> condition, const QString& what, Step step);
+    void When(std::function<bool()> condition, const QString& what, Step step, int limitMs = 30000);
+    // The room EQ assistant's wizard: its setup, a run under way and the results.
+    QList<Step> RoomEQSteps();
     void Save(QWidget& window, const QString& name);
     void Fail(const QString& why);
     void ShowDialogFor(QWidget* dialog, const QString& name);

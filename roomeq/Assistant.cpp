@@ -22,7 +22,6 @@ constexpr int kLastSubColumn = 6;          // 100 Hz
 constexpr double kPassbandDb = 6.0;
 // A round must improve the largest deviation by this much to count as a gain.
 constexpr double kLeastGainDb = 0.05;
-constexpr double kStep = 0.1;
 
 using Columns = std::array<bool, kColumns>;
 
@@ -59,7 +58,7 @@ double LargestDeviation(const Curve& measured, const Curve& target, const Column
 }
 
 double Rounded(double db) {
-    return std::round(db / kStep) * kStep;
+    return Tenths(db);
 }
 
 int32_t WriteSettings(IKVT80& engine, int channel, const Settings& settings, const Settings& old) {
@@ -81,6 +80,15 @@ int32_t WriteSettings(IKVT80& engine, int channel, const Settings& settings, con
     if (settings.treble != old.treble) {
         if (const int32_t s = engine.put_Treble(ch, settings.treble); s != status::Ok) {
             return s;
+        }
+    }
+    if (channel == SW && settings.parametric != old.parametric) {
+        const Parametric& p = settings.parametric;
+        for (const int32_t s : {engine.put_SubParametricFreq(p.hz), engine.put_SubParametricQ(p.q),
+                                engine.put_SubParametricGain(p.gainDb)}) {
+            if (s != status::Ok) {
+                return s;
+            }
         }
     }
     return status::Ok;
@@ -176,6 +184,11 @@ ChannelSettings ReadChannel(IKVT80& engine, int channel) {
     engine.get_Bass(ch, &settings.eq.bass);
     engine.get_Treble(ch, &settings.eq.treble);
     engine.get_OutputGain(ch, &settings.outputGainDb);
+    if (channel == SW) {
+        engine.get_SubParametricFreq(&settings.eq.parametric.hz);
+        engine.get_SubParametricQ(&settings.eq.parametric.q);
+        engine.get_SubParametricGain(&settings.eq.parametric.gainDb);
+    }
     return settings;
 }
 
@@ -194,6 +207,10 @@ AssistantResult RunAssistant(IKVT80& engine, const AssistantOptions& options) {
     const auto started = std::chrono::steady_clock::now();
     MeasurementSession session(engine, options.measure, options.cancel);
     AssistantResult result = RunWith(session, engine, options);
+    session.Close();
+    if (session.RestorePending()) {
+        result.pendingRestore = session.Found();
+    }
     result.settlingSeconds = session.SettlingTime().count();
     result.averagingSeconds = session.AveragingTime().count();
     result.totalSeconds =
@@ -220,10 +237,22 @@ AssistantResult RunWith(MeasurementSession& session, IKVT80& engine,
     if (const MeasureStatus s = session.Open(); s != MeasureStatus::Ok) {
         return fail("cannot start", s);
     }
+    const int totalSteps = 1 + 2 * static_cast<int>(options.channels.size());
+    int doneSteps = 0;
+    auto step = [&] {
+        ++doneSteps;
+        if (options.steps) {
+            options.steps(doneSteps, totalSteps);
+        }
+    };
+    if (options.steps) {
+        options.steps(0, totalSteps);
+    }
     say("measuring the room's noise floor");
     if (const MeasureStatus s = session.MeasureFloor(result.floor); s != MeasureStatus::Ok) {
         return fail("noise floor", s);
     }
+    step();
 
     std::vector<Plan> plans;
     std::vector<Curve> latest;
@@ -240,6 +269,7 @@ AssistantResult RunWith(MeasurementSession& session, IKVT80& engine,
             result.channels.push_back(r);
             return fail(name, s);
         }
+        step();
         const Curve eqBefore = EqualiserCurve(r.before.eq);
         Curve roomAlone{};
         for (size_t c = 0; c < kColumns; ++c) {
@@ -265,7 +295,7 @@ AssistantResult RunWith(MeasurementSession& session, IKVT80& engine,
         input.target = plan.target;
         input.fitColumns = plan.judged;
         input.limits = options.limits;
-        input.useTreble = r.kind != ChannelKind::Subwoofer;
+        input.parametric = r.kind == ChannelKind::Subwoofer;
         // Nulls and the floor are judged on the first measurement, before any setting moved.
         input.measured = measured;
         input.current = current;
@@ -382,6 +412,7 @@ AssistantResult RunWith(MeasurementSession& session, IKVT80& engine,
                 return fail(std::string(ChannelName(r.channel)), s);
             }
         }
+        step();
         Curve shape{};
         for (size_t c = 0; c < kColumns; ++c) {
             shape[c] = r.target[c] - r.levelGoalDb;

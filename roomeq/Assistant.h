@@ -34,6 +34,9 @@ struct AssistantOptions {
     MeasureOptions measure;
     const std::atomic<bool>* cancel = nullptr;
     std::function<void(const std::string&)> progress;
+    // The measurements done and planned: the floor, each channel's first and each channel's
+    // proving measurement (extra rounds do not move it).
+    std::function<void(int done, int total)> steps;
 };
 
 // What a channel held before the assistant touched it.
@@ -67,6 +70,9 @@ struct AssistantResult {
     bool completed = false;  // every chosen channel measured and proven (or proposed)
     std::string failure;     // why not, when not
     bool stored = false;
+    // The unit was lost before the generator and analyser could be put back: PutBackAnalyser
+    // with this state once it is connected again (the unit may still be playing the noise).
+    std::optional<AnalyserState> pendingRestore;
     Curve floor{};
     std::vector<ChannelResult> channels;
     // Where the run's time went (seconds): letting readings settle after each change (with the

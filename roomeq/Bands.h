@@ -44,6 +44,23 @@ std::optional<int> ChannelByName(std::string_view name);  // any case
 int32_t GeneratorBit(int channel);                        // GeneratorLeft ... GeneratorRightEX
 ChannelKind KindOf(int channel);
 
+// A level in the unit's tenths of a dB, as the engine reads it back from the unit (the tenths
+// divided by ten), so what the assistant writes compares equal with what a verification reads.
+inline double Tenths(double db) {
+    return std::round(db * 10.0) / 10.0;
+}
+// The tenths nearest `db` within lo ... hi.
+inline double TenthsWithin(double db, double lo, double hi) {
+    const double q = Tenths(db);
+    if (q > hi) {
+        return std::floor(hi * 10.0 + 1e-9) / 10.0;
+    }
+    if (q < lo) {
+        return std::ceil(lo * 10.0 - 1e-9) / 10.0;
+    }
+    return q;
+}
+
 // The unit's setting ranges (dB).
 inline constexpr double kUnitEqLimit = 6.0;  // EQ bands, bass and treble: -6 ... +6
 inline constexpr double kUnitLowestOutputGain = -22.0;

@@ -3,6 +3,9 @@
 #include <Eigen/Dense>
 #include <algorithm>
 #include <cmath>
+#include <limits>
+
+#include "ParametricBand.h"
 
 namespace kvt::roomeq {
 
@@ -18,7 +21,6 @@ constexpr int kVariables = kEqBands + 3;
 // Keeps the settings small where the response does not ask for them, and the solution unique
 // where bands and shelves overlap.
 constexpr double kRidge = 0.03;
-constexpr double kStep = 0.1;  // the unit keeps tenths of a dB
 
 using Eigen::MatrixXd;
 using Eigen::VectorXd;
@@ -115,7 +117,74 @@ VectorXd BoundedLeastSquares(const MatrixXd& a, const VectorXd& b, const VectorX
 }
 
 double Quantised(double db, double lo, double hi) {
-    return std::clamp(std::round(db / kStep) * kStep, lo, hi);
+    return TenthsWithin(db, lo, hi);
+}
+
+// What a dB of the parametric band's cut weighs against a dB of deviation: a deep, broad cut that
+// the output gain must then make up for costs the subwoofer's headroom, so it must earn its keep.
+constexpr double kCutWeight = 0.03;
+
+// The parametric band by search over the unit's steps (few columns, three coupled parameters: a
+// search finds the best outright). `roomAlone` less the target, on the counted columns.
+Parametric FitParametric(const Curve& error, const std::array<bool, kColumns>& use,
+                         const std::array<bool, kColumns>& reference, double cutLimitDb,
+                         const Parametric& current) {
+    std::vector<int> columns;
+    std::vector<int> referenceColumns;
+    for (int c = 0; c < kColumns; ++c) {
+        if (use[static_cast<size_t>(c)]) {
+            columns.push_back(c);
+            if (reference[static_cast<size_t>(c)]) {
+                referenceColumns.push_back(c);
+            }
+        }
+    }
+    if (referenceColumns.empty()) {
+        referenceColumns = columns;
+    }
+    auto score = [&](const Parametric& p) {
+        Curve e{};
+        for (const int c : columns) {
+            const auto at = static_cast<size_t>(c);
+            e[at] = error[at] + acoustics::ParametricDb(p.hz, p.q, p.gainDb, ColumnHz(c));
+        }
+        double level = 0.0;
+        for (const int c : referenceColumns) {
+            level += e[static_cast<size_t>(c)];
+        }
+        level /= static_cast<double>(referenceColumns.size());
+        double largest = 0.0;
+        double squares = 0.0;
+        for (const int c : columns) {
+            const double d = e[static_cast<size_t>(c)] - level;
+            largest = std::max(largest, std::abs(d));
+            squares += d * d;
+        }
+        // The largest deviation first; then the overall fit; and the cut's cost.
+        return largest + 0.25 * std::sqrt(squares / static_cast<double>(columns.size())) +
+               kCutWeight * std::abs(p.gainDb);
+    };
+    Parametric best = current;
+    best.gainDb = 0.0;
+    if (columns.empty()) {
+        return best;
+    }
+    double bestScore = score(best);
+    const int deepest = static_cast<int>(std::floor(cutLimitDb * 10.0 + 1e-9));
+    for (int hz = static_cast<int>(acoustics::kParametricLowestHz);
+         hz <= static_cast<int>(acoustics::kParametricHighestHz); ++hz) {
+        for (double q = acoustics::kParametricLowestQ; q <= kParametricFitHighestQ + 1e-9;
+             q += 0.25) {
+            for (int tenths = 1; tenths <= deepest; ++tenths) {
+                const Parametric p{static_cast<double>(hz), q, -tenths / 10.0};
+                if (const double s = score(p); s < bestScore) {
+                    bestScore = s;
+                    best = p;
+                }
+            }
+        }
+    }
+    return best;
 }
 
 }  // namespace
@@ -135,9 +204,11 @@ double TrebleShareAt(double hz) {
 
 Curve EqualiserCurve(const Settings& settings) {
     Curve curve{};
+    const Parametric& p = settings.parametric;
     for (int column = 0; column < kColumns; ++column) {
         const double hz = ColumnHz(column);
-        double db = settings.bass * BassShareAt(hz) + settings.treble * TrebleShareAt(hz);
+        double db = settings.bass * BassShareAt(hz) + settings.treble * TrebleShareAt(hz) +
+                    acoustics::ParametricDb(p.hz, p.q, p.gainDb, hz);
         for (int band = 0; band < kEqBands; ++band) {
             db += settings.bands[static_cast<size_t>(band)] * BandShareAt(band, hz);
         }
@@ -208,6 +279,34 @@ FitResult Fit(const FitInput& in) {
         use[static_cast<size_t>(e.column)] = false;
     }
 
+    const Curve currentEq = EqualiserCurve(in.current);
+    if (in.parametric) {
+        result.cutLimitDb =
+            std::clamp(in.limits.maxCutDb, 0.0, -acoustics::kParametricDeepestCutDb);
+        result.boostLimitDb = 0.0;
+        // The bands, bass and treble stay: they are part of what the band works on.
+        const Parametric& now = in.current.parametric;
+        Curve error{};
+        std::array<bool, kColumns> reference{};
+        for (size_t c = 0; c < kColumns; ++c) {
+            error[c] =
+                in.measured[c] -
+                acoustics::ParametricDb(now.hz, now.q, now.gainDb, ColumnHz(static_cast<int>(c))) -
+                in.target.db[c];
+            reference[c] = use[c];
+        }
+        result.settings = in.current;
+        result.settings.parametric =
+            FitParametric(error, use, reference, result.cutLimitDb, in.current.parametric);
+        const Curve newEq = EqualiserCurve(result.settings);
+        for (size_t c = 0; c < kColumns; ++c) {
+            result.predicted[c] = in.measured[c] - currentEq[c] + newEq[c];
+        }
+        std::sort(result.excluded.begin(), result.excluded.end(),
+                  [](const Exclusion& x1, const Exclusion& x2) { return x1.column < x2.column; });
+        return result;
+    }
+
     // Rows: the counted columns, then the ridge on each setting.
     std::vector<int> rows;
     for (int c = 0; c < kColumns; ++c) {
@@ -218,7 +317,6 @@ FitResult Fit(const FitInput& in) {
     const auto m = static_cast<Eigen::Index>(rows.size());
     MatrixXd a = MatrixXd::Zero(m + kVariables - 1, kVariables);
     VectorXd b = VectorXd::Zero(m + kVariables - 1);
-    const Curve currentEq = EqualiserCurve(in.current);
     for (Eigen::Index r = 0; r < m; ++r) {
         const auto c = static_cast<size_t>(rows[static_cast<size_t>(r)]);
         const double hz = ColumnHz(static_cast<int>(c));

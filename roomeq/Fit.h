@@ -11,11 +11,21 @@
 
 namespace kvt::roomeq {
 
-// A channel's equaliser settings (dB).
+// The subwoofer's parametric band (acoustics/ParametricBand.h); at 0 dB it does nothing.
+struct Parametric {
+    double hz = 40.0;
+    double q = 2.0;
+    double gainDb = 0.0;
+    bool operator==(const Parametric&) const = default;
+};
+
+// A channel's equaliser settings (dB). The parametric band is the subwoofer's only; it stays at
+// 0 dB for every other channel.
 struct Settings {
     std::array<double, kEqBands> bands{};
     double bass = 0.0;
     double treble = 0.0;
+    Parametric parametric;
     bool operator==(const Settings&) const = default;
 };
 
@@ -50,6 +60,9 @@ struct FitInput {
     Limits limits;
     bool useBass = true;
     bool useTreble = true;
+    // The subwoofer: its parametric band is fitted and the bands, bass and treble stay as they
+    // are (the unit's subwoofer is equalised by that band alone).
+    bool parametric = false;
     double floorMarginDb = 10.0;  // a column this close to the floor is not boosted or fitted
     double nullDepthDb = 6.0;     // a column this far under both neighbours is a null
 };
@@ -69,5 +82,12 @@ Curve Normalised(const Curve& curve, const Target& target, const std::array<bool
                  const std::array<bool, kColumns>& reference);
 
 FitResult Fit(const FitInput& input);
+
+// The parametric band's fit: the centre in whole hertz from 20 Hz to 120 Hz, Q from 0.5 in
+// quarters up to the width of one analyser column (a narrower band falls between the columns, so
+// the measurement could not show what it did), a cut in tenths down to the cut limit (-11.9 dB at
+// most); chosen for the smallest largest deviation over the counted columns after the level
+// normalisation. Only cuts: the unit's band does not boost.
+inline constexpr double kParametricFitHighestQ = 4.25;
 
 }  // namespace kvt::roomeq

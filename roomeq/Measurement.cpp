@@ -139,21 +139,7 @@ MeasureStatus MeasurementSession::Open() {
         engine_.get_Initialized(&ready) != status::Ok || ready != VARIANT_TRUE) {
         return MeasureStatus::EngineRefused;
     }
-    Variant mode;
-    Variant channels;
-    Variant updateInputs;
-    VariantBool running = VARIANT_FALSE;
-    VariantBool sumAndDiff = VARIANT_FALSE;
-    engine_.get_GeneratorMode(&mode);
-    engine_.get_GeneratorChannels(&channels);
-    engine_.get_SLARunning(&running);
-    engine_.get_SLASumAndDiff(&sumAndDiff);
-    engine_.get_UpdateInputs(&updateInputs);
-    savedMode_ = mode.Int32();
-    savedChannels_ = channels.Int32();
-    savedRunning_ = running == VARIANT_TRUE;
-    savedSumAndDiff_ = sumAndDiff == VARIANT_TRUE;
-    savedUpdateInputs_ = updateInputs.IsTrue();
+    found_ = ReadAnalyserState(engine_);
     if (engine_.Advise(frames_, &cookie_) != status::Ok) {
         return MeasureStatus::EngineRefused;
     }
@@ -234,9 +220,6 @@ MeasureStatus MeasurementSession::MeasureChannel(int channel, Curve& levels) {
     return Collect(levels);
 }
 
-// The generator off first (that also stops the analyser), then the analyser and the mode as they
-// were. Done whatever state the engine is in: with the unit gone the engine records the state and
-// the writes go nowhere.
 void MeasurementSession::Close() {
     if (!open_) {
         if (advised_) {
@@ -246,18 +229,47 @@ void MeasurementSession::Close() {
         return;
     }
     open_ = false;
-    engine_.put_GeneratorChannels(Variant::Int(0));
-    engine_.StopSLA();
-    engine_.put_GeneratorMode(Variant::Int(savedMode_));
-    if (savedRunning_) {
-        engine_.StartSLA();
-    }
-    engine_.put_SLASumAndDiff(savedSumAndDiff_ ? VARIANT_TRUE : VARIANT_FALSE);
-    engine_.put_UpdateInputs(Variant::Bool(savedUpdateInputs_));
+    restorePending_ = !PutBackAnalyser(engine_, found_);
     if (advised_) {
         engine_.Unadvise(cookie_);
         advised_ = false;
     }
+}
+
+AnalyserState ReadAnalyserState(IKVT80& engine) {
+    Variant mode;
+    Variant updateInputs;
+    VariantBool running = VARIANT_FALSE;
+    VariantBool sumAndDiff = VARIANT_FALSE;
+    engine.get_GeneratorMode(&mode);
+    engine.get_SLARunning(&running);
+    engine.get_SLASumAndDiff(&sumAndDiff);
+    engine.get_UpdateInputs(&updateInputs);
+    AnalyserState state;
+    state.generatorMode = mode.Int32();
+    state.running = running == VARIANT_TRUE;
+    state.sumAndDiff = sumAndDiff == VARIANT_TRUE;
+    state.updateInputs = updateInputs.IsTrue();
+    return state;
+}
+
+// Done whatever state the engine is in: with the unit gone the engine records the state (the
+// generator off) and the writes go nowhere, so the caller learns the unit did not hear it.
+bool PutBackAnalyser(IKVT80& engine, const AnalyserState& state) {
+    VariantBool ready = VARIANT_FALSE;
+    engine.get_Initialized(&ready);
+    engine.put_GeneratorChannels(Variant::Int(0));
+    engine.StopSLA();
+    engine.put_GeneratorMode(Variant::Int(state.generatorMode));
+    if (state.running) {
+        engine.StartSLA();
+    }
+    engine.put_SLASumAndDiff(state.sumAndDiff ? VARIANT_TRUE : VARIANT_FALSE);
+    engine.put_UpdateInputs(Variant::Bool(state.updateInputs));
+    // Ready before and after: a unit lost while the words were queued has not heard them all.
+    VariantBool stillReady = VARIANT_FALSE;
+    engine.get_Initialized(&stillReady);
+    return ready == VARIANT_TRUE && stillReady == VARIANT_TRUE;
 }
 
 }  // namespace kvt::roomeq

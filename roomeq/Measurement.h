@@ -55,6 +55,22 @@ class AnalyserFrames : public IKVTEvents {
     bool lost_ = false;
 };
 
+// The generator and analyser as a session found them.
+struct AnalyserState {
+    int32_t generatorMode = 0;
+    bool running = false;
+    bool sumAndDiff = false;
+    bool updateInputs = false;
+};
+
+// The engine's generator and analyser state now.
+AnalyserState ReadAnalyserState(IKVT80& engine);
+// Switches the generator off (that also stops the analyser), then puts the mode, the analyser,
+// its sum-and-difference mode and the engine's reading of it back as `state` has them. The unit
+// hears it only while it is ready; false when it is not (the engine then still marks its
+// analyser as running, and the unit may still be playing the noise).
+bool PutBackAnalyser(IKVT80& engine, const AnalyserState& state);
+
 // One measuring session on a connected engine. The constructor notes the generator's mode and
 // channels, whether the analyser runs and in which mode, and whether the engine reads the
 // analyser; Close (and the destructor) switch the generator off and put those back.
@@ -73,6 +89,10 @@ class MeasurementSession {
     MeasureStatus MeasureChannel(int channel, Curve& levels);
     // Switches the generator off and puts back what the session found. Safe to call twice.
     void Close();
+    // The unit was not ready when the session closed: what it found is still to be put back
+    // (PutBackAnalyser with Found()) once the unit is connected again.
+    bool RestorePending() const { return restorePending_; }
+    const AnalyserState& Found() const { return found_; }
 
     // Time spent so far letting the readings settle after a change (this includes the writes
     // going out on the line before the first new reading) and averaging.
@@ -89,11 +109,8 @@ class MeasurementSession {
     uint32_t cookie_ = 0;
     bool open_ = false;
     bool advised_ = false;
-    int32_t savedMode_ = 0;
-    int32_t savedChannels_ = 0;
-    bool savedRunning_ = false;
-    bool savedSumAndDiff_ = false;
-    bool savedUpdateInputs_ = false;
+    AnalyserState found_;
+    bool restorePending_ = false;
     std::chrono::duration<double> settling_{0};
     std::chrono::duration<double> averaging_{0};
 };

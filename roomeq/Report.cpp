@@ -10,10 +10,6 @@ namespace {
 
 using nlohmann::json;
 
-double Tenths(double db) {
-    return std::round(db * 10.0) / 10.0;
-}
-
 // Only the columns the channel is judged on; others are null.
 json Values(const Curve& curve, const std::array<bool, kColumns>& shown) {
     json values = json::array();
@@ -23,16 +19,23 @@ json Values(const Curve& curve, const std::array<bool, kColumns>& shown) {
     return values;
 }
 
-json SettingsJson(const ChannelSettings& settings) {
+// The subwoofer's parametric band only where the channel has one.
+json SettingsJson(const ChannelSettings& settings, bool parametric) {
     json bands = json::array();
     for (int band = 0; band < kEqBands; ++band) {
         bands.push_back({{"hz", ColumnLabel(band + kFirstEqColumn)},
                          {"db", Tenths(settings.eq.bands[static_cast<size_t>(band)])}});
     }
-    return {{"bands", bands},
-            {"bass_db", Tenths(settings.eq.bass)},
-            {"treble_db", Tenths(settings.eq.treble)},
-            {"output_gain_db", Tenths(settings.outputGainDb)}};
+    json out{{"bands", bands},
+             {"bass_db", Tenths(settings.eq.bass)},
+             {"treble_db", Tenths(settings.eq.treble)},
+             {"output_gain_db", Tenths(settings.outputGainDb)}};
+    if (parametric) {
+        out["parametric"] = {{"hz", settings.eq.parametric.hz},
+                             {"q", settings.eq.parametric.q},
+                             {"gain_db", Tenths(settings.eq.parametric.gainDb)}};
+    }
+    return out;
 }
 
 std::string_view KindText(ChannelKind kind) {
@@ -76,8 +79,9 @@ std::string ReportJson(const AssistantResult& result, const ReportContext& conte
             {"measured_before_db", Values(r.measuredBefore, all)},
             {context.dryRun ? "predicted_after_db" : "measured_after_db",
              Values(r.measuredAfter, all)},
-            {"settings_before", SettingsJson(r.before)},
-            {context.dryRun ? "settings_proposed" : "settings_written", SettingsJson(r.written)},
+            {"settings_before", SettingsJson(r.before, r.channel == SW)},
+            {context.dryRun ? "settings_proposed" : "settings_written",
+             SettingsJson(r.written, r.channel == SW)},
             {"rounds", r.rounds},
             {"bands_left_out", leftOut},
             {"largest_deviation_before_db", Tenths(r.errorBeforeDb)},
@@ -97,6 +101,7 @@ std::string ReportJson(const AssistantResult& result, const ReportContext& conte
         {"completed", result.completed},
         {"failure", result.failure},
         {"stored", result.stored},
+        {"generator_left_playing", result.pendingRestore.has_value()},
         {"all_within_tolerance", result.AllWithinTolerance()},
         {"noise_floor_db", Values(result.floor, all)},
         {"seconds",

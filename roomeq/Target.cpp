@@ -2,31 +2,15 @@
 
 #include <cmath>
 #include <fstream>
-#include <sstream>
 
+#include "ResponseText.h"
 #include "XCurveTable.h"
 
 namespace kvt::roomeq {
 
 namespace {
 
-constexpr size_t kMaxLineLength = 256;
 constexpr std::streamsize kMaxFileBytes = 64 * 1024;
-constexpr double kLevelLimit = 60.0;
-
-std::optional<double> Number(const std::string& field) {
-    size_t used = 0;
-    double value = 0.0;
-    try {
-        value = std::stod(field, &used);
-    } catch (const std::exception&) {
-        return std::nullopt;
-    }
-    if (used != field.size() || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
-}
 
 }  // namespace
 
@@ -43,42 +27,30 @@ Target XCurveTarget(double offsetDb) {
 }
 
 std::optional<Target> ParseTargetFile(std::string_view text, std::string& error) {
-    Target target;
-    std::istringstream lines{std::string(text)};
-    std::string line;
-    int number = 0;
-    int points = 0;
-    auto fail = [&](const std::string& what) -> std::optional<Target> {
-        error = "line " + std::to_string(number) + ": " + what;
+    const auto lines = acoustics::ResponseLines(text, error);
+    if (!lines) {
         return std::nullopt;
-    };
-    while (std::getline(lines, line)) {
-        ++number;
-        if (line.size() > kMaxLineLength) {
-            return fail("longer than 256 characters");
-        }
-        if (const auto hash = line.find('#'); hash != std::string::npos) {
-            line.erase(hash);
-        }
-        std::istringstream fields(line);
-        std::string hzField;
-        std::string dbField;
-        std::string extra;
-        if (!(fields >> hzField)) {
-            continue;
-        }
-        if (!(fields >> dbField) || (fields >> extra)) {
+    }
+    Target target;
+    int points = 0;
+    for (const acoustics::ResponseLine& line : *lines) {
+        auto fail = [&](const std::string& what) -> std::optional<Target> {
+            error = "line " + std::to_string(line.number) + ": " + what;
+            return std::nullopt;
+        };
+        if (line.fields.size() != 2) {
             return fail("expected a band centre in Hz and a level in dB");
         }
-        const auto hz = Number(hzField);
+        const std::string& hzField = line.fields[0];
+        const auto hz = acoustics::ResponseNumber(hzField);
         const auto column = hz ? ColumnOf(*hz) : std::nullopt;
         if (!column) {
             return fail("\"" + hzField +
                         "\" is not a third-octave band centre from 25 Hz to 20 kHz");
         }
-        const auto db = Number(dbField);
-        if (!db || std::abs(*db) > kLevelLimit) {
-            return fail("the level must be a number of dB from -60 to 60");
+        const auto db = acoustics::ResponseLevel(line.fields[1]);
+        if (!db) {
+            return fail(acoustics::kResponseLevelError);
         }
         const auto at = static_cast<size_t>(*column);
         if (target.has[at]) {

@@ -263,6 +263,10 @@ int Run(const Options& options) {
     if (!result.failure.empty()) {
         std::cout << "stopped: " << result.failure << "\n";
     }
+    if (result.pendingRestore) {
+        std::cout << "warning: the unit stopped answering while it played the pink noise; once it "
+                     "answers again, switch its generator off\n";
+    }
     if (options.report) {
         kvt::roomeq::ReportContext context{run.target.name, options.maxBoost, options.maxCut,
                                            options.dryRun};

@@ -39,7 +39,7 @@ section "Set-up"
 ./scripts/setup.sh
 
 section "Code format"
-find transport engine sim cli config report roomeq setip launcher frontend laptop handheld packaging tests bench fuzz \( -name '*.cpp' -o -name '*.h' \) -print0 |
+find acoustics transport engine sim cli config report roomeq setip launcher frontend laptop handheld packaging tests bench fuzz \( -name '*.cpp' -o -name '*.h' \) -print0 |
     xargs -0 clang-format --dry-run -Werror
 
 section "Build and test"

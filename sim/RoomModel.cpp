@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <sstream>
+
+#include "ParametricBand.h"
+#include "ResponseText.h"
 
 namespace kvt::sim {
 
@@ -19,6 +21,13 @@ constexpr uint32_t kTrebleOffset = 32;
 constexpr uint32_t kBassOffset = 33;
 constexpr uint32_t kMuteBit = 0x2;
 constexpr int kOutputBlock = 6;
+// The subwoofer's parametric band: whole hertz, Q in 1/65536, gain in tenths of a dB.
+constexpr int kSubwooferChannel = 4;
+constexpr int kParametricBlock = 4;
+constexpr uint32_t kParametricFreqAddress = 229;
+constexpr uint32_t kParametricQAddress = 230;
+constexpr uint32_t kParametricGainAddress = 231;
+constexpr double kQScale = 65536.0;
 
 // Far beyond what the unit accepts (EQ +-6 dB, output gain -22 ... +8 dB); a stray word in memory
 // must not make the model meaningless.
@@ -114,6 +123,21 @@ double EqualiserDb(const UnitMemory& memory, const ChannelRoom& room, double hz)
            TenthsDb(memory, kOutputBlock, room.outputGainAddress);
 }
 
+// The parametric band as the subwoofer's processor runs it; words out of the unit's ranges are
+// held to them, as the processor would.
+double SubwooferParametricDb(const UnitMemory& memory, double hz) {
+    const double centre = std::clamp(
+        static_cast<double>(memory.Read(kParametricBlock, kParametricFreqAddress) & 0xFFFFFFu),
+        acoustics::kParametricLowestHz, acoustics::kParametricHighestHz);
+    const double q = std::clamp(
+        static_cast<double>(memory.Read(kParametricBlock, kParametricQAddress) & 0xFFFFFFu) /
+            kQScale,
+        acoustics::kParametricLowestQ, acoustics::kParametricHighestQ);
+    const double gain = std::clamp(TenthsDb(memory, kParametricBlock, kParametricGainAddress),
+                                   acoustics::kParametricDeepestCutDb, 0.0);
+    return acoustics::ParametricDb(centre, q, gain, hz);
+}
+
 }  // namespace
 
 double ThirdOctaveHz(int stepsFrom1kHz) {
@@ -142,11 +166,9 @@ std::string_view RoomChannelName(int channel) {
 
 namespace {
 
-constexpr size_t kMaxRoomLineLength = 256;
 constexpr size_t kMaxRoomPoints = 256;  // per channel
 constexpr double kLowestRoomHz = 10.0;
 constexpr double kHighestRoomHz = 30000.0;
-constexpr double kRoomDbLimit = 60.0;
 
 std::optional<int> ChannelByName(std::string name) {
     for (auto& c : name) {
@@ -160,48 +182,20 @@ std::optional<int> ChannelByName(std::string name) {
     return std::nullopt;
 }
 
-// A whole field as a finite number, or nothing.
-std::optional<double> Number(const std::string& field) {
-    size_t used = 0;
-    double value = 0.0;
-    try {
-        value = std::stod(field, &used);
-    } catch (const std::exception&) {
-        return std::nullopt;
-    }
-    if (used != field.size() || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
-}
-
 }  // namespace
 
 std::optional<RoomDescription> ParseRoomFile(std::string_view text, std::string& error) {
-    RoomDescription room;
-    std::istringstream lines{std::string(text)};
-    std::string line;
-    int number = 0;
-    auto fail = [&](const std::string& what) {
-        error = "line " + std::to_string(number) + ": " + what;
+    const auto lines = acoustics::ResponseLines(text, error);
+    if (!lines) {
         return std::nullopt;
-    };
-    while (std::getline(lines, line)) {
-        ++number;
-        if (line.size() > kMaxRoomLineLength) {
-            return fail("longer than 256 characters");
-        }
-        if (const auto hash = line.find('#'); hash != std::string::npos) {
-            line.erase(hash);
-        }
-        std::istringstream fields(line);
-        std::vector<std::string> words;
-        for (std::string word; fields >> word;) {
-            words.push_back(word);
-        }
-        if (words.empty()) {
-            continue;
-        }
+    }
+    RoomDescription room;
+    for (const acoustics::ResponseLine& line : *lines) {
+        auto fail = [&](const std::string& what) {
+            error = "line " + std::to_string(line.number) + ": " + what;
+            return std::nullopt;
+        };
+        const std::vector<std::string>& words = line.fields;
         if (words.size() != 3) {
             return fail("expected CHANNEL level DB or CHANNEL HZ DB");
         }
@@ -209,16 +203,16 @@ std::optional<RoomDescription> ParseRoomFile(std::string_view text, std::string&
         if (!channel) {
             return fail("unknown channel \"" + words[0] + "\" (L C R LS SW RS LEX REX)");
         }
-        const auto db = Number(words[2]);
-        if (!db || std::abs(*db) > kRoomDbLimit) {
-            return fail("the level must be a number of dB from -60 to 60");
+        const auto db = acoustics::ResponseLevel(words[2]);
+        if (!db) {
+            return fail(acoustics::kResponseLevelError);
         }
         RoomChannel& target = room.channels[static_cast<size_t>(*channel)];
         if (words[1] == "level" || words[1] == "LEVEL") {
             target.levelDb = *db;
             continue;
         }
-        const auto hz = Number(words[1]);
+        const auto hz = acoustics::ResponseNumber(words[1]);
         if (!hz || *hz < kLowestRoomHz || *hz > kHighestRoomHz) {
             return fail("the frequency must be from 10 to 30000 Hz");
         }
@@ -264,7 +258,9 @@ double ChannelResponseDb(const UnitMemory& memory, int channel, double hz,
                   file->channels[static_cast<size_t>(std::clamp(channel, 0, kOutputChannels - 1))],
                   hz)
             : LoudspeakerInRoomDb(room, hz);
-    return speaker + EqualiserDb(memory, room, hz);
+    const double parametric =
+        channel == kSubwooferChannel ? SubwooferParametricDb(memory, hz) : 0.0;
+    return speaker + EqualiserDb(memory, room, hz) + parametric;
 }
 
 double RightMicrophoneOffsetDb(int channel, const RoomDescription* file) {

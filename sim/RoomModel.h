@@ -1,7 +1,7 @@
 // RoomModel: what the measurement microphones hear of one output channel of the simulated unit:
 // the channel's loudspeaker in a modest auditorium, shaped by the unit's own settings for that
 // channel as they stand in its memory (27 graphic-EQ bands, bass, treble, output gain, channel
-// mute).
+// mute, and for the subwoofer its parametric band).
 //
 // Levels are in dB on the scale the engine shows the analyser bands on: pink noise through a
 // channel at unity gain in a flat room reads 0 dB in every third-octave band.
@@ -61,7 +61,7 @@ double RoomChannelDb(const RoomChannel& channel, double hz);
 
 // The channel as heard at the left microphone at `hz`: loudspeaker and room (the file room when
 // one is given, else the built-in one), plus the channel's EQ bands, bass, treble and output gain
-// read from memory.
+// read from memory; the subwoofer also through its parametric band.
 double ChannelResponseDb(const UnitMemory& memory, int channel, double hz,
                          const RoomDescription* room = nullptr);
 

@@ -1998,6 +1998,185 @@ Verst.</translation>
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgRoomEQ</name>
+    <message>
+        <source>Room EQ Assistant</source>
+        <translation>Raum-EQ-Assistent</translation>
+    </message>
+    <message>
+        <source>Place the measurement microphones in the seating area and make sure the room is quiet. The assistant plays pink noise on each chosen channel in turn, measures it with the unit&apos;s analyser and sets the channel&apos;s equalizer and output level.</source>
+        <translation>Stellen Sie die Messmikrofone im Zuschauerbereich auf und sorgen Sie für Ruhe im Saal. Der Assistent gibt nacheinander rosa Rauschen auf jeden gewählten Kanal, misst ihn mit dem Analysator des Geräts und stellt Equalizer und Ausgangspegel des Kanals ein.</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Kanäle</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>X-curve, moved by</source>
+        <translation>X-Kurve, verschoben um</translation>
+    </message>
+    <message>
+        <source> dB</source>
+        <translation> dB</translation>
+    </message>
+    <message>
+        <source>Target file:</source>
+        <translation>Zieldatei:</translation>
+    </message>
+    <message>
+        <source>One line per band: frequency in Hz and level in dB</source>
+        <translation>Eine Zeile je Band: Frequenz in Hz und Pegel in dB</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>Target File</source>
+        <translation>Zieldatei</translation>
+    </message>
+    <message>
+        <source>Target files (*.txt);;All files (*)</source>
+        <translation>Zieldateien (*.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation>Grenzen</translation>
+    </message>
+    <message>
+        <source>Largest boost:</source>
+        <translation>Größte Anhebung:</translation>
+    </message>
+    <message>
+        <source>Deepest cut:</source>
+        <translation>Tiefste Absenkung:</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s equalizer reaches 6 dB either way.</source>
+        <translation>Der Equalizer des Geräts reicht 6 dB in beide Richtungen.</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Connect to the unit first.</source>
+        <translation>Verbinden Sie sich zuerst mit dem Gerät.</translation>
+    </message>
+    <message>
+        <source>Choose at least one channel.</source>
+        <translation>Wählen Sie mindestens einen Kanal.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The target file cannot be used: %1</source>
+        <translation>Die Zieldatei kann nicht verwendet werden: %1</translation>
+    </message>
+    <message>
+        <source>Measuring and equalizing. Keep the room quiet.</source>
+        <translation>Messen und Entzerren. Bitte Ruhe im Saal.</translation>
+    </message>
+    <message>
+        <source>Cancelling: switching the generator off...</source>
+        <translation>Abbruch: Der Generator wird ausgeschaltet...</translation>
+    </message>
+    <message>
+        <source>Undo Channel</source>
+        <translation>Kanal zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Store in Unit</source>
+        <translation>Im Gerät speichern</translation>
+    </message>
+    <message>
+        <source>New Run...</source>
+        <translation>Neuer Durchlauf...</translation>
+    </message>
+    <message>
+        <source>%1: undone</source>
+        <translation>%1: zurückgesetzt</translation>
+    </message>
+    <message>
+        <source>%1: not finished</source>
+        <translation>%1: nicht beendet</translation>
+    </message>
+    <message>
+        <source>%1: %2 → %3 %4</source>
+        <translation>%1: %2 → %3 %4</translation>
+    </message>
+    <message>
+        <source>(ok)</source>
+        <translation>(ok)</translation>
+    </message>
+    <message>
+        <source>(outside)</source>
+        <translation>(außerhalb)</translation>
+    </message>
+    <message>
+        <source>Every channel is within tolerance of the target.</source>
+        <translation>Jeder Kanal liegt innerhalb der Toleranz zum Ziel.</translation>
+    </message>
+    <message>
+        <source>Some channels are outside tolerance; see their curves.</source>
+        <translation>Einige Kanäle liegen außerhalb der Toleranz; siehe ihre Kurven.</translation>
+    </message>
+    <message>
+        <source>The unit stopped answering. The generator may still be playing: it is switched off and the analyser put back as soon as the unit is connected again.</source>
+        <translation>Das Gerät antwortet nicht mehr. Der Generator läuft womöglich noch: Er wird ausgeschaltet und der Analysator zurückgestellt, sobald das Gerät wieder verbunden ist.</translation>
+    </message>
+    <message>
+        <source>The run did not finish (%1). The generator is off and the analyser is as it was; the channels already changed can be undone.</source>
+        <translation>Der Durchlauf wurde nicht beendet (%1). Der Generator ist aus und der Analysator wie zuvor; bereits geänderte Kanäle können zurückgesetzt werden.</translation>
+    </message>
+    <message>
+        <source>null</source>
+        <translation>Auslöschung</translation>
+    </message>
+    <message>
+        <source>noise floor</source>
+        <translation>Grundrauschen</translation>
+    </message>
+    <message>
+        <source>Rounds: %1. Output level %2 → %3. Largest deviation %4 → %5.</source>
+        <translation>Durchgänge: %1. Ausgangspegel %2 → %3. Größte Abweichung %4 → %5.</translation>
+    </message>
+    <message>
+        <source>Parametric band: %1 Hz, Q %2, %3.</source>
+        <translation>Parametrisches Band: %1 Hz, Q %2, %3.</translation>
+    </message>
+    <message>
+        <source>Left alone: %1.</source>
+        <translation>Nicht korrigiert: %1.</translation>
+    </message>
+    <message>
+        <source>Storing the settings in the unit...</source>
+        <translation>Die Einstellungen werden im Gerät gespeichert...</translation>
+    </message>
+    <message>
+        <source>The settings are stored in the unit.</source>
+        <translation>Die Einstellungen sind im Gerät gespeichert.</translation>
+    </message>
+    <message>
+        <source>The unit did not store the settings.</source>
+        <translation>Das Gerät hat die Einstellungen nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The unit is back: the generator is off and the analyser is as it was.</source>
+        <translation>Das Gerät ist wieder da: Der Generator ist aus und der Analysator wie zuvor.</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgRoomLevels</name>
     <message>
         <source>
@@ -2693,6 +2872,37 @@ Version: %1</translation>
     <message>
         <source>KVT Configuration Files (*.kvt);;Configurations as JSON (*.json);;All Files (*)</source>
         <translation>KVT-Konfigurationsdateien (*.kvt);;Konfigurationen als JSON (*.json);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>E&amp;xtras</translation>
+    </message>
+    <message>
+        <source>&amp;Room EQ Assistant...</source>
+        <translation>&amp;Raum-EQ-Assistent...</translation>
+    </message>
+    <message>
+        <source>Measures each channel and sets its equalizer toward a target curve</source>
+        <translation>Misst jeden Kanal und stellt seinen Equalizer auf eine Zielkurve ein</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CRoomEQPlot</name>
+    <message>
+        <source>%1 dB</source>
+        <translation>%1 dB</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Vorher</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Nachher</translation>
     </message>
 </context>
 <context>

@@ -1998,6 +1998,185 @@ Ganancia</translation>
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgRoomEQ</name>
+    <message>
+        <source>Room EQ Assistant</source>
+        <translation>Asistente de ecualización de sala</translation>
+    </message>
+    <message>
+        <source>Place the measurement microphones in the seating area and make sure the room is quiet. The assistant plays pink noise on each chosen channel in turn, measures it with the unit&apos;s analyser and sets the channel&apos;s equalizer and output level.</source>
+        <translation>Coloque los micrófonos de medida en la zona de butacas y asegúrese de que la sala esté en silencio. El asistente reproduce ruido rosa en cada canal elegido por turno, lo mide con el analizador de la unidad y ajusta el ecualizador y el nivel de salida del canal.</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Canales</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Objetivo</translation>
+    </message>
+    <message>
+        <source>X-curve, moved by</source>
+        <translation>Curva X, desplazada</translation>
+    </message>
+    <message>
+        <source> dB</source>
+        <translation> dB</translation>
+    </message>
+    <message>
+        <source>Target file:</source>
+        <translation>Archivo objetivo:</translation>
+    </message>
+    <message>
+        <source>One line per band: frequency in Hz and level in dB</source>
+        <translation>Una línea por banda: frecuencia en Hz y nivel en dB</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Examinar...</translation>
+    </message>
+    <message>
+        <source>Target File</source>
+        <translation>Archivo objetivo</translation>
+    </message>
+    <message>
+        <source>Target files (*.txt);;All files (*)</source>
+        <translation>Archivos objetivo (*.txt);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation>Límites</translation>
+    </message>
+    <message>
+        <source>Largest boost:</source>
+        <translation>Realce máximo:</translation>
+    </message>
+    <message>
+        <source>Deepest cut:</source>
+        <translation>Corte máximo:</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s equalizer reaches 6 dB either way.</source>
+        <translation>El ecualizador de la unidad llega a 6 dB en ambos sentidos.</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Connect to the unit first.</source>
+        <translation>Conéctese primero a la unidad.</translation>
+    </message>
+    <message>
+        <source>Choose at least one channel.</source>
+        <translation>Elija al menos un canal.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The target file cannot be used: %1</source>
+        <translation>No se puede usar el archivo objetivo: %1</translation>
+    </message>
+    <message>
+        <source>Measuring and equalizing. Keep the room quiet.</source>
+        <translation>Midiendo y ecualizando. Mantenga la sala en silencio.</translation>
+    </message>
+    <message>
+        <source>Cancelling: switching the generator off...</source>
+        <translation>Cancelando: apagando el generador...</translation>
+    </message>
+    <message>
+        <source>Undo Channel</source>
+        <translation>Deshacer canal</translation>
+    </message>
+    <message>
+        <source>Store in Unit</source>
+        <translation>Guardar en la unidad</translation>
+    </message>
+    <message>
+        <source>New Run...</source>
+        <translation>Nueva pasada...</translation>
+    </message>
+    <message>
+        <source>%1: undone</source>
+        <translation>%1: deshecho</translation>
+    </message>
+    <message>
+        <source>%1: not finished</source>
+        <translation>%1: sin terminar</translation>
+    </message>
+    <message>
+        <source>%1: %2 → %3 %4</source>
+        <translation>%1: %2 → %3 %4</translation>
+    </message>
+    <message>
+        <source>(ok)</source>
+        <translation>(ok)</translation>
+    </message>
+    <message>
+        <source>(outside)</source>
+        <translation>(fuera)</translation>
+    </message>
+    <message>
+        <source>Every channel is within tolerance of the target.</source>
+        <translation>Todos los canales están dentro de la tolerancia del objetivo.</translation>
+    </message>
+    <message>
+        <source>Some channels are outside tolerance; see their curves.</source>
+        <translation>Algunos canales están fuera de tolerancia; vea sus curvas.</translation>
+    </message>
+    <message>
+        <source>The unit stopped answering. The generator may still be playing: it is switched off and the analyser put back as soon as the unit is connected again.</source>
+        <translation>La unidad dejó de responder. El generador puede seguir sonando: se apagará y el analizador volverá a su estado en cuanto la unidad se conecte de nuevo.</translation>
+    </message>
+    <message>
+        <source>The run did not finish (%1). The generator is off and the analyser is as it was; the channels already changed can be undone.</source>
+        <translation>La pasada no terminó (%1). El generador está apagado y el analizador como estaba; los canales ya cambiados pueden deshacerse.</translation>
+    </message>
+    <message>
+        <source>null</source>
+        <translation>cancelación</translation>
+    </message>
+    <message>
+        <source>noise floor</source>
+        <translation>ruido de fondo</translation>
+    </message>
+    <message>
+        <source>Rounds: %1. Output level %2 → %3. Largest deviation %4 → %5.</source>
+        <translation>Pasadas: %1. Nivel de salida %2 → %3. Desviación máxima %4 → %5.</translation>
+    </message>
+    <message>
+        <source>Parametric band: %1 Hz, Q %2, %3.</source>
+        <translation>Banda paramétrica: %1 Hz, Q %2, %3.</translation>
+    </message>
+    <message>
+        <source>Left alone: %1.</source>
+        <translation>Sin corregir: %1.</translation>
+    </message>
+    <message>
+        <source>Storing the settings in the unit...</source>
+        <translation>Guardando los ajustes en la unidad...</translation>
+    </message>
+    <message>
+        <source>The settings are stored in the unit.</source>
+        <translation>Los ajustes están guardados en la unidad.</translation>
+    </message>
+    <message>
+        <source>The unit did not store the settings.</source>
+        <translation>La unidad no guardó los ajustes.</translation>
+    </message>
+    <message>
+        <source>The unit is back: the generator is off and the analyser is as it was.</source>
+        <translation>La unidad ha vuelto: el generador está apagado y el analizador como estaba.</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgRoomLevels</name>
     <message>
         <source>
@@ -2693,6 +2872,37 @@ Versión: %1</translation>
     <message>
         <source>KVT Configuration Files (*.kvt);;Configurations as JSON (*.json);;All Files (*)</source>
         <translation>Archivos de configuración KVT (*.kvt);;Configuraciones en JSON (*.json);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Herramientas</translation>
+    </message>
+    <message>
+        <source>&amp;Room EQ Assistant...</source>
+        <translation>Asistente de &amp;ecualización de sala...</translation>
+    </message>
+    <message>
+        <source>Measures each channel and sets its equalizer toward a target curve</source>
+        <translation>Mide cada canal y ajusta su ecualizador hacia una curva objetivo</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CRoomEQPlot</name>
+    <message>
+        <source>%1 dB</source>
+        <translation>%1 dB</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Antes</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Objetivo</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Después</translation>
     </message>
 </context>
 <context>

@@ -1998,6 +1998,185 @@ Gain</translation>
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgRoomEQ</name>
+    <message>
+        <source>Room EQ Assistant</source>
+        <translation>Assistant d&apos;égalisation de salle</translation>
+    </message>
+    <message>
+        <source>Place the measurement microphones in the seating area and make sure the room is quiet. The assistant plays pink noise on each chosen channel in turn, measures it with the unit&apos;s analyser and sets the channel&apos;s equalizer and output level.</source>
+        <translation>Placez les microphones de mesure dans la zone des fauteuils et veillez au silence dans la salle. L&apos;assistant envoie tour à tour un bruit rose sur chaque canal choisi, le mesure avec l&apos;analyseur de l&apos;appareil et règle l&apos;égaliseur et le niveau de sortie du canal.</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Canaux</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Cible</translation>
+    </message>
+    <message>
+        <source>X-curve, moved by</source>
+        <translation>Courbe X, décalée de</translation>
+    </message>
+    <message>
+        <source> dB</source>
+        <translation> dB</translation>
+    </message>
+    <message>
+        <source>Target file:</source>
+        <translation>Fichier cible :</translation>
+    </message>
+    <message>
+        <source>One line per band: frequency in Hz and level in dB</source>
+        <translation>Une ligne par bande : fréquence en Hz et niveau en dB</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Parcourir...</translation>
+    </message>
+    <message>
+        <source>Target File</source>
+        <translation>Fichier cible</translation>
+    </message>
+    <message>
+        <source>Target files (*.txt);;All files (*)</source>
+        <translation>Fichiers cibles (*.txt);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation>Limites</translation>
+    </message>
+    <message>
+        <source>Largest boost:</source>
+        <translation>Accentuation maximale :</translation>
+    </message>
+    <message>
+        <source>Deepest cut:</source>
+        <translation>Atténuation maximale :</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s equalizer reaches 6 dB either way.</source>
+        <translation>L&apos;égaliseur de l&apos;appareil va jusqu&apos;à 6 dB dans les deux sens.</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Démarrer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Connect to the unit first.</source>
+        <translation>Connectez-vous d&apos;abord à l&apos;appareil.</translation>
+    </message>
+    <message>
+        <source>Choose at least one channel.</source>
+        <translation>Choisissez au moins un canal.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The target file cannot be used: %1</source>
+        <translation>Le fichier cible est inutilisable : %1</translation>
+    </message>
+    <message>
+        <source>Measuring and equalizing. Keep the room quiet.</source>
+        <translation>Mesure et égalisation en cours. Gardez le silence dans la salle.</translation>
+    </message>
+    <message>
+        <source>Cancelling: switching the generator off...</source>
+        <translation>Annulation : arrêt du générateur...</translation>
+    </message>
+    <message>
+        <source>Undo Channel</source>
+        <translation>Annuler le canal</translation>
+    </message>
+    <message>
+        <source>Store in Unit</source>
+        <translation>Enregistrer dans l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>New Run...</source>
+        <translation>Nouvelle passe...</translation>
+    </message>
+    <message>
+        <source>%1: undone</source>
+        <translation>%1 : annulé</translation>
+    </message>
+    <message>
+        <source>%1: not finished</source>
+        <translation>%1 : non terminé</translation>
+    </message>
+    <message>
+        <source>%1: %2 → %3 %4</source>
+        <translation>%1 : %2 → %3 %4</translation>
+    </message>
+    <message>
+        <source>(ok)</source>
+        <translation>(ok)</translation>
+    </message>
+    <message>
+        <source>(outside)</source>
+        <translation>(hors tolérance)</translation>
+    </message>
+    <message>
+        <source>Every channel is within tolerance of the target.</source>
+        <translation>Tous les canaux sont dans la tolérance de la cible.</translation>
+    </message>
+    <message>
+        <source>Some channels are outside tolerance; see their curves.</source>
+        <translation>Certains canaux sont hors tolérance ; voyez leurs courbes.</translation>
+    </message>
+    <message>
+        <source>The unit stopped answering. The generator may still be playing: it is switched off and the analyser put back as soon as the unit is connected again.</source>
+        <translation>L&apos;appareil ne répond plus. Le générateur joue peut-être encore : il sera arrêté et l&apos;analyseur remis en place dès que l&apos;appareil sera reconnecté.</translation>
+    </message>
+    <message>
+        <source>The run did not finish (%1). The generator is off and the analyser is as it was; the channels already changed can be undone.</source>
+        <translation>La passe n&apos;est pas terminée (%1). Le générateur est arrêté et l&apos;analyseur comme avant ; les canaux déjà modifiés peuvent être annulés.</translation>
+    </message>
+    <message>
+        <source>null</source>
+        <translation>creux</translation>
+    </message>
+    <message>
+        <source>noise floor</source>
+        <translation>bruit de fond</translation>
+    </message>
+    <message>
+        <source>Rounds: %1. Output level %2 → %3. Largest deviation %4 → %5.</source>
+        <translation>Passes : %1. Niveau de sortie %2 → %3. Écart maximal %4 → %5.</translation>
+    </message>
+    <message>
+        <source>Parametric band: %1 Hz, Q %2, %3.</source>
+        <translation>Bande paramétrique : %1 Hz, Q %2, %3.</translation>
+    </message>
+    <message>
+        <source>Left alone: %1.</source>
+        <translation>Non corrigé : %1.</translation>
+    </message>
+    <message>
+        <source>Storing the settings in the unit...</source>
+        <translation>Enregistrement des réglages dans l&apos;appareil...</translation>
+    </message>
+    <message>
+        <source>The settings are stored in the unit.</source>
+        <translation>Les réglages sont enregistrés dans l&apos;appareil.</translation>
+    </message>
+    <message>
+        <source>The unit did not store the settings.</source>
+        <translation>L&apos;appareil n&apos;a pas enregistré les réglages.</translation>
+    </message>
+    <message>
+        <source>The unit is back: the generator is off and the analyser is as it was.</source>
+        <translation>L&apos;appareil est revenu : le générateur est arrêté et l&apos;analyseur comme avant.</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgRoomLevels</name>
     <message>
         <source>
@@ -2693,6 +2872,37 @@ Version&#xa0;: %1</translation>
     <message>
         <source>KVT Configuration Files (*.kvt);;Configurations as JSON (*.json);;All Files (*)</source>
         <translation>Fichiers de configuration KVT (*.kvt);;Configurations en JSON (*.json);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>Ou&amp;tils</translation>
+    </message>
+    <message>
+        <source>&amp;Room EQ Assistant...</source>
+        <translation>Assistant d&apos;égalisation de &amp;salle...</translation>
+    </message>
+    <message>
+        <source>Measures each channel and sets its equalizer toward a target curve</source>
+        <translation>Mesure chaque canal et règle son égaliseur vers une courbe cible</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CRoomEQPlot</name>
+    <message>
+        <source>%1 dB</source>
+        <translation>%1 dB</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Avant</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Cible</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Après</translation>
     </message>
 </context>
 <context>

@@ -1998,6 +1998,185 @@ Guadagno</translation>
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgRoomEQ</name>
+    <message>
+        <source>Room EQ Assistant</source>
+        <translation>Assistente equalizzazione sala</translation>
+    </message>
+    <message>
+        <source>Place the measurement microphones in the seating area and make sure the room is quiet. The assistant plays pink noise on each chosen channel in turn, measures it with the unit&apos;s analyser and sets the channel&apos;s equalizer and output level.</source>
+        <translation>Posizionare i microfoni di misura nella zona delle poltrone e assicurarsi che la sala sia silenziosa. L&apos;assistente riproduce a turno rumore rosa su ogni canale scelto, lo misura con l&apos;analizzatore dell&apos;unità e imposta l&apos;equalizzatore e il livello di uscita del canale.</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Canali</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Obiettivo</translation>
+    </message>
+    <message>
+        <source>X-curve, moved by</source>
+        <translation>Curva X, spostata di</translation>
+    </message>
+    <message>
+        <source> dB</source>
+        <translation> dB</translation>
+    </message>
+    <message>
+        <source>Target file:</source>
+        <translation>File obiettivo:</translation>
+    </message>
+    <message>
+        <source>One line per band: frequency in Hz and level in dB</source>
+        <translation>Una riga per banda: frequenza in Hz e livello in dB</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Sfoglia...</translation>
+    </message>
+    <message>
+        <source>Target File</source>
+        <translation>File obiettivo</translation>
+    </message>
+    <message>
+        <source>Target files (*.txt);;All files (*)</source>
+        <translation>File obiettivo (*.txt);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation>Limiti</translation>
+    </message>
+    <message>
+        <source>Largest boost:</source>
+        <translation>Esaltazione massima:</translation>
+    </message>
+    <message>
+        <source>Deepest cut:</source>
+        <translation>Attenuazione massima:</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s equalizer reaches 6 dB either way.</source>
+        <translation>L&apos;equalizzatore dell&apos;unità arriva a 6 dB in entrambi i sensi.</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Avvia</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Connect to the unit first.</source>
+        <translation>Collegarsi prima all&apos;unità.</translation>
+    </message>
+    <message>
+        <source>Choose at least one channel.</source>
+        <translation>Scegliere almeno un canale.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>The target file cannot be used: %1</source>
+        <translation>Impossibile usare il file obiettivo: %1</translation>
+    </message>
+    <message>
+        <source>Measuring and equalizing. Keep the room quiet.</source>
+        <translation>Misura ed equalizzazione in corso. Mantenere la sala silenziosa.</translation>
+    </message>
+    <message>
+        <source>Cancelling: switching the generator off...</source>
+        <translation>Annullamento: spegnimento del generatore...</translation>
+    </message>
+    <message>
+        <source>Undo Channel</source>
+        <translation>Annulla canale</translation>
+    </message>
+    <message>
+        <source>Store in Unit</source>
+        <translation>Memorizza nell&apos;unità</translation>
+    </message>
+    <message>
+        <source>New Run...</source>
+        <translation>Nuova passata...</translation>
+    </message>
+    <message>
+        <source>%1: undone</source>
+        <translation>%1: annullato</translation>
+    </message>
+    <message>
+        <source>%1: not finished</source>
+        <translation>%1: non terminato</translation>
+    </message>
+    <message>
+        <source>%1: %2 → %3 %4</source>
+        <translation>%1: %2 → %3 %4</translation>
+    </message>
+    <message>
+        <source>(ok)</source>
+        <translation>(ok)</translation>
+    </message>
+    <message>
+        <source>(outside)</source>
+        <translation>(fuori)</translation>
+    </message>
+    <message>
+        <source>Every channel is within tolerance of the target.</source>
+        <translation>Tutti i canali sono entro la tolleranza dell&apos;obiettivo.</translation>
+    </message>
+    <message>
+        <source>Some channels are outside tolerance; see their curves.</source>
+        <translation>Alcuni canali sono fuori tolleranza; vedere le loro curve.</translation>
+    </message>
+    <message>
+        <source>The unit stopped answering. The generator may still be playing: it is switched off and the analyser put back as soon as the unit is connected again.</source>
+        <translation>L&apos;unità ha smesso di rispondere. Il generatore potrebbe essere ancora attivo: verrà spento e l&apos;analizzatore ripristinato appena l&apos;unità sarà di nuovo collegata.</translation>
+    </message>
+    <message>
+        <source>The run did not finish (%1). The generator is off and the analyser is as it was; the channels already changed can be undone.</source>
+        <translation>La passata non è terminata (%1). Il generatore è spento e l&apos;analizzatore com&apos;era; i canali già modificati possono essere annullati.</translation>
+    </message>
+    <message>
+        <source>null</source>
+        <translation>cancellazione</translation>
+    </message>
+    <message>
+        <source>noise floor</source>
+        <translation>rumore di fondo</translation>
+    </message>
+    <message>
+        <source>Rounds: %1. Output level %2 → %3. Largest deviation %4 → %5.</source>
+        <translation>Passate: %1. Livello di uscita %2 → %3. Scarto massimo %4 → %5.</translation>
+    </message>
+    <message>
+        <source>Parametric band: %1 Hz, Q %2, %3.</source>
+        <translation>Banda parametrica: %1 Hz, Q %2, %3.</translation>
+    </message>
+    <message>
+        <source>Left alone: %1.</source>
+        <translation>Non corretto: %1.</translation>
+    </message>
+    <message>
+        <source>Storing the settings in the unit...</source>
+        <translation>Memorizzazione delle impostazioni nell&apos;unità...</translation>
+    </message>
+    <message>
+        <source>The settings are stored in the unit.</source>
+        <translation>Le impostazioni sono memorizzate nell&apos;unità.</translation>
+    </message>
+    <message>
+        <source>The unit did not store the settings.</source>
+        <translation>L&apos;unità non ha memorizzato le impostazioni.</translation>
+    </message>
+    <message>
+        <source>The unit is back: the generator is off and the analyser is as it was.</source>
+        <translation>L&apos;unità è tornata: il generatore è spento e l&apos;analizzatore com&apos;era.</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgRoomLevels</name>
     <message>
         <source>
@@ -2693,6 +2872,37 @@ Versione: %1</translation>
     <message>
         <source>KVT Configuration Files (*.kvt);;Configurations as JSON (*.json);;All Files (*)</source>
         <translation>File di configurazione KVT (*.kvt);;Configurazioni in JSON (*.json);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>S&amp;trumenti</translation>
+    </message>
+    <message>
+        <source>&amp;Room EQ Assistant...</source>
+        <translation>Assistente &amp;equalizzazione sala...</translation>
+    </message>
+    <message>
+        <source>Measures each channel and sets its equalizer toward a target curve</source>
+        <translation>Misura ogni canale e imposta il suo equalizzatore verso una curva obiettivo</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CRoomEQPlot</name>
+    <message>
+        <source>%1 dB</source>
+        <translation>%1 dB</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Prima</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Obiettivo</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Dopo</translation>
     </message>
 </context>
 <context>

@@ -1998,6 +1998,185 @@ Gain</source>
     </message>
 </context>
 <context>
+    <name>kvt::laptop::CDlgRoomEQ</name>
+    <message>
+        <source>Room EQ Assistant</source>
+        <translation>房间均衡助手</translation>
+    </message>
+    <message>
+        <source>Place the measurement microphones in the seating area and make sure the room is quiet. The assistant plays pink noise on each chosen channel in turn, measures it with the unit&apos;s analyser and sets the channel&apos;s equalizer and output level.</source>
+        <translation>请将测量麦克风放在观众席区域，并确保厅内安静。助手依次在每个所选声道上播放粉红噪声，用设备的分析仪测量，并设置该声道的均衡器和输出电平。</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>声道</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>目标</translation>
+    </message>
+    <message>
+        <source>X-curve, moved by</source>
+        <translation>X 曲线，偏移</translation>
+    </message>
+    <message>
+        <source> dB</source>
+        <translation> dB</translation>
+    </message>
+    <message>
+        <source>Target file:</source>
+        <translation>目标文件：</translation>
+    </message>
+    <message>
+        <source>One line per band: frequency in Hz and level in dB</source>
+        <translation>每个频段一行：频率 (Hz) 和电平 (dB)</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>浏览...</translation>
+    </message>
+    <message>
+        <source>Target File</source>
+        <translation>目标文件</translation>
+    </message>
+    <message>
+        <source>Target files (*.txt);;All files (*)</source>
+        <translation>目标文件 (*.txt);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation>限制</translation>
+    </message>
+    <message>
+        <source>Largest boost:</source>
+        <translation>最大提升：</translation>
+    </message>
+    <message>
+        <source>Deepest cut:</source>
+        <translation>最大衰减：</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s equalizer reaches 6 dB either way.</source>
+        <translation>设备的均衡器在两个方向上最多 6 dB。</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Connect to the unit first.</source>
+        <translation>请先连接设备。</translation>
+    </message>
+    <message>
+        <source>Choose at least one channel.</source>
+        <translation>请至少选择一个声道。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>The target file cannot be used: %1</source>
+        <translation>无法使用目标文件：%1</translation>
+    </message>
+    <message>
+        <source>Measuring and equalizing. Keep the room quiet.</source>
+        <translation>正在测量和均衡。请保持厅内安静。</translation>
+    </message>
+    <message>
+        <source>Cancelling: switching the generator off...</source>
+        <translation>正在取消：关闭信号发生器...</translation>
+    </message>
+    <message>
+        <source>Undo Channel</source>
+        <translation>撤销声道</translation>
+    </message>
+    <message>
+        <source>Store in Unit</source>
+        <translation>存入设备</translation>
+    </message>
+    <message>
+        <source>New Run...</source>
+        <translation>重新运行...</translation>
+    </message>
+    <message>
+        <source>%1: undone</source>
+        <translation>%1：已撤销</translation>
+    </message>
+    <message>
+        <source>%1: not finished</source>
+        <translation>%1：未完成</translation>
+    </message>
+    <message>
+        <source>%1: %2 → %3 %4</source>
+        <translation>%1：%2 → %3 %4</translation>
+    </message>
+    <message>
+        <source>(ok)</source>
+        <translation>(合格)</translation>
+    </message>
+    <message>
+        <source>(outside)</source>
+        <translation>(超出)</translation>
+    </message>
+    <message>
+        <source>Every channel is within tolerance of the target.</source>
+        <translation>所有声道均在目标容差之内。</translation>
+    </message>
+    <message>
+        <source>Some channels are outside tolerance; see their curves.</source>
+        <translation>部分声道超出容差；请查看其曲线。</translation>
+    </message>
+    <message>
+        <source>The unit stopped answering. The generator may still be playing: it is switched off and the analyser put back as soon as the unit is connected again.</source>
+        <translation>设备停止响应。信号发生器可能仍在播放：设备重新连接后将立即关闭它并恢复分析仪。</translation>
+    </message>
+    <message>
+        <source>The run did not finish (%1). The generator is off and the analyser is as it was; the channels already changed can be undone.</source>
+        <translation>运行未完成 (%1)。信号发生器已关闭，分析仪已恢复原状；已更改的声道可以撤销。</translation>
+    </message>
+    <message>
+        <source>null</source>
+        <translation>谷点</translation>
+    </message>
+    <message>
+        <source>noise floor</source>
+        <translation>本底噪声</translation>
+    </message>
+    <message>
+        <source>Rounds: %1. Output level %2 → %3. Largest deviation %4 → %5.</source>
+        <translation>轮数：%1。输出电平 %2 → %3。最大偏差 %4 → %5。</translation>
+    </message>
+    <message>
+        <source>Parametric band: %1 Hz, Q %2, %3.</source>
+        <translation>参数频段：%1 Hz，Q %2，%3。</translation>
+    </message>
+    <message>
+        <source>Left alone: %1.</source>
+        <translation>未校正：%1。</translation>
+    </message>
+    <message>
+        <source>Storing the settings in the unit...</source>
+        <translation>正在将设置存入设备...</translation>
+    </message>
+    <message>
+        <source>The settings are stored in the unit.</source>
+        <translation>设置已存入设备。</translation>
+    </message>
+    <message>
+        <source>The unit did not store the settings.</source>
+        <translation>设备未能存储设置。</translation>
+    </message>
+    <message>
+        <source>The unit is back: the generator is off and the analyser is as it was.</source>
+        <translation>设备已恢复：信号发生器已关闭，分析仪已恢复原状。</translation>
+    </message>
+</context>
+<context>
     <name>kvt::laptop::CDlgRoomLevels</name>
     <message>
         <source>
@@ -2693,6 +2872,37 @@ Version: %1</source>
     <message>
         <source>KVT Configuration Files (*.kvt);;Configurations as JSON (*.json);;All Files (*)</source>
         <translation>KVT 配置文件 (*.kvt);;JSON 格式的配置 (*.json);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>工具(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Room EQ Assistant...</source>
+        <translation>房间均衡助手(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>Measures each channel and sets its equalizer toward a target curve</source>
+        <translation>测量每个声道并将其均衡器调向目标曲线</translation>
+    </message>
+</context>
+<context>
+    <name>kvt::laptop::CRoomEQPlot</name>
+    <message>
+        <source>%1 dB</source>
+        <translation>%1 dB</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>之前</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>目标</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>之后</translation>
     </message>
 </context>
 <context>

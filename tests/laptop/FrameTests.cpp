@@ -27,6 +27,7 @@
 #include "KVTExecApp.h"
 #include "SimulatedUnit.h"
 #include "TestSupport.h"
+#include "roomeq/CDlgRoomEQ.h"
 
 namespace kvt::laptop {
 namespace {
@@ -380,6 +381,24 @@ TEST(StartUp, LanguagesWithoutATranslationStayEnglish) {
     for (int code : {9, 3, 0, 1033}) {
         EXPECT_EQ(LoadTranslation(code), nullptr) << code;
     }
+}
+
+// Tools > Room EQ Assistant: only while connected; it opens one wizard beside the frame.
+TEST_F(Frame, ToolsMenuOpensTheRoomEQAssistantWhileConnected) {
+    constexpr int kRoomEQ = 32884;
+    QAction* item = frame->Action(kRoomEQ);
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->text(), "&Room EQ Assistant...");
+    EXPECT_FALSE(item->isEnabled());
+    ASSERT_NO_FATAL_FAILURE(ConnectOrFail());
+    EXPECT_TRUE(item->isEnabled());
+    item->trigger();
+    auto* wizard = frame->findChild<CDlgRoomEQ*>();
+    ASSERT_NE(wizard, nullptr);
+    EXPECT_TRUE(wizard->isVisible());
+    EXPECT_EQ(wizard->CurrentStage(), CDlgRoomEQ::Stage::Setup);
+    EXPECT_EQ(frame->ShowRoomEQ(), wizard);  // the open one again
+    wizard->close();
 }
 
 }  // namespace

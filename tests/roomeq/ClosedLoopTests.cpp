@@ -217,6 +217,40 @@ TEST_F(ClosedLoop, EqualisesAStrongLowModeAndARisingTopEnd) {
     ExpectEqualised(RunAssistant(*engine_, options_), "mode+top");
 }
 
+// The subwoofer is equalised by its parametric band alone: a strong mode at 50 Hz is cut where
+// it is, within the unit's ranges; its bands, bass and treble are left as they were.
+TEST_F(ClosedLoop, CutsASubwooferModeWithTheParametricBand) {
+    UseRoom(
+        "C 2000 0\nC 12500 -9\n"
+        "SW 25 0\nSW 40 0\nSW 45 3\nSW 50 7\nSW 56 3\nSW 63 0\nSW 100 0\nSW 125 -4\n"
+        "SW 160 -16\n");
+    options_.channels = {C, SW};
+    const ChannelSettings before = ReadChannel(*engine_, SW);
+    const AssistantResult result = RunAssistant(*engine_, options_);
+    ExpectEqualised(result, "sub-mode");
+    const ChannelResult& sub = result.channels[1];
+    EXPECT_GT(sub.errorBeforeDb, 4.0);
+    double hz = 0.0;
+    double q = 0.0;
+    double gain = 0.0;
+    engine_->get_SubParametricFreq(&hz);
+    engine_->get_SubParametricQ(&q);
+    engine_->get_SubParametricGain(&gain);
+    EXPECT_EQ(sub.written.eq.parametric, (Parametric{hz, q, gain}));
+    EXPECT_NEAR(hz, 50.0, 6.0);
+    EXPECT_LE(gain, -3.0);
+    EXPECT_GE(gain, -11.9);
+    EXPECT_GE(q, 0.5);
+    EXPECT_LE(q, 10.0);
+    const ChannelSettings now = ReadChannel(*engine_, SW);
+    EXPECT_EQ(now.eq.bands, before.eq.bands);
+    EXPECT_EQ(now.eq.bass, before.eq.bass);
+    EXPECT_EQ(now.eq.treble, before.eq.treble);
+    // Undo puts the band back as well.
+    EXPECT_EQ(RestoreChannel(*engine_, SW, sub.before), status::Ok);
+    EXPECT_EQ(ReadChannel(*engine_, SW).eq, before.eq);
+}
+
 TEST_F(ClosedLoop, AlignsAChannelSixDecibelsQuieter) {
     UseRoom(
         "L 2000 0\nL 12500 -9\nC 2000 0\nC 12500 -9\nR level -6\nR 2000 0\nR 12500 -9\n"
@@ -296,6 +330,10 @@ TEST_F(ClosedLoop, StoresInTheUnitOnlyWhenAsked) {
     ASSERT_TRUE(result.completed) << result.failure;
     EXPECT_TRUE(result.stored);
     EXPECT_EQ(stored(), working());
+    // What the unit holds reads back as exactly what the engine wrote.
+    Variant mask;
+    EXPECT_EQ(engine_->Verify(&mask), status::Ok);
+    EXPECT_EQ(mask.Int32(), 0);
 }
 
 TEST_F(ClosedLoop, CancelMidMeasurementLeavesTheGeneratorOffAndTheAnalyserAsItWas) {
@@ -312,6 +350,7 @@ TEST_F(ClosedLoop, CancelMidMeasurementLeavesTheGeneratorOffAndTheAnalyserAsItWa
     const AssistantResult result = RunAssistant(*engine_, options_);
     EXPECT_FALSE(result.completed);
     EXPECT_NE(result.failure.find("cancelled"), std::string::npos) << result.failure;
+    EXPECT_FALSE(result.pendingRestore.has_value());
     ExpectGeneratorOffAndAnalyserAsItWas(true, true);
     // The unit hears it too: the generator word routes the signal to no channel.
     EXPECT_TRUE(testing::Eventually([&] {
@@ -323,7 +362,8 @@ TEST_F(ClosedLoop, CancelMidMeasurementLeavesTheGeneratorOffAndTheAnalyserAsItWa
 TEST_F(ClosedLoop, UnitLossMidMeasurementLeavesTheGeneratorOffAndTheAnalyserAsItWas) {
     options_.measure.frameTimeout = std::chrono::milliseconds(15000);  // the engine's own time-outs
     options_.progress = [&](const std::string& text) {
-        if (text == "L: measuring") {
+        // The first measurement is in: the generator plays on the channel as the unit goes.
+        if (text.starts_with("L: largest deviation")) {
             sim::Fault fault;
             fault.kind = sim::FaultKind::StopAnswering;
             unit_.InjectFault(fault);
@@ -344,6 +384,25 @@ TEST_F(ClosedLoop, UnitLossMidMeasurementLeavesTheGeneratorOffAndTheAnalyserAsIt
     engine_->get_SLASumAndDiff(&sumAndDiff);
     EXPECT_EQ(channels.Int32(), 0);
     EXPECT_EQ(sumAndDiff, VARIANT_FALSE);
+    // The put-back is kept for when the unit is back: it was playing the noise when lost.
+    ASSERT_TRUE(result.pendingRestore.has_value());
+    EXPECT_FALSE(result.pendingRestore->running);
+    EXPECT_FALSE(PutBackAnalyser(*engine_, *result.pendingRestore));  // still gone
+
+    unit_.ClearFaults();
+    engine_->Disconnect();
+    ASSERT_EQ(engine_->Connect(), 0);
+    ASSERT_EQ(engine_->QueryKVT(), 0);
+    // Read from the unit again: its analyser runs and the generator plays on the channel.
+    VariantBool running = VARIANT_FALSE;
+    engine_->get_SLARunning(&running);
+    EXPECT_EQ(running, VARIANT_TRUE);
+    EXPECT_NE((unit_.Memory(kBlockMatrix, kGeneratorControlAddress) & kGeneratorChannelBits), 0u);
+    EXPECT_TRUE(PutBackAnalyser(*engine_, *result.pendingRestore));
+    ExpectGeneratorOffAndAnalyserAsItWas(false);
+    EXPECT_TRUE(testing::Eventually([&] {
+        return (unit_.Memory(kBlockMatrix, kGeneratorControlAddress) & kGeneratorChannelBits) == 0;
+    }));
 }
 
 }  // namespace

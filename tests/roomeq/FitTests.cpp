@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "Fit.h"
+#include "ParametricBand.h"
 #include "Target.h"
 
 namespace kvt::roomeq {
@@ -110,6 +111,74 @@ TEST(RoomEqFit, KeepsEveryBandWithinTheLimitsAndTheUnitsRange) {
     EXPECT_TRUE(std::any_of(fit.excluded.begin(), fit.excluded.end(), [](const Exclusion& e) {
         return e.column == 28 && e.reason == LeftOut::OutsideRange;
     }));
+}
+
+// A setting must be the very value the engine reads back from the unit (its tenths divided by
+// ten), or a verification after storing finds the equalisers changed; a limit between two tenths
+// is kept.
+TEST(RoomEqFit, WritesWholeTenthsAsTheUnitReadsThemBackWithinAnOddLimit) {
+    Curve room{};
+    for (size_t c = 0; c < kColumns; ++c) {
+        room[c] = 1.7 * std::sin(0.9 * static_cast<double>(c));
+    }
+    for (size_t c = 11; c <= 17; ++c) {
+        room[c] = -5.0;  // a broad dip the boost limit stops
+    }
+    FitInput input = FlatCase(room);
+    input.limits.maxBoostDb = 2.55;
+    const FitResult fit = Fit(input);
+    auto unitValue = [](double db) { return std::round(db * 10.0) / 10.0; };
+    for (const double db : fit.settings.bands) {
+        EXPECT_EQ(db, unitValue(db));
+        EXPECT_LE(db, 2.55);
+    }
+    EXPECT_EQ(fit.settings.bass, unitValue(fit.settings.bass));
+    EXPECT_EQ(fit.settings.treble, unitValue(fit.settings.treble));
+    EXPECT_DOUBLE_EQ(*std::max_element(fit.settings.bands.begin(), fit.settings.bands.end()), 2.5);
+}
+
+// A subwoofer response made by the very band the fit looks for (a peak the band's cut undoes):
+// the fit finds it back, touches nothing else and never boosts.
+TEST(RoomEqFit, FindsTheSubwoofersParametricBandThatUndoesAPeak) {
+    Curve room{};
+    for (int c = 0; c < kColumns; ++c) {
+        room[static_cast<size_t>(c)] = -acoustics::ParametricDb(56.0, 2.0, -6.0, ColumnHz(c));
+    }
+    FitInput input = FlatCase(room);
+    input.fitColumns = {};
+    for (size_t c = 2; c <= 6; ++c) {  // 40 Hz ... 100 Hz
+        input.fitColumns[c] = true;
+    }
+    input.parametric = true;
+    input.current.bands[3] = 1.5;                   // whatever the bands hold stays, and is heard
+    input.current.parametric = {100.0, 1.0, -2.0};  // the band as it was when measured
+    for (int c = 0; c < kColumns; ++c) {
+        input.measured[static_cast<size_t>(c)] +=
+            acoustics::ParametricDb(100.0, 1.0, -2.0, ColumnHz(c));
+    }
+    const FitResult fit = Fit(input);
+    EXPECT_EQ(fit.settings.bands, input.current.bands);
+    EXPECT_NEAR(fit.settings.parametric.hz, 56.0, 4.0);
+    EXPECT_NEAR(fit.settings.parametric.gainDb, -6.0, 1.0);
+    EXPECT_GE(fit.settings.parametric.q, 0.5);
+    EXPECT_LE(fit.settings.parametric.q, kParametricFitHighestQ);
+    // The band found undoes the peak: what stays is the bands' own share.
+    double largest = 0.0;
+    for (size_t c = 2; c <= 6; ++c) {
+        const double bands = 1.5 * BandShareAt(20, ColumnHz(static_cast<int>(c)));
+        largest = std::max(largest, std::abs(fit.predicted[c] - bands));
+    }
+    EXPECT_LT(largest, 0.5);
+
+    // A dip asks for a boost the band cannot give: whatever it does, it cuts or stays at 0 dB.
+    for (int c = 0; c < kColumns; ++c) {
+        input.measured[static_cast<size_t>(c)] =
+            acoustics::ParametricDb(63.0, 3.0, -4.0, ColumnHz(c)) +
+            acoustics::ParametricDb(100.0, 1.0, -2.0, ColumnHz(c));
+    }
+    const FitResult dip = Fit(input);
+    EXPECT_LE(dip.settings.parametric.gainDb, 0.0);
+    EXPECT_GE(dip.settings.parametric.gainDb, -11.9);
 }
 
 TEST(RoomEqFit, LeavesANarrowNullAloneAndReportsIt) {

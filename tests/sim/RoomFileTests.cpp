@@ -78,5 +78,31 @@ TEST(RoomFile, TheAnalyserHearsTheFileRoomShapedByTheUnitsSettings) {
     EXPECT_NEAR(bandDb(13) - bandDb(19), -10.0, 1.2);  // 1 kHz against 250 Hz
 }
 
+// The subwoofer hears its parametric band as the memory words hold it (whole hertz, Q in
+// 1/65536, tenths of a dB): a 6 dB cut at 50 Hz, Q 2, takes 6 dB at 50 Hz and little an octave
+// away; no other channel hears it, and words beyond the unit's ranges are held to them.
+TEST(RoomFile, TheSubwooferHearsItsParametricBand) {
+    constexpr int kSubwoofer = 4;
+    UnitState state = FactoryState();
+    std::string error;
+    const auto room = ParseRoomFile("SW 20 0\nC 20 0\n", error);
+    ASSERT_TRUE(room) << error;
+    UnitMemory& memory = state.memory;
+    memory.Write(4, 231, 0);  // the band at 0 dB first
+    const double flat50 = ChannelResponseDb(memory, kSubwoofer, 50.0, &*room);
+    const double flat100 = ChannelResponseDb(memory, kSubwoofer, 100.0, &*room);
+    const double centre50 = ChannelResponseDb(memory, kCenter, 50.0, &*room);
+    memory.Write(4, 229, 50);
+    memory.Write(4, 230, 2 * 65536);
+    memory.Write(4, 231, 0xFFFFC4);  // -6.0 dB
+    EXPECT_NEAR(ChannelResponseDb(memory, kSubwoofer, 50.0, &*room) - flat50, -6.0, 1e-9);
+    const double octaveAway = ChannelResponseDb(memory, kSubwoofer, 100.0, &*room) - flat100;
+    EXPECT_LT(octaveAway, -0.3);
+    EXPECT_GT(octaveAway, -2.0);
+    EXPECT_DOUBLE_EQ(ChannelResponseDb(memory, kCenter, 50.0, &*room), centre50);
+    memory.Write(4, 231, 0xFFFF00);  // -25.6 dB: the unit stops at -11.9
+    EXPECT_NEAR(ChannelResponseDb(memory, kSubwoofer, 50.0, &*room) - flat50, -11.9, 1e-9);
+}
+
 }  // namespace
 }  // namespace kvt::sim::test
