@@ -563,14 +563,24 @@ QAction* CMainFrame::Action(int id) const {
 
 // ---- State of the frame -------------------------------------------------------------------------
 
+// While the room EQ assistant measures or stores, the unit is in use: the commands that would
+// close the connection or replace the configuration under it wait until it ends.
 void CMainFrame::EnableConnectionCommands(bool connected) {
-    Action(kCommunicationSettings)->setEnabled(!connected);
-    Action(kConnect)->setEnabled(!connected);
-    Action(kDisconnect)->setEnabled(connected);
-    Action(kSavePersonalityModule)->setEnabled(connected);
+    const bool assistant = RoomEQBusy();
+    Action(kNew)->setEnabled(!assistant);
+    Action(kOpen)->setEnabled(!assistant);
+    Action(kCommunicationSettings)->setEnabled(!connected && !assistant);
+    Action(kConnect)->setEnabled(!connected && !assistant);
+    Action(kDisconnect)->setEnabled(connected && !assistant);
+    Action(kSavePersonalityModule)->setEnabled(connected && !assistant);
     Action(kSystemMute)->setEnabled(connected);
-    Action(kSetDateTime)->setEnabled(connected);
+    Action(kSetDateTime)->setEnabled(connected && !assistant);
     Action(kRoomEQ)->setEnabled(connected);
+}
+
+bool CMainFrame::RoomEQBusy() const {
+    const auto* wizard = findChild<CDlgRoomEQ*>();
+    return wizard != nullptr && wizard->Busy();
 }
 
 void CMainFrame::ShowUnitMute(bool connected) {
@@ -747,6 +757,7 @@ CDlgRoomEQ* CMainFrame::ShowRoomEQ() {
     if (wizard == nullptr) {
         wizard = new CDlgRoomEQ(engine_, this);
         wizard->setAttribute(Qt::WA_DeleteOnClose);
+        connect(wizard, &CDlgRoomEQ::busyChanged, this, [this] { UpdateMenus(); });
     }
     wizard->show();
     wizard->raise();
@@ -869,6 +880,11 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     }
     // The flows decide; the window goes when the close flow has cleaned the engine up.
     event->ignore();
+    if (RoomEQBusy()) {
+        ShowInformation(tr("The room EQ assistant is still working with the unit.  Cancel it in "
+                           "its window, or let it finish, before closing the program."));
+        return;
+    }
     CommitPageEdits();
     flows_->Close();
 }

@@ -179,6 +179,7 @@ class CMainFrame : public QMainWindow, public frontend::FlowView {
     void UpdateMenus();
     // The commands that need a unit, or need none connected.
     void EnableConnectionCommands(bool connected);
+    bool RoomEQBusy() const;
     void UpdateMuteButton(bool connected, bool muted);
     // The mute button as the engine's SystemMute stands.
     void ShowUnitMute(bool connected);

@@ -287,6 +287,7 @@ bool CDlgRoomEQ::Start() {
     runStatus_->setText(tr("Measuring and equalizing. Keep the room quiet."));
     cancelButton_->setEnabled(true);
     pages_->setCurrentIndex(static_cast<int>(Stage::Running));
+    emit busyChanged(true);
     worker_ = std::thread([this, options] {
         roomeq::AssistantResult result = roomeq::RunAssistant(engine_, options);
         workerDone_ = true;
@@ -317,6 +318,7 @@ void CDlgRoomEQ::OnSteps(int done, int total) {
 
 void CDlgRoomEQ::OnRunFinished(const roomeq::AssistantResult& result) {
     JoinWorker();
+    emit busyChanged(false);
     result_ = result;
     undone_.assign(result_.channels.size(), false);
     if (result_.pendingRestore) {
@@ -530,6 +532,7 @@ void CDlgRoomEQ::Store() {
     storing_ = true;
     workerDone_ = false;
     UpdateResultButtons();
+    emit busyChanged(true);
     summary_->setText(tr("Storing the settings in the unit..."));
     worker_ = std::thread([this] {
         const bool stored = engine_.SaveKVTParameters() == status::Ok;
@@ -542,6 +545,7 @@ void CDlgRoomEQ::Store() {
                 summary_->setText(stored ? tr("The settings are stored in the unit.")
                                          : tr("The unit did not store the settings."));
                 UpdateResultButtons();
+                emit busyChanged(false);
                 emit storeFinished(stored);
                 if (closeWhenFinished_) {
                     QDialog::reject();

@@ -69,11 +69,15 @@ class CDlgRoomEQ : public QDialog {
     bool Undone(int index) const;
     void Store();
     bool Storing() const { return storing_; }
+    // A run or a store talks to the unit now: the frame holds its connection and file commands.
+    bool Busy() const { return !workerDone_; }
     // A put-back of the generator and analyser waits for the unit (it was lost during the run).
     bool RestorePending() const { return pendingRestore_.has_value(); }
 
   signals:
     void runFinished(bool completed);
+    // A run or a store started (true) or ended (false).
+    void busyChanged(bool busy);
     void storeFinished(bool stored);
     void analyserPutBack();
 
