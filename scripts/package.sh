@@ -40,6 +40,8 @@ if grep -qi qt <<<"$depends"; then
     echo "FAIL: kvt80-tools depends on Qt" >&2
     failed=1
 fi
+export KVT_VERSION
+KVT_VERSION=$(dpkg-deb -f "${tools[0]}" Version)
 dpkg-deb -x "${tools[0]}" "$scratch/tools"
 tests/packaging/check_tree.sh "$scratch/tools/usr" || failed=1
 for package in build/packages/*.deb; do

@@ -2,10 +2,10 @@
 # Checks an installed tree of the KVT-80 service software, as `cmake --install` or the extracted
 # Debian packages leave it: every file in its place, the programs start from there with the
 # libraries found by their RPATH, and the desktop entries, AppStream data, file type, manual
-# pages, bash completion and help documents are valid.
-#   check_tree.sh PREFIX [gui]
+# pages, bash completion, help documents and each package's copyright and changelog are valid.
+#   [KVT_VERSION=V] check_tree.sh PREFIX [gui]
 # PREFIX is the folder holding bin/ and share/ (a scratch root's usr/, for example); "gui" also
-# checks the graphical programs' files.
+# checks the graphical programs' files; V is the version the changelogs must name.
 set -uo pipefail
 
 prefix=$1
@@ -27,7 +27,8 @@ export HOME=$scratch/home XDG_CONFIG_HOME=$scratch/home/.config
 mkdir -p "$HOME"
 
 # ---- The command-line tools ----------------------------------------------------------------------
-for program in kvt80ctl kvt80-sim Bootwick; do
+tools=(kvt80ctl kvt80-sim kvt80-roomeq kvt80-config Bootwick)
+for program in "${tools[@]}"; do
     need bin/$program
 done
 libraries=$(find "$prefix/lib" -path '*/kvt80/*' -name 'lib*.so*' 2>/dev/null | sort)
@@ -36,8 +37,11 @@ for library in libKVT80.so libKVTComm.so; do
 done
 # The libraries are found by the RPATH alone, not by the build tree or LD_LIBRARY_PATH.
 unset LD_LIBRARY_PATH
-programs=(kvt80ctl kvt80-sim)
+programs=(kvt80ctl kvt80-sim kvt80-roomeq kvt80-config)
 [[ $gui == gui ]] && programs+=(KVTExec KVTSetIP)
+handheld=no
+[[ $gui == gui && -e $prefix/bin/KVTExecCE ]] && handheld=yes
+[[ $handheld == yes ]] && programs+=(KVTExecCE)
 for program in "${programs[@]}"; do
     if ldd "$prefix/bin/$program" | grep -q "not found"; then
         fail "$program: libraries not found: $(ldd "$prefix/bin/$program" | grep 'not found' | tr -s ' \t' ' ')"
@@ -53,8 +57,9 @@ if [[ $(sed -n 1p <<<"$output") != "0" || $(sed -n 2p <<<"$output") != "0 true" 
 fi
 
 # ---- Manual pages --------------------------------------------------------------------------------
-pages=(kvt80ctl kvt80-sim Bootwick)
+pages=("${tools[@]}")
 [[ $gui == gui ]] && pages+=(KVTExec KVTSetIP)
+[[ $handheld == yes ]] && pages+=(KVTExecCE)
 for page in "${pages[@]}"; do
     file=$(ls "$prefix"/share/man/man1/"$page".1* 2>/dev/null | head -n1)
     if [[ -z $file ]]; then
@@ -64,6 +69,45 @@ for page in "${pages[@]}"; do
     warnings=$(MANWIDTH=80 man --warnings -l "$file" 2>&1 >"$scratch/page")
     [[ -z $warnings ]] || fail "$page(1) renders with warnings: $warnings"
     grep -q "NAME" "$scratch/page" || fail "$page(1) renders without a NAME section"
+done
+
+# ---- Each package's copyright file (machine-readable) and Debian changelog ----------------------
+packages=(kvt80-tools)
+[[ $gui == gui ]] && packages+=(kvt80-laptop)
+[[ $handheld == yes ]] && packages+=(kvt80-handheld)
+for package in "${packages[@]}"; do
+    doc=$prefix/share/doc/$package
+    copyright=$doc/copyright
+    if [[ ! -f $copyright ]]; then
+        fail "missing share/doc/$package/copyright"
+    else
+        head -n1 "$copyright" |
+            grep -qx "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" ||
+            fail "$package: the copyright file does not start with its Format line"
+        grep -q "^Files: \*$" "$copyright" || fail "$package: the copyright file has no Files: * paragraph"
+        grep -q "^Copyright: ." "$copyright" || fail "$package: the copyright file names no holder"
+        # Every licence named is written out: in its own paragraph or below its name.
+        while read -r licence; do
+            grep -A1 "^License: $licence$" "$copyright" | sed -n 2p | grep -q "^ ." ||
+                fail "$package: the licence $licence has no text"
+        done < <(sed -n 's/^License: \(.*\)$/\1/p' "$copyright" | sort -u)
+    fi
+    changelog=$doc/changelog.Debian.gz
+    if [[ ! -f $changelog ]]; then
+        fail "missing share/doc/$package/changelog.Debian.gz"
+    elif command -v dpkg-parsechangelog >/dev/null; then
+        gzip -dc "$changelog" >"$scratch/changelog" || fail "$package: the changelog is not gzip data"
+        version=$(dpkg-parsechangelog -l "$scratch/changelog" -S Version 2>"$scratch/parse") ||
+            fail "$package: the changelog does not parse: $(cat "$scratch/parse")"
+        # The newest entry is the version built: the package's (with its Debian revision) or the
+        # project's.
+        if [[ -n ${KVT_VERSION:-} && $version != "$KVT_VERSION" && ${version%-*} != "$KVT_VERSION" ]]; then
+            fail "$package: the changelog's newest entry is $version, not $KVT_VERSION"
+        fi
+    fi
+    for file in "$copyright" "$changelog"; do
+        [[ ! -e $file || $(stat -c %a "$file") == 644 ]] || fail "$file is not mode 644"
+    done
 done
 
 # ---- bash completion: the options and the engine's member names ---------------------------------
@@ -91,7 +135,7 @@ if [[ $gui == gui ]]; then
     need share/mime/packages/kvt80-configuration.xml
     need share/metainfo/com.rodmere.KVTExec.metainfo.xml
     entries=(com.rodmere.KVTExec com.rodmere.KVTSetIP)
-    [[ -e $prefix/bin/KVTExecCE ]] && entries+=(com.rodmere.KVTExecCE)
+    [[ $handheld == yes ]] && entries+=(com.rodmere.KVTExecCE)
     for entry in "${entries[@]}"; do
         desktop=$prefix/share/applications/$entry.desktop
         if [[ ! -f $desktop ]]; then
@@ -145,6 +189,14 @@ if [[ $gui == gui ]]; then
     timeout -s TERM 6 "$prefix/bin/KVTExec" --demo "$scratch/none.kvt" >"$scratch/kvtexec" 2>&1
     status=$?
     [[ $status -eq 124 ]] || fail "KVTExec --demo ended by itself (status $status): $(cat "$scratch/kvtexec")"
+fi
+
+# The handheld program likewise, with its simulated unit.
+if [[ $handheld == yes ]]; then
+    timeout -s TERM 6 "$prefix/bin/KVTExecCE" --demo >"$scratch/kvtexecce" 2>&1
+    status=$?
+    [[ $status -eq 124 ]] ||
+        fail "KVTExecCE --demo ended by itself (status $status): $(cat "$scratch/kvtexecce")"
 fi
 
 if ((failures > 0)); then
