@@ -29,6 +29,17 @@
     </message>
 </context>
 <context>
+    <name>DialogControls</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>The demonstration unit could not be started: %1</source>
@@ -655,14 +666,6 @@ EQ</translation>
         <source>Format Name:</source>
         <translation>Formatname:</translation>
     </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
 </context>
 <context>
     <name>kvt::laptop::CDlgConfigComm</name>
@@ -689,14 +692,6 @@ EQ</translation>
     <message>
         <source>Delete</source>
         <translation>Löschen</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1427,14 +1422,6 @@ verzögerung</translation>
         <source>Headroom</source>
         <translation>Headroom</translation>
     </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
 </context>
 <context>
     <name>kvt::laptop::CDlgIPAddress</name>
@@ -1445,14 +1432,6 @@ verzögerung</translation>
     <message>
         <source>IP address:</source>
         <translation>IP-Adresse:</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1476,14 +1455,6 @@ verzögerung</translation>
     <message>
         <source>LCR/Mono Surround</source>
         <translation>LCR/Mono-Surround</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>The unit cannot use the channel configuration &quot;%1&quot;.  Its configuration is unchanged.</source>
@@ -1648,14 +1619,6 @@ Verst.</translation>
     <message>
         <source>Password:</source>
         <translation>Kennwort:</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1882,14 +1845,6 @@ rechts</translation>
     <message>
         <source>Use System Time</source>
         <translation>Systemzeit verwenden</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>The KVT unit is not connected; its clock was not set.</source>

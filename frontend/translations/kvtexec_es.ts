@@ -29,6 +29,17 @@
     </message>
 </context>
 <context>
+    <name>DialogControls</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>The demonstration unit could not be started: %1</source>
@@ -655,14 +666,6 @@ mono</translation>
         <source>Format Name:</source>
         <translation>Nombre del formato:</translation>
     </message>
-    <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
 </context>
 <context>
     <name>kvt::laptop::CDlgConfigComm</name>
@@ -689,14 +692,6 @@ mono</translation>
     <message>
         <source>Delete</source>
         <translation>Eliminar</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -1427,14 +1422,6 @@ surround</translation>
         <source>Headroom</source>
         <translation>Margen</translation>
     </message>
-    <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
 </context>
 <context>
     <name>kvt::laptop::CDlgIPAddress</name>
@@ -1445,14 +1432,6 @@ surround</translation>
     <message>
         <source>IP address:</source>
         <translation>Dirección IP:</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -1476,14 +1455,6 @@ surround</translation>
     <message>
         <source>LCR/Mono Surround</source>
         <translation>LCR/envolvente mono</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
     </message>
     <message>
         <source>The unit cannot use the channel configuration &quot;%1&quot;.  Its configuration is unchanged.</source>
@@ -1648,14 +1619,6 @@ Ganancia</translation>
     <message>
         <source>Password:</source>
         <translation>Contraseña:</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -1882,14 +1845,6 @@ derecho</translation>
     <message>
         <source>Use System Time</source>
         <translation>Usar hora del sistema</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
     </message>
     <message>
         <source>The KVT unit is not connected; its clock was not set.</source>

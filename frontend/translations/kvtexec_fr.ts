@@ -29,6 +29,17 @@
     </message>
 </context>
 <context>
+    <name>DialogControls</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>The demonstration unit could not be started: %1</source>
@@ -655,14 +666,6 @@ mono</translation>
         <source>Format Name:</source>
         <translation>Nom du format :</translation>
     </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
 </context>
 <context>
     <name>kvt::laptop::CDlgConfigComm</name>
@@ -689,14 +692,6 @@ mono</translation>
     <message>
         <source>Delete</source>
         <translation>Supprimer</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -1427,14 +1422,6 @@ surround</translation>
         <source>Headroom</source>
         <translation>Marge</translation>
     </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
 </context>
 <context>
     <name>kvt::laptop::CDlgIPAddress</name>
@@ -1445,14 +1432,6 @@ surround</translation>
     <message>
         <source>IP address:</source>
         <translation>Adresse IP&#xa0;:</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -1476,14 +1455,6 @@ surround</translation>
     <message>
         <source>LCR/Mono Surround</source>
         <translation>LCR/surround mono</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
     </message>
     <message>
         <source>The unit cannot use the channel configuration &quot;%1&quot;.  Its configuration is unchanged.</source>
@@ -1648,14 +1619,6 @@ Gain</translation>
     <message>
         <source>Password:</source>
         <translation>Mot de passe&#xa0;:</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -1882,14 +1845,6 @@ droit</translation>
     <message>
         <source>Use System Time</source>
         <translation>Utiliser l&apos;heure du système</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
     </message>
     <message>
         <source>The KVT unit is not connected; its clock was not set.</source>
