@@ -56,6 +56,16 @@ if [[ $(sed -n 1p <<<"$output") != "0" || $(sed -n 2p <<<"$output") != "0 true" 
     fail "kvt80ctl --demo script: $output"
 fi
 
+# The example scripts, run from a copy as their notes say.
+examples=$prefix/share/doc/kvt80-tools/examples
+if [[ ! -f $examples/demo.kvts ]]; then
+    fail "missing the example scripts in share/doc/kvt80-tools/examples"
+else
+    cp -r "$examples" "$scratch/examples"
+    (cd "$scratch" && timeout 60 "$prefix/bin/kvt80ctl" --demo examples/demo.kvts) >"$scratch/demo" 2>&1 ||
+        fail "kvt80ctl --demo examples/demo.kvts: $(cat "$scratch/demo")"
+fi
+
 # ---- Manual pages --------------------------------------------------------------------------------
 pages=("${tools[@]}")
 [[ $gui == gui ]] && pages+=(KVTExec KVTSetIP)
@@ -126,6 +136,26 @@ else
     [[ $(wc -l <<<"$members") -gt 100 ]] || fail "completion: too few member names"
 fi
 
+# ---- File types: kvt80ctl scripts (*.kvts) and, with the laptop program, configurations (*.kvt) --
+need share/mime/packages/kvt80-script.xml
+if command -v update-mime-database >/dev/null; then
+    mkdir -p "$scratch/mime/packages"
+    cp "$prefix"/share/mime/packages/kvt80-*.xml "$scratch/mime/packages/"
+    update-mime-database "$scratch/mime" >"$scratch/mime.log" 2>&1 ||
+        fail "the file types do not load: $(cat "$scratch/mime.log")"
+    grep -q "^[0-9]*:text/x-kvt80-script:\*\.kvts$" "$scratch/mime/globs2" ||
+        fail "the script file type has no *.kvts pattern"
+    grep -q "^text/x-kvt80-script text/plain$" "$scratch/mime/subclasses" ||
+        fail "scripts are not plain text to the desktop"
+    if [[ $gui == gui ]]; then
+        # A configuration file is recognised by its name and by its content.
+        grep -q "^[0-9]*:application/x-kvt80-configuration:\*\.kvt$" "$scratch/mime/globs2" ||
+            fail "the configuration file type has no *.kvt pattern"
+        grep -q "application/x-kvt80-configuration" "$scratch/mime/magic" ||
+            fail "the configuration file type has no content match"
+    fi
+fi
+
 # ---- The graphical programs' files ---------------------------------------------------------------
 if [[ $gui == gui ]]; then
     need bin/KVTExec
@@ -164,17 +194,6 @@ if [[ $gui == gui ]]; then
         appstreamcli validate --no-net --pedantic \
             "$prefix/share/metainfo/com.rodmere.KVTExec.metainfo.xml" >"$scratch/appstream" 2>&1 ||
             fail "AppStream data is not valid: $(cat "$scratch/appstream")"
-    fi
-    # The file type: a configuration file is recognised by its name and by its content.
-    if command -v update-mime-database >/dev/null; then
-        mkdir -p "$scratch/mime/packages"
-        cp "$prefix/share/mime/packages/kvt80-configuration.xml" "$scratch/mime/packages/"
-        update-mime-database "$scratch/mime" >"$scratch/mime.log" 2>&1 ||
-            fail "the file type does not load: $(cat "$scratch/mime.log")"
-        grep -q "application/x-kvt80-configuration" "$scratch/mime/globs2" ||
-            fail "the file type has no *.kvt pattern"
-        grep -q "application/x-kvt80-configuration" "$scratch/mime/magic" ||
-            fail "the file type has no content match"
     fi
     if command -v pdfinfo >/dev/null; then
         pages=$(pdfinfo "$prefix/share/doc/kvt80/KVT-80 Manual.pdf" 2>/dev/null |
