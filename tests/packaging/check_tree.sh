@@ -135,6 +135,31 @@ else
     members=$(complete_words kvt80ctl -e "")
     [[ $(wc -l <<<"$members") -gt 100 ]] || fail "completion: too few member names"
 fi
+# The room EQ assistant's and the configuration tool's: options, channel names, commands.
+completions=$prefix/share/bash-completion/completions
+complete_with() {
+    local file=$1 function=$2
+    shift 2
+    bash -c 'source "$1"; f=$2; shift 2; COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); $f;
+             printf "%s\n" "${COMPREPLY[@]}"' _ "$file" "$function" "$@"
+}
+if [[ -f $completions/kvt80-roomeq ]]; then
+    words=$(complete_with "$completions/kvt80-roomeq" _kvt80_roomeq kvt80-roomeq --dr)
+    grep -qx -- --dry-run <<<"$words" || fail "completion: kvt80-roomeq --dr does not give --dry-run"
+    words=$(complete_with "$completions/kvt80-roomeq" _kvt80_roomeq kvt80-roomeq --channels L,C,L)
+    grep -qx "L,C,LS" <<<"$words" ||
+        fail "completion: kvt80-roomeq --channels L,C,L gives $words, not L,C,LS"
+else
+    fail "missing the bash completion of kvt80-roomeq"
+fi
+if [[ -f $completions/kvt80-config ]]; then
+    words=$(complete_with "$completions/kvt80-config" _kvt80_config kvt80-config d)
+    grep -qx diff <<<"$words" || fail "completion: kvt80-config d does not give diff"
+    words=$(complete_with "$completions/kvt80-config" _kvt80_config kvt80-config diff --j)
+    grep -qx -- --json <<<"$words" || fail "completion: kvt80-config diff --j does not give --json"
+else
+    fail "missing the bash completion of kvt80-config"
+fi
 
 # ---- File types: kvt80ctl scripts (*.kvts) and, with the laptop program, configurations (*.kvt) --
 need share/mime/packages/kvt80-script.xml
