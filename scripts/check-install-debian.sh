@@ -70,7 +70,11 @@ echo "== installing ${packages[*]##*/}"
 mkdir -p "$system/tmp/packages"
 cp "${packages[@]}" "$system/tmp/packages/"
 in_system apt-get update -qq
-in_system apt-get install -y --no-install-recommends /tmp/packages/*.deb | tee "$report/install.log"
+debs=()
+for package in "${packages[@]}"; do
+    debs+=("/tmp/packages/$(basename "$package")")
+done
+in_system apt-get install -y --no-install-recommends "${debs[@]}" | tee "$report/install.log"
 names=()
 for package in "${packages[@]}"; do
     names+=("$(dpkg-deb -f "$package" Package)")
