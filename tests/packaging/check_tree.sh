@@ -29,7 +29,7 @@ mkdir -p "$HOME"
 # ---- The command-line tools ----------------------------------------------------------------------
 tools=(kvt80ctl kvt80-sim kvt80-roomeq kvt80-config Bootwick)
 for program in "${tools[@]}"; do
-    need bin/$program
+    need "bin/$program"
 done
 libraries=$(find "$prefix/lib" -path '*/kvt80/*' -name 'lib*.so*' 2>/dev/null | sort)
 for library in libKVT80.so libKVTComm.so; do
@@ -210,7 +210,7 @@ if [[ $gui == gui ]]; then
                     fail "$icon is not a $size pixel PNG"
             fi
         done
-        need share/icons/hicolor/scalable/apps/$entry.svg
+        need "share/icons/hicolor/scalable/apps/$entry.svg"
     done
     grep -q "^MimeType=application/x-kvt80-configuration;" \
         "$prefix/share/applications/com.rodmere.KVTExec.desktop" ||
@@ -221,9 +221,9 @@ if [[ $gui == gui ]]; then
             fail "AppStream data is not valid: $(cat "$scratch/appstream")"
     fi
     if command -v pdfinfo >/dev/null; then
-        pages=$(pdfinfo "$prefix/share/doc/kvt80/KVT-80 Manual.pdf" 2>/dev/null |
+        manual_pages=$(pdfinfo "$prefix/share/doc/kvt80/KVT-80 Manual.pdf" 2>/dev/null |
             sed -n 's/^Pages: *//p')
-        [[ ${pages:-0} -gt 1 ]] || fail "the manual has no pages"
+        [[ ${manual_pages:-0} -gt 1 ]] || fail "the manual has no pages"
     fi
     grep -qi "<html" "$prefix/share/doc/kvt80/KVT80Checklist.htm" ||
         fail "the checklist is not an HTML document"
