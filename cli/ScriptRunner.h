@@ -50,7 +50,7 @@ class ScriptRunner {
     // Disconnects it; called by the destructor too.
     void Detach();
 
-    // Parses and runs one line. where names it in messages ("demo.kvt, line 4").
+    // Parses and runs one line. where names it in messages ("demo.kvts, line 4").
     Outcome RunLine(std::string_view line, std::string_view where);
     Outcome Run(const Statement& statement, std::string_view where);
 

@@ -10,7 +10,7 @@ if [[ -z ${DISPLAY:-} && -z ${WAYLAND_DISPLAY:-} ]]; then
     echo "No display is available (DISPLAY and WAYLAND_DISPLAY are not set): running the kvt80ctl" \
         "demo in this terminal instead of the laptop program."
     cmake --build build --target kvt80ctl kvt80-sim
-    exec ./build/cli/kvt80ctl --demo --events examples/demo.kvt "$@"
+    exec ./build/cli/kvt80ctl --demo --events examples/demo.kvts "$@"
 fi
 cmake --build build --target KVTExec
 exec ./build/laptop/KVTExec --demo "$@"

@@ -16,9 +16,19 @@ fi
 
 # The packages install under /usr: the prefix is fixed when the tree is configured, so the
 # libraries land in Debian's multiarch folder and the programs' RPATH points there.
+# Compiled as Debian compiles its packages: the distribution's hardening flags (stack protector,
+# fortified functions, read-only relocations bound at start-up).
+flags=()
+if command -v dpkg-buildflags >/dev/null; then
+    export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+    cflags="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
+    ldflags=$(dpkg-buildflags --get LDFLAGS)
+    flags=(-DCMAKE_CXX_FLAGS="$cflags" -DCMAKE_C_FLAGS="$cflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags"
+        -DCMAKE_SHARED_LINKER_FLAGS="$ldflags" -DCMAKE_MODULE_LINKER_FLAGS="$ldflags")
+fi
 tree=build/package-tree
 cmake -S . -B "$tree" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-    -DKVT_BUILD_TESTS=OFF -DKVT_BUILD_BENCH=OFF "${launcher[@]}" >/dev/null
+    -DKVT_BUILD_TESTS=OFF -DKVT_BUILD_BENCH=OFF "${flags[@]}" "${launcher[@]}" >/dev/null
 cmake --build "$tree" -j "${KVT_JOBS:-$(nproc)}"
 
 rm -rf build/packages
@@ -40,6 +50,8 @@ if grep -qi qt <<<"$depends"; then
     echo "FAIL: kvt80-tools depends on Qt" >&2
     failed=1
 fi
+export KVT_VERSION
+KVT_VERSION=$(dpkg-deb -f "${tools[0]}" Version)
 dpkg-deb -x "${tools[0]}" "$scratch/tools"
 tests/packaging/check_tree.sh "$scratch/tools/usr" || failed=1
 for package in build/packages/*.deb; do

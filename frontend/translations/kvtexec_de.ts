@@ -29,6 +29,17 @@
     </message>
 </context>
 <context>
+    <name>DialogControls</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>QDialog</name>
     <message>
         <source>OK</source>
@@ -869,14 +880,6 @@ EQ</translation>
         <source>Format Name:</source>
         <translation>Formatname:</translation>
     </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
 </context>
 <context>
     <name>kvt::laptop::CDlgCompareFile</name>
@@ -946,14 +949,6 @@ EQ</translation>
     <message>
         <source>Delete</source>
         <translation>Löschen</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1684,14 +1679,6 @@ verzögerung</translation>
         <source>Headroom</source>
         <translation>Headroom</translation>
     </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
 </context>
 <context>
     <name>kvt::laptop::CDlgIPAddress</name>
@@ -1702,14 +1689,6 @@ verzögerung</translation>
     <message>
         <source>IP address:</source>
         <translation>IP-Adresse:</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1733,14 +1712,6 @@ verzögerung</translation>
     <message>
         <source>LCR/Mono Surround</source>
         <translation>LCR/Mono-Surround</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>The unit cannot use the channel configuration &quot;%1&quot;.  Its configuration is unchanged.</source>
@@ -1905,14 +1876,6 @@ Verst.</translation>
     <message>
         <source>Password:</source>
         <translation>Kennwort:</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -2419,14 +2382,6 @@ rechts</translation>
         <translation>Systemzeit verwenden</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
         <source>The KVT unit is not connected; its clock was not set.</source>
         <translation>Das KVT-Gerät ist nicht verbunden; seine Uhr wurde nicht gestellt.</translation>
     </message>
@@ -2884,6 +2839,10 @@ Version: %1</translation>
     <message>
         <source>Measures each channel and sets its equalizer toward a target curve</source>
         <translation>Misst jeden Kanal und stellt seinen Equalizer auf eine Zielkurve ein</translation>
+    </message>
+    <message>
+        <source>The room EQ assistant is still working with the unit.  Cancel it in its window, or let it finish, before closing the program.</source>
+        <translation>Der Raum-EQ-Assistent arbeitet noch mit dem Gerät.  Brechen Sie ihn in seinem Fenster ab oder lassen Sie ihn fertig werden, bevor Sie das Programm schließen.</translation>
     </message>
 </context>
 <context>

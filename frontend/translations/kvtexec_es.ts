@@ -29,6 +29,17 @@
     </message>
 </context>
 <context>
+    <name>DialogControls</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>QDialog</name>
     <message>
         <source>OK</source>
@@ -869,14 +880,6 @@ mono</translation>
         <source>Format Name:</source>
         <translation>Nombre del formato:</translation>
     </message>
-    <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
 </context>
 <context>
     <name>kvt::laptop::CDlgCompareFile</name>
@@ -946,14 +949,6 @@ mono</translation>
     <message>
         <source>Delete</source>
         <translation>Eliminar</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -1684,14 +1679,6 @@ surround</translation>
         <source>Headroom</source>
         <translation>Margen</translation>
     </message>
-    <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
 </context>
 <context>
     <name>kvt::laptop::CDlgIPAddress</name>
@@ -1702,14 +1689,6 @@ surround</translation>
     <message>
         <source>IP address:</source>
         <translation>Dirección IP:</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -1733,14 +1712,6 @@ surround</translation>
     <message>
         <source>LCR/Mono Surround</source>
         <translation>LCR/envolvente mono</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
     </message>
     <message>
         <source>The unit cannot use the channel configuration &quot;%1&quot;.  Its configuration is unchanged.</source>
@@ -1905,14 +1876,6 @@ Ganancia</translation>
     <message>
         <source>Password:</source>
         <translation>Contraseña:</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -2419,14 +2382,6 @@ derecho</translation>
         <translation>Usar hora del sistema</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-    <message>
         <source>The KVT unit is not connected; its clock was not set.</source>
         <translation>La unidad KVT no está conectada; su reloj no se ajustó.</translation>
     </message>
@@ -2884,6 +2839,10 @@ Versión: %1</translation>
     <message>
         <source>Measures each channel and sets its equalizer toward a target curve</source>
         <translation>Mide cada canal y ajusta su ecualizador hacia una curva objetivo</translation>
+    </message>
+    <message>
+        <source>The room EQ assistant is still working with the unit.  Cancel it in its window, or let it finish, before closing the program.</source>
+        <translation>El asistente de ecualización de sala todavía está trabajando con la unidad.  Cancélelo en su ventana, o deje que termine, antes de cerrar el programa.</translation>
     </message>
 </context>
 <context>

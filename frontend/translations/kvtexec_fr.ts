@@ -29,6 +29,17 @@
     </message>
 </context>
 <context>
+    <name>DialogControls</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>QDialog</name>
     <message>
         <source>OK</source>
@@ -869,14 +880,6 @@ mono</translation>
         <source>Format Name:</source>
         <translation>Nom du format :</translation>
     </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
 </context>
 <context>
     <name>kvt::laptop::CDlgCompareFile</name>
@@ -946,14 +949,6 @@ mono</translation>
     <message>
         <source>Delete</source>
         <translation>Supprimer</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -1684,14 +1679,6 @@ surround</translation>
         <source>Headroom</source>
         <translation>Marge</translation>
     </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
 </context>
 <context>
     <name>kvt::laptop::CDlgIPAddress</name>
@@ -1702,14 +1689,6 @@ surround</translation>
     <message>
         <source>IP address:</source>
         <translation>Adresse IP&#xa0;:</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -1733,14 +1712,6 @@ surround</translation>
     <message>
         <source>LCR/Mono Surround</source>
         <translation>LCR/surround mono</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
     </message>
     <message>
         <source>The unit cannot use the channel configuration &quot;%1&quot;.  Its configuration is unchanged.</source>
@@ -1905,14 +1876,6 @@ Gain</translation>
     <message>
         <source>Password:</source>
         <translation>Mot de passe&#xa0;:</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -2419,14 +2382,6 @@ droit</translation>
         <translation>Utiliser l&apos;heure du système</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
         <source>The KVT unit is not connected; its clock was not set.</source>
         <translation>L&apos;appareil KVT n&apos;est pas connecté ; son horloge n&apos;a pas été réglée.</translation>
     </message>
@@ -2884,6 +2839,10 @@ Version&#xa0;: %1</translation>
     <message>
         <source>Measures each channel and sets its equalizer toward a target curve</source>
         <translation>Mesure chaque canal et règle son égaliseur vers une courbe cible</translation>
+    </message>
+    <message>
+        <source>The room EQ assistant is still working with the unit.  Cancel it in its window, or let it finish, before closing the program.</source>
+        <translation>L&apos;assistant d&apos;égalisation de salle travaille encore avec l&apos;unité.  Annulez-le dans sa fenêtre, ou laissez-le terminer, avant de fermer le programme.</translation>
     </message>
 </context>
 <context>

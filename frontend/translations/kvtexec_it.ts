@@ -29,6 +29,17 @@
     </message>
 </context>
 <context>
+    <name>DialogControls</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
     <name>QDialog</name>
     <message>
         <source>OK</source>
@@ -869,14 +880,6 @@ mono</translation>
         <source>Format Name:</source>
         <translation>Nome del formato:</translation>
     </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annulla</translation>
-    </message>
 </context>
 <context>
     <name>kvt::laptop::CDlgCompareFile</name>
@@ -946,14 +949,6 @@ mono</translation>
     <message>
         <source>Delete</source>
         <translation>Elimina</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -1684,14 +1679,6 @@ surround</translation>
         <source>Headroom</source>
         <translation>Headroom</translation>
     </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annulla</translation>
-    </message>
 </context>
 <context>
     <name>kvt::laptop::CDlgIPAddress</name>
@@ -1702,14 +1689,6 @@ surround</translation>
     <message>
         <source>IP address:</source>
         <translation>Indirizzo IP:</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -1733,14 +1712,6 @@ surround</translation>
     <message>
         <source>LCR/Mono Surround</source>
         <translation>LCR/surround mono</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annulla</translation>
     </message>
     <message>
         <source>The unit cannot use the channel configuration &quot;%1&quot;.  Its configuration is unchanged.</source>
@@ -1905,14 +1876,6 @@ Guadagno</translation>
     <message>
         <source>Password:</source>
         <translation>Password:</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -2419,14 +2382,6 @@ destro</translation>
         <translation>Usa ora di sistema</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annulla</translation>
-    </message>
-    <message>
         <source>The KVT unit is not connected; its clock was not set.</source>
         <translation>L&apos;unità KVT non è collegata; il suo orologio non è stato impostato.</translation>
     </message>
@@ -2884,6 +2839,10 @@ Versione: %1</translation>
     <message>
         <source>Measures each channel and sets its equalizer toward a target curve</source>
         <translation>Misura ogni canale e imposta il suo equalizzatore verso una curva obiettivo</translation>
+    </message>
+    <message>
+        <source>The room EQ assistant is still working with the unit.  Cancel it in its window, or let it finish, before closing the program.</source>
+        <translation>L&apos;assistente di equalizzazione della sala sta ancora lavorando con l&apos;unità.  Annullarlo nella sua finestra, o lasciarlo terminare, prima di chiudere il programma.</translation>
     </message>
 </context>
 <context>

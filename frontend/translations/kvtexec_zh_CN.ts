@@ -29,6 +29,17 @@
     </message>
 </context>
 <context>
+    <name>DialogControls</name>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>QDialog</name>
     <message>
         <source>OK</source>
@@ -869,14 +880,6 @@ EQ</source>
         <source>Format Name:</source>
         <translation>格式名称：</translation>
     </message>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
 </context>
 <context>
     <name>kvt::laptop::CDlgCompareFile</name>
@@ -946,14 +949,6 @@ EQ</source>
     <message>
         <source>Delete</source>
         <translation>删除</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -1684,14 +1679,6 @@ Delay</source>
         <source>Headroom</source>
         <translation>动态余量</translation>
     </message>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
 </context>
 <context>
     <name>kvt::laptop::CDlgIPAddress</name>
@@ -1702,14 +1689,6 @@ Delay</source>
     <message>
         <source>IP address:</source>
         <translation>IP 地址：</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -1733,14 +1712,6 @@ Delay</source>
     <message>
         <source>LCR/Mono Surround</source>
         <translation>LCR/单声道环绕</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
     </message>
     <message>
         <source>The unit cannot use the channel configuration &quot;%1&quot;.  Its configuration is unchanged.</source>
@@ -1905,14 +1876,6 @@ Gain</source>
     <message>
         <source>Password:</source>
         <translation>密码：</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -2419,14 +2382,6 @@ Surround</source>
         <translation>使用系统时间</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
-    <message>
         <source>The KVT unit is not connected; its clock was not set.</source>
         <translation>KVT 设备未连接，其时钟未设置。</translation>
     </message>
@@ -2884,6 +2839,10 @@ Version: %1</source>
     <message>
         <source>Measures each channel and sets its equalizer toward a target curve</source>
         <translation>测量每个声道并将其均衡器调向目标曲线</translation>
+    </message>
+    <message>
+        <source>The room EQ assistant is still working with the unit.  Cancel it in its window, or let it finish, before closing the program.</source>
+        <translation>房间均衡助手仍在与设备通信。  请在其窗口中取消它，或等待其完成，然后再关闭程序。</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,5 @@
 #include "CDlgChangeFormatName.h"
 
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,11 +20,7 @@ CDlgChangeFormatName::CDlgChangeFormatName(const QString& name, QWidget* parent)
     IdentifyControl(edit_, 1568, label->text());
     label->setBuddy(edit_);
 
-    auto* buttons = new QDialogButtonBox(this);
-    AddDialogButton(buttons, tr("OK"), 1, QDialogButtonBox::AcceptRole)->setDefault(true);
-    AddDialogButton(buttons, tr("Cancel"), 2, QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CDlgChangeFormatName::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CDlgChangeFormatName::reject);
+    auto* buttons = AddOkCancel(this);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(label, 0, 0);

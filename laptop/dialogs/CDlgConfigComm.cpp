@@ -1,7 +1,6 @@
 #include "CDlgConfigComm.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -59,11 +58,7 @@ CDlgConfigComm::CDlgConfigComm(IKVT80& engine, frontend::RemoteAddressStore& add
         button->setAutoDefault(false);
     }
 
-    auto* buttons = new QDialogButtonBox(this);
-    AddDialogButton(buttons, tr("OK"), 1, QDialogButtonBox::AcceptRole)->setDefault(true);
-    AddDialogButton(buttons, tr("Cancel"), 2, QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CDlgConfigComm::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CDlgConfigComm::reject);
+    auto* buttons = AddOkCancel(this);
 
     auto* addressButtons = new QVBoxLayout;
     addressButtons->addWidget(insert_);

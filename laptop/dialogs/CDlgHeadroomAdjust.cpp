@@ -1,7 +1,6 @@
 #include "CDlgHeadroomAdjust.h"
 
 #include <QButtonGroup>
-#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -33,11 +32,7 @@ CDlgHeadroomAdjust::CDlgHeadroomAdjust(IKVT80& engine, QWidget* parent)
         choices_[static_cast<size_t>(current)]->setChecked(true);
     }
 
-    auto* buttons = new QDialogButtonBox(this);
-    AddDialogButton(buttons, tr("OK"), 1, QDialogButtonBox::AcceptRole)->setDefault(true);
-    AddDialogButton(buttons, tr("Cancel"), 2, QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CDlgHeadroomAdjust::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CDlgHeadroomAdjust::reject);
+    auto* buttons = AddOkCancel(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(box);

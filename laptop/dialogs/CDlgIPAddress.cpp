@@ -1,6 +1,5 @@
 #include "CDlgIPAddress.h"
 
-#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,11 +21,7 @@ CDlgIPAddress::CDlgIPAddress(const QString& address, QWidget* parent) : QDialog(
     IdentifyControl(edit_, 1566, label->text());
     label->setBuddy(edit_);
 
-    auto* buttons = new QDialogButtonBox(this);
-    AddDialogButton(buttons, tr("OK"), 1, QDialogButtonBox::AcceptRole)->setDefault(true);
-    AddDialogButton(buttons, tr("Cancel"), 2, QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CDlgIPAddress::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CDlgIPAddress::reject);
+    auto* buttons = AddOkCancel(this);
 
     auto* row = new QHBoxLayout;
     row->addWidget(label);

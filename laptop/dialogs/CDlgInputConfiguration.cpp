@@ -1,7 +1,6 @@
 #include "CDlgInputConfiguration.h"
 
 #include <QButtonGroup>
-#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QMessageBox>
 #include <QPushButton>
@@ -35,11 +34,7 @@ CDlgInputConfiguration::CDlgInputConfiguration(IKVT80& engine, QWidget* parent)
         current >= 0 && current < 3 ? static_cast<size_t>(current) : choices_.size() - 1;
     choices_[checked]->setChecked(true);
 
-    auto* buttons = new QDialogButtonBox(this);
-    AddDialogButton(buttons, tr("OK"), 1, QDialogButtonBox::AcceptRole)->setDefault(true);
-    AddDialogButton(buttons, tr("Cancel"), 2, QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CDlgInputConfiguration::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CDlgInputConfiguration::reject);
+    auto* buttons = AddOkCancel(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(box);

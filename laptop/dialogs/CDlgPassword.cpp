@@ -1,7 +1,6 @@
 #include "CDlgPassword.h"
 
 #include <QApplication>
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,11 +26,7 @@ CDlgPassword::CDlgPassword(QWidget* parent) : QDialog(parent) {
     IdentifyControl(edit_, 1386, label->text());
     label->setBuddy(edit_);
 
-    auto* buttons = new QDialogButtonBox(this);
-    AddDialogButton(buttons, tr("OK"), 1, QDialogButtonBox::AcceptRole)->setDefault(true);
-    AddDialogButton(buttons, tr("Cancel"), 2, QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CDlgPassword::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CDlgPassword::reject);
+    auto* buttons = AddOkCancel(this);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(note, 0, 0, 1, 2);

@@ -1,7 +1,6 @@
 #include "CDlgSetDateTime.h"
 
 #include <QDateEdit>
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLocale>
@@ -83,12 +82,8 @@ CDlgSetDateTime::CDlgSetDateTime(IKVT80& engine, QWidget* parent, Clock computer
     IdentifyControl(useSystemTime, kUseSystemTimeId, useSystemTime->text());
     connect(useSystemTime, &QPushButton::clicked, this, &CDlgSetDateTime::UseSystemTime);
 
-    auto* buttons = new QDialogButtonBox(this);
-    ok_ = AddDialogButton(buttons, tr("OK"), 1, QDialogButtonBox::AcceptRole);
-    ok_->setDefault(true);
-    AddDialogButton(buttons, tr("Cancel"), 2, QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CDlgSetDateTime::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CDlgSetDateTime::reject);
+    auto* buttons = AddOkCancel(this);
+    ok_ = buttons->findChild<QPushButton*>(QStringLiteral("1"));
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(dateLabel, 0, 0);

@@ -1,5 +1,7 @@
 #include "DialogControls.h"
 
+#include <QCoreApplication>
+#include <QDialog>
 #include <QPushButton>
 #include <QWidget>
 
@@ -28,6 +30,18 @@ QPushButton* AddDialogButton(QDialogButtonBox* box, const QString& text, int id,
     QPushButton* button = box->addButton(text, role);
     IdentifyControl(button, id, text);
     return button;
+}
+
+QDialogButtonBox* AddOkCancel(QDialog* dialog) {
+    auto* box = new QDialogButtonBox(dialog);
+    AddDialogButton(box, QCoreApplication::translate("DialogControls", "OK"), 1,
+                    QDialogButtonBox::AcceptRole)
+        ->setDefault(true);
+    AddDialogButton(box, QCoreApplication::translate("DialogControls", "Cancel"), 2,
+                    QDialogButtonBox::RejectRole);
+    QObject::connect(box, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    QObject::connect(box, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    return box;
 }
 
 }  // namespace kvt::laptop

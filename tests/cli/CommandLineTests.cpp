@@ -27,13 +27,13 @@ TEST(CommandLineOptions, NoArguments) {
 
 TEST(CommandLineOptions, Everything) {
     const CommandLineResult r = Parse({"--port", "/dev/ttyUSB0", "--baud", "19200", "--events",
-                                       "-e", "Connect", "-e", "Connected", "setup.kvt"});
+                                       "-e", "Connect", "-e", "Connected", "setup.kvts"});
     ASSERT_EQ(r.error, "");
     EXPECT_EQ(r.options.port, "/dev/ttyUSB0");
     EXPECT_EQ(r.options.baud, 19200);
     EXPECT_TRUE(r.options.events);
     EXPECT_THAT(r.options.statements, ElementsAre("Connect", "Connected"));
-    EXPECT_EQ(r.options.script, "setup.kvt");
+    EXPECT_EQ(r.options.script, "setup.kvts");
 }
 
 TEST(CommandLineOptions, ValuesAfterAnEqualsSign) {
@@ -51,16 +51,16 @@ TEST(CommandLineOptions, DashIsStandardInput) {
 }
 
 TEST(CommandLineOptions, OptionsMayFollowTheScript) {
-    const CommandLineResult r = Parse({"run.kvt", "--events"});
+    const CommandLineResult r = Parse({"run.kvts", "--events"});
     ASSERT_EQ(r.error, "");
-    EXPECT_EQ(r.options.script, "run.kvt");
+    EXPECT_EQ(r.options.script, "run.kvts");
     EXPECT_TRUE(r.options.events);
 }
 
 TEST(CommandLineOptions, DoubleDashEndsOptions) {
-    const CommandLineResult r = Parse({"--", "--odd-name.kvt"});
+    const CommandLineResult r = Parse({"--", "--odd-name.kvts"});
     ASSERT_EQ(r.error, "");
-    EXPECT_EQ(r.options.script, "--odd-name.kvt");
+    EXPECT_EQ(r.options.script, "--odd-name.kvts");
 }
 
 TEST(CommandLineOptions, Help) {
@@ -90,7 +90,7 @@ TEST(CommandLineErrors, BitRateMustBeAPositiveWholeNumber) {
 }
 
 TEST(CommandLineErrors, OnlyOneScript) {
-    EXPECT_THAT(Parse({"a.kvt", "b.kvt"}).error, HasSubstr("b.kvt"));
+    EXPECT_THAT(Parse({"a.kvts", "b.kvts"}).error, HasSubstr("b.kvts"));
 }
 
 TEST(CommandLineErrors, DemoChoosesThePortItself) {

@@ -169,14 +169,14 @@ TEST_F(InScripts, OutputStaysOneLinePerStatementWithoutMeanings) {
 TEST_F(InScripts, HelpIsAnUnknownStatement) {
     EXPECT_EQ(RunText("help\nConnected\n"), 2);
     EXPECT_THAT(Lines(), IsEmpty());
-    EXPECT_THAT(errors.str(), HasSubstr("test.kvt, line 1: unknown member 'help'"));
+    EXPECT_THAT(errors.str(), HasSubstr("test.kvts, line 1: unknown member 'help'"));
 }
 
 TEST_F(InScripts, UnknownMemberOrEventSuggestsTheClosestAndStillStopsTheScript) {
     EXPECT_EQ(RunText("EQBnd(1, 2)\nConnected\n"), 2);
     EXPECT_THAT(Lines(), IsEmpty());
     EXPECT_THAT(errors.str(),
-                HasSubstr("test.kvt, line 1: unknown member 'EQBnd'; did you mean 'EQBand'?"));
+                HasSubstr("test.kvts, line 1: unknown member 'EQBnd'; did you mean 'EQBand'?"));
     StartRunner({});
     EXPECT_EQ(RunText("Comport = \"x\"\nCoMPort2 = \"x\"\n"), 2);
     EXPECT_THAT(errors.str(), HasSubstr("unknown member 'CoMPort2'; did you mean 'ComPort'?"));

@@ -148,9 +148,9 @@ TEST_F(Program, BadCommandLineIsAUsageError) {
 }
 
 TEST_F(Program, MissingScriptIsAUsageError) {
-    const ProgramResult r = Run({(config.Path() / "absent.kvt").string()});
+    const ProgramResult r = Run({(config.Path() / "absent.kvts").string()});
     EXPECT_EQ(r.exitStatus, 2);
-    EXPECT_THAT(r.errors, HasSubstr("absent.kvt"));
+    EXPECT_THAT(r.errors, HasSubstr("absent.kvts"));
 }
 
 TEST_F(Program, FolderGivenAsScriptIsAUsageError) {
@@ -214,7 +214,7 @@ TEST_F(Program, UnknownMemberStopsTheRunWithStatusTwo) {
 }
 
 TEST_F(Program, ScriptFileRunsAfterTheStatementOptions) {
-    const auto script = WriteScript("set.kvt",
+    const auto script = WriteScript("set.kvts",
                                     "# port for the test\nComPort = \"/dev/ttyS4\"\n"
                                     "ComPort\nsleep 1\n");
     const ProgramResult r = Run({"-e", "Connected", script.string()});
@@ -222,12 +222,22 @@ TEST_F(Program, ScriptFileRunsAfterTheStatementOptions) {
     EXPECT_THAT(r.Lines(), ElementsAre("0 false", "0", "0 \"/dev/ttyS4\"", "0"));
 }
 
+// Scripts are called .kvts by habit only: any name runs, even a configuration file's extension.
+TEST_F(Program, ScriptsRunWhateverTheirName) {
+    for (const char* name : {"steps", "store.txt", "odd.kvt"}) {
+        const auto script = WriteScript(name, "Connected\n");
+        const ProgramResult r = Run({script.string()});
+        EXPECT_EQ(r.exitStatus, 0) << name << ": " << r.errors;
+        EXPECT_THAT(r.Lines(), ElementsAre("0 false")) << name;
+    }
+}
+
 TEST_F(Program, SyntaxErrorInAScriptNamesItsLine) {
-    const auto script = WriteScript("bad.kvt", "Connected\n\nComPort = COM1\nConnected\n");
+    const auto script = WriteScript("bad.kvts", "Connected\n\nComPort = COM1\nConnected\n");
     const ProgramResult r = Run({script.string()});
     EXPECT_EQ(r.exitStatus, 2);
     EXPECT_THAT(r.Lines(), ElementsAre("0 false"));
-    EXPECT_THAT(r.errors, HasSubstr("bad.kvt, line 3"));
+    EXPECT_THAT(r.errors, HasSubstr("bad.kvts, line 3"));
 }
 
 TEST_F(Program, StandardInputWithDash) {
@@ -255,7 +265,7 @@ TEST_F(Program, ExampleScriptsRunEveryStatementSuccessfully) {
     std::filesystem::copy(KVT80_EXAMPLES, work.Path() / "examples");
     workingDirectory = work.Path();
     ProgramResult r;
-    for (const char* script : {"service-visit.kvt", "downloads.kvt"}) {
+    for (const char* script : {"service-visit.kvts", "downloads.kvts"}) {
         r = Run({"--demo", "--events", std::string("examples/") + script});
         EXPECT_EQ(r.exitStatus, 0) << script << "\n" << r.out << r.errors;
     }

@@ -30,7 +30,7 @@ class RunnerFixture : public ::testing::Test {
     // Runs a whole script and returns the exit status.
     int RunText(const std::string& script) {
         std::istringstream in(script);
-        RunScript(*runner, in, "test.kvt");
+        RunScript(*runner, in, "test.kvts");
         return runner->ExitStatus();
     }
 

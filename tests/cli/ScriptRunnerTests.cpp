@@ -132,14 +132,14 @@ TEST_F(ExitStatus, TwoOnASyntaxErrorAndNothingAfterItRuns) {
     EXPECT_EQ(RunText("Connect\nConnected(\nDisconnect\n"), 2);
     EXPECT_THAT(Lines(), ElementsAre("0"));
     EXPECT_EQ(engine.CallCount("Disconnect"), 0u);
-    EXPECT_THAT(errors.str(), HasSubstr("test.kvt, line 2"));
+    EXPECT_THAT(errors.str(), HasSubstr("test.kvts, line 2"));
 }
 
 TEST_F(ExitStatus, TwoOnAnUnknownMemberAndNothingAfterItRuns) {
     EXPECT_EQ(RunText("# first\nConnect\nFrobnicate = 3\nDisconnect\n"), 2);
     EXPECT_THAT(Lines(), ElementsAre("0"));
     EXPECT_EQ(engine.CallCount("Disconnect"), 0u);
-    EXPECT_THAT(errors.str(), HasSubstr("test.kvt, line 3"));
+    EXPECT_THAT(errors.str(), HasSubstr("test.kvts, line 3"));
     EXPECT_THAT(errors.str(), HasSubstr("'Frobnicate'"));
 }
 
@@ -187,7 +187,7 @@ TEST_F(UsageErrors, PutOfAMethod) {
 
 TEST_F(UsageErrors, MessageGoesToErrorsWithTheProgramName) {
     RunText("\n\n  bad bad\n");
-    EXPECT_THAT(errors.str(), HasSubstr("kvt80ctl: test.kvt, line 3: column 7:"));
+    EXPECT_THAT(errors.str(), HasSubstr("kvt80ctl: test.kvts, line 3: column 7:"));
     EXPECT_THAT(Lines(), IsEmpty());
 }
 

@@ -5,7 +5,7 @@ execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFI
 if(NOT result EQUAL 0)
     message(FATAL_ERROR "cmake --install failed: ${result}")
 endif()
-execute_process(COMMAND bash ${CHECK} ${PREFIX} ${MODE} RESULT_VARIABLE result)
+execute_process(COMMAND ${CMAKE_COMMAND} -E env KVT_VERSION=${VERSION} bash ${CHECK} ${PREFIX} ${MODE} RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
     message(FATAL_ERROR "the installed tree failed its checks")
 endif()
