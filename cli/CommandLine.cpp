@@ -40,7 +40,7 @@ JSON escapes (VT_BSTR), [a, b, ...] arrays (safe array of Variants). Typed param
 coerced as an automation dispatcher would (an integer literal for a double parameter).
 
 Output: exactly one line per statement, in order: the member's status number, then,
-separated by single spaces, the get's value or the method's out-values in order. Doubles in
+separated by single spaces, a property's value or the method's out-values in order. Doubles in
 the shortest form that reads back to the same value; integers in decimal; booleans
 true/false; strings as JSON literals; arrays as JSON. Exit status: 0 when every statement
 returned 0; 1 when any returned non-zero (the script goes on); 2 on a usage or syntax error
