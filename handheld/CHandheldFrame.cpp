@@ -37,11 +37,6 @@ using frontend::StatusDialog;
 
 namespace {
 
-// The handheld's message boxes carry this caption.
-QString Caption() {
-    return QStringLiteral("KVT-80");
-}
-
 constexpr std::array<const char*, CHandheldFrame::kPanelCount> kPanelNames{
     QT_TRANSLATE_NOOP("kvt::handheld::CHandheldFrame", "Profile"),
     QT_TRANSLATE_NOOP("kvt::handheld::CHandheldFrame", "Optical"),
@@ -104,7 +99,7 @@ class DisconnectPrompt : public QDialog {
 }  // namespace
 
 CHandheldFrame::CHandheldFrame(IKVT80& engine, int languageCode, QWidget* parent)
-    : QMainWindow(parent),
+    : CFlowFrame(parent),
       engine_(engine),
       bridge_(std::make_unique<frontend::EngineBridge>(engine)),
       languageCode_(languageCode) {
@@ -346,28 +341,6 @@ frontend::DisconnectChoice CHandheldFrame::AskDisconnect() {
     return prompt.Choice();
 }
 
-frontend::SaveChangesAnswer CHandheldFrame::AskSaveChanges(const QString& fileName) {
-    if (answerAutomatically_) {
-        return frontend::SaveChangesAnswer::No;
-    }
-    const auto answer = QMessageBox::question(
-        this, Caption(), tr("Save changes to %1?").arg(fileName),
-        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
-    if (answer == QMessageBox::Yes) {
-        return frontend::SaveChangesAnswer::Yes;
-    }
-    return answer == QMessageBox::No ? frontend::SaveChangesAnswer::No
-                                     : frontend::SaveChangesAnswer::Cancel;
-}
-
-bool CHandheldFrame::AskYesNo(const QString& text) {
-    if (answerAutomatically_) {
-        return false;
-    }
-    return QMessageBox::question(this, Caption(), text, QMessageBox::Yes | QMessageBox::No) ==
-           QMessageBox::Yes;
-}
-
 std::optional<QString> CHandheldFrame::AskSaveFileName(const QString& startFolder) {
     QFileDialog dialog(this, tr("Save As"), startFolder, tr("KVT Configuration Files (*.kvt)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -386,29 +359,13 @@ std::optional<QString> CHandheldFrame::AskOpenFileName(const QString& startFolde
     return dialog.SelectedFile();
 }
 
-void CHandheldFrame::ShowWarning(const QString& text) {
-    if (answerAutomatically_) {
-        qWarning("%s", qPrintable(text));
-        return;
-    }
-    QMessageBox::warning(this, Caption(), text);
-}
-
-void CHandheldFrame::ShowError(const QString& text) {
-    if (answerAutomatically_) {
-        qWarning("%s", qPrintable(text));
-        return;
-    }
-    QMessageBox::critical(this, Caption(), text);
-}
-
-laptop::CDlgProgressStatus* CHandheldFrame::StatusDialogOf(StatusDialog dialog) const {
-    const auto found = statusDialogs_.find(dialog);
-    return found == statusDialogs_.end() ? nullptr : found->second.data();
+// The handheld's message boxes carry this caption.
+QString CHandheldFrame::Caption() const {
+    return QStringLiteral("KVT-80");
 }
 
 void CHandheldFrame::ShowStatus(StatusDialog dialog, const QString& title) {
-    laptop::CDlgProgressStatus* shown = StatusDialogOf(dialog);
+    laptop::CDlgProgressStatus* shown = statusDialogs_.Find(dialog);
     if (shown == nullptr) {
         switch (dialog) {
             case StatusDialog::Connection:
@@ -427,7 +384,7 @@ void CHandheldFrame::ShowStatus(StatusDialog dialog, const QString& title) {
         shown->setAttribute(Qt::WA_DeleteOnClose);
         connect(shown, &laptop::CDlgProgressStatus::cancelledByUser, this,
                 [this] { SetFrameEnabled(true); });
-        statusDialogs_[dialog] = shown;
+        statusDialogs_.Add(dialog, shown);
     }
     if (!title.isEmpty()) {
         shown->setWindowTitle(title);
@@ -441,8 +398,7 @@ void CHandheldFrame::ShowStatus(StatusDialog dialog, const QString& title) {
 
 void CHandheldFrame::CloseStatus(StatusDialog dialog) {
     SetFrameEnabled(true);
-    if (laptop::CDlgProgressStatus* shown = StatusDialogOf(dialog)) {
-        statusDialogs_.erase(dialog);
+    if (laptop::CDlgProgressStatus* shown = statusDialogs_.Take(dialog)) {
         shown->CloseQuietly();
     }
     // A transfer that ended frees the commands.
@@ -450,11 +406,11 @@ void CHandheldFrame::CloseStatus(StatusDialog dialog) {
 }
 
 bool CHandheldFrame::StatusShown(StatusDialog dialog) const {
-    return StatusDialogOf(dialog) != nullptr;
+    return statusDialogs_.Find(dialog) != nullptr;
 }
 
 void CHandheldFrame::UpdateStatus(StatusDialog dialog, const QString& text, int position, int end) {
-    if (laptop::CDlgProgressStatus* shown = StatusDialogOf(dialog)) {
+    if (laptop::CDlgProgressStatus* shown = statusDialogs_.Find(dialog)) {
         shown->SetProgress(text, position, end);
     }
 }
@@ -478,18 +434,9 @@ void CHandheldFrame::RefreshFrame() {
     UpdateMenus();
 }
 
-bool CHandheldFrame::ControlHeld() const {
-    return (QGuiApplication::queryKeyboardModifiers() & Qt::ControlModifier) != 0;
-}
-
 void CHandheldFrame::DestroyAll() {
     destroying_ = true;
-    for (auto& [kind, dialog] : statusDialogs_) {
-        if (dialog) {
-            dialog->CloseQuietly();
-        }
-    }
-    statusDialogs_.clear();
+    statusDialogs_.CloseAllQuietly();
     close();
     QApplication::quit();
 }

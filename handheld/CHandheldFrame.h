@@ -14,7 +14,7 @@
 #include <map>
 #include <memory>
 
-#include "FlowView.h"
+#include "CFlowFrame.h"
 #include "IKVT80.h"
 
 class QDialog;
@@ -33,7 +33,7 @@ namespace kvt::handheld {
 
 class CPanel;
 
-class CHandheldFrame : public QMainWindow, public frontend::FlowView {
+class CHandheldFrame : public frontend::CFlowFrame {
     Q_OBJECT
 
   public:
@@ -80,10 +80,8 @@ class CHandheldFrame : public QMainWindow, public frontend::FlowView {
     CPanel* PanelWidget(Panel panel) const { return panels_[panel]; }
     static QString PanelName(Panel panel);
 
-    // Answers every question without showing it (the screenshot tour and tests): the exit
-    // question Yes, the disconnect prompt Yes without the personality module, the save-changes
-    // prompt No, other questions No; warnings go to the log.
-    void SetAnswerAutomatically(bool on) { answerAutomatically_ = on; }
+    // Unattended (SetAnswerAutomatically, for the screenshot tour and tests) the exit question
+    // is answered Yes as well.
 
     // Called with every dialog the frame opens from a menu, after it is fitted to the screen and
     // before it runs (the screenshot tour and tests look at it, or close it).
@@ -94,12 +92,8 @@ class CHandheldFrame : public QMainWindow, public frontend::FlowView {
 
     // ---- FlowView ----
     frontend::DisconnectChoice AskDisconnect() override;
-    frontend::SaveChangesAnswer AskSaveChanges(const QString& fileName) override;
-    bool AskYesNo(const QString& text) override;
     std::optional<QString> AskSaveFileName(const QString& startFolder) override;
     std::optional<QString> AskOpenFileName(const QString& startFolder) override;
-    void ShowWarning(const QString& text) override;
-    void ShowError(const QString& text) override;
     void ShowStatus(frontend::StatusDialog dialog, const QString& title = {}) override;
     void CloseStatus(frontend::StatusDialog dialog) override;
     bool StatusShown(frontend::StatusDialog dialog) const override;
@@ -109,7 +103,6 @@ class CHandheldFrame : public QMainWindow, public frontend::FlowView {
     void ShowConnectionState(bool connected) override;
     void RefreshAll() override;
     void RefreshFrame() override;
-    bool ControlHeld() const override;
     void DestroyAll() override;
 
   signals:
@@ -136,7 +129,7 @@ class CHandheldFrame : public QMainWindow, public frontend::FlowView {
     void ShowDigitalDelays();
     // Fits a dialog to the small screen and runs it.
     int Run(QDialog& dialog);
-    laptop::CDlgProgressStatus* StatusDialogOf(frontend::StatusDialog dialog) const;
+    QString Caption() const override;
 
     IKVT80& engine_;
     std::unique_ptr<frontend::EngineBridge> bridge_;
@@ -146,8 +139,7 @@ class CHandheldFrame : public QMainWindow, public frontend::FlowView {
     std::array<CPanel*, kPanelCount> panels_{};
     Panel current_ = kOpticalPanel;
     std::map<int, QAction*> actions_;
-    std::map<frontend::StatusDialog, QPointer<laptop::CDlgProgressStatus>> statusDialogs_;
-    bool answerAutomatically_ = false;
+    frontend::StatusDialogs<laptop::CDlgProgressStatus> statusDialogs_;
     bool destroying_ = false;
     std::function<void(QDialog&)> dialogShown_;
 };

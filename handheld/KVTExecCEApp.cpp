@@ -1,51 +1,21 @@
 #include "KVTExecCEApp.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
-#include <QTranslator>
-#include <cstring>
 #include <iostream>
 #include <memory>
 
-#include "AppSettings.h"
 #include "CHandheldFrame.h"
 #include "ConnectionFlows.h"
 #include "DemoSession.h"
-#include "EngineValues.h"
 #include "HandheldTour.h"
 #include "IKVT80.h"
+#include "ProgramStart.h"
 
 namespace kvt::handheld {
 
 namespace {
-
-bool AsksForRegistration(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strstr(argv[i], "regserver") != nullptr) {
-            return true;
-        }
-    }
-    return false;
-}
-
-QString TranslationName(int languageCode) {
-    switch (languageCode) {
-        case 4:
-            return QStringLiteral("kvtexec_zh_CN");
-        case 7:
-            return QStringLiteral("kvtexec_de");
-        case 10:
-            return QStringLiteral("kvtexec_es");
-        case 12:
-            return QStringLiteral("kvtexec_fr");
-        case 16:
-            return QStringLiteral("kvtexec_it");
-        default:
-            return {};
-    }
-}
 
 QString Caption() {
     return QStringLiteral("KVT-80");
@@ -56,42 +26,11 @@ QString Caption() {
 LaunchOptions ParseLaunchOptions(const QStringList& arguments) {
     LaunchOptions options;
     for (qsizetype i = 1; i < arguments.size() && options.error.isEmpty(); ++i) {
-        const QString& argument = arguments[i];
-        const auto value = [&]() -> std::optional<QString> {
-            if (i + 1 >= arguments.size()) {
-                options.error = QStringLiteral("%1 needs a value").arg(argument);
-                return std::nullopt;
-            }
-            return arguments[++i];
-        };
-        if (argument == QLatin1String("--demo")) {
-            options.demo = true;
-        } else if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
-            options.help = true;
-        } else if (argument == QLatin1String("--screenshots")) {
-            options.screenshots = value();
-        } else if (argument == QLatin1String("--port")) {
-            options.port = value();
-        } else if (argument == QLatin1String("--lang")) {
-            if (const auto text = value()) {
-                bool number = false;
-                const int code = text->toInt(&number);
-                if (number) {
-                    options.language = code;
-                } else {
-                    options.error =
-                        QStringLiteral("--lang needs a language code such as 9 (English), not '%1'")
-                            .arg(*text);
-                }
-            }
-        } else {
-            options.error = QStringLiteral("unknown option '%1'").arg(argument);
+        if (!frontend::ReadStartOption(arguments, i, options, QStringLiteral("9 (English)"))) {
+            options.error = QStringLiteral("unknown option '%1'").arg(arguments[i]);
         }
     }
-    if (options.error.isEmpty() && options.demo && options.port) {
-        options.error =
-            QStringLiteral("--demo and --port cannot be combined (--demo chooses the port)");
-    }
+    frontend::CheckDemoAndPort(options);
     if (options.error.isEmpty() && options.screenshots && !options.demo) {
         options.error = QStringLiteral("--screenshots needs --demo");
     }
@@ -123,56 +62,24 @@ QRect WindowGeometry(const QRect& available) {
 }
 
 int RunKVTExecCE(int argc, char** argv) {
-    if (AsksForRegistration(argc, argv)) {
+    if (frontend::AsksForRegistration(argc, argv)) {
         return 0;
     }
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) {
-        arguments.push_back(QString::fromLocal8Bit(argv[i]));
-    }
-    const LaunchOptions options = ParseLaunchOptions(arguments);
-    if (options.help) {
-        std::cout << UsageText().toStdString();
-        return 0;
-    }
-    if (!options.error.isEmpty()) {
-        std::cerr << "KVTExecCE: " << options.error.toStdString() << "\nTry 'KVTExecCE --help'.\n";
-        return 2;
+    const LaunchOptions options = ParseLaunchOptions(frontend::ArgumentList(argc, argv));
+    if (const auto ended =
+            frontend::EndBeforeStart("KVTExecCE", options.help, options.error, UsageText())) {
+        return *ended;
     }
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("KVTExecCE"));
-    QApplication::setOrganizationName(QStringLiteral("Rodmere"));
-
-    const QString settingsFolder = frontend::InitSettingsFolder();
-    const int language = options.language.value_or(frontend::ReadLanguageCode(settingsFolder));
-    QTranslator translator;
-    const QString translation = TranslationName(language);
-    if (!translation.isEmpty() && translator.load(translation, QStringLiteral(":/i18n"))) {
-        QApplication::installTranslator(&translator);
-    }
+    const frontend::ProgramLanguage start =
+        frontend::StartProgram(QStringLiteral("KVTExecCE"), options.language);
+    const int language = start.language;
 
     sim::DemoSession demo;
-    if (options.demo) {
-        if (const std::string failure = demo.Start(); !failure.empty()) {
-            QMessageBox::critical(nullptr, Caption(),
-                                  QObject::tr("The demonstration unit could not be started: %1")
-                                      .arg(QString::fromStdString(failure)));
-            return 1;
-        }
-    }
-    std::unique_ptr<IKVT80> engine;
-    const int32_t created = CreateEngine("KVT80CE.KVT80CE", engine);
-    if (created != status::Ok || !engine) {
-        QMessageBox::critical(nullptr, Caption(),
-                              QObject::tr("The KVT-80 engine could not be started (status %1). "
-                                          "Please reinstall the program.")
-                                  .arg(created));
+    const std::unique_ptr<IKVT80> engine =
+        frontend::StartEngine("KVT80CE.KVT80CE", Caption(), demo, options.demo, options.port);
+    if (!engine) {
         return 1;
-    }
-    if (options.demo) {
-        engine->put_ComPort(Variant::String(frontend::ToU16(QString::fromStdString(demo.Port()))));
-    } else if (options.port) {
-        engine->put_ComPort(frontend::TextVariant(*options.port));
     }
 
     CHandheldFrame frame(*engine, language);

@@ -8,16 +8,12 @@
 #include <QStringList>
 #include <optional>
 
+#include "ProgramStart.h"
+
 namespace kvt::handheld {
 
-struct LaunchOptions {
-    bool demo = false;
-    bool help = false;
-    std::optional<QString> port;
-    std::optional<int> language;
-    std::optional<QString> screenshots;  // the tour's folder (demo mode only)
-    QString error;                       // why the command line was refused; empty when it was not
-};
+// The handheld takes just the options both programs share.
+using LaunchOptions = frontend::StartOptions;
 
 LaunchOptions ParseLaunchOptions(const QStringList& arguments);
 QString UsageText();

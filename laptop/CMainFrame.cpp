@@ -149,7 +149,7 @@ const std::array<CMainFrame::FormatKey, 8>& CMainFrame::FormatKeys() {
 }
 
 CMainFrame::CMainFrame(IKVT80& engine, int languageCode, QWidget* parent)
-    : QMainWindow(parent),
+    : CFlowFrame(parent),
       engine_(engine),
       bridge_(std::make_unique<frontend::EngineBridge>(engine)),
       companion_(std::make_unique<frontend::CompanionLink>()),
@@ -925,28 +925,6 @@ frontend::DisconnectChoice CMainFrame::AskDisconnect() {
     return choice;
 }
 
-frontend::SaveChangesAnswer CMainFrame::AskSaveChanges(const QString& fileName) {
-    if (answerAutomatically_) {
-        return frontend::SaveChangesAnswer::No;
-    }
-    const auto answer = QMessageBox::question(
-        this, frontend::ProgramTitle(), tr("Save changes to %1?").arg(fileName),
-        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
-    if (answer == QMessageBox::Yes) {
-        return frontend::SaveChangesAnswer::Yes;
-    }
-    return answer == QMessageBox::No ? frontend::SaveChangesAnswer::No
-                                     : frontend::SaveChangesAnswer::Cancel;
-}
-
-bool CMainFrame::AskYesNo(const QString& text) {
-    if (answerAutomatically_) {
-        return false;
-    }
-    return QMessageBox::question(this, frontend::ProgramTitle(), text,
-                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
-}
-
 std::optional<QString> CMainFrame::AskSaveFileName(const QString& startFolder) {
     QFileDialog dialog(this, tr("Save As"), startFolder, tr("KVT Configuration Files (*.kvt)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -966,22 +944,6 @@ std::optional<QString> CMainFrame::AskOpenFileName(const QString& startFolder) {
     return dialog.SelectedFile();
 }
 
-void CMainFrame::ShowWarning(const QString& text) {
-    if (answerAutomatically_) {
-        qWarning("%s", qPrintable(text));
-        return;
-    }
-    QMessageBox::warning(this, frontend::ProgramTitle(), text);
-}
-
-void CMainFrame::ShowError(const QString& text) {
-    if (answerAutomatically_) {
-        qWarning("%s", qPrintable(text));
-        return;
-    }
-    QMessageBox::critical(this, frontend::ProgramTitle(), text);
-}
-
 void CMainFrame::ShowInformation(const QString& text) {
     QMessageBox::information(this, frontend::ProgramTitle(), text);
 }
@@ -994,13 +956,12 @@ std::optional<QString> CMainFrame::AskPassword() {
     return dialog.Password();
 }
 
-CDlgProgressStatus* CMainFrame::StatusDialogOf(StatusDialog dialog) const {
-    const auto found = statusDialogs_.find(dialog);
-    return found == statusDialogs_.end() ? nullptr : found->second.data();
+QString CMainFrame::Caption() const {
+    return frontend::ProgramTitle();
 }
 
 void CMainFrame::ShowStatus(StatusDialog dialog, const QString& title) {
-    CDlgProgressStatus* shown = StatusDialogOf(dialog);
+    CDlgProgressStatus* shown = statusDialogs_.Find(dialog);
     if (shown == nullptr) {
         switch (dialog) {
             case StatusDialog::Connection:
@@ -1020,7 +981,7 @@ void CMainFrame::ShowStatus(StatusDialog dialog, const QString& title) {
         // Closed by the user (and confirmed): the frame is usable again, the flow goes on.
         connect(shown, &CDlgProgressStatus::cancelledByUser, this,
                 [this] { SetFrameEnabled(true); });
-        statusDialogs_[dialog] = shown;
+        statusDialogs_.Add(dialog, shown);
     }
     if (!title.isEmpty()) {
         shown->setWindowTitle(title);
@@ -1032,18 +993,17 @@ void CMainFrame::ShowStatus(StatusDialog dialog, const QString& title) {
 
 void CMainFrame::CloseStatus(StatusDialog dialog) {
     SetFrameEnabled(true);
-    if (CDlgProgressStatus* shown = StatusDialogOf(dialog)) {
-        statusDialogs_.erase(dialog);
+    if (CDlgProgressStatus* shown = statusDialogs_.Take(dialog)) {
         shown->CloseQuietly();
     }
 }
 
 bool CMainFrame::StatusShown(StatusDialog dialog) const {
-    return StatusDialogOf(dialog) != nullptr;
+    return statusDialogs_.Find(dialog) != nullptr;
 }
 
 void CMainFrame::UpdateStatus(StatusDialog dialog, const QString& text, int position, int end) {
-    if (CDlgProgressStatus* shown = StatusDialogOf(dialog)) {
+    if (CDlgProgressStatus* shown = statusDialogs_.Find(dialog)) {
         shown->SetProgress(text, position, end);
     }
 }
@@ -1055,19 +1015,10 @@ void CMainFrame::SetFrameEnabled(bool enabled) {
     tabs_->setEnabled(enabled);
 }
 
-bool CMainFrame::ControlHeld() const {
-    return (QGuiApplication::queryKeyboardModifiers() & Qt::ControlModifier) != 0;
-}
-
 void CMainFrame::DestroyAll() {
     companion_->Terminate();
     destroying_ = true;
-    for (auto& [kind, dialog] : statusDialogs_) {
-        if (dialog) {
-            dialog->CloseQuietly();
-        }
-    }
-    statusDialogs_.clear();
+    statusDialogs_.CloseAllQuietly();
     close();
     QApplication::quit();
 }

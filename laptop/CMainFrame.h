@@ -14,7 +14,7 @@
 #include <memory>
 #include <optional>
 
-#include "FlowView.h"
+#include "CFlowFrame.h"
 #include "IKVT80.h"
 #include "image/ParameterImage.h"
 
@@ -42,7 +42,7 @@ class CDlgRoomEQ;
 class CFaderValueDisplay;
 class CMainFader;
 
-class CMainFrame : public QMainWindow, public frontend::FlowView {
+class CMainFrame : public frontend::CFlowFrame {
     Q_OBJECT
 
   public:
@@ -79,12 +79,8 @@ class CMainFrame : public QMainWindow, public frontend::FlowView {
 
     // ---- FlowView ----
     frontend::DisconnectChoice AskDisconnect() override;
-    frontend::SaveChangesAnswer AskSaveChanges(const QString& fileName) override;
-    bool AskYesNo(const QString& text) override;
     std::optional<QString> AskSaveFileName(const QString& startFolder) override;
     std::optional<QString> AskOpenFileName(const QString& startFolder) override;
-    void ShowWarning(const QString& text) override;
-    void ShowError(const QString& text) override;
     void ShowStatus(frontend::StatusDialog dialog, const QString& title = {}) override;
     void CloseStatus(frontend::StatusDialog dialog) override;
     bool StatusShown(frontend::StatusDialog dialog) const override;
@@ -94,7 +90,6 @@ class CMainFrame : public QMainWindow, public frontend::FlowView {
     void ShowConnectionState(bool connected) override;
     void RefreshAll() override;
     void RefreshFrame() override;
-    bool ControlHeld() const override;
     void DestroyAll() override;
 
     // The diagnostics password prompt; nothing when cancelled.
@@ -104,7 +99,7 @@ class CMainFrame : public QMainWindow, public frontend::FlowView {
 
     // The screenshot tour runs the flows unattended: the disconnect prompt is answered Yes
     // (without the personality module), other questions No, and messages go to the error output.
-    void AnswerAutomatically(bool on) { answerAutomatically_ = on; }
+    void AnswerAutomatically(bool on) { SetAnswerAutomatically(on); }
 
     // The tab pages, in their order on the tab strip; the last three appear after the
     // diagnostics unlock.
@@ -205,7 +200,7 @@ class CMainFrame : public QMainWindow, public frontend::FlowView {
     QString FormatName(int format) const;
     int GeneratorChannels() const;
 
-    CDlgProgressStatus* StatusDialogOf(frontend::StatusDialog dialog) const;
+    QString Caption() const override;
 
     IKVT80& engine_;
     std::unique_ptr<frontend::EngineBridge> bridge_;
@@ -215,7 +210,6 @@ class CMainFrame : public QMainWindow, public frontend::FlowView {
     bool languageChanged_ = false;
     bool diagnosticsUnlocked_ = false;
     bool destroying_ = false;
-    bool answerAutomatically_ = false;
     // The configuration when the unit was last connected (for the service report).
     std::optional<ParameterImage> visitStart_;
     bool visitConnected_ = false;
@@ -238,7 +232,7 @@ class CMainFrame : public QMainWindow, public frontend::FlowView {
         QString text;
     };
     std::array<PageSlot, kPageCount> pages_{};
-    std::map<frontend::StatusDialog, QPointer<CDlgProgressStatus>> statusDialogs_;
+    frontend::StatusDialogs<CDlgProgressStatus> statusDialogs_;
 };
 
 }  // namespace kvt::laptop

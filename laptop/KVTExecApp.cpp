@@ -2,14 +2,11 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>
-#include <QTranslator>
 #include <chrono>
 #include <cmath>
-#include <cstring>
 #include <iostream>
 #include <utility>
 
@@ -19,6 +16,7 @@
 #include "DemoSession.h"
 #include "EngineValues.h"
 #include "IKVT80.h"
+#include "ProgramStart.h"
 #include "ScreenshotTour.h"
 #include "Texts.h"
 #include "dialogs/CDlgSplash.h"
@@ -60,15 +58,6 @@ class FirstPaintReport : public QObject {
 
 }  // namespace
 
-bool AsksForRegistration(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strstr(argv[i], "regserver") != nullptr) {
-            return true;
-        }
-    }
-    return false;
-}
-
 LaunchOptions ParseLaunchOptions(const QStringList& arguments) {
     LaunchOptions options;
     bool optionsEnded = false;
@@ -88,45 +77,15 @@ LaunchOptions ParseLaunchOptions(const QStringList& arguments) {
             optionsEnded = true;
             continue;
         }
-        const auto value = [&]() -> std::optional<QString> {
-            if (i + 1 >= arguments.size()) {
-                options.error = QStringLiteral("%1 needs a value").arg(argument);
-                return std::nullopt;
-            }
-            return arguments[++i];
-        };
-        if (argument == QLatin1String("--demo")) {
-            options.demo = true;
-        } else if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
-            options.help = true;
-        } else if (argument == QLatin1String("--screenshots")) {
-            options.screenshots = value();
-        } else if (argument == QLatin1String("--port")) {
-            options.port = value();
-        } else if (argument == QLatin1String("--lang")) {
-            if (const auto text = value()) {
-                bool number = false;
-                const int code = text->toInt(&number);
-                if (!number) {
-                    options.error = QStringLiteral(
-                                        "--lang needs a language code such as 9 "
-                                        "(English) or 7 (German), not '%1'")
-                                        .arg(*text);
-                } else {
-                    options.language = code;
-                }
-            }
-        } else {
+        if (!frontend::ReadStartOption(arguments, i, options,
+                                       QStringLiteral("9 (English) or 7 (German)"))) {
             options.error = QStringLiteral("unknown option '%1'").arg(argument);
         }
         if (!options.error.isEmpty()) {
             break;
         }
     }
-    if (options.error.isEmpty() && options.demo && options.port) {
-        options.error =
-            QStringLiteral("--demo and --port cannot be combined (--demo chooses the port)");
-    }
+    frontend::CheckDemoAndPort(options);
     return options;
 }
 
@@ -145,35 +104,6 @@ QString UsageText() {
         "             with --demo: walks through the windows, saves a picture of each in DIR\n"
         "             and ends (the documentation's pictures)\n"
         "--help       shows this text\n");
-}
-
-QString TranslationName(int languageCode) {
-    switch (languageCode) {
-        case 4:
-            return QStringLiteral("kvtexec_zh_CN");
-        case 7:
-            return QStringLiteral("kvtexec_de");
-        case 10:
-            return QStringLiteral("kvtexec_es");
-        case 12:
-            return QStringLiteral("kvtexec_fr");
-        case 16:
-            return QStringLiteral("kvtexec_it");
-        default:
-            return {};
-    }
-}
-
-std::unique_ptr<QTranslator> LoadTranslation(int languageCode) {
-    const QString name = TranslationName(languageCode);
-    if (name.isEmpty()) {
-        return nullptr;
-    }
-    auto translator = std::make_unique<QTranslator>();
-    if (!translator->load(name, QStringLiteral(":/i18n"))) {
-        return nullptr;
-    }
-    return translator;
 }
 
 QSize FrameClientSize(double dpiX, double dpiY) {
@@ -210,60 +140,26 @@ std::optional<QString> KVTExecFrame::AskOpenFileName(const QString& startFolder)
 
 int RunKVTExec(int argc, char** argv) {
     const auto started = std::chrono::steady_clock::now();
-    if (AsksForRegistration(argc, argv)) {
+    if (frontend::AsksForRegistration(argc, argv)) {
         return 0;
     }
     // The command line is read before any window system is asked for, so --help and a wrong
     // option work without a display.
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) {
-        arguments.push_back(QString::fromLocal8Bit(argv[i]));
-    }
-    const LaunchOptions options = ParseLaunchOptions(arguments);
-    if (options.help) {
-        std::cout << UsageText().toStdString();
-        return 0;
-    }
-    if (!options.error.isEmpty()) {
-        std::cerr << "KVTExec: " << options.error.toStdString() << "\nTry 'KVTExec --help'.\n";
-        return 2;
+    const LaunchOptions options = ParseLaunchOptions(frontend::ArgumentList(argc, argv));
+    if (const auto ended =
+            frontend::EndBeforeStart("KVTExec", options.help, options.error, UsageText())) {
+        return *ended;
     }
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("KVTExec"));
-    QApplication::setOrganizationName(QStringLiteral("Rodmere"));
-
-    // Fixed before demo mode moves the engine's settings elsewhere.
-    const QString settingsFolder = frontend::InitSettingsFolder();
-    const int storedLanguage = frontend::ReadLanguageCode(settingsFolder);
-    const int language = options.language.value_or(storedLanguage);
-    const std::unique_ptr<QTranslator> translator = LoadTranslation(language);
-    if (translator) {
-        QApplication::installTranslator(translator.get());
-    }
+    const frontend::ProgramLanguage start =
+        frontend::StartProgram(QStringLiteral("KVTExec"), options.language);
+    const int language = start.language;
 
     sim::DemoSession demo;
-    if (options.demo) {
-        if (const std::string failure = demo.Start(); !failure.empty()) {
-            QMessageBox::critical(nullptr, frontend::ProgramTitle(),
-                                  QObject::tr("The demonstration unit could not be started: %1")
-                                      .arg(QString::fromStdString(failure)));
-            return 1;
-        }
-    }
-
-    std::unique_ptr<IKVT80> engine;
-    const int32_t created = CreateEngine("KVT80.KVT80", engine);
-    if (created != status::Ok || !engine) {
-        QMessageBox::critical(nullptr, frontend::ProgramTitle(),
-                              QObject::tr("The KVT-80 engine could not be started (status %1). "
-                                          "Please reinstall the program.")
-                                  .arg(created));
+    const std::unique_ptr<IKVT80> engine = frontend::StartEngine(
+        "KVT80.KVT80", frontend::ProgramTitle(), demo, options.demo, options.port);
+    if (!engine) {
         return 1;
-    }
-    if (options.demo) {
-        engine->put_ComPort(Variant::String(frontend::ToU16(QString::fromStdString(demo.Port()))));
-    } else if (options.port) {
-        engine->put_ComPort(frontend::TextVariant(*options.port));
     }
 
     KVTExecFrame frame(*engine, language);
@@ -322,8 +218,8 @@ int RunKVTExec(int argc, char** argv) {
 
     // The menu's choice, or the stored code unchanged (also one without a translation); a code
     // given with --lang is for that run only.
-    const int toStore = frame.LanguageChanged() ? frame.LanguageCode() : storedLanguage;
-    frontend::WriteLanguageCode(settingsFolder, toStore);
+    const int toStore = frame.LanguageChanged() ? frame.LanguageCode() : start.storedLanguage;
+    frontend::WriteLanguageCode(start.settingsFolder, toStore);
     return result;
 }
 

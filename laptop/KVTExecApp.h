@@ -5,36 +5,24 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
-#include <QTranslator>
-#include <memory>
 #include <optional>
 
 #include "CMainFrame.h"
+#include "ProgramStart.h"
 
 namespace kvt::laptop {
 
-struct LaunchOptions {
-    bool demo = false;
-    bool help = false;
-    std::optional<QString> port;
-    std::optional<int> language;
-    std::optional<QString> screenshots;  // the tour's folder (demo mode only)
-    std::optional<QString> file;         // a configuration file to open (a double-click on it)
-    QString error;                       // why the command line was refused; empty when it was not
+struct LaunchOptions : frontend::StartOptions {
+    std::optional<QString> file;  // a configuration file to open (a double-click on it)
 };
 
-// "regserver" anywhere in the command line, also inside a longer word: the program does nothing.
-bool AsksForRegistration(int argc, char** argv);
+// The start-up steps the handheld program shares.
+using frontend::AsksForRegistration;
+using frontend::LoadTranslation;
+using frontend::TranslationName;
 
 LaunchOptions ParseLaunchOptions(const QStringList& arguments);
 QString UsageText();
-
-// The language codes with a translation: 4 Chinese, 7 German, 10 Spanish, 12 French, 16 Italian;
-// English (9) and any other code use the built-in texts.
-QString TranslationName(int languageCode);
-// Loads the translation of the code; nothing for English, an unknown code, or one that cannot be
-// loaded (the program stays in English).
-std::unique_ptr<QTranslator> LoadTranslation(int languageCode);
 
 // The frame's client size from the screen's logical dots per inch: 755 x 430 at 96 dpi, scaled,
 // with one more inch of width when the scale is not 1.

@@ -140,6 +140,13 @@
     </message>
 </context>
 <context>
+    <name>kvt::frontend::CFlowFrame</name>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Änderungen an %1 speichern?</translation>
+    </message>
+</context>
+<context>
     <name>kvt::frontend::ConnectionFlows</name>
     <message>
         <source>Complete</source>
@@ -471,10 +478,6 @@
     <message>
         <source>Are you sure you want to exit?</source>
         <translation>Möchten Sie das Programm wirklich beenden?</translation>
-    </message>
-    <message>
-        <source>Save changes to %1?</source>
-        <translation>Änderungen an %1 speichern?</translation>
     </message>
     <message>
         <source>Save As</source>
@@ -2699,10 +2702,6 @@ Version: %1</translation>
     <message>
         <source>PLW680 software is currently running.  Would you like to link the operation to the KVT software?</source>
         <translation>Die PLW680-Software wird gerade ausgeführt.  Möchten Sie den Betrieb mit der KVT-Software verknüpfen?</translation>
-    </message>
-    <message>
-        <source>Save changes to %1?</source>
-        <translation>Änderungen an %1 speichern?</translation>
     </message>
     <message>
         <source>Save As</source>

@@ -140,6 +140,13 @@
     </message>
 </context>
 <context>
+    <name>kvt::frontend::CFlowFrame</name>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>¿Guardar los cambios en %1?</translation>
+    </message>
+</context>
+<context>
     <name>kvt::frontend::ConnectionFlows</name>
     <message>
         <source>Complete</source>
@@ -471,10 +478,6 @@
     <message>
         <source>Are you sure you want to exit?</source>
         <translation>¿Seguro que desea salir?</translation>
-    </message>
-    <message>
-        <source>Save changes to %1?</source>
-        <translation>¿Guardar los cambios en %1?</translation>
     </message>
     <message>
         <source>Save As</source>
@@ -2699,10 +2702,6 @@ Versión: %1</translation>
     <message>
         <source>PLW680 software is currently running.  Would you like to link the operation to the KVT software?</source>
         <translation>El software PLW680 se está ejecutando.  ¿Desea vincular su funcionamiento con el software KVT?</translation>
-    </message>
-    <message>
-        <source>Save changes to %1?</source>
-        <translation>¿Guardar los cambios en %1?</translation>
     </message>
     <message>
         <source>Save As</source>

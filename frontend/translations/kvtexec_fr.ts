@@ -140,6 +140,13 @@
     </message>
 </context>
 <context>
+    <name>kvt::frontend::CFlowFrame</name>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Enregistrer les modifications de %1&#xa0;?</translation>
+    </message>
+</context>
+<context>
     <name>kvt::frontend::ConnectionFlows</name>
     <message>
         <source>Complete</source>
@@ -471,10 +478,6 @@
     <message>
         <source>Are you sure you want to exit?</source>
         <translation>Voulez-vous vraiment quitter ?</translation>
-    </message>
-    <message>
-        <source>Save changes to %1?</source>
-        <translation>Enregistrer les modifications de %1 ?</translation>
     </message>
     <message>
         <source>Save As</source>
@@ -2699,10 +2702,6 @@ Version&#xa0;: %1</translation>
     <message>
         <source>PLW680 software is currently running.  Would you like to link the operation to the KVT software?</source>
         <translation>Le logiciel PLW680 est en cours d&apos;exécution.  Voulez-vous lier son fonctionnement au logiciel KVT&#xa0;?</translation>
-    </message>
-    <message>
-        <source>Save changes to %1?</source>
-        <translation>Enregistrer les modifications de %1&#xa0;?</translation>
     </message>
     <message>
         <source>Save As</source>

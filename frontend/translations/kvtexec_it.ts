@@ -140,6 +140,13 @@
     </message>
 </context>
 <context>
+    <name>kvt::frontend::CFlowFrame</name>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Salvare le modifiche a %1?</translation>
+    </message>
+</context>
+<context>
     <name>kvt::frontend::ConnectionFlows</name>
     <message>
         <source>Complete</source>
@@ -471,10 +478,6 @@
     <message>
         <source>Are you sure you want to exit?</source>
         <translation>Uscire davvero dal programma?</translation>
-    </message>
-    <message>
-        <source>Save changes to %1?</source>
-        <translation>Salvare le modifiche a %1?</translation>
     </message>
     <message>
         <source>Save As</source>
@@ -2699,10 +2702,6 @@ Versione: %1</translation>
     <message>
         <source>PLW680 software is currently running.  Would you like to link the operation to the KVT software?</source>
         <translation>Il software PLW680 è in esecuzione.  Collegare il funzionamento al software KVT?</translation>
-    </message>
-    <message>
-        <source>Save changes to %1?</source>
-        <translation>Salvare le modifiche a %1?</translation>
     </message>
     <message>
         <source>Save As</source>

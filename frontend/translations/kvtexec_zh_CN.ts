@@ -140,6 +140,13 @@
     </message>
 </context>
 <context>
+    <name>kvt::frontend::CFlowFrame</name>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>是否保存对 %1 的更改？</translation>
+    </message>
+</context>
+<context>
     <name>kvt::frontend::ConnectionFlows</name>
     <message>
         <source>Complete</source>
@@ -471,10 +478,6 @@
     <message>
         <source>Are you sure you want to exit?</source>
         <translation>确定要退出吗？</translation>
-    </message>
-    <message>
-        <source>Save changes to %1?</source>
-        <translation>保存对 %1 的更改？</translation>
     </message>
     <message>
         <source>Save As</source>
@@ -2699,10 +2702,6 @@ Version: %1</source>
     <message>
         <source>PLW680 software is currently running.  Would you like to link the operation to the KVT software?</source>
         <translation>PLW680 软件正在运行。是否将其操作与 KVT 软件关联？</translation>
-    </message>
-    <message>
-        <source>Save changes to %1?</source>
-        <translation>是否保存对 %1 的更改？</translation>
     </message>
     <message>
         <source>Save As</source>
