@@ -114,7 +114,9 @@ class Reader {
     static std::string Printable(std::string_view text) {
         std::string out;
         for (char c : text.substr(0, 32)) {
-            out += (c >= 0x20 && c < 0x7F && c != '"' && c != '\\') ? c : '?';
+            const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+                               (c >= '0' && c <= '9') || c == '_' || c == '-' || c == '.';
+            out += plain ? c : '?';
         }
         return out;
     }

@@ -2,6 +2,7 @@
 #include <arpa/inet.h>
 #include <ifaddrs.h>
 #include <netinet/in.h>
+#include <poll.h>
 #include <signal.h>
 #include <unistd.h>
 
@@ -13,11 +14,14 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "DemoSession.h"
 #include "IKVT80.h"
+#include "OperatorConsole.h"
 #include "TerminalQr.h"
 #include "WebServer.h"
 #include "text/Codepage.h"
@@ -35,7 +39,11 @@ constexpr const char* kUsage =
     "  --listen ADDR:PORT where browsers reach the server (default 127.0.0.1:8080; use\n"
     "                     0.0.0.0:8080 to let a phone on the network in)\n"
     "  --app DIR          the page's files (default: beside the program)\n"
-    "  --idle-minutes N   sessions end after N idle minutes (default 30)\n";
+    "  --idle-minutes N   sessions end after N idle minutes (default 30)\n"
+    "With --demo, standard input takes what a person does at the simulated unit, as kvt80-sim\n"
+    "does (\"mute\", \"fader 55\", \"help\"), and \"memory BLOCK ADDRESS\" (hex) answers a word "
+    "of\n"
+    "its working memory.\n";
 
 struct Options {
     bool demo = false;
@@ -151,6 +159,55 @@ std::vector<std::string> Hosts(const std::string& address) {
     return hosts;
 }
 
+// One line of the demo's standard input, answered on standard output.
+std::string DemoCommand(kvt::sim::SimulatedUnit& unit, const std::string& line) {
+    std::istringstream words(line);
+    std::string first;
+    words >> first;
+    if (first != "memory") {
+        return kvt::sim::RunOperatorCommand(unit, line);
+    }
+    int block = -1;
+    uint32_t address = 0;
+    words >> std::hex >> block >> address;
+    if (!words || block < 0 || block > 6 || address > 0xFFFF) {
+        return "error: memory BLOCK ADDRESS (hex, block 0-6)";
+    }
+    char text[64];
+    std::snprintf(text, sizeof text, "memory %X %X %06X", block, address,
+                  unit.Memory(block, address));
+    return text;
+}
+
+// Reads the demo's standard input until asked to stop.
+void ReadDemoCommands(std::stop_token stop, kvt::sim::SimulatedUnit& unit, std::mutex& printing) {
+    std::string pending;
+    while (!stop.stop_requested()) {
+        pollfd input{STDIN_FILENO, POLLIN, 0};
+        if (poll(&input, 1, 200) <= 0) {
+            continue;
+        }
+        char buffer[512];
+        const ssize_t got = read(STDIN_FILENO, buffer, sizeof buffer);
+        if (got <= 0) {
+            return;
+        }
+        pending.append(buffer, static_cast<size_t>(got));
+        for (size_t end; (end = pending.find('\n')) != std::string::npos;) {
+            const std::string line = pending.substr(0, end);
+            pending.erase(0, end + 1);
+            const std::string answer = DemoCommand(unit, line);
+            if (!answer.empty()) {
+                std::lock_guard lock(printing);
+                std::cout << answer << std::endl;
+            }
+        }
+        if (pending.size() > 4096) {
+            pending.clear();
+        }
+    }
+}
+
 std::string Stamp() {
     const std::time_t now = std::time(nullptr);
     char text[32] = {};
@@ -249,8 +306,15 @@ int main(int argc, char** argv) {
         printPairing(token, code);
     }
 
+    std::jthread demoCommands;
+    if (options.demo) {
+        demoCommands = std::jthread(
+            [&](std::stop_token stop) { ReadDemoCommands(stop, demo.Unit(), printing); });
+    }
+
     int signalNumber = 0;
     sigwait(&stopSignals, &signalNumber);
+    demoCommands = {};
     std::cerr << Stamp() << " stopping\n";
     server.Stop();
     kvt::Variant connected;

@@ -474,13 +474,13 @@ async function routeGenerator(channel: number): Promise<void> {
 }
 
 function generatorPanel(): HTMLElement {
-  const tones = el("div", { className: "chips" });
+  const tones = el("div", { className: "chips grid5" });
   TONE_NAMES.forEach((name, mode) =>
     tones.append(
       el("button", { dataset: { tone: String(mode) }, onclick: () => put("GeneratorMode", { value: mode }) }, name),
     ),
   );
-  const routes = el("div", { className: "chips" });
+  const routes = el("div", { className: "chips grid4" });
   CHANNEL_SHORT.forEach((name, channel) =>
     routes.append(
       el(
@@ -580,7 +580,7 @@ function analyserPage(): HTMLElement {
 
 function eqPage(): HTMLElement {
   const page = el("div", { className: "page" });
-  const chips = el("div", { className: "chips channels" });
+  const chips = el("div", { className: "chips grid4 channels" });
   CHANNEL_SHORT.forEach((name, channel) =>
     chips.append(
       el(
@@ -704,7 +704,7 @@ function unitPage(): HTMLElement {
     );
   }
   const formats = el("table", { className: "formats" });
-  formats.append(el("tr", {}, el("th", {}, "#"), el("th", {}, "Code"), el("th", {}, "Name"), el("th", {}, "Level")));
+  formats.append(el("tr", {}, el("th", {}, "#"), el("th", {}, "Code"), el("th", {}, "Name"), el("th", {}, "Preset")));
   s.formats.forEach((f, i) => {
     const row = el(
       "tr",
@@ -712,7 +712,7 @@ function unitPage(): HTMLElement {
       el("td", {}, String(i + 1)),
       el("td", {}, f.code),
       el("td", {}, [f.name1, f.name2].filter(Boolean).join(" ")),
-      el("td", {}, (f.level / 10).toFixed(1)),
+      el("td", {}, f.level > 0 ? (f.level / 10).toFixed(1) : "–"),
     );
     formats.append(row);
   });
