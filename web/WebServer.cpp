@@ -131,6 +131,20 @@ std::string QueryValue(std::string_view target, std::string_view key) {
     return {};
 }
 
+Json PutEcho(const ClientMessage& message) {
+    // Every client shows the unit as it now stands, including the one that moved it.
+    Json change{
+        {"type", "put"}, {"name", PropertyName(message.property)}, {"value", message.value}};
+    if (message.property == Property::EQBand || message.property == Property::Bass ||
+        message.property == Property::Treble || message.property == Property::OutputGain) {
+        change["channel"] = message.channel;
+    }
+    if (message.property == Property::EQBand) {
+        change["band"] = message.band;
+    }
+    return change;
+}
+
 std::string_view PathOf(std::string_view target) {
     return target.substr(0, target.find('?'));
 }
@@ -164,10 +178,10 @@ struct WebServer::Impl : std::enable_shared_from_this<WebServer::Impl> {
     void Leave(WsClient* client);
     void Handle(const std::shared_ptr<WsClient>& client, std::string_view text);
     void Answer(WsClient& client, int64_t id, bool ok, const std::string& error = {});
-    void SendState(WsClient& client);
+    void SendState(const std::shared_ptr<WsClient>& client);
     void SendRole(WsClient& client);
-    void Put(WsClient& client, const ClientMessage& message);
-    void RunFlow(WsClient& client, const ClientMessage& message);
+    void Put(const std::shared_ptr<WsClient>& client, const ClientMessage& message);
+    void RunFlow(const std::shared_ptr<WsClient>& client, const ClientMessage& message);
     bool Controls(const WsClient& client) const;
 
     // Any thread.
@@ -177,7 +191,11 @@ struct WebServer::Impl : std::enable_shared_from_this<WebServer::Impl> {
             net::post(*io, std::move(work));
         }
     }
-    void FlowThreadMain(std::stop_token stop);
+    // Engine calls run in order on the engine thread: a put can wait for an exchange the
+    // worker has in flight, and the network thread must not.
+    void OnEngineThread(std::function<void()> job);
+    void EngineThreadMain(std::stop_token stop);
+    int32_t CallPut(const ClientMessage& message, std::string& refusal);
 
     IKVT80& engine;
     ServerOptions options;
@@ -199,12 +217,12 @@ struct WebServer::Impl : std::enable_shared_from_this<WebServer::Impl> {
     std::shared_ptr<IKVTEvents> sink;
     uint32_t cookie = 0;
 
-    // The flow thread's one job at a time.
-    std::mutex flowMutex;
-    std::condition_variable_any flowWake;
-    std::function<void()> flowJob;
-    bool flowBusy = false;  // network thread's view: a flow is queued or running
-    std::jthread flowThread;
+    // The engine thread's queue.
+    std::mutex engineMutex;
+    std::condition_variable_any engineWake;
+    std::deque<std::function<void()>> engineJobs;
+    bool flowBusy = false;  // network thread's view: a connect or disconnect is queued or running
+    std::jthread engineThread;
 };
 
 // ---- WebSocket client
@@ -551,7 +569,7 @@ void WebServer::Impl::Join(const std::shared_ptr<WsClient>& client) {
     Log("client " + std::to_string(client->Number()) + " joined" +
         (Controls(*client) ? " in control" : ", watching"));
     SendRole(*client);
-    SendState(*client);
+    SendState(client);
 }
 
 void WebServer::Impl::Leave(WsClient* client) {
@@ -585,11 +603,17 @@ void WebServer::Impl::SendRole(WsClient& client) {
                 false);
 }
 
-void WebServer::Impl::SendState(WsClient& client) {
-    Json state = ReadState(engine);
-    state["type"] = "state";
-    state["busy"] = flowBusy;
-    client.Send(std::make_shared<const std::string>(state.dump()), false);
+void WebServer::Impl::SendState(const std::shared_ptr<WsClient>& client) {
+    OnEngineThread([this, weak = std::weak_ptr<WsClient>(client)] {
+        Json state = ReadState(engine);
+        state["type"] = "state";
+        Post([this, weak, state = std::move(state)]() mutable {
+            if (const auto client = weak.lock()) {
+                state["busy"] = flowBusy;
+                client->Send(std::make_shared<const std::string>(state.dump()), false);
+            }
+        });
+    });
 }
 
 void WebServer::Impl::Answer(WsClient& client, int64_t id, bool ok, const std::string& error) {
@@ -616,7 +640,7 @@ void WebServer::Impl::Handle(const std::shared_ptr<WsClient>& client, std::strin
         case Operation::Ping:
             return Answer(*client, message.id, true);
         case Operation::Snapshot:
-            SendState(*client);
+            SendState(client);
             return Answer(*client, message.id, true);
         case Operation::TakeControl: {
             WsClient* previous = controller;
@@ -642,98 +666,96 @@ void WebServer::Impl::Handle(const std::shared_ptr<WsClient>& client, std::strin
         return Answer(*client, message.id, false, "busy: wait for the connection to finish");
     }
     if (message.operation == Operation::Put) {
-        return Put(*client, message);
+        return Put(client, message);
     }
-    RunFlow(*client, message);
+    RunFlow(client, message);
 }
 
-void WebServer::Impl::Put(WsClient& client, const ClientMessage& message) {
+int32_t WebServer::Impl::CallPut(const ClientMessage& message, std::string& refusal) {
     const Variant channel = Variant::Int(message.channel);
-    int32_t result = status::InvalidArgument;
     switch (message.property) {
         case Property::EQBand:
-            result = engine.put_EQBand(channel, Variant::Int(message.band), message.value);
-            break;
+            return engine.put_EQBand(channel, Variant::Int(message.band), message.value);
         case Property::Bass:
-            result = engine.put_Bass(channel, message.value);
-            break;
+            return engine.put_Bass(channel, message.value);
         case Property::Treble:
-            result = engine.put_Treble(channel, message.value);
-            break;
+            return engine.put_Treble(channel, message.value);
         case Property::OutputGain:
-            result = engine.put_OutputGain(channel, message.value);
-            break;
+            return engine.put_OutputGain(channel, message.value);
         case Property::GeneratorMode:
-            result = engine.put_GeneratorMode(Variant::Int(static_cast<int32_t>(message.value)));
-            break;
+            return engine.put_GeneratorMode(Variant::Int(static_cast<int32_t>(message.value)));
         case Property::SLASumAndDiff:
-            result = engine.put_SLASumAndDiff(message.value != 0.0 ? VARIANT_TRUE : VARIANT_FALSE);
-            break;
+            return engine.put_SLASumAndDiff(message.value != 0.0 ? VARIANT_TRUE : VARIANT_FALSE);
         case Property::GeneratorChannels: {
             // Sound in the auditorium only when the person at the page said so.
             Variant current;
             engine.get_GeneratorChannels(&current);
             if (current.Int32() == 0 && message.value != 0.0 && !message.confirmed) {
-                return Answer(client, message.id, false, "confirm to start the generator");
+                refusal = "confirm to start the generator";
+                return status::InvalidArgument;
             }
-            result =
-                engine.put_GeneratorChannels(Variant::Int(static_cast<int32_t>(message.value)));
-            break;
+            return engine.put_GeneratorChannels(Variant::Int(static_cast<int32_t>(message.value)));
         }
     }
-    if (result != status::Ok) {
-        return Answer(client, message.id, false,
-                      "the engine refused " + std::string(PropertyName(message.property)) + ": " +
-                          std::string(status::Meaning(result)));
-    }
-    Answer(client, message.id, true);
-    // Every client shows the unit as it now stands, including the one that moved it.
-    Json change{
-        {"type", "put"}, {"name", PropertyName(message.property)}, {"value", message.value}};
-    if (message.property == Property::EQBand || message.property == Property::Bass ||
-        message.property == Property::Treble || message.property == Property::OutputGain) {
-        change["channel"] = message.channel;
-    }
-    if (message.property == Property::EQBand) {
-        change["band"] = message.band;
-    }
-    Broadcast(change, false);
+    return status::InvalidArgument;
 }
 
-void WebServer::Impl::RunFlow(WsClient& client, const ClientMessage& message) {
+void WebServer::Impl::Put(const std::shared_ptr<WsClient>& client, const ClientMessage& message) {
+    OnEngineThread([this, weak = std::weak_ptr<WsClient>(client), message] {
+        std::string refusal;
+        const int32_t result = CallPut(message, refusal);
+        Post([this, weak, message, result, refusal] {
+            const auto client = weak.lock();
+            if (result != status::Ok) {
+                if (client) {
+                    Answer(*client, message.id, false,
+                           !refusal.empty() ? refusal
+                                            : "the engine refused " +
+                                                  std::string(PropertyName(message.property)) +
+                                                  ": " + std::string(status::Meaning(result)));
+                }
+                return;
+            }
+            if (client) {
+                Answer(*client, message.id, true);
+            }
+            Broadcast(PutEcho(message), false);
+        });
+    });
+}
+
+void WebServer::Impl::RunFlow(const std::shared_ptr<WsClient>& client,
+                              const ClientMessage& message) {
+    const std::weak_ptr<WsClient> weak = client;
+    const int64_t id = message.id;
     if (message.operation == Operation::Analyser) {
-        // Both only set words in the image and queue them.
-        const int32_t result = message.on ? engine.StartSLA() : engine.StopSLA();
-        if (result == status::Ok) {
+        OnEngineThread([this, weak, id, on = message.on] {
+            // Both only set words in the image and queue them; StartSLA raises no event.
+            const int32_t result = on ? engine.StartSLA() : engine.StopSLA();
             VariantBool sumAndDiff = VARIANT_FALSE;
             engine.get_SLASumAndDiff(&sumAndDiff);
-            Broadcast(Json{{"type", "event"},
-                           {"name", "SLARunning"},
-                           {"running", message.on},
-                           {"sumAndDiff", sumAndDiff == VARIANT_TRUE}},
-                      false);
-        }
-        return Answer(client, message.id, result == status::Ok,
-                      std::string(status::Meaning(result)));
+            Post([this, weak, id, on, result, sumAndDiff] {
+                if (const auto client = weak.lock()) {
+                    Answer(*client, id, result == status::Ok, std::string(status::Meaning(result)));
+                }
+                if (result == status::Ok && on) {
+                    Broadcast(Json{{"type", "event"},
+                                   {"name", "SLARunning"},
+                                   {"running", true},
+                                   {"sumAndDiff", sumAndDiff == VARIANT_TRUE}},
+                              false);
+                }
+            });
+        });
+        return;
     }
-    const std::weak_ptr<WsClient> weak = client.shared_from_this();
-    const int64_t id = message.id;
-    std::function<std::string()> job;
-    std::string name;
-    if (message.operation == Operation::Connect) {
-        name = "connect";
-        job = [this] { return ConnectFlow(engine); };
-    } else {
-        name = "disconnect";
-        job = [this, store = message.store, verify = message.verify] {
-            return DisconnectFlow(engine, store, verify);
-        };
-    }
+    const bool connect = message.operation == Operation::Connect;
+    const std::string name = connect ? "connect" : "disconnect";
     flowBusy = true;
     Broadcast(Json{{"type", "flow"}, {"flow", name}, {"running", true}}, false);
-    std::lock_guard lock(flowMutex);
-    flowJob = [this, job = std::move(job), name, weak, id] {
-        const std::string failure = job();
+    OnEngineThread([this, connect, store = message.store, verify = message.verify, name, weak, id] {
+        const std::string failure =
+            connect ? ConnectFlow(engine) : DisconnectFlow(engine, store, verify);
         Post([this, failure, name, weak, id] {
             flowBusy = false;
             if (const auto client = weak.lock()) {
@@ -747,24 +769,32 @@ void WebServer::Impl::RunFlow(WsClient& client, const ClientMessage& message) {
                       false);
             for (const auto& each : clients) {
                 if (const auto other = each.lock()) {
-                    SendState(*other);
+                    SendState(other);
                 }
             }
         });
-    };
-    flowWake.notify_one();
+    });
 }
 
-void WebServer::Impl::FlowThreadMain(std::stop_token stop) {
+void WebServer::Impl::OnEngineThread(std::function<void()> job) {
+    {
+        std::lock_guard lock(engineMutex);
+        engineJobs.push_back(std::move(job));
+    }
+    engineWake.notify_one();
+}
+
+void WebServer::Impl::EngineThreadMain(std::stop_token stop) {
     while (true) {
         std::function<void()> job;
         {
-            std::unique_lock lock(flowMutex);
-            if (!flowWake.wait(lock, stop, [this] { return static_cast<bool>(flowJob); })) {
+            std::unique_lock lock(engineMutex);
+            if (!engineWake.wait(lock, stop, [this] { return !engineJobs.empty(); }) ||
+                stop.stop_requested()) {
                 return;
             }
-            job = std::move(flowJob);
-            flowJob = nullptr;
+            job = std::move(engineJobs.front());
+            engineJobs.pop_front();
         }
         job();
     }
@@ -889,8 +919,8 @@ uint16_t WebServer::Start() {
     server.engine.Advise(server.sink, &server.cookie);
     server.Accept();
     server.CheckExpiry();
-    server.flowThread =
-        std::jthread([&server](std::stop_token stop) { server.FlowThreadMain(stop); });
+    server.engineThread =
+        std::jthread([&server](std::stop_token stop) { server.EngineThreadMain(stop); });
     server.network = std::thread([&server] { server.io->run(); });
     return server.acceptor->local_endpoint().port();
 }
@@ -904,9 +934,10 @@ void WebServer::Stop() {
         server.engine.Unadvise(server.cookie);
         server.cookie = 0;
     }
-    // A running flow finishes first: it is in the middle of talking to the unit.
-    server.flowThread.request_stop();
-    server.flowThread = {};
+    // A running flow finishes first: it is in the middle of talking to the unit. Jobs still
+    // queued are dropped.
+    server.engineThread.request_stop();
+    server.engineThread = {};
     net::post(*server.io, [&server] {
         beast::error_code ignored;
         server.acceptor->close(ignored);

@@ -1,9 +1,11 @@
 // kvt80-web's server: the set-up pages and the live analyser for browsers on the network.
 //
 // One network thread runs every socket, the sessions and the clients' state; the engine's events
-// reach it as posted copies, and the engine calls that wait for the unit (connect, store, verify,
-// disconnect) run one at a time on a flow thread that posts its result back. Property gets and
-// puts touch only the engine's image and run on the network thread.
+// reach it as posted copies. Every engine call runs in order on one engine thread that posts its
+// result back: the flows that wait for the unit (connect, store, verify, disconnect), and also the
+// puts and state reads, which can wait for an exchange the engine's worker has in flight. The
+// network thread never waits for the engine, so the analyser stream to the other browsers goes
+// on while one browser's put waits.
 //
 // HTTP: the page's files; /pair (token link or code) sets the session cookie; /api/session,
 // /api/health; /ws upgrades to the WebSocket that carries the engine's events one way and the
