@@ -157,6 +157,9 @@ struct Bench {
         engine->put_ComPort(kvt::Variant::String(kvt::FromUtf8(pty)));
         kvt::web::ServerOptions options;
         options.port = 0;
+        options.log = [](const std::string& line) {
+            std::fprintf(stderr, "kvt80-web: %s\n", line.c_str());
+        };
         server = std::make_unique<kvt::web::WebServer>(*engine, options);
         port = server->Start();
     }

@@ -234,6 +234,8 @@ class WsClient : public std::enable_shared_from_this<WsClient> {
         : server_(std::move(server)), ws_(std::move(stream)), session_(std::move(session)) {}
 
     void Start(http::request<http::string_body> request) {
+        // The HTTP request's 30-second limit would end the WebSocket too: it keeps its own.
+        beast::get_lowest_layer(ws_).expires_never();
         ws_.set_option(websocket::stream_base::timeout::suggested(beast::role_type::server));
         ws_.read_message_max(kFrameLimit);
         ws_.text(true);
@@ -730,18 +732,22 @@ void WebServer::Impl::RunFlow(const std::shared_ptr<WsClient>& client,
     const int64_t id = message.id;
     if (message.operation == Operation::Analyser) {
         OnEngineThread([this, weak, id, on = message.on] {
-            // Both only set words in the image and queue them; StartSLA raises no event.
+            // Both only set words in the image and queue them.
             const int32_t result = on ? engine.StartSLA() : engine.StopSLA();
             VariantBool sumAndDiff = VARIANT_FALSE;
             engine.get_SLASumAndDiff(&sumAndDiff);
-            Post([this, weak, id, on, result, sumAndDiff] {
+            // StopSLA leaves the flag set when the unit is not ready: report what holds.
+            VariantBool running = VARIANT_FALSE;
+            engine.get_SLARunning(&running);
+            Post([this, weak, id, result, sumAndDiff, running] {
                 if (const auto client = weak.lock()) {
                     Answer(*client, id, result == status::Ok, std::string(status::Meaning(result)));
                 }
-                if (result == status::Ok && on) {
+                // Neither member raises SLARunning: every page is told here.
+                if (result == status::Ok) {
                     Broadcast(Json{{"type", "event"},
                                    {"name", "SLARunning"},
-                                   {"running", true},
+                                   {"running", running == VARIANT_TRUE},
                                    {"sumAndDiff", sumAndDiff == VARIANT_TRUE}},
                               false);
                 }
