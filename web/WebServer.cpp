@@ -3,10 +3,12 @@
 // Boost 1.74's Asio uses std::exchange without including it.
 #include <utility>
 
+#include <unistd.h>
 #include <boost/asio.hpp>
 #include <boost/beast/core.hpp>
 #include <boost/beast/http.hpp>
 #include <boost/beast/websocket.hpp>
+
 #include <cmath>
 #include <condition_variable>
 #include <deque>
@@ -21,6 +23,7 @@
 #include "EngineState.h"
 #include "Protocol.h"
 #include "Sessions.h"
+#include "text/Codepage.h"
 
 namespace kvt::web {
 
@@ -154,6 +157,7 @@ std::string_view PathOf(std::string_view target) {
 // ---- The state shared by the network thread's objects ------------------------------------------
 
 class WsClient;
+class HttpConnection;
 
 struct WebServer::Impl : std::enable_shared_from_this<WebServer::Impl> {
     Impl(IKVT80& engine, ServerOptions options)
@@ -183,6 +187,9 @@ struct WebServer::Impl : std::enable_shared_from_this<WebServer::Impl> {
     void Put(const std::shared_ptr<WsClient>& client, const ClientMessage& message);
     void RunFlow(const std::shared_ptr<WsClient>& client, const ClientMessage& message);
     bool Controls(const WsClient& client) const;
+    bool SessionControls(const std::string& session) const;
+    void SaveConfiguration(const std::shared_ptr<HttpConnection>& connection);
+    void LoadConfiguration(const std::shared_ptr<HttpConnection>& connection, std::string body);
 
     // Any thread.
     void Post(std::function<void()> work) {
@@ -415,6 +422,9 @@ class HttpConnection : public std::enable_shared_from_this<HttpConnection> {
                                                       "SameSite=Strict");
             return Send(std::move(response));
         }
+        if (path == "/api/config.kvt") {
+            return Configuration(std::move(request), now);
+        }
         if (request.method() == http::verb::get || request.method() == http::verb::head) {
             const auto file = server.files.find(std::string(path));
             if (file != server.files.end()) {
@@ -424,6 +434,48 @@ class HttpConnection : public std::enable_shared_from_this<HttpConnection> {
         Refuse(http::status::not_found, "not found", request.keep_alive());
     }
 
+    // GET: the engine's configuration as a .kvt file; PUT or POST: a .kvt file sent to the unit,
+    // by the browser in control only.
+    void Configuration(Request request, Clock::time_point now) {
+        WebServer::Impl& server = *server_;
+        const std::string session = SessionOf(request);
+        if (!server.sessions.Touch(session, now)) {
+            return Refuse(http::status::unauthorized, "not paired", request.keep_alive());
+        }
+        version_ = request.version();
+        keepAlive_ = request.keep_alive();
+        if (request.method() == http::verb::get) {
+            return server.SaveConfiguration(shared_from_this());
+        }
+        if (request.method() != http::verb::put && request.method() != http::verb::post) {
+            return Refuse(http::status::method_not_allowed, "GET or PUT", request.keep_alive());
+        }
+        if (!server.SessionControls(session)) {
+            return Refuse(http::status::forbidden, "watching: take control to change the unit",
+                          request.keep_alive());
+        }
+        if (server.flowBusy) {
+            return Refuse(http::status::conflict, "busy: wait for the connection to finish",
+                          request.keep_alive());
+        }
+        server.LoadConfiguration(shared_from_this(), std::move(request.body()));
+    }
+
+  public:
+    // The answer to a request an engine call finished (on the network thread).
+    void Deliver(http::status status, std::string body, const std::string& type,
+                 const std::string& disposition = {}) {
+        Request request;
+        request.version(version_);
+        request.keep_alive(keepAlive_);
+        auto response = MakeResponse(request, status, std::move(body), type);
+        if (!disposition.empty()) {
+            response.set(http::field::content_disposition, disposition);
+        }
+        Send(std::move(response));
+    }
+
+  private:
     void PairWithToken(const Request& request, const std::string& token) {
         const auto session = server_->sessions.PairWithToken(token, Clock::now());
         if (!session) {
@@ -516,6 +568,8 @@ class HttpConnection : public std::enable_shared_from_this<HttpConnection> {
     beast::tcp_stream stream_;
     beast::flat_buffer buffer_;
     std::optional<http::request_parser<http::string_body>> parser_;
+    unsigned version_ = 11;
+    bool keepAlive_ = false;
 };
 
 // ---- The hub: clients, control, engine calls
@@ -722,6 +776,90 @@ void WebServer::Impl::Put(const std::shared_ptr<WsClient>& client, const ClientM
                 Answer(*client, message.id, true);
             }
             Broadcast(PutEcho(message), false);
+        });
+    });
+}
+
+bool WebServer::Impl::SessionControls(const std::string& session) const {
+    return controller != nullptr && SameSecret(controller->Session(), session);
+}
+
+namespace {
+
+// A private file for the engine's Save and Load, removed when it goes.
+class TemporaryFile {
+  public:
+    TemporaryFile() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "kvt80-web-XXXXXX.kvt").string();
+        const int fd = mkstemps(pattern.data(), 4);
+        if (fd >= 0) {
+            ::close(fd);
+            path_ = pattern;
+        }
+    }
+    ~TemporaryFile() {
+        if (!path_.empty()) {
+            std::error_code ignored;
+            std::filesystem::remove(path_, ignored);
+        }
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    const std::string& Path() const { return path_; }
+
+  private:
+    std::string path_;
+};
+
+}  // namespace
+
+void WebServer::Impl::SaveConfiguration(const std::shared_ptr<HttpConnection>& connection) {
+    OnEngineThread([this, connection] {
+        TemporaryFile file;
+        std::string bytes;
+        int32_t result = status::InvalidArgument;
+        if (!file.Path().empty()) {
+            result = engine.Save(Variant::String(FromUtf8(file.Path())), Variant::Bool(false));
+            std::ifstream in(file.Path(), std::ios::binary);
+            bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        }
+        Post([connection, result, bytes = std::move(bytes)]() mutable {
+            if (result != status::Ok || bytes.empty()) {
+                return connection->Deliver(http::status::internal_server_error,
+                                           R"({"error":"the configuration could not be written"})",
+                                           "application/json");
+            }
+            connection->Deliver(http::status::ok, std::move(bytes), "application/octet-stream",
+                                "attachment; filename=\"KVT-80.kvt\"");
+        });
+    });
+}
+
+void WebServer::Impl::LoadConfiguration(const std::shared_ptr<HttpConnection>& connection,
+                                        std::string body) {
+    Log("a configuration file was sent to the unit");
+    OnEngineThread([this, connection, body = std::move(body)] {
+        TemporaryFile file;
+        int32_t result = status::InvalidArgument;
+        if (!file.Path().empty()) {
+            std::ofstream(file.Path(), std::ios::binary | std::ios::trunc)
+                .write(body.data(), static_cast<std::streamsize>(body.size()));
+            // The engine checks the file whole before it changes anything.
+            result = engine.Load(Variant::String(FromUtf8(file.Path())));
+        }
+        Post([this, connection, result] {
+            if (result != status::Ok) {
+                return connection->Deliver(http::status::bad_request,
+                                           R"({"error":"not a KVT-80 configuration file"})",
+                                           "application/json");
+            }
+            connection->Deliver(http::status::ok, R"({"loaded":true})", "application/json");
+            for (const auto& each : clients) {
+                if (const auto other = each.lock()) {
+                    SendState(other);
+                }
+            }
         });
     });
 }

@@ -456,6 +456,34 @@ TEST_F(WebServerTest, StartingTheGeneratorNeedsConfirmation) {
     EXPECT_EQ(browser->Answer(33)["type"], "result");
 }
 
+TEST_F(WebServerTest, DownloadsAndUploadsTheConfiguration) {
+    EXPECT_EQ(Request(port_, http::verb::get, "/api/config.kvt").status, 401);
+    const std::string cookie = Pair();
+    Browser controller(port_, cookie, origin_);
+    ASSERT_TRUE(controller.Open());
+    ConnectUnit(controller);
+    const HttpResult file =
+        Request(port_, http::verb::get, "/api/config.kvt", {{"Cookie", cookie}});
+    ASSERT_EQ(file.status, 200);
+    EXPECT_EQ(file.body.size(), 3332u);
+    EXPECT_EQ(file.body.substr(0, 6), std::string("R\0D\0M\0", 6));  // the magic, UTF-16
+
+    const std::map<std::string, std::string> headers{{"Cookie", cookie}, {"Origin", origin_}};
+    EXPECT_EQ(Request(port_, http::verb::put, "/api/config.kvt", headers, "not a file").status,
+              400);
+    EXPECT_EQ(
+        Request(port_, http::verb::put, "/api/config.kvt", {{"Cookie", cookie}}, file.body).status,
+        403);
+    const std::string watcherCookie = Pair();
+    Browser watcher(port_, watcherCookie, origin_);
+    ASSERT_TRUE(watcher.Open());
+    EXPECT_EQ(Request(port_, http::verb::put, "/api/config.kvt",
+                      {{"Cookie", watcherCookie}, {"Origin", origin_}}, file.body)
+                  .status,
+              403);
+    EXPECT_EQ(Request(port_, http::verb::put, "/api/config.kvt", headers, file.body).status, 200);
+}
+
 class ShortSessions : public WebServerTest {
   protected:
     void SetUp() override { StartServer(1s); }

@@ -703,6 +703,31 @@ function unitPage(): HTMLElement {
       el("button", { id: "connect", className: "primary", disabled: !control || s.busy, onclick: () => send({ op: "connect" }) }, "Connect"),
     );
   }
+  const upload = el("input", { type: "file", accept: ".kvt", id: "upload", disabled: !control || s.busy }) as HTMLInputElement;
+  upload.addEventListener("change", async () => {
+    const file = upload.files?.[0];
+    if (!file) {
+      return;
+    }
+    const ok = await confirmDialog(
+      "Send this configuration?",
+      `${file.name} replaces the settings in the unit (not yet stored permanently).`,
+      "Send",
+    );
+    if (ok) {
+      const response = await fetch("/api/config.kvt", { method: "PUT", body: file, credentials: "same-origin" });
+      toast(response.ok ? "Configuration sent to the unit" : ((await response.json()).error ?? "Refused"));
+    }
+    upload.value = "";
+  });
+  connection.append(
+    el(
+      "div",
+      { className: "row" },
+      el("a", { href: "/api/config.kvt", download: "KVT-80.kvt", className: "link", id: "download" }, "Download .kvt"),
+      el("label", { className: "check" }, "Send .kvt", upload),
+    ),
+  );
   const formats = el("table", { className: "formats" });
   formats.append(el("tr", {}, el("th", {}, "#"), el("th", {}, "Code"), el("th", {}, "Name"), el("th", {}, "Preset")));
   s.formats.forEach((f, i) => {
