@@ -8,10 +8,11 @@
 // on while one browser's put waits.
 //
 // HTTP: the page's files; /pair (token link or code) sets the session cookie; /api/session,
-// /api/health; /api/config.kvt (GET the configuration file, PUT one to the unit); /ws upgrades to the WebSocket that carries the engine's events one way and the
-// client's messages (Protocol.h) the other. Every request that changes something and every
-// WebSocket must come with an Origin naming this server; everything but the page's files, the
-// pairing and the health check needs a live session.
+// /api/health; /api/config.kvt (GET the configuration file, PUT one to the unit); /ws upgrades
+// to the WebSocket that carries the engine's events one way and the client's messages
+// (Protocol.h) the other. Every request that changes something and every WebSocket must come
+// with an Origin naming this server; everything but the page's files, the pairing and the health
+// check needs a live session.
 #pragma once
 
 #include <chrono>
