@@ -677,7 +677,7 @@ function updateLevels(): void {
       return;
     }
     const fraction = Math.min(1, Math.max(0, (db + 50) / 62));
-    levelBars[i].style.width = `${(fraction * 100).toFixed(1)}%`;
+    levelBars[i].style.width = `${((1 - fraction) * 100).toFixed(1)}%`;
     levelTexts[i].textContent = `${db.toFixed(1)} dB`;
   });
 }
