@@ -64,6 +64,11 @@ fi
 # suite that drives them through every failure.
 sanitized_suites=(engine_tests transport_tests sim_tests fault_tests)
 sanitized_labels='engine|transport|sim|faults'
+# kvt80-web's server: its network and engine threads against the engine's.
+if [[ -f build/tests/web/web_tests ]]; then
+    sanitized_suites+=(web_tests)
+    sanitized_labels+='|web'
+fi
 
 section "ThreadSanitizer"
 cmake -S . -B build-tsan -G Ninja -DKVT_SANITIZE=thread -DKVT_BUILD_BENCH=OFF "${launcher[@]}" >/dev/null
