@@ -34,7 +34,7 @@ esac
 ./scripts/setup.sh
 
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DKVT_BUILD_GUI=ON >/dev/null
-cmake --build build-bench --target wire_bench engine_bench gui_bench roomeq_bench
+cmake --build build-bench --target wire_bench engine_bench gui_bench roomeq_bench web_bench kvt80-web
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -59,6 +59,8 @@ QT_QPA_PLATFORM=offscreen ./build-bench/bench/gui_bench --cycles "$cycles" \
 
 echo "==== roomeq_bench (about 90 s) ===="
 ./build-bench/bench/roomeq_bench >"$work/roomeq.md"
+echo "==== web_bench (about $((22 + writes * 2 * 60 / 1000)) s) ===="
+./build-bench/bench/web_bench --writes "$writes" --seconds 10 >"$work/web.md"
 
 echo "==== engine_bench ===="
 if ! ./build-bench/bench/engine_bench --benchmark_min_time="$min_time" --benchmark_format=csv \
@@ -169,6 +171,43 @@ their own line time is given beside the table.
 EOF
 }
 
+# The page's files as the browser fetches them, each compressed on its own with gzip -9.
+page_weight() {
+    local folder=build-bench/web/web-app raw=0 packed=0 file size gz
+    echo "### Page weight (\`web/app\` as built, every file the page loads)"
+    echo
+    echo "| file | bytes | gzip -9 bytes |"
+    echo "|---|---:|---:|"
+    while IFS= read -r file; do
+        size=$(wc -c <"$file")
+        gz=$(gzip -9c "$file" | wc -c)
+        raw=$((raw + size))
+        packed=$((packed + gz))
+        echo "| \`${file#"$folder"/}\` | $size | $gz |"
+    done < <(find "$folder" -type f | sort)
+    echo "| total | $raw | $packed |"
+    echo
+    if ((packed < 200 * 1024)); then
+        echo "- Page weight target: under 200 KB compressed: met ($((packed / 1024)) KB)."
+    else
+        echo "- Page weight target: under 200 KB compressed: missed ($((packed / 1024)) KB)."
+    fi
+    echo
+}
+
+web_server() {
+    cat <<EOF
+## The browser front end
+
+\`web_bench\` runs kvt80-web's server in-process on loopback with the real engine (production
+waits) and the simulated unit on a pseudo-terminal paced at 38400 bit/s, and talks to it as the
+page does: paired, over the WebSocket, with the page's messages. The latency starts when the
+message leaves the client; a browser adds its input event and one \`send\`, well under a
+millisecond. The end-to-end browser test (\`web/app/e2e/phone.mjs\`) covers the page itself.
+
+EOF
+}
+
 code_paths() {
     cat <<EOF
 ## Code paths
@@ -192,6 +231,10 @@ EOF
     cat "$work/gui.md"
     room_eq
     cat "$work/roomeq.md"
+    web_server
+    cat "$work/web.md"
+    echo
+    page_weight
     code_paths
     csv_to_markdown "$work/engine.csv"
 } >"$work/PERFORMANCE.md"

@@ -39,7 +39,8 @@ section "Set-up"
 ./scripts/setup.sh
 
 section "Code format"
-find acoustics transport engine sim cli config report roomeq setip launcher frontend laptop handheld packaging tests bench fuzz \( -name '*.cpp' -o -name '*.h' \) -print0 |
+find acoustics transport engine sim cli config report roomeq setip launcher frontend laptop handheld packaging web tests bench fuzz \
+    -path web/app/node_modules -prune -o \( -name '*.cpp' -o -name '*.h' \) -print0 |
     xargs -0 clang-format --dry-run -Werror
 
 section "Build and test"
@@ -48,10 +49,26 @@ cmake --build build
 # The soak test runs for minutes and has its own command (scripts/soak.sh).
 ctest --test-dir build --output-on-failure -j "$jobs" -LE soak
 
+section "Browser (end to end)"
+# kvt80-web with its simulated unit, driven through a phone-sized headless chromium; the phone
+# screenshots land in build/web-screenshots.
+if ! command -v chromium >/dev/null; then
+    echo "SKIPPED: Debian's chromium is not installed and could not be (see scripts/setup.sh)"
+elif [[ ! -f build/web/web-app/index.html ]]; then
+    echo "SKIPPED: kvt80-web was built without its page (npm or Boost missing)"
+else
+    (cd web/app && node e2e/phone.mjs ../../build/web/kvt80-web ../../build/web-screenshots)
+fi
+
 # Sanitizer builds cover the multi-threaded parts: engine, transport and simulator, and the fault
 # suite that drives them through every failure.
 sanitized_suites=(engine_tests transport_tests sim_tests fault_tests)
 sanitized_labels='engine|transport|sim|faults'
+# kvt80-web's server: its network and engine threads against the engine's.
+if [[ -f build/tests/web/web_tests ]]; then
+    sanitized_suites+=(web_tests)
+    sanitized_labels+='|web'
+fi
 
 section "ThreadSanitizer"
 cmake -S . -B build-tsan -G Ninja -DKVT_SANITIZE=thread -DKVT_BUILD_BENCH=OFF "${launcher[@]}" >/dev/null
