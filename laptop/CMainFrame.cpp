@@ -579,8 +579,7 @@ void CMainFrame::EnableConnectionCommands(bool connected) {
 }
 
 bool CMainFrame::RoomEQBusy() const {
-    const auto* wizard = findChild<CDlgRoomEQ*>();
-    return wizard != nullptr && wizard->Busy();
+    return roomEQ_ != nullptr && roomEQ_->Busy();
 }
 
 void CMainFrame::ShowUnitMute(bool connected) {
@@ -753,16 +752,15 @@ void CMainFrame::ShowAbout() {
 
 // The room EQ assistant works beside the frame; a second request shows the open wizard.
 CDlgRoomEQ* CMainFrame::ShowRoomEQ() {
-    auto* wizard = findChild<CDlgRoomEQ*>();
-    if (wizard == nullptr) {
-        wizard = new CDlgRoomEQ(engine_, this);
-        wizard->setAttribute(Qt::WA_DeleteOnClose);
-        connect(wizard, &CDlgRoomEQ::busyChanged, this, [this] { UpdateMenus(); });
+    if (roomEQ_ == nullptr) {
+        roomEQ_ = new CDlgRoomEQ(engine_, this);
+        roomEQ_->setAttribute(Qt::WA_DeleteOnClose);
+        connect(roomEQ_, &CDlgRoomEQ::busyChanged, this, [this] { UpdateMenus(); });
     }
-    wizard->show();
-    wizard->raise();
-    wizard->activateWindow();
-    return wizard;
+    roomEQ_->show();
+    roomEQ_->raise();
+    roomEQ_->activateWindow();
+    return roomEQ_;
 }
 
 void CMainFrame::ShowSetDateTime() {

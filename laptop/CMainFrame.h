@@ -214,6 +214,9 @@ class CMainFrame : public frontend::CFlowFrame {
     std::optional<ParameterImage> visitStart_;
     bool visitConnected_ = false;
 
+    // The room EQ wizard while it is open (it deletes itself when closed).
+    QPointer<CDlgRoomEQ> roomEQ_;
+
     std::map<int, QAction*> actions_;
     QActionGroup* formatGroup_ = nullptr;
     QToolBar* toolBar_ = nullptr;

@@ -38,6 +38,12 @@ done
 # The libraries are found by the RPATH alone, not by the build tree or LD_LIBRARY_PATH.
 unset LD_LIBRARY_PATH
 programs=(kvt80ctl kvt80-sim kvt80-roomeq kvt80-config)
+# The browser front end, when the build had Boost; its page beside it when the build had npm.
+if [[ -e $prefix/bin/kvt80-web ]]; then
+    programs+=(kvt80-web)
+    [[ ! -d $prefix/share/kvt80-web || -f $prefix/share/kvt80-web/app/index.html ]] ||
+        fail "kvt80-web: its page has no index.html"
+fi
 [[ $gui == gui ]] && programs+=(KVTExec KVTSetIP)
 handheld=no
 [[ $gui == gui && -e $prefix/bin/KVTExecCE ]] && handheld=yes
