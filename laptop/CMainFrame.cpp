@@ -879,8 +879,9 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     // The flows decide; the window goes when the close flow has cleaned the engine up.
     event->ignore();
     if (RoomEQBusy()) {
-        ShowInformation(tr("The room EQ assistant is still working with the unit.  Cancel it in "
-                           "its window, or let it finish, before closing the program."));
+        ShowInformation(
+            tr("The room EQ assistant is still working with the unit.  Cancel it in "
+               "its window, or let it finish, before closing the program."));
         return;
     }
     CommitPageEdits();
