@@ -440,7 +440,8 @@ class KVT80 : public IKVT80, public IKVT802 {
                          PassEvents& events);
     void SelectFormat(const LinkLock& lock, const EngineTimings& timings, WorkerState& state,
                       PassEvents& events);
-    void PollStatus(const LinkLock& lock, const EngineTimings& timings, PassEvents& events);
+    void PollStatus(const LinkLock& lock, const EngineTimings& timings, bool muteSent,
+                    PassEvents& events);
     void ReadClock(const LinkLock& lock, const EngineTimings& timings);
     void ReadLevels(const LinkLock& lock, const EngineTimings& timings, WorkerState& state,
                     PassEvents& events);

@@ -110,13 +110,19 @@ void KVT80::SelectFormat(const LinkLock& lock, const EngineTimings& timings, Wor
 // Mute and AES/EBU state as the unit's input port shows them: bit 0 clear while the outputs are
 // muted, bit 3 set while the AES/EBU input is in error. A change of mute at the unit is taken
 // into SystemMute, and the next pass's mute step sends the matching command back.
-void KVT80::PollStatus(const LinkLock& lock, const EngineTimings& timings, PassEvents& events) {
+//
+// A SystemMute put that the worker has not sent yet (the property differs from what it last sent,
+// muteSent) is newer than any reading: the unit's state is taken only while none waits, checked
+// and stored in one step, so a put made while "rdu3" was on the line still goes out.
+void KVT80::PollStatus(const LinkLock& lock, const EngineTimings& timings, bool muteSent,
+                       PassEvents& events) {
     const auto port = QueryDigit(link_, lock, timings, "rdu3\r", "rdu3", 4);
     if (port.status == status::Ok && port.value) {
         const bool muted = (*port.value & 1) == 0;
         const bool aesEbuError = (*port.value & 8) != 0;
-        if (muted != frontPanel_.systemMute) {
-            frontPanel_.systemMute = muted;
+        bool noPutWaiting = muteSent;
+        if (muted != muteSent &&
+            frontPanel_.systemMute.compare_exchange_strong(noPutWaiting, muted)) {
             events.systemMute = muted;
         }
         if (aesEbuError != frontPanel_.aesEbuError) {

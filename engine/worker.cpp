@@ -186,7 +186,7 @@ void KVT80::Poll(const LinkLock& lock, const EngineTimings& timings, WorkerState
         !state.lastStatusPoll || now - *state.lastStatusPoll >= timings.statusPollPeriod;
     const bool readLastPass = std::exchange(state.readInLastPass, false);
     if (statusDue && (!readDue || readLastPass)) {
-        PollStatus(lock, timings, events);
+        PollStatus(lock, timings, state.muteTracker, events);
         state.lastStatusPoll = steady_clock::now();
     } else if (readDue) {
         // The schedule advances by the period, so a read that starts a pass late does not push

@@ -176,6 +176,35 @@ TEST_F(FrontPanelWorker, MuteAtTheUnitIsReportedAndSentBack) {
     EXPECT_EQ(events->Named("SystemMuteChanged").size(), 1u);
 }
 
+// A mute put while the poll's "rdu3" is on the line is newer than the reading that comes back:
+// it still goes out, and the reading does not turn the property back.
+TEST_F(FrontPanelWorker, MutePutDuringTheStatusReadIsNotUndoneByIt) {
+    Fault hold;
+    hold.kind = FaultKind::HoldReply;
+    hold.match = "rdu3";
+    unit.InjectFault(hold);
+    // One status poll (the first, at once), waiting long enough for the held answer.
+    EngineTimings timings = testing::FastTimings();
+    timings.replyWait = 60s;
+    timings.statusPollPeriod = 1h;
+    engine->SetTimings(timings);
+    ASSERT_EQ(engine->put_UpdateInputs(Variant::Bool(true)), 0);
+    ASSERT_EQ(engine->Connect(), 0);
+    ASSERT_EQ(engine->put_Initialized(VARIANT_TRUE), 0);
+
+    ASSERT_TRUE(testing::Eventually([&] { return unit.HeldReplies() == 1; }));
+    EXPECT_FALSE(unit.Panel().muted);
+    EXPECT_EQ(engine->put_SystemMute(Variant::Bool(true)), 0);
+    unit.ReleaseHeldReplies();  // answers "not muted", as the unit was when asked
+
+    EXPECT_TRUE(WaitForLine("clru3 1C"));
+    EXPECT_TRUE(testing::Eventually([&] { return unit.Panel().muted; }));
+    Variant mute;
+    engine->get_SystemMute(&mute);
+    EXPECT_TRUE(mute.IsTrue());
+    EXPECT_TRUE(events->Named("SystemMuteChanged").empty());
+}
+
 TEST_F(FrontPanelWorker, StatusPollReadsTheClockAndKeepsItWhenTheUnitIsSilent) {
     UseQuickPolls();
     ConnectReady(true);
