@@ -347,10 +347,10 @@ TEST_F(WebServerTest, DeliversEventsInOrder) {
         if (!m.contains("seq")) {
             continue;
         }
-        // A browser that keeps up misses nothing: the numbers run without gaps.
-        if (last != 0) {
-            EXPECT_EQ(m["seq"].get<int64_t>(), last + 1) << m.dump();
-        }
+        // The numbers only rise. A browser that falls behind (under a sanitizer, this one may)
+        // loses analyser and level frames first, so a gap is allowed; the puts are all checked
+        // below.
+        EXPECT_GT(m["seq"].get<int64_t>(), last) << m.dump();
         last = m["seq"].get<int64_t>();
         if (m["type"] == "put" && m["name"] == "Treble") {
             trebles.push_back(m["value"]);
