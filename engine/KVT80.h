@@ -72,7 +72,9 @@ struct WorkerState {
     int32_t formatTracker = -1;
     int32_t preampTracker = -1;
     bool muteTracker = false;
-    std::chrono::steady_clock::time_point lastLevelRead;
+    std::chrono::steady_clock::time_point lastLevelRead;  // the read schedule
+    std::chrono::steady_clock::time_point lastReadStart;  // when the last read began
+    std::chrono::steady_clock::time_point lastWrite;      // a write line or front-panel command
     std::optional<std::chrono::steady_clock::time_point> lastStatusPoll;  // none yet
     bool lineSent = false;  // the last pass sent a write line
     bool readInLastPass = false;

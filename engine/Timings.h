@@ -16,6 +16,10 @@ struct EngineTimings {
     std::chrono::milliseconds writeGather{1};  // a queued write wakes the worker this much later
     std::chrono::milliseconds levelReadPeriod{
         100};  // input levels and analyser, at most this often
+    // While writes follow each other (a slider moving), a due level read waits for them to pause
+    // this long, but never longer than readYieldLimit after the last read began.
+    std::chrono::milliseconds readYield{60};
+    std::chrono::milliseconds readYieldLimit{250};
     std::chrono::milliseconds statusPollPeriod{5000};  // mute, AES/EBU state and clock
     std::chrono::milliseconds saveSettle{1000};        // SaveKVTParameters' wait before it starts
     std::chrono::milliseconds unmuteWait{4000};        // longest wait for the unmute writes to go

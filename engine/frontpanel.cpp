@@ -38,8 +38,10 @@ void KVT80::FrontPanelSteps(const LinkLock& lock, const EngineTimings& timings, 
                             PassEvents& events) {
     // The flags are taken as they are read: one set again while the selection is on the line
     // asks for another selection.
+    const auto sent = [&state] { state.lastWrite = std::chrono::steady_clock::now(); };
     if (frontPanel_.forceFormatResend.exchange(false) || frontPanel_.mode != state.formatTracker) {
         SelectFormat(lock, timings, state, events);
+        sent();
     }
 
     // A failed command is not tried again here: the tracker keeps the new value.
@@ -48,12 +50,14 @@ void KVT80::FrontPanelSteps(const LinkLock& lock, const EngineTimings& timings, 
         state.faderTracker += std::clamp(fader - state.faderTracker, -kMaxFaderStep, kMaxFaderStep);
         RunExchange(link_, lock, timings,
                     FormatLine("level %02X\r", static_cast<unsigned>(state.faderTracker)));
+        sent();
     }
 
     const bool mute = frontPanel_.systemMute;
     if (mute != state.muteTracker) {
         state.muteTracker = mute;
         RunExchange(link_, lock, timings, mute ? "clru3 1C\r" : "setu3 1C\r");
+        sent();
     }
 
     // Preamps 2 and 3 have no selector position on the unit: they are kept, not sent.
@@ -63,6 +67,7 @@ void KVT80::FrontPanelSteps(const LinkLock& lock, const EngineTimings& timings, 
         if (preamp == 0 || preamp == 1) {
             RunExchange(link_, lock, timings,
                         FormatLine("projector %X\r", static_cast<unsigned>(preamp + 1)));
+            sent();
         }
     }
 }

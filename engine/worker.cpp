@@ -115,6 +115,7 @@ void KVT80::WorkerPass(WorkerState& state) {
         if (const auto block = pending_.FirstPendingBlock()) {
             const LineOutcome outcome = SendWriteLine(lock, timings, *block);
             state.lineSent = outcome == LineOutcome::Sent;
+            state.lastWrite = std::chrono::steady_clock::now();
             if (outcome == LineOutcome::Unanswered) {
                 // Every attempt of the line went unanswered: the unit is gone, as for a read.
                 initialized_ = false;
@@ -177,6 +178,11 @@ void KVT80::RaisePassEvents(const PassEvents& events, const WorkerState& state) 
 // the passes between, polls the unit's status every 5 s. When the line is so slow that a read is
 // due again in the very next pass, a due status poll takes that pass, so mute changes at the unit
 // are still noticed.
+//
+// The read holds the line for its whole block (about 60 ms at 38400 bit/s, with the selections
+// around it), and a write that comes meanwhile waits for it. While writes follow each other (a
+// slider or the fader moving), a due read therefore waits until they pause for `readYield`, so the
+// next value goes out at once; the analyser still gets a read every `readYieldLimit`.
 void KVT80::Poll(const LinkLock& lock, const EngineTimings& timings, WorkerState& state,
                  PassEvents& events) {
     using std::chrono::steady_clock;
@@ -185,10 +191,12 @@ void KVT80::Poll(const LinkLock& lock, const EngineTimings& timings, WorkerState
     const bool statusDue =
         !state.lastStatusPoll || now - *state.lastStatusPoll >= timings.statusPollPeriod;
     const bool readLastPass = std::exchange(state.readInLastPass, false);
+    const bool yieldToWrites = now - state.lastWrite < timings.readYield &&
+                               now - state.lastReadStart < timings.readYieldLimit;
     if (statusDue && (!readDue || readLastPass)) {
         PollStatus(lock, timings, state.muteTracker, events);
         state.lastStatusPoll = steady_clock::now();
-    } else if (readDue) {
+    } else if (readDue && !yieldToWrites) {
         // The schedule advances by the period, so a read that starts a pass late does not push
         // every later one back (ten reads a second on average); a schedule that has fallen a
         // whole period behind (the line was busy) starts again from now.
@@ -197,6 +205,7 @@ void KVT80::Poll(const LinkLock& lock, const EngineTimings& timings, WorkerState
             state.lastLevelRead = now;
         }
         state.readInLastPass = true;
+        state.lastReadStart = now;
         ReadLevels(lock, timings, state, events);
     }
 }

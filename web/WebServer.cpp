@@ -584,6 +584,10 @@ void WebServer::Impl::Accept() {
                 }
                 return;
             }
+            // Answers and events are small writes that follow each other: without this, the
+            // second waits for the browser's delayed acknowledgement of the first (40 ms).
+            beast::error_code ignored;
+            socket.set_option(tcp::no_delay(true), ignored);
             std::make_shared<HttpConnection>(self, std::move(socket))->Read();
             self->Accept();
         });

@@ -319,6 +319,48 @@ TEST_F(FrontPanelWorker, ReadyEngineStreamsLevelsAndTheAnalyser) {
     EXPECT_GE(std::count(lines.begin(), lines.end(), "rdvalb 3F 1A"), 3);
 }
 
+// A read holds the line for its whole block: while writes follow each other, a due read waits
+// for them to pause (the fader's steps here), and comes back as soon as they do.
+TEST_F(FrontPanelWorker, LevelReadsWaitWhileWritesFollowEachOther) {
+    EngineTimings timings = testing::FastTimings();
+    timings.readYield = 1h;
+    timings.readYieldLimit = 1h;
+    engine->SetTimings(timings);
+    ConnectReady(true);
+    ASSERT_TRUE(WaitForLine("rdvalb 3F 1A"));
+    engine->put_FaderLevel(57);
+    ASSERT_TRUE(WaitForLine("level 39"));
+    Settle();
+    const size_t reads = LinesStartingWith("rdvalb").size();
+    for (int pass = 0; pass < 40; ++pass) {  // four read periods and more
+        WaitForWorkerPass();
+    }
+    EXPECT_EQ(LinesStartingWith("rdvalb").size(), reads);
+
+    timings.readYield = 0ms;
+    engine->SetTimings(timings);
+    EXPECT_TRUE(testing::Eventually([&] { return LinesStartingWith("rdvalb").size() > reads; }));
+}
+
+// Writes that never pause still leave the analyser a read every readYieldLimit.
+TEST_F(FrontPanelWorker, AnalyserIsStillReadWhileWritesKeepComing) {
+    EngineTimings timings = testing::FastTimings();
+    timings.readYield = 1h;
+    timings.readYieldLimit = 200ms;
+    engine->SetTimings(timings);
+    ConnectReady(true);
+    ASSERT_TRUE(WaitForLine("rdvalb 3F 1A"));
+    const size_t reads = LinesStartingWith("rdvalb").size();
+    size_t writes = 0;
+    const bool readMeanwhile = testing::Eventually([&] {
+        engine->put_EQBand(Variant::Int(1), Variant::Int(14), writes++ % 2 == 0 ? -3.0 : -2.5);
+        WaitForWorkerPass();
+        return LinesStartingWith("rdvalb").size() >= reads + 2;
+    });
+    EXPECT_TRUE(readMeanwhile);
+    EXPECT_GT(LinesStartingWith("wrtval").size(), 4u);
+}
+
 TEST_F(FrontPanelWorker, TornSnapshotReportsLevelsButNoSpectrum) {
     unit.TearAnalyserFrames(1000);
     ConnectReady(true);
