@@ -21,6 +21,7 @@
 #include "CMainFrame.h"
 #include "ConnectionFlows.h"
 #include "EngineValues.h"
+#include "FrameRig.h"
 #include "KVT80.h"
 #include "RunProgram.h"
 #include "SimulatedUnit.h"
@@ -56,39 +57,7 @@ std::string PdfText(const QString& pdf) {
     return testing::RunProgram("/usr/bin/pdftotext", {"-layout", pdf.toStdString(), "-"}).out;
 }
 
-class FrameServiceDocuments : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        port = unit.StartPty();
-        ASSERT_EQ(CreateEngine("KVT80.KVT80", engine), status::Ok);
-        dynamic_cast<KVT80&>(*engine).SetTimings(testing::FastTimings());
-        ASSERT_EQ(engine->put_ComPort(frontend::TextVariant(QString::fromStdString(port))), 0);
-        frame = std::make_unique<CMainFrame>(*engine, 9);
-        frame->show();
-    }
-    void TearDown() override {
-        EXPECT_TRUE(QTest::qWaitFor([&] { return !frame->Flows().Busy(); }, kTimeoutMs));
-        frame.reset();
-        engine->Disconnect();
-        engine->Cleanup();
-        engine.reset();
-        unit.Stop();
-    }
-    void ConnectOrFail() {
-        ASSERT_TRUE(frame->Flows().Connect());
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !frame->Flows().Busy(); }, kTimeoutMs));
-        ASSERT_TRUE(frontend::IsConnected(*engine));
-    }
-    QString Path(const char* name) const {
-        return QString::fromStdString((config.Path() / name).string());
-    }
-
-    testing::ScopedConfigHome config;
-    sim::SimulatedUnit unit;
-    std::string port;
-    std::unique_ptr<IKVT80> engine;
-    std::unique_ptr<CMainFrame> frame;
-};
+using FrameServiceDocuments = FrameRig<>;
 
 TEST_F(FrameServiceDocuments, CompareWithFileListsEachDifferingFieldWithBothValues) {
     ASSERT_NO_FATAL_FAILURE(ConnectOrFail());
