@@ -796,7 +796,20 @@ void CMainFrame::CompareWithFile() {
 
 void CMainFrame::ShowServiceReport() {
     CDlgServiceReport dialog(engine_, visitStart_, this);
+    // The report reads the unit's log through the engine, which raises the entries to the Event
+    // Log page too: the page leaves them to the report. Queued, so that entries of the page's own
+    // dump raised before the report asks are still the page's.
+    auto* eventLog = qobject_cast<CDlgEventLog*>(PageWidget(kEventLogPage));
+    if (eventLog != nullptr) {
+        connect(&dialog, &CDlgServiceReport::reportStarted, eventLog,
+                &CDlgEventLog::SetReportReadingLog, Qt::QueuedConnection);
+        connect(&dialog, &CDlgServiceReport::reportFinished, eventLog,
+                [eventLog] { eventLog->SetReportReadingLog(false); });
+    }
     dialog.exec();
+    if (eventLog != nullptr) {
+        eventLog->SetReportReadingLog(false);
+    }
 }
 
 void CMainFrame::ShowCommunicationSettings() {

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "ParametricBand.h"
 
@@ -187,6 +188,18 @@ Parametric FitParametric(const Curve& error, const std::array<bool, kColumns>& u
     return best;
 }
 
+// The prediction for the fitted settings (the measurement with the current equaliser's share
+// replaced by the new one's) and the exclusions in column order.
+FitResult Finished(FitResult result, const Curve& measured, const Curve& currentEq) {
+    const Curve newEq = EqualiserCurve(result.settings);
+    for (size_t c = 0; c < kColumns; ++c) {
+        result.predicted[c] = measured[c] - currentEq[c] + newEq[c];
+    }
+    std::sort(result.excluded.begin(), result.excluded.end(),
+              [](const Exclusion& x1, const Exclusion& x2) { return x1.column < x2.column; });
+    return result;
+}
+
 }  // namespace
 
 double BandShareAt(int band, double hz) {
@@ -298,13 +311,7 @@ FitResult Fit(const FitInput& in) {
         result.settings = in.current;
         result.settings.parametric =
             FitParametric(error, use, reference, result.cutLimitDb, in.current.parametric);
-        const Curve newEq = EqualiserCurve(result.settings);
-        for (size_t c = 0; c < kColumns; ++c) {
-            result.predicted[c] = in.measured[c] - currentEq[c] + newEq[c];
-        }
-        std::sort(result.excluded.begin(), result.excluded.end(),
-                  [](const Exclusion& x1, const Exclusion& x2) { return x1.column < x2.column; });
-        return result;
+        return Finished(std::move(result), in.measured, currentEq);
     }
 
     // Rows: the counted columns, then the ridge on each setting.
@@ -361,13 +368,7 @@ FitResult Fit(const FitInput& in) {
         Quantised(x[kTrebleVariable], lo[kTrebleVariable], hi[kTrebleVariable]);
     result.levelDb = x[kLevelVariable];
 
-    const Curve newEq = EqualiserCurve(result.settings);
-    for (size_t c = 0; c < kColumns; ++c) {
-        result.predicted[c] = in.measured[c] - currentEq[c] + newEq[c];
-    }
-    std::sort(result.excluded.begin(), result.excluded.end(),
-              [](const Exclusion& x1, const Exclusion& x2) { return x1.column < x2.column; });
-    return result;
+    return Finished(std::move(result), in.measured, currentEq);
 }
 
 }  // namespace kvt::roomeq

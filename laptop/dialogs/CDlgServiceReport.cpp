@@ -160,6 +160,7 @@ void CDlgServiceReport::Write() {
     status_->setText(options.verify ? tr("Reading the unit and verifying...")
                                     : tr("Writing the report..."));
     const std::string path = QDir::fromNativeSeparators(output).toStdString();
+    emit reportStarted(options.readLog);
     // The dialog waits for this thread before it goes, so `this` outlives it.
     job_ = std::thread([this, options, path] {
         report::Gathered gathered;

@@ -45,6 +45,8 @@ class CDlgServiceReport : public QDialog {
     static QString SuggestedFile(const QString& serialNumber);
 
   signals:
+    // A report is being gathered; readsLog: it reads the unit's event log.
+    void reportStarted(bool readsLog);
     void reportFinished(bool written);
 
   public slots:

@@ -194,26 +194,30 @@ CDlgEventLog::CDlgEventLog(IKVT80& engine, frontend::EngineBridge& bridge, QWidg
         saveFolder_ = QDir::homePath();
     }
 
-    connect(&bridge, &frontend::EngineBridge::eventEntry, this, &CDlgEventLog::AddEntry);
+    connect(&bridge, &frontend::EngineBridge::eventEntry, this, &CDlgEventLog::TakeEntry);
     Refresh();
 }
 
 void CDlgEventLog::Refresh() {
     const bool connected = frontend::IsConnected(engine_);
-    update_->setEnabled(connected);
+    update_->setEnabled(connected && !reportReadingLog_);
     setDateTime_->setEnabled(connected);
     // The engine keeps a clear request until the unit is ready: pressed while not connected, it
     // would erase the log at the next connection without anyone having been asked then.
     clear_->setEnabled(connected);
-    if (!connected && reading_) {
-        FinishReading();
+    if (!connected) {
+        // The engine drops a dump it has not served when the unit goes.
+        dumpAwaited_ = false;
+        if (reading_) {
+            FinishReading();
+        }
     }
 }
 
 // ---- Reading ------------------------------------------------------------------------------------
 
 void CDlgEventLog::Update() {
-    if (!frontend::IsConnected(engine_)) {
+    if (!frontend::IsConnected(engine_) || reportReadingLog_) {
         return;
     }
     VariantBool ready = VARIANT_FALSE;
@@ -225,6 +229,7 @@ void CDlgEventLog::Update() {
     }
     engine_.QueryEventLog();
     reading_ = true;
+    dumpAwaited_ = true;
     entriesRead_ = 0;
     progress_->show();
     ShowReadStatus();
@@ -245,11 +250,38 @@ void CDlgEventLog::AddEntry(int date, int time, const QString& description) {
     list_->setItem(row, kDescriptionColumn, new EntryItem(description, 0));
     // The list is in no column's order any more once an entry is added at its end.
     list_->horizontalHeader()->setSortIndicatorShown(false);
-    ++entriesRead_;
-    if (reading_) {
-        readSettle_->start(entriesSettleMs_);
-        ShowReadStatus();
+}
+
+void CDlgEventLog::TakeEntry(int date, int time, const QString& description) {
+    if (!dumpAwaited_) {
+        return;
     }
+    AddEntry(date, time, description);
+    ++entriesRead_;
+    // A dump that comes after the read was given up is still the one asked for.
+    reading_ = true;
+    progress_->show();
+    readSettle_->start(entriesSettleMs_);
+    ShowReadStatus();
+}
+
+void CDlgEventLog::SetReportReadingLog(bool reading) {
+    reportReadingLog_ = reading;
+    if (reading && dumpAwaited_) {
+        if (entriesRead_ > 0) {
+            // The engine raises a dump whole: the page's has come.
+            FinishReading();
+        } else {
+            // The report's request may be served by the page's dump or follow it: nothing that
+            // arrives now can be told to be the page's alone.
+            dumpAwaited_ = false;
+            FinishReading();
+            readStatus_->setText(
+                tr("The service report is reading the event log; press Update "
+                   "again once the report is written."));
+        }
+    }
+    Refresh();
 }
 
 void CDlgEventLog::ShowReadStatus() {
@@ -259,6 +291,9 @@ void CDlgEventLog::ShowReadStatus() {
 
 void CDlgEventLog::FinishReading() {
     reading_ = false;
+    if (entriesRead_ > 0) {
+        dumpAwaited_ = false;
+    }
     readSettle_->stop();
     progress_->hide();
     readStatus_->setText(entriesRead_ > 0 ? tr("Entries read: %1").arg(entriesRead_)
@@ -300,6 +335,10 @@ void CDlgEventLog::ClearLog() {
         return;
     }
     engine_.ClearLog();
+    if (reading_ && entriesRead_ > 0) {
+        // The dump has come whole; what follows is no longer the page's.
+        FinishReading();
+    }
     list_->setRowCount(0);
     entriesRead_ = 0;
     readStatus_->setText(tr("The unit's event log is being cleared."));

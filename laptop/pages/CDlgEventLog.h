@@ -7,6 +7,11 @@
 // holds, so the page shows a running count and calls the read done once the entries have stopped
 // arriving. A second "Update" appends the log again, as the unit sends it.
 //
+// The engine raises the entries of every dump, whoever asked for it: the page takes them only while
+// a read of its own awaits its dump. A service report reads the log too; while it does, the frame
+// says so, "Update" waits for it, and a read of the page's own that has had no entries yet is given
+// up (the two dumps could not be told apart).
+//
 // Saving writes either the event-log text file (one entry a line, "MM/DD/YY HH:MM:SS text", in the
 // unit's 8-bit code page) or, for a name ending in ".csv", a CSV file with a header row that
 // spreadsheets open directly (ISO dates, UTF-8). A file is replaced only once it is completely
@@ -79,6 +84,8 @@ class CDlgEventLog : public QWidget {
     void Refresh();
     // An entry the unit sent: appended at the end of the list.
     void AddEntry(int date, int time, const QString& description);
+    // A service report is reading the unit's log (true) or has done so (false).
+    void SetReportReadingLog(bool reading);
     // The buttons.
     void Update();
     void ClearLog();
@@ -97,6 +104,8 @@ class CDlgEventLog : public QWidget {
     virtual void ShowError(const QString& text);
 
   private:
+    // An entry the engine raised: the page's only while it awaits a dump it asked for.
+    void TakeEntry(int date, int time, const QString& description);
     void FinishReading();
     void ShowReadStatus();
 
@@ -112,6 +121,9 @@ class CDlgEventLog : public QWidget {
     int entriesSettleMs_ = kEntriesSettleMs;
     int noEntriesLimitMs_ = kNoEntriesLimitMs;
     bool reading_ = false;
+    // A dump the page asked for has not come yet; it may come after the read has been given up.
+    bool dumpAwaited_ = false;
+    bool reportReadingLog_ = false;
     int entriesRead_ = 0;
     int sortColumn_ = -1;
     bool ascending_ = true;

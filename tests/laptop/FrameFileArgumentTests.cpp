@@ -10,6 +10,7 @@
 
 #include "ConnectionFlows.h"
 #include "EngineValues.h"
+#include "FrameRig.h"
 #include "KVT80.h"
 #include "KVTExecApp.h"
 #include "SimulatedUnit.h"
@@ -64,15 +65,10 @@ class AnsweringFrame : public KVTExecFrame {
     }
 };
 
-class FileArgumentFrame : public ::testing::Test {
+class FileArgumentFrame : public FrameRig<AnsweringFrame> {
   protected:
     void SetUp() override {
-        port = unit.StartPty();
-        ASSERT_EQ(CreateEngine("KVT80.KVT80", engine), status::Ok);
-        dynamic_cast<KVT80&>(*engine).SetTimings(testing::FastTimings());
-        ASSERT_EQ(engine->put_ComPort(frontend::TextVariant(QString::fromStdString(port))), 0);
-        frame = std::make_unique<AnsweringFrame>(*engine, 9);
-        frame->show();
+        ASSERT_NO_FATAL_FAILURE(FrameRig::SetUp());
         ASSERT_TRUE(folder.isValid());
         file = folder.filePath("rex-screen1.kvt");
         // A configuration of another theatre, written by an engine of its own.
@@ -81,21 +77,6 @@ class FileArgumentFrame : public ::testing::Test {
         ASSERT_EQ(writer->put_TheaterName(frontend::TextVariant(QStringLiteral("Rex Cinema"))), 0);
         ASSERT_EQ(writer->Save(frontend::TextVariant(file), Variant::Bool(false)), 0);
         writer->Cleanup();
-    }
-
-    void TearDown() override {
-        EXPECT_TRUE(QTest::qWaitFor([&] { return !frame->Flows().Busy(); }, kTimeoutMs));
-        frame.reset();
-        engine->Disconnect();
-        engine->Cleanup();
-        engine.reset();
-        unit.Stop();
-    }
-
-    void ConnectOrFail() {
-        ASSERT_TRUE(frame->Flows().Connect());
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !frame->Flows().Busy(); }, kTimeoutMs));
-        ASSERT_TRUE(frontend::IsConnected(*engine));
     }
 
     bool WaitIdle() {
@@ -108,11 +89,6 @@ class FileArgumentFrame : public ::testing::Test {
         return frontend::ToQString(name.StringValue());
     }
 
-    testing::ScopedConfigHome config;
-    sim::SimulatedUnit unit;
-    std::string port;
-    std::unique_ptr<IKVT80> engine;
-    std::unique_ptr<AnsweringFrame> frame;
     QTemporaryDir folder;
     QString file;
 };

@@ -17,16 +17,20 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "CMainFrame.h"
 #include "ConnectionFlows.h"
 #include "EngineValues.h"
+#include "FrameRig.h"
 #include "KVT80.h"
 #include "RunProgram.h"
 #include "SimulatedUnit.h"
 #include "TestSupport.h"
 #include "dialogs/CDlgCompareFile.h"
 #include "dialogs/CDlgServiceReport.h"
+#include "pages/CDlgEventLog.h"
 
 namespace kvt::laptop {
 namespace {
@@ -52,43 +56,21 @@ void WhenModal(std::function<void(T&)> fn) {
     timer->start();
 }
 
+// The Event Log page's rows as "date time description".
+std::vector<std::string> ListedTexts(const CDlgEventLog& page) {
+    std::vector<std::string> texts;
+    for (const CDlgEventLog::ListedEntry& entry : page.Entries()) {
+        texts.push_back(
+            (entry.dateText + ' ' + entry.timeText + ' ' + entry.description).toStdString());
+    }
+    return texts;
+}
+
 std::string PdfText(const QString& pdf) {
     return testing::RunProgram("/usr/bin/pdftotext", {"-layout", pdf.toStdString(), "-"}).out;
 }
 
-class FrameServiceDocuments : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        port = unit.StartPty();
-        ASSERT_EQ(CreateEngine("KVT80.KVT80", engine), status::Ok);
-        dynamic_cast<KVT80&>(*engine).SetTimings(testing::FastTimings());
-        ASSERT_EQ(engine->put_ComPort(frontend::TextVariant(QString::fromStdString(port))), 0);
-        frame = std::make_unique<CMainFrame>(*engine, 9);
-        frame->show();
-    }
-    void TearDown() override {
-        EXPECT_TRUE(QTest::qWaitFor([&] { return !frame->Flows().Busy(); }, kTimeoutMs));
-        frame.reset();
-        engine->Disconnect();
-        engine->Cleanup();
-        engine.reset();
-        unit.Stop();
-    }
-    void ConnectOrFail() {
-        ASSERT_TRUE(frame->Flows().Connect());
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !frame->Flows().Busy(); }, kTimeoutMs));
-        ASSERT_TRUE(frontend::IsConnected(*engine));
-    }
-    QString Path(const char* name) const {
-        return QString::fromStdString((config.Path() / name).string());
-    }
-
-    testing::ScopedConfigHome config;
-    sim::SimulatedUnit unit;
-    std::string port;
-    std::unique_ptr<IKVT80> engine;
-    std::unique_ptr<CMainFrame> frame;
-};
+using FrameServiceDocuments = FrameRig<>;
 
 TEST_F(FrameServiceDocuments, CompareWithFileListsEachDifferingFieldWithBothValues) {
     ASSERT_NO_FATAL_FAILURE(ConnectOrFail());
@@ -181,6 +163,39 @@ TEST_F(FrameServiceDocuments, ServiceReportListsTheChangesSinceTheConnectionAndT
     EXPECT_THAT(text, HasSubstr("Rex Cinema"));
     EXPECT_THAT(text, HasSubstr("Subwoofer level raised after the complaint."));
     EXPECT_THAT(text, HasSubstr("AES/EBU input error"));
+}
+
+// The report reads the unit's log through the engine, which raises its entries to the Event Log
+// page as well: the page, filled by a read of its own, keeps its list as it was.
+TEST_F(FrameServiceDocuments, ServiceReportLeavesTheEventLogPagesListAsItWas) {
+    ASSERT_NO_FATAL_FAILURE(ConnectOrFail());
+    auto* eventLog = qobject_cast<CDlgEventLog*>(frame->PageWidget(CMainFrame::kEventLogPage));
+    ASSERT_NE(eventLog, nullptr);
+    eventLog->SetReadWaits(300, 5000);
+    eventLog->findChild<QPushButton*>("1536")->click();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return !eventLog->Reading() && eventLog->List().rowCount() > 0; }, kTimeoutMs));
+    const std::vector<std::string> listed = ListedTexts(*eventLog);
+
+    const QString pdf = Path("log.pdf");
+    int pages = 0;
+    WhenModal<CDlgServiceReport>([&](CDlgServiceReport& dialog) {
+        EXPECT_TRUE(dialog.ReadLog().isChecked());
+        dialog.RunVerify().setChecked(false);
+        dialog.OutputFile().setText(pdf);
+        dialog.WriteButton().click();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !dialog.Busy(); }, kTimeoutMs));
+        pages = dialog.PagesWritten();
+        dialog.reject();
+    });
+    frame->Action(kServiceReport)->trigger();
+    QApplication::processEvents();
+
+    ASSERT_EQ(pages, 4);
+    EXPECT_THAT(PdfText(pdf), HasSubstr("AES/EBU input error"));
+    EXPECT_EQ(ListedTexts(*eventLog), listed);
+    EXPECT_FALSE(eventLog->Reading());
+    EXPECT_TRUE(eventLog->findChild<QPushButton*>("1536")->isEnabled());
 }
 
 TEST_F(FrameServiceDocuments, WithoutAConnectionTheReportHoldsTheProgramsConfiguration) {

@@ -23,6 +23,7 @@
 #include "CMainFrame.h"
 #include "ConnectionFlows.h"
 #include "EngineValues.h"
+#include "FrameRig.h"
 #include "KVT80.h"
 #include "KVTExecApp.h"
 #include "SimulatedUnit.h"
@@ -78,32 +79,8 @@ class TestFrame : public CMainFrame {
     }
 };
 
-class Frame : public ::testing::Test {
+class Frame : public FrameRig<TestFrame> {
   protected:
-    void SetUp() override {
-        port = unit.StartPty();
-        ASSERT_EQ(CreateEngine("KVT80.KVT80", engine), status::Ok);
-        dynamic_cast<KVT80&>(*engine).SetTimings(testing::FastTimings());
-        ASSERT_EQ(engine->put_ComPort(frontend::TextVariant(QString::fromStdString(port))), 0);
-        frame = std::make_unique<TestFrame>(*engine, 9);
-        frame->show();
-    }
-
-    void TearDown() override {
-        EXPECT_TRUE(QTest::qWaitFor([&] { return !frame->Flows().Busy(); }, kTimeoutMs));
-        frame.reset();
-        engine->Disconnect();
-        engine->Cleanup();
-        engine.reset();
-        unit.Stop();
-    }
-
-    void ConnectOrFail() {
-        ASSERT_TRUE(frame->Flows().Connect());
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !frame->Flows().Busy(); }, kTimeoutMs));
-        ASSERT_TRUE(frontend::IsConnected(*engine));
-    }
-
     bool Enabled(int id) const { return frame->Action(id)->isEnabled(); }
     QString PaneText(const char* name) const {
         return frame->findChild<QLabel*>(QLatin1String(name))->text();
@@ -113,12 +90,6 @@ class Frame : public ::testing::Test {
         engine->get_FaderLevel(&level);
         return level;
     }
-
-    testing::ScopedConfigHome config;
-    sim::SimulatedUnit unit;
-    std::string port;
-    std::unique_ptr<IKVT80> engine;
-    std::unique_ptr<TestFrame> frame;
 };
 
 constexpr int kCommunicationSettings = 32777;

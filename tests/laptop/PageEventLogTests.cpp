@@ -137,6 +137,14 @@ class EventLogPage : public UnitRig {
 
     QString ReadStatus() const { return page->findChild<QLabel*>("readStatus")->text(); }
 
+    // The unit answers the next log dump only when the test releases it.
+    void HoldDumps() {
+        sim::Fault hold;
+        hold.kind = sim::FaultKind::HoldReply;
+        hold.match = "dumplog";
+        unit.InjectFault(hold);
+    }
+
     std::unique_ptr<TestEventLog> page;
 };
 
@@ -202,6 +210,77 @@ TEST_F(EventLogPage, EntriesArrivingAfterASortGoToTheEnd) {
     const auto rows = Rows();
     EXPECT_EQ(std::vector<Row>(rows.begin() + 5, rows.end()),
               (std::vector<Row>{kPowerOn, kAesEbu, kFormat, kZone, kBass}));
+}
+
+// The engine raises the entries of every dump, whoever asked for it; the page lists those of the
+// reads it asked for, and only those.
+TEST_F(EventLogPage, EntriesOfADumpAskedForElsewhereAreNotListed) {
+    Connect();
+    ReadLog(5);
+    QSignalSpy raised(bridge.get(), &frontend::EngineBridge::eventEntry);
+    ASSERT_EQ(engine->QueryEventLog(), status::Ok);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return raised.count() == 5; }, kTimeoutMs));
+    EXPECT_EQ(Rows(), (std::vector<Row>{kPowerOn, kAesEbu, kFormat, kZone, kBass}));
+    EXPECT_FALSE(page->Reading());
+    EXPECT_EQ(ReadStatus(), "Entries read: 5");
+}
+
+TEST_F(EventLogPage, ADumpThatComesAfterTheReadWasGivenUpIsStillListed) {
+    HoldDumps();
+    Connect();
+    page->SetReadWaits(300, 500);
+    Button("1536")->click();
+    ASSERT_TRUE(testing::Eventually([&] { return unit.HeldReplies() == 1; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !page->Reading(); }, kTimeoutMs));
+    EXPECT_TRUE(ReadStatus().startsWith("No entries arrived")) << ReadStatus().toStdString();
+    unit.ReleaseHeldReplies();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return page->List().rowCount() == 5; }, kTimeoutMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !page->Reading(); }, kTimeoutMs));
+    EXPECT_EQ(Rows(), (std::vector<Row>{kPowerOn, kAesEbu, kFormat, kZone, kBass}));
+    EXPECT_EQ(ReadStatus(), "Entries read: 5");
+}
+
+// While a service report reads the log, a read of the page's own that has had no entries yet
+// cannot tell its dump from the report's: it is given up and "Update" waits for the report.
+TEST_F(EventLogPage, AServiceReportReadingTheLogTakesOverAReadStillWaiting) {
+    HoldDumps();
+    Connect();
+    Button("1536")->click();
+    ASSERT_TRUE(testing::Eventually([&] { return unit.HeldReplies() == 1; }));
+    page->SetReportReadingLog(true);
+    EXPECT_FALSE(page->Reading());
+    EXPECT_FALSE(Button("1536")->isEnabled());
+    EXPECT_TRUE(ReadStatus().contains("service report")) << ReadStatus().toStdString();
+
+    // The report's request, then the held dump and the report's.
+    QSignalSpy raised(bridge.get(), &frontend::EngineBridge::eventEntry);
+    ASSERT_EQ(engine->QueryEventLog(), status::Ok);
+    unit.ReleaseHeldReplies();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return raised.count() == 10; }, kTimeoutMs));
+    EXPECT_EQ(page->List().rowCount(), 0);
+    page->Refresh();
+    EXPECT_FALSE(Button("1536")->isEnabled());
+
+    page->SetReportReadingLog(false);
+    EXPECT_TRUE(Button("1536")->isEnabled());
+    ReadLog(5);
+}
+
+// A read whose dump has come when the report starts is complete: the report's dump is not added.
+TEST_F(EventLogPage, AReadWhoseDumpHasComeEndsWhenAServiceReportStarts) {
+    Connect();
+    page->SetReadWaits(60000, 60000);
+    Button("1536")->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return page->List().rowCount() == 5; }, kTimeoutMs));
+    EXPECT_TRUE(page->Reading());
+    page->SetReportReadingLog(true);
+    EXPECT_FALSE(page->Reading());
+    EXPECT_EQ(ReadStatus(), "Entries read: 5");
+    QSignalSpy raised(bridge.get(), &frontend::EngineBridge::eventEntry);
+    ASSERT_EQ(engine->QueryEventLog(), status::Ok);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return raised.count() == 5; }, kTimeoutMs));
+    page->SetReportReadingLog(false);
+    EXPECT_EQ(Rows(), (std::vector<Row>{kPowerOn, kAesEbu, kFormat, kZone, kBass}));
 }
 
 // The event-log text file: "MM/DD/YY HH:MM:SS text" and CR LF per entry, in list order, in the
