@@ -840,6 +840,16 @@ void WebServer::Impl::LoadConfiguration(const std::shared_ptr<HttpConnection>& c
                                         std::string body) {
     Log("a configuration file was sent to the unit");
     OnEngineThread([this, connection, body = std::move(body)] {
+        // Without a unit the file would only change the engine's image, and connecting reads
+        // the unit over it: refused rather than reported as sent.
+        Variant connected;
+        if (engine.get_Connected(&connected) != status::Ok || !connected.IsTrue()) {
+            return Post([connection] {
+                connection->Deliver(http::status::conflict,
+                                    R"({"error":"no unit connected: connect first"})",
+                                    "application/json");
+            });
+        }
         TemporaryFile file;
         int32_t result = status::InvalidArgument;
         if (!file.Path().empty()) {

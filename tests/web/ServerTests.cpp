@@ -484,6 +484,24 @@ TEST_F(WebServerTest, DownloadsAndUploadsTheConfiguration) {
     EXPECT_EQ(Request(port_, http::verb::put, "/api/config.kvt", headers, file.body).status, 200);
 }
 
+TEST_F(WebServerTest, RefusesAFileWhileNoUnitIsConnected) {
+    // Loaded without a unit, the file would change only the engine's image, which connecting
+    // then reads over: the browser is told, not answered "sent".
+    const std::string cookie = Pair();
+    Browser controller(port_, cookie, origin_);
+    ASSERT_TRUE(controller.Open());
+    const HttpResult file =
+        Request(port_, http::verb::get, "/api/config.kvt", {{"Cookie", cookie}});
+    ASSERT_EQ(file.status, 200);
+    const std::map<std::string, std::string> headers{{"Cookie", cookie}, {"Origin", origin_}};
+    const HttpResult refused =
+        Request(port_, http::verb::put, "/api/config.kvt", headers, file.body);
+    EXPECT_EQ(refused.status, 409);
+    EXPECT_NE(refused.body.find("connect first"), std::string::npos) << refused.body;
+    ConnectUnit(controller);
+    EXPECT_EQ(Request(port_, http::verb::put, "/api/config.kvt", headers, file.body).status, 200);
+}
+
 class ShortSessions : public WebServerTest {
   protected:
     void SetUp() override { StartServer(1s); }
