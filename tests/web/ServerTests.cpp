@@ -429,6 +429,32 @@ TEST_F(WebServerTest, OneBrowserControlsTheOthersWatch) {
     EXPECT_EQ(seen["value"], 4.0);
 }
 
+TEST_F(WebServerTest, EveryPageIsToldWhoControls) {
+    auto first = Open();
+    EXPECT_EQ(first->NextOfType("role")["control"], true);
+    auto second = Open();
+    auto third = Open();
+    for (Browser* watcher : {second.get(), third.get()}) {
+        const Json role = watcher->NextOfType("role");
+        EXPECT_EQ(role["control"], false);
+        EXPECT_EQ(role["others"], true);
+    }
+    // The controlling page goes: nobody is watched any more.
+    first.reset();
+    for (Browser* watcher : {second.get(), third.get()}) {
+        const Json role = watcher->NextOfType("role");
+        EXPECT_EQ(role["control"], false);
+        EXPECT_EQ(role["others"], false);
+    }
+    // One takes control: the other watcher is told, not only the one that had it.
+    third->Send(Json{{"op", "control"}, {"id", 40}});
+    EXPECT_EQ(third->NextOfType("role")["control"], true);  // sent before the answer
+    EXPECT_EQ(third->Answer(40)["type"], "result");
+    const Json watching = second->NextOfType("role");
+    EXPECT_EQ(watching["control"], false);
+    EXPECT_EQ(watching["others"], true);
+}
+
 TEST_F(WebServerTest, StartingTheGeneratorNeedsConfirmation) {
     auto browser = Open();
     ConnectUnit(*browser);
