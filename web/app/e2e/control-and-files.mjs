@@ -123,6 +123,7 @@ try {
   await openEqualizer(b);
   await b.locator(BAND).fill("2");
   await bandInUnit(2);
+  await sliderShows(a, 2);
   const sent = await sendFile(b, saved);
   if (sent !== "Configuration sent to the unit") {
     throw new Error(`sending the file: the page says "${sent}"`);
