@@ -98,7 +98,7 @@ run() {
 session=(env HOME=/tmp/home XDG_RUNTIME_DIR=/tmp/home/run QT_QPA_PLATFORM=offscreen)
 in_system mkdir -p -m 700 /tmp/home/run
 run "kvt80ctl --demo" "${session[@]}" kvt80ctl --demo -e Connect -e Connected -e Disconnect
-for program in kvt80ctl kvt80-sim kvt80-roomeq kvt80-config KVTExec KVTSetIP KVTExecCE; do
+for program in kvt80ctl kvt80-sim kvt80-roomeq kvt80-config kvt80-web KVTExec KVTSetIP KVTExecCE; do
     [[ -e $system/usr/bin/$program ]] || continue
     run "$program --help" "${session[@]}" "$program" --help
 done

@@ -50,14 +50,16 @@ cmake --build build
 ctest --test-dir build --output-on-failure -j "$jobs" -LE soak
 
 section "Browser (end to end)"
-# kvt80-web with its simulated unit, driven through a phone-sized headless chromium; the phone
-# screenshots land in build/web-screenshots.
+# kvt80-web with its simulated unit, driven through phone-sized headless chromium: one phone
+# through pairing, the pages and the analyser; two phones, one watching and then taking control,
+# and a .kvt file downloaded and sent back. The phone screenshots land in build/web-screenshots.
 if ! command -v chromium >/dev/null; then
     echo "SKIPPED: Debian's chromium is not installed and could not be (see scripts/setup.sh)"
 elif [[ ! -f build/web/web-app/index.html ]]; then
     echo "SKIPPED: kvt80-web was built without its page (npm or Boost missing)"
 else
     (cd web/app && node e2e/phone.mjs ../../build/web/kvt80-web ../../build/web-screenshots)
+    (cd web/app && node e2e/control-and-files.mjs ../../build/web/kvt80-web ../../build/web-screenshots)
 fi
 
 # Sanitizer builds cover the multi-threaded parts: engine, transport and simulator, and the fault

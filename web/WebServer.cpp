@@ -184,6 +184,7 @@ struct WebServer::Impl : std::enable_shared_from_this<WebServer::Impl> {
     void Answer(WsClient& client, int64_t id, bool ok, const std::string& error = {});
     void SendState(const std::shared_ptr<WsClient>& client);
     void SendRole(WsClient& client);
+    void SendRoles();
     void Put(const std::shared_ptr<WsClient>& client, const ClientMessage& message);
     void RunFlow(const std::shared_ptr<WsClient>& client, const ClientMessage& message);
     bool Controls(const WsClient& client) const;
@@ -633,7 +634,8 @@ void WebServer::Impl::Join(const std::shared_ptr<WsClient>& client) {
 }
 
 void WebServer::Impl::Leave(WsClient* client) {
-    if (controller == client) {
+    const bool controlled = controller == client;
+    if (controlled) {
         controller = nullptr;
     }
     std::erase_if(clients, [client](const std::weak_ptr<WsClient>& weak) {
@@ -641,6 +643,10 @@ void WebServer::Impl::Leave(WsClient* client) {
         return !locked || locked.get() == client;
     });
     Log("client " + std::to_string(client->Number()) + " left");
+    // The watchers no longer watch anyone: their pages offer control without "Watching".
+    if (controlled) {
+        SendRoles();
+    }
 }
 
 void WebServer::Impl::Broadcast(const Json& event, bool stream) {
@@ -650,6 +656,14 @@ void WebServer::Impl::Broadcast(const Json& event, bool stream) {
     for (const auto& weak : clients) {
         if (const auto client = weak.lock()) {
             client->Send(text, stream);
+        }
+    }
+}
+
+void WebServer::Impl::SendRoles() {
+    for (const auto& weak : clients) {
+        if (const auto client = weak.lock()) {
+            SendRole(*client);
         }
     }
 }
@@ -703,17 +717,10 @@ void WebServer::Impl::Handle(const std::shared_ptr<WsClient>& client, std::strin
             SendState(client);
             return Answer(*client, message.id, true);
         case Operation::TakeControl: {
-            WsClient* previous = controller;
             controller = client.get();
-            if (previous != nullptr && previous != client.get()) {
-                for (const auto& weak : clients) {
-                    if (const auto other = weak.lock(); other && other.get() == previous) {
-                        SendRole(*other);
-                    }
-                }
-            }
             Log("client " + std::to_string(client->Number()) + " took control");
-            SendRole(*client);
+            // Every page shows who controls: the one that had it and the other watchers too.
+            SendRoles();
             return Answer(*client, message.id, true);
         }
         default:
@@ -844,6 +851,16 @@ void WebServer::Impl::LoadConfiguration(const std::shared_ptr<HttpConnection>& c
                                         std::string body) {
     Log("a configuration file was sent to the unit");
     OnEngineThread([this, connection, body = std::move(body)] {
+        // Without a unit the file would only change the engine's image, and connecting reads
+        // the unit over it: refused rather than reported as sent.
+        Variant connected;
+        if (engine.get_Connected(&connected) != status::Ok || !connected.IsTrue()) {
+            return Post([connection] {
+                connection->Deliver(http::status::conflict,
+                                    R"({"error":"no unit connected: connect first"})",
+                                    "application/json");
+            });
+        }
         TemporaryFile file;
         int32_t result = status::InvalidArgument;
         if (!file.Path().empty()) {

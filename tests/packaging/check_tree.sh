@@ -74,6 +74,7 @@ fi
 
 # ---- Manual pages --------------------------------------------------------------------------------
 pages=("${tools[@]}")
+[[ -e $prefix/bin/kvt80-web ]] && pages+=(kvt80-web)
 [[ $gui == gui ]] && pages+=(KVTExec KVTSetIP)
 [[ $handheld == yes ]] && pages+=(KVTExecCE)
 for page in "${pages[@]}"; do
@@ -165,6 +166,19 @@ if [[ -f $completions/kvt80-config ]]; then
     grep -qx -- --json <<<"$words" || fail "completion: kvt80-config diff --j does not give --json"
 else
     fail "missing the bash completion of kvt80-config"
+fi
+
+if [[ -e $prefix/bin/kvt80-web ]]; then
+    if [[ -f $completions/kvt80-web ]]; then
+        words=$(complete_with "$completions/kvt80-web" _kvt80_web kvt80-web --id)
+        grep -qx -- --idle-minutes <<<"$words" ||
+            fail "completion: kvt80-web --id does not give --idle-minutes"
+        words=$(complete_with "$completions/kvt80-web" _kvt80_web kvt80-web --listen 0)
+        grep -qx "0.0.0.0:8080" <<<"$words" ||
+            fail "completion: kvt80-web --listen 0 gives $words, not 0.0.0.0:8080"
+    else
+        fail "missing the bash completion of kvt80-web"
+    fi
 fi
 
 # ---- File types: kvt80ctl scripts (*.kvts) and, with the laptop program, configurations (*.kvt) --

@@ -429,6 +429,32 @@ TEST_F(WebServerTest, OneBrowserControlsTheOthersWatch) {
     EXPECT_EQ(seen["value"], 4.0);
 }
 
+TEST_F(WebServerTest, EveryPageIsToldWhoControls) {
+    auto first = Open();
+    EXPECT_EQ(first->NextOfType("role")["control"], true);
+    auto second = Open();
+    auto third = Open();
+    for (Browser* watcher : {second.get(), third.get()}) {
+        const Json role = watcher->NextOfType("role");
+        EXPECT_EQ(role["control"], false);
+        EXPECT_EQ(role["others"], true);
+    }
+    // The controlling page goes: nobody is watched any more.
+    first.reset();
+    for (Browser* watcher : {second.get(), third.get()}) {
+        const Json role = watcher->NextOfType("role");
+        EXPECT_EQ(role["control"], false);
+        EXPECT_EQ(role["others"], false);
+    }
+    // One takes control: the other watcher is told, not only the one that had it.
+    third->Send(Json{{"op", "control"}, {"id", 40}});
+    EXPECT_EQ(third->NextOfType("role")["control"], true);  // sent before the answer
+    EXPECT_EQ(third->Answer(40)["type"], "result");
+    const Json watching = second->NextOfType("role");
+    EXPECT_EQ(watching["control"], false);
+    EXPECT_EQ(watching["others"], true);
+}
+
 TEST_F(WebServerTest, StartingTheGeneratorNeedsConfirmation) {
     auto browser = Open();
     ConnectUnit(*browser);
@@ -481,6 +507,24 @@ TEST_F(WebServerTest, DownloadsAndUploadsTheConfiguration) {
                       {{"Cookie", watcherCookie}, {"Origin", origin_}}, file.body)
                   .status,
               403);
+    EXPECT_EQ(Request(port_, http::verb::put, "/api/config.kvt", headers, file.body).status, 200);
+}
+
+TEST_F(WebServerTest, RefusesAFileWhileNoUnitIsConnected) {
+    // Loaded without a unit, the file would change only the engine's image, which connecting
+    // then reads over: the browser is told, not answered "sent".
+    const std::string cookie = Pair();
+    Browser controller(port_, cookie, origin_);
+    ASSERT_TRUE(controller.Open());
+    const HttpResult file =
+        Request(port_, http::verb::get, "/api/config.kvt", {{"Cookie", cookie}});
+    ASSERT_EQ(file.status, 200);
+    const std::map<std::string, std::string> headers{{"Cookie", cookie}, {"Origin", origin_}};
+    const HttpResult refused =
+        Request(port_, http::verb::put, "/api/config.kvt", headers, file.body);
+    EXPECT_EQ(refused.status, 409);
+    EXPECT_NE(refused.body.find("connect first"), std::string::npos) << refused.body;
+    ConnectUnit(controller);
     EXPECT_EQ(Request(port_, http::verb::put, "/api/config.kvt", headers, file.body).status, 200);
 }
 

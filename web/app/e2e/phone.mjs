@@ -6,109 +6,38 @@
 //   node e2e/phone.mjs PATH/TO/kvt80-web SCREENSHOT_FOLDER
 //
 // CHROMIUM names the browser (default /usr/bin/chromium). Exits non-zero on the first failure.
-import { spawn } from "node:child_process";
-import { mkdirSync } from "node:fs";
-import { join } from "node:path";
-import { createInterface } from "node:readline";
-import { chromium } from "playwright-core";
+import {
+  DemoServer,
+  launchBrowser,
+  parseArguments,
+  phone,
+  shot as shotInto,
+  step,
+  until,
+} from "./harness.mjs";
 
-const [binary, shots] = process.argv.slice(2);
-if (!binary || !shots) {
-  console.error("usage: node e2e/phone.mjs KVT80_WEB SCREENSHOT_FOLDER");
-  process.exit(2);
-}
-mkdirSync(shots, { recursive: true });
-
-const server = spawn(binary, ["--demo", "--listen", "127.0.0.1:0"], {
-  stdio: ["pipe", "pipe", "inherit"],
-});
-const lines = [];
-const waiters = [];
-createInterface({ input: server.stdout }).on("line", (line) => {
-  lines.push(line);
-  for (const waiter of waiters.splice(0)) {
-    waiter();
-  }
-});
-
-async function lineMatching(pattern, after = 0, timeout = 10000) {
-  const deadline = Date.now() + timeout;
-  for (;;) {
-    for (let i = after; i < lines.length; ++i) {
-      const match = lines[i].match(pattern);
-      if (match) {
-        return { match, index: i };
-      }
-    }
-    if (Date.now() > deadline) {
-      throw new Error(`kvt80-web printed no line matching ${pattern}`);
-    }
-    await new Promise((resolve) => {
-      waiters.push(resolve);
-      setTimeout(resolve, 200);
-    });
-  }
-}
-
-// A word of the simulated unit's working memory, asked on kvt80-web's standard input.
-async function memory(block, address) {
-  const from = lines.length;
-  server.stdin.write(`memory ${block.toString(16)} ${address.toString(16)}\n`);
-  const { match } = await lineMatching(/^memory [0-9A-F]+ [0-9A-F]+ ([0-9A-F]{6})$/, from);
-  return parseInt(match[1], 16);
-}
-
-async function until(what, test, timeout = 10000) {
-  const deadline = Date.now() + timeout;
-  while (!(await test())) {
-    if (Date.now() > deadline) {
-      throw new Error(`timed out: ${what}`);
-    }
-    await new Promise((resolve) => setTimeout(resolve, 50));
-  }
-}
-
-// Phone screenshots from the top of the page, as a technician first sees it.
-async function shot(page, name) {
-  await page.evaluate(() => window.scrollTo(0, 0));
-  await page.waitForTimeout(150);
-  await page.screenshot({ path: join(shots, name) });
-}
-
-function step(text) {
-  console.log(`- ${text}`);
-}
+const { binary, shots } = parseArguments("phone.mjs");
+const server = new DemoServer(binary);
+const memory = (block, address) => server.memory(block, address);
+const shot = (page, name) => shotInto(page, shots, name);
+const errors = [];
 
 let browser;
 let failed = false;
 try {
-  const { match: listening } = await lineMatching(/listening on 127\.0\.0\.1:(\d+)/);
-  const base = `http://127.0.0.1:${listening[1]}`;
-  const { match: code } = await lineMatching(/enter the code (\d{6})/);
+  const base = await server.base();
+  const { code } = await server.pairing();
 
-  browser = await chromium.launch({
-    executablePath: process.env.CHROMIUM || "/usr/bin/chromium",
-    args: ["--no-sandbox", "--disable-gpu"],
-  });
-  const context = await browser.newContext({
-    viewport: { width: 390, height: 844 },
-    deviceScaleFactor: 2,
-    isMobile: true,
-    hasTouch: true,
-  });
-  const page = await context.newPage();
-  page.on("pageerror", (error) => {
-    console.error(`page error: ${error.message}`);
-    failed = true;
-  });
+  browser = await launchBrowser();
+  const page = await phone(browser, errors);
 
   step("an unpaired browser gets the pairing form");
   await page.goto(`${base}/`);
   await page.waitForSelector("#pair-code");
-  await page.fill("#pair-code", "000000" === code[1] ? "111111" : "000000");
+  await page.fill("#pair-code", "000000" === code ? "111111" : "000000");
   await page.click("#pair-button");
   await page.waitForSelector("text=That code is not right");
-  await page.fill("#pair-code", code[1]);
+  await page.fill("#pair-code", code);
   await shot(page, "web-pairing.png");
   await page.click("#pair-button");
   await page.waitForSelector("#tab-unit");
@@ -170,11 +99,14 @@ try {
   failed = true;
 } finally {
   await browser?.close();
-  server.kill("SIGINT");
-  const code = await new Promise((resolve) => server.on("exit", resolve));
-  if (code !== 0) {
-    console.error(`kvt80-web ended with ${code}`);
+  const status = await server.stop();
+  if (status !== 0) {
+    console.error(`kvt80-web ended with ${status}`);
     failed = true;
   }
+}
+for (const error of errors) {
+  console.error(`page error: ${error}`);
+  failed = true;
 }
 process.exit(failed ? 1 : 0);

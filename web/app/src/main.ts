@@ -342,9 +342,10 @@ function renderNav(): void {
 }
 
 let toastTimer = 0;
-function toast(text: string): void {
+// A message at the bottom for a few seconds: a refusal or failure, or with `done` a success.
+function toast(text: string, done = false): void {
   clear(toasts);
-  toasts.append(el("div", { className: "toast", role: "alert" }, text));
+  toasts.append(el("div", { className: done ? "toast done" : "toast", role: done ? "status" : "alert" }, text));
   clearTimeout(toastTimer);
   toastTimer = window.setTimeout(() => clear(toasts), 4000);
 }
@@ -703,9 +704,13 @@ function unitPage(): HTMLElement {
       el("button", { id: "connect", className: "primary", disabled: !control || s.busy, onclick: () => send({ op: "connect" }) }, "Connect"),
     );
   }
-  const upload = el("input", { type: "file", accept: ".kvt", id: "upload", disabled: !control || s.busy }) as HTMLInputElement;
+  // A file goes to the unit only while it is connected: without it, connecting would read the
+  // unit over what the file set.
+  const canSend = control && s.connected && !s.busy;
+  const upload = el("input", { type: "file", accept: ".kvt", id: "upload", disabled: !canSend }) as HTMLInputElement;
   upload.addEventListener("change", async () => {
     const file = upload.files?.[0];
+    upload.value = "";
     if (!file) {
       return;
     }
@@ -714,18 +719,27 @@ function unitPage(): HTMLElement {
       `${file.name} replaces the settings in the unit (not yet stored permanently).`,
       "Send",
     );
-    if (ok) {
-      const response = await fetch("/api/config.kvt", { method: "PUT", body: file, credentials: "same-origin" });
-      toast(response.ok ? "Configuration sent to the unit" : ((await response.json()).error ?? "Refused"));
+    if (!ok) {
+      return;
     }
-    upload.value = "";
+    try {
+      const response = await fetch("/api/config.kvt", { method: "PUT", body: file, credentials: "same-origin" });
+      if (response.ok) {
+        toast("Configuration sent to the unit", true);
+        return;
+      }
+      const answer = await response.json().catch(() => ({}));
+      toast(`Not sent: ${answer.error ?? `the server answered ${response.status}`}`);
+    } catch {
+      toast("Not sent: the server cannot be reached");
+    }
   });
   connection.append(
     el(
       "div",
-      { className: "row" },
-      el("a", { href: "/api/config.kvt", download: "KVT-80.kvt", className: "link", id: "download" }, "Download .kvt"),
-      el("label", { className: "check" }, "Send .kvt", upload),
+      { className: "row files" },
+      el("a", { href: "/api/config.kvt", download: "KVT-80.kvt", className: "button", id: "download" }, "Download .kvt"),
+      el("label", { className: canSend ? "button" : "button disabled", id: "upload-button" }, "Send .kvt…", upload),
     ),
   );
   const formats = el("table", { className: "formats" });
