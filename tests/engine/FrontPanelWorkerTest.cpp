@@ -23,6 +23,15 @@ class FrontPanelWorker : public testing::EngineOnSimulatedUnit {
         engine->SetTimings(timings);
     }
 
+    // A due level read waits while writes came within `yield`, but not beyond `limit` after
+    // the last read began.
+    void UseReadYield(std::chrono::milliseconds yield, std::chrono::milliseconds limit) {
+        EngineTimings timings = testing::FastTimings();
+        timings.readYield = yield;
+        timings.readYieldLimit = limit;
+        engine->SetTimings(timings);
+    }
+
     bool WaitForLine(const std::string& line) const {
         return testing::Eventually([&] {
             const auto lines = unit.ReceivedLines();
@@ -322,10 +331,7 @@ TEST_F(FrontPanelWorker, ReadyEngineStreamsLevelsAndTheAnalyser) {
 // A read holds the line for its whole block: while writes follow each other, a due read waits
 // for them to pause (the fader's steps here), and comes back as soon as they do.
 TEST_F(FrontPanelWorker, LevelReadsWaitWhileWritesFollowEachOther) {
-    EngineTimings timings = testing::FastTimings();
-    timings.readYield = 1h;
-    timings.readYieldLimit = 1h;
-    engine->SetTimings(timings);
+    UseReadYield(1h, 1h);
     ConnectReady(true);
     ASSERT_TRUE(WaitForLine("rdvalb 3F 1A"));
     engine->put_FaderLevel(57);
@@ -337,17 +343,13 @@ TEST_F(FrontPanelWorker, LevelReadsWaitWhileWritesFollowEachOther) {
     }
     EXPECT_EQ(LinesStartingWith("rdvalb").size(), reads);
 
-    timings.readYield = 0ms;
-    engine->SetTimings(timings);
+    UseReadYield(0ms, 1h);
     EXPECT_TRUE(testing::Eventually([&] { return LinesStartingWith("rdvalb").size() > reads; }));
 }
 
 // Writes that never pause still leave the analyser a read every readYieldLimit.
 TEST_F(FrontPanelWorker, AnalyserIsStillReadWhileWritesKeepComing) {
-    EngineTimings timings = testing::FastTimings();
-    timings.readYield = 1h;
-    timings.readYieldLimit = 200ms;
-    engine->SetTimings(timings);
+    UseReadYield(1h, 200ms);
     ConnectReady(true);
     ASSERT_TRUE(WaitForLine("rdvalb 3F 1A"));
     const size_t reads = LinesStartingWith("rdvalb").size();

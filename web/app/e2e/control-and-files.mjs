@@ -12,10 +12,10 @@ import { readFileSync, writeFileSync } from "node:fs";
 import { join } from "node:path";
 import {
   DemoServer,
-  launchBrowser,
   pairWithCode,
   parseArguments,
   phone,
+  run,
   shot,
   step,
   until,
@@ -23,7 +23,6 @@ import {
 
 const { binary, shots } = parseArguments("control-and-files.mjs");
 const server = new DemoServer(binary);
-const errors = [];
 
 // The centre channel's 1 kHz band: its slider on the page and its word in the unit (block 4,
 // address 144), in tenths of a dB as 24-bit two's complement.
@@ -54,12 +53,9 @@ async function sendFile(page, file) {
   return (await toast.textContent()).trim();
 }
 
-let browser;
-let failed = false;
-try {
+await run("control and files", server, async (browser, errors) => {
   const base = await server.base();
   const first = await server.pairing();
-  browser = await launchBrowser();
 
   step("the first phone pairs with the code, controls and connects");
   const a = await phone(browser, errors);
@@ -149,20 +145,4 @@ try {
   if (!(await a.locator("#upload").isDisabled())) {
     throw new Error("the watching phone's Send .kvt is enabled");
   }
-  console.log("control and files: passed");
-} catch (error) {
-  console.error(`control and files: ${error.message}`);
-  failed = true;
-} finally {
-  await browser?.close();
-  const status = await server.stop();
-  if (status !== 0) {
-    console.error(`kvt80-web ended with ${status}`);
-    failed = true;
-  }
-}
-for (const error of errors) {
-  console.error(`page error: ${error}`);
-  failed = true;
-}
-process.exit(failed ? 1 : 0);
+});

@@ -134,6 +134,35 @@ export async function shot(page, folder, name) {
   await page.screenshot({ path: join(folder, name) });
 }
 
+// Runs a script's steps in one headless chromium: `steps(browser, errors)`, where `errors`
+// collects the pages' errors. Prints "NAME: passed" or the failure, stops the server and exits
+// non-zero on a failure, a page error or the server's own failing exit.
+export async function run(name, server, steps) {
+  const errors = [];
+  let browser;
+  let failed = false;
+  try {
+    browser = await launchBrowser();
+    await steps(browser, errors);
+    console.log(`${name}: passed`);
+  } catch (error) {
+    console.error(`${name}: ${error.message}`);
+    failed = true;
+  } finally {
+    await browser?.close();
+    const status = await server.stop();
+    if (status !== 0) {
+      console.error(`kvt80-web ended with ${status}`);
+      failed = true;
+    }
+  }
+  for (const error of errors) {
+    console.error(`page error: ${error}`);
+    failed = true;
+  }
+  process.exit(failed ? 1 : 0);
+}
+
 export function step(text) {
   console.log(`- ${text}`);
 }

@@ -8,9 +8,9 @@
 // CHROMIUM names the browser (default /usr/bin/chromium). Exits non-zero on the first failure.
 import {
   DemoServer,
-  launchBrowser,
   parseArguments,
   phone,
+  run,
   shot as shotInto,
   step,
   until,
@@ -20,15 +20,11 @@ const { binary, shots } = parseArguments("phone.mjs");
 const server = new DemoServer(binary);
 const memory = (block, address) => server.memory(block, address);
 const shot = (page, name) => shotInto(page, shots, name);
-const errors = [];
 
-let browser;
-let failed = false;
-try {
+await run("end to end", server, async (browser, errors) => {
   const base = await server.base();
   const { code } = await server.pairing();
 
-  browser = await launchBrowser();
   const page = await phone(browser, errors);
 
   step("an unpaired browser gets the pairing form");
@@ -93,20 +89,4 @@ try {
   await page.click("#disconnect");
   await page.click("#disconnect-yes");
   await page.waitForSelector("#connect:not([disabled])", { timeout: 30000 });
-  console.log("end to end: passed");
-} catch (error) {
-  console.error(`end to end: ${error.message}`);
-  failed = true;
-} finally {
-  await browser?.close();
-  const status = await server.stop();
-  if (status !== 0) {
-    console.error(`kvt80-web ended with ${status}`);
-    failed = true;
-  }
-}
-for (const error of errors) {
-  console.error(`page error: ${error}`);
-  failed = true;
-}
-process.exit(failed ? 1 : 0);
+});
