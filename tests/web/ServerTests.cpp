@@ -114,9 +114,12 @@ class Browser {
     }
     void Send(const Json& message) { Send(message.dump()); }
 
-    // The next message for which wanted is true (others are kept in Seen); null when none came.
+    // The next message for which wanted is true (others are kept in Seen); null when none came
+    // within 15 s (the stream's frames keep coming, so the socket's own timeout alone would not
+    // end the wait).
     Json Next(const std::function<bool(const Json&)>& wanted) {
-        while (open_) {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(15);
+        while (open_ && std::chrono::steady_clock::now() < deadline) {
             beast::flat_buffer buffer;
             beast::error_code error;
             ws_.read(buffer, error);
