@@ -629,11 +629,11 @@ void FormatSection(Layout& layout, const ServiceReport& report) {
     layout.Table({{QStringLiteral("#"), 3, true},
                   {ReportText::tr("Code"), 5},
                   {ReportText::tr("Name"), 13},
-                  {ReportText::tr("Line 2"), 12},
-                  {ReportText::tr("Inputs"), 14},
+                  {ReportText::tr("Line 2"), 10},
+                  {ReportText::tr("Inputs"), 15},
                   {ReportText::tr("NR"), 4, true},
-                  {ReportText::tr("Processing"), 14},
-                  {ReportText::tr("Fader"), 8, true},
+                  {ReportText::tr("Processing"), 16},
+                  {ReportText::tr("Fader"), 7, true},
                   {ReportText::tr("Button"), 7}},
                  rows);
 }
@@ -677,7 +677,7 @@ void SettingsSection(Layout& layout, const ServiceReport& report) {
             {ReportText::tr("Digital fallback"),
              QString::number(image.GetInt(Param::DigitalFallbackMode))},
         },
-        2, 118);
+        2, 128);
 }
 
 void ChannelPlots(Layout& layout, const ServiceReport& report) {

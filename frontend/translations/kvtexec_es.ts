@@ -221,7 +221,7 @@
     </message>
     <message>
         <source>slit EQ</source>
-        <translation>EQ de rendija</translation>
+        <translation>EQ rendija</translation>
     </message>
     <message>
         <source>mono EQ</source>
@@ -253,7 +253,7 @@
     </message>
     <message>
         <source>keep</source>
-        <translation>mantener</translation>
+        <translation>igual</translation>
     </message>
     <message>
         <source>Code</source>
@@ -293,11 +293,11 @@
     </message>
     <message>
         <source>Projector 1 gain L / R</source>
-        <translation>Ganancia proyector 1 L / R</translation>
+        <translation>Ganancia proy. 1 L / R</translation>
     </message>
     <message>
         <source>Projector 2 gain L / R</source>
-        <translation>Ganancia proyector 2 L / R</translation>
+        <translation>Ganancia proy. 2 L / R</translation>
     </message>
     <message>
         <source>Aux gain L / R</source>
@@ -345,7 +345,7 @@
     </message>
     <message>
         <source>Digital surround delay</source>
-        <translation>Retardo surround digital</translation>
+        <translation>Retardo surround dig.</translation>
     </message>
     <message>
         <source>Headroom</source>
@@ -353,7 +353,7 @@
     </message>
     <message>
         <source>Channel configuration</source>
-        <translation>Configuración de canales</translation>
+        <translation>Config. de canales</translation>
     </message>
     <message>
         <source>Digital fallback</source>

@@ -221,7 +221,7 @@
     </message>
     <message>
         <source>slit EQ</source>
-        <translation>EQ de fente</translation>
+        <translation>EQ fente</translation>
     </message>
     <message>
         <source>mono EQ</source>
@@ -245,7 +245,7 @@
     </message>
     <message>
         <source>Power-on format</source>
-        <translation>Format à la mise sous tension</translation>
+        <translation>Format à l&apos;allumage</translation>
     </message>
     <message>
         <source>Buttons (button: format)</source>
@@ -333,19 +333,19 @@
     </message>
     <message>
         <source>Subwoofer crossover</source>
-        <translation>Coupure caisson de basses</translation>
+        <translation>Coupure caisson</translation>
     </message>
     <message>
         <source>Sub parametric EQ</source>
-        <translation>EQ paramétrique caisson</translation>
+        <translation>EQ param. caisson</translation>
     </message>
     <message>
         <source>Digital input delay</source>
-        <translation>Retard entrée numérique</translation>
+        <translation>Retard entrée num.</translation>
     </message>
     <message>
         <source>Digital surround delay</source>
-        <translation>Retard surround numérique</translation>
+        <translation>Retard surround num.</translation>
     </message>
     <message>
         <source>Headroom</source>
@@ -353,7 +353,7 @@
     </message>
     <message>
         <source>Channel configuration</source>
-        <translation>Configuration des canaux</translation>
+        <translation>Config. des canaux</translation>
     </message>
     <message>
         <source>Digital fallback</source>

@@ -253,7 +253,7 @@
     </message>
     <message>
         <source>keep</source>
-        <translation>invariato</translation>
+        <translation>uguale</translation>
     </message>
     <message>
         <source>Code</source>
@@ -293,11 +293,11 @@
     </message>
     <message>
         <source>Projector 1 gain L / R</source>
-        <translation>Guadagno proiettore 1 L / R</translation>
+        <translation>Guad. proiett. 1 L / R</translation>
     </message>
     <message>
         <source>Projector 2 gain L / R</source>
-        <translation>Guadagno proiettore 2 L / R</translation>
+        <translation>Guad. proiett. 2 L / R</translation>
     </message>
     <message>
         <source>Aux gain L / R</source>
@@ -341,11 +341,11 @@
     </message>
     <message>
         <source>Digital input delay</source>
-        <translation>Ritardo ingresso digitale</translation>
+        <translation>Ritardo ingr. digitale</translation>
     </message>
     <message>
         <source>Digital surround delay</source>
-        <translation>Ritardo surround digitale</translation>
+        <translation>Ritardo surround dig.</translation>
     </message>
     <message>
         <source>Headroom</source>
@@ -353,7 +353,7 @@
     </message>
     <message>
         <source>Channel configuration</source>
-        <translation>Configurazione dei canali</translation>
+        <translation>Config. dei canali</translation>
     </message>
     <message>
         <source>Digital fallback</source>
