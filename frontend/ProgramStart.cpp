@@ -84,35 +84,6 @@ std::optional<int> EndBeforeStart(const char* program, bool help, const QString&
     return std::nullopt;
 }
 
-QString TranslationName(int languageCode) {
-    switch (languageCode) {
-        case 4:
-            return QStringLiteral("kvtexec_zh_CN");
-        case 7:
-            return QStringLiteral("kvtexec_de");
-        case 10:
-            return QStringLiteral("kvtexec_es");
-        case 12:
-            return QStringLiteral("kvtexec_fr");
-        case 16:
-            return QStringLiteral("kvtexec_it");
-        default:
-            return {};
-    }
-}
-
-std::unique_ptr<QTranslator> LoadTranslation(int languageCode) {
-    const QString name = TranslationName(languageCode);
-    if (name.isEmpty()) {
-        return nullptr;
-    }
-    auto translator = std::make_unique<QTranslator>();
-    if (!translator->load(name, QStringLiteral(":/i18n"))) {
-        return nullptr;
-    }
-    return translator;
-}
-
 ProgramLanguage StartProgram(const QString& applicationName,
                              const std::optional<int>& languageOption) {
     QApplication::setApplicationName(applicationName);

@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "IKVT80.h"
+#include "Translations.h"
 
 namespace kvt::sim {
 class DemoSession;
@@ -48,13 +49,6 @@ QStringList ArgumentList(int argc, char** argv);
 // the program goes on.
 std::optional<int> EndBeforeStart(const char* program, bool help, const QString& error,
                                   const QString& usage);
-
-// The language codes with a translation: 4 Chinese, 7 German, 10 Spanish, 12 French, 16 Italian;
-// English (9) and any other code use the built-in texts.
-QString TranslationName(int languageCode);
-// Loads the translation of the code; nothing for English, an unknown code, or one that cannot be
-// loaded (the program stays in English).
-std::unique_ptr<QTranslator> LoadTranslation(int languageCode);
 
 // The settings folder and the language of this run, with its translation installed.
 struct ProgramLanguage {

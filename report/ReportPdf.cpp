@@ -1,5 +1,6 @@
 #include "ReportPdf.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QFont>
@@ -23,6 +24,17 @@
 namespace kvt::report {
 
 namespace {
+
+// The report's own texts are in the program's language (the translation the program installed);
+// what the unit and the files hold (names, profile texts, field names) is shown as it stands.
+struct ReportText {
+    Q_DECLARE_TR_FUNCTIONS(ServiceReport)
+};
+
+// A text of ServiceReport.cpp marked for translation there.
+QString Translated(const std::string& text) {
+    return ReportText::tr(text.c_str());
+}
 
 constexpr int kDpi = 300;
 constexpr double kPageWidth = 595.0;  // A4 in points
@@ -71,12 +83,16 @@ QString Q16(const std::u16string& text) {
     return QString::fromStdU16String(text.substr(0, text.find(u'\0')));
 }
 
+QString ChannelTitle(int channel, int32_t inputConfig) {
+    return Translated(ChannelName(channel, inputConfig));
+}
+
 QString Db(double value) {
     return QString::asprintf("%+.1f dB", value);
 }
 
 QString YesNo(bool value) {
-    return value ? QStringLiteral("yes") : QStringLiteral("no");
+    return value ? ReportText::tr("yes") : ReportText::tr("no");
 }
 
 QString OrDash(const QString& text) {
@@ -171,6 +187,8 @@ class Layout {
                     height = std::max(height, WrappedHeight(Breakable(pairs[i].second),
                                                             columnWidth - labelWidth - 8) +
                                                   2);
+                    // A label longer than its place (a translation) wraps as well.
+                    height = std::max(height, WrappedHeight(pairs[i].first, labelWidth - 6) + 2);
                 }
             }
             EnsureSpace(height);
@@ -182,7 +200,8 @@ class Layout {
                 const double x = kMargin + c * columnWidth;
                 SetFont(9.5, false);
                 painter_.setPen(kMuted);
-                Text(QRectF(x, y_, labelWidth, 13), Qt::AlignLeft | Qt::AlignTop, pairs[i].first);
+                Text(QRectF(x, y_, labelWidth - 6, height), Qt::AlignLeft | Qt::AlignTop | kWrap,
+                     pairs[i].first);
                 painter_.setPen(kInk);
                 Text(QRectF(x + labelWidth, y_, columnWidth - labelWidth - 8, height),
                      Qt::AlignLeft | Qt::AlignTop | kWrap, Breakable(pairs[i].second));
@@ -201,20 +220,28 @@ class Layout {
         for (const Column& column : columns) {
             total += column.width;
         }
+        // A title longer than its column (a translation) wraps onto a second line.
+        SetFont(fontSize, true);
+        double headerHeight = rowHeight;
+        for (const Column& column : columns) {
+            const double width = column.width / total * kContentWidth;
+            headerHeight =
+                std::max(headerHeight, WrappedHeight(column.title, width - 6, fontSize + 2) + 3);
+        }
         const auto header = [&] {
-            EnsureSpace(rowHeight * 2);
-            painter_.fillRect(QRectF(P(kMargin), P(y_), P(kContentWidth), P(rowHeight)), kShade);
+            EnsureSpace(headerHeight + rowHeight);
+            painter_.fillRect(QRectF(P(kMargin), P(y_), P(kContentWidth), P(headerHeight)), kShade);
             SetFont(fontSize, true);
             painter_.setPen(kInk);
             double x = kMargin;
             for (const Column& column : columns) {
                 const double width = column.width / total * kContentWidth;
-                Text(QRectF(x + 3, y_, width - 6, rowHeight),
-                     (column.right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter,
+                Text(QRectF(x + 3, y_, width - 6, headerHeight),
+                     (column.right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter | kWrap,
                      column.title);
                 x += width;
             }
-            y_ += rowHeight;
+            y_ += headerHeight;
         };
         header();
         for (size_t r = 0; r < rows.size(); ++r) {
@@ -278,9 +305,9 @@ class Layout {
         painter_.drawLine(QPointF(P(kMargin + half + 20), P(y_)),
                           QPointF(P(kMargin + kContentWidth), P(y_)));
         painter_.setPen(kMuted);
-        Text(QRectF(kMargin, y_ + 2, half, 12), Qt::AlignLeft, QStringLiteral("Technician"));
+        Text(QRectF(kMargin, y_ + 2, half, 12), Qt::AlignLeft, ReportText::tr("Technician"));
         Text(QRectF(kMargin + half + 20, y_ + 2, half, 12), Qt::AlignLeft,
-             QStringLiteral("Date and signature"));
+             ReportText::tr("Date and signature"));
         y_ += 16;
     }
 
@@ -293,7 +320,10 @@ class Layout {
         return {P(points.x()), P(points.y()), P(points.width()), P(points.height())};
     }
     void SetFont(double size, bool bold) {
-        QFont font(QStringLiteral("DejaVu Sans"));
+        QFont font;
+        // Chinese texts (a translation, a theatre's name) in the Simplified Chinese forms of the
+        // CJK font, which DejaVu lacks; without it the fallback took the Japanese forms.
+        font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Sans CJK SC")});
         font.setPointSizeF(size);
         font.setBold(bold);
         // No ligatures, so that the PDF's text can be searched and copied as it reads ("fi").
@@ -315,13 +345,13 @@ class Layout {
         Text(QRectF(kMargin, kFooterTop, kContentWidth, 12), Qt::AlignLeft | Qt::AlignVCenter,
              footer_);
         Text(QRectF(kMargin, kFooterTop, kContentWidth, 12), Qt::AlignRight | Qt::AlignVCenter,
-             QStringLiteral("Page %1").arg(page_));
+             ReportText::tr("Page %1").arg(page_));
     }
-    double WrappedHeight(const QString& text, double width) {
+    double WrappedHeight(const QString& text, double width, double least = 12.0) {
         const QFontMetricsF metrics(painter_.font(), &writer_);
         const QRectF bounds =
             metrics.boundingRect(QRectF(0, 0, P(width), 1e6), Qt::AlignLeft | kWrap, text);
-        return std::max(bounds.height() * 72.0 / kDpi, 12.0);
+        return std::max(bounds.height() * 72.0 / kDpi, least);
     }
 
     QPdfWriter& writer_;
@@ -440,7 +470,7 @@ void DrawPlot(Layout& layout, const PlotFrame& frame, const std::vector<Series>&
 
 QString FormatName(const ParameterImage& image, int format) {
     if (format < 0 || format >= static_cast<int>(kFormats)) {
-        return format == kNoPowerOnFormat ? QStringLiteral("none") : QString::number(format);
+        return format == kNoPowerOnFormat ? ReportText::tr("none") : QString::number(format);
     }
     const FormatRecord& record = image.formats.records[static_cast<size_t>(format)];
     return QStringLiteral("%1 %2").arg(Q(record.Text(kFormatCode)), Q(record.Text(kFormatText1)));
@@ -448,7 +478,7 @@ QString FormatName(const ParameterImage& image, int format) {
 
 QString ClockText(const UnitInfo& unit) {
     if (unit.unitDate.size() < 6 || unit.unitTime.size() < 6) {
-        return QStringLiteral("not read");
+        return ReportText::tr("not read");
     }
     const QString d = Q(unit.unitDate);
     const QString t = Q(unit.unitTime);
@@ -459,33 +489,34 @@ QString ClockText(const UnitInfo& unit) {
 QString StatusText(const ServiceReport& report) {
     const UnitInfo& unit = report.unit;
     if (!unit.connected) {
-        return QStringLiteral("not connected (the configuration is the engine's)");
+        return ReportText::tr("not connected (the configuration is the engine's)");
     }
-    QString text = unit.initialized ? QStringLiteral("connected, configuration read")
-                                    : QStringLiteral("connected, configuration not read");
-    text += unit.systemMute ? QStringLiteral("; system muted") : QStringLiteral("; not muted");
-    text += QStringLiteral("; playing %1; fader %2")
-                .arg(FormatName(report.image, unit.mode))
-                .arg(unit.faderLevel / 10.0, 0, 'f', 1);
+    QStringList parts;
+    parts << (unit.initialized ? ReportText::tr("connected, configuration read")
+                               : ReportText::tr("connected, configuration not read"));
+    parts << (unit.systemMute ? ReportText::tr("system muted") : ReportText::tr("not muted"));
+    parts << ReportText::tr("playing %1").arg(FormatName(report.image, unit.mode));
+    parts << ReportText::tr("fader %1").arg(unit.faderLevel / 10.0, 0, 'f', 1);
+    const QString text = parts.join(QStringLiteral("; "));
     return text;
 }
 
 void UnitSection(Layout& layout, const ServiceReport& report) {
     const UnitInfo& unit = report.unit;
-    layout.Heading(QStringLiteral("Unit"));
+    layout.Heading(ReportText::tr("Unit"));
     layout.Pairs({
-        {QStringLiteral("Serial number"), OrDash(Q(unit.serialNumber))},
-        {QStringLiteral("Status"), StatusText(report)},
-        {QStringLiteral("Port"), OrDash(Q(unit.port))},
-        {QStringLiteral("Unit clock"), ClockText(unit)},
-        {QStringLiteral("Controller firmware"), OrDash(Q(unit.controllerVersion))},
-        {QStringLiteral("Processor controller"), OrDash(Q(unit.processorController))},
-        {QStringLiteral("Output controller"), OrDash(Q(unit.outputController))},
-        {QStringLiteral("Matrix DSP"), OrDash(Q(unit.matrixVersion))},
-        {QStringLiteral("NR DSP A / B"),
+        {ReportText::tr("Serial number"), OrDash(Q(unit.serialNumber))},
+        {ReportText::tr("Status"), StatusText(report)},
+        {ReportText::tr("Port"), OrDash(Q(unit.port))},
+        {ReportText::tr("Unit clock"), ClockText(unit)},
+        {ReportText::tr("Controller firmware"), OrDash(Q(unit.controllerVersion))},
+        {ReportText::tr("Processor controller"), OrDash(Q(unit.processorController))},
+        {ReportText::tr("Output controller"), OrDash(Q(unit.outputController))},
+        {ReportText::tr("Matrix DSP"), OrDash(Q(unit.matrixVersion))},
+        {ReportText::tr("NR DSP A / B"),
          QStringLiteral("%1 / %2").arg(OrDash(Q(unit.nrVersions[0])),
                                        OrDash(Q(unit.nrVersions[1])))},
-        {QStringLiteral("EQ DSP A / B"),
+        {ReportText::tr("EQ DSP A / B"),
          QStringLiteral("%1 / %2").arg(OrDash(Q(unit.eqVersions[0])),
                                        OrDash(Q(unit.eqVersions[1])))},
     });
@@ -494,33 +525,34 @@ void UnitSection(Layout& layout, const ServiceReport& report) {
 void ProfileSection(Layout& layout, const ServiceReport& report) {
     const Profile& profile = report.image.profile;
     const auto text = [&](ProfileField field) { return OrDash(Q16(profile.Text(field))); };
-    layout.Heading(QStringLiteral("Profile"));
+    layout.Heading(ReportText::tr("Profile"));
     layout.Pairs({
-        {QStringLiteral("Theater"), text(ProfileField::TheaterName)},
-        {QStringLiteral("Screen"), text(ProfileField::ScreenNumber)},
-        {QStringLiteral("Project"), text(ProfileField::ProjectName)},
-        {QStringLiteral("Projector"), text(ProfileField::ProjectorModel)},
-        {QStringLiteral("Automation system"), text(ProfileField::AutomationSystem)},
-        {QStringLiteral("Digital player 1"), text(ProfileField::DigitalPlayer1)},
-        {QStringLiteral("Digital player 2"), text(ProfileField::DigitalPlayer2)},
-        {QStringLiteral("Comments"), text(ProfileField::Comments)},
+        {ReportText::tr("Theater"), text(ProfileField::TheaterName)},
+        {ReportText::tr("Screen"), text(ProfileField::ScreenNumber)},
+        {ReportText::tr("Project"), text(ProfileField::ProjectName)},
+        {ReportText::tr("Projector"), text(ProfileField::ProjectorModel)},
+        {ReportText::tr("Automation system"), text(ProfileField::AutomationSystem)},
+        {ReportText::tr("Digital player 1"), text(ProfileField::DigitalPlayer1)},
+        {ReportText::tr("Digital player 2"), text(ProfileField::DigitalPlayer2)},
+        {ReportText::tr("Comments"), text(ProfileField::Comments)},
     });
 }
 
 void VerifySection(Layout& layout, const ServiceReport& report) {
-    layout.Heading(QStringLiteral("Verify"), 30);
+    layout.Heading(ReportText::tr("Verify"), 30);
     const VerifyOutcome& verify = report.verify;
     if (!verify.ran) {
-        layout.Paragraph(Q(verify.note.empty() ? "not verified" : verify.note), kMuted);
+        layout.Paragraph(
+            verify.note.empty() ? ReportText::tr("not verified") : Translated(verify.note), kMuted);
     } else if (verify.status == status::Ok && verify.mask == 0) {
-        layout.Paragraph(QStringLiteral("Passed: the unit holds the configuration in this report "
+        layout.Paragraph(ReportText::tr("Passed: the unit holds the configuration in this report "
                                         "(verification mask 0)."),
                          kGood, true);
     } else {
-        layout.Paragraph(QStringLiteral("FAILED: the unit differs from the engine in: %1 "
+        layout.Paragraph(ReportText::tr("FAILED: the unit differs from the engine in: %1 "
                                         "(verification mask 0x%2). The configuration pages show "
                                         "the values read back from the unit.")
-                             .arg(Q(VerifyMaskText(verify.mask)))
+                             .arg(Q(VerifyMaskTextTranslated(verify.mask)))
                              .arg(verify.mask, 2, 16, QLatin1Char('0')),
                          kBad, true);
     }
@@ -540,7 +572,7 @@ QString Inputs(uint16_t flags) {
         }
     }
     if ((flags & format_flag::Digital) != 0) {
-        inputs << QStringLiteral("digital");
+        inputs << ReportText::tr("digital");
     }
     return inputs.join(QStringLiteral(", "));
 }
@@ -548,33 +580,33 @@ QString Inputs(uint16_t flags) {
 QString Processing(uint16_t flags) {
     QStringList parts;
     if ((flags & format_flag::SlitEQ) != 0) {
-        parts << QStringLiteral("slit EQ");
+        parts << ReportText::tr("slit EQ");
     }
     if ((flags & format_flag::MonoEQ) != 0) {
-        parts << QStringLiteral("mono EQ");
+        parts << ReportText::tr("mono EQ");
     }
     if ((flags & format_flag::Matrix) != 0) {
-        parts << QStringLiteral("matrix");
+        parts << ReportText::tr("matrix");
     }
     if ((flags & format_flag::MicPhase) != 0) {
-        parts << QStringLiteral("mic inverted");
+        parts << ReportText::tr("mic inverted");
     }
     return parts.join(QStringLiteral(", "));
 }
 
 void FormatSection(Layout& layout, const ServiceReport& report) {
     const FormatTable& formats = report.image.formats;
-    layout.Heading(QStringLiteral("Format table"), 120);
+    layout.Heading(ReportText::tr("Format table"), 120);
     QStringList buttons;
     for (size_t b = 0; b < kButtons; ++b) {
         buttons << QStringLiteral("%1: %2").arg(b + 1).arg(formats.buttonFormat[b] + 1);
     }
     layout.Pairs({
-        {QStringLiteral("Formats in use"), QString::number(formats.formatCount)},
-        {QStringLiteral("Power-on format"), formats.powerOnFormat == kNoPowerOnFormat
-                                                ? QStringLiteral("none")
+        {ReportText::tr("Formats in use"), QString::number(formats.formatCount)},
+        {ReportText::tr("Power-on format"), formats.powerOnFormat == kNoPowerOnFormat
+                                                ? ReportText::tr("none")
                                                 : QString::number(formats.powerOnFormat + 1)},
-        {QStringLiteral("Buttons (button: format)"), buttons.join(QStringLiteral("  "))},
+        {ReportText::tr("Buttons (button: format)"), buttons.join(QStringLiteral("  "))},
     });
     std::vector<QStringList> rows;
     for (size_t f = 0; f < kFormats; ++f) {
@@ -591,68 +623,68 @@ void FormatSection(Layout& layout, const ServiceReport& report) {
                         Q(record.Text(kFormatText1)), Q(record.Text(kFormatText2)), Inputs(flags),
                         QString::number((flags & format_flag::NRMask) >> format_flag::NRShift),
                         Processing(flags),
-                        level == 0 ? QStringLiteral("keep") : QString::number(level / 10.0, 'f', 1),
+                        level == 0 ? ReportText::tr("keep") : QString::number(level / 10.0, 'f', 1),
                         onButtons.join(QStringLiteral(", "))});
     }
     layout.Table({{QStringLiteral("#"), 3, true},
-                  {QStringLiteral("Code"), 5},
-                  {QStringLiteral("Name"), 13},
-                  {QStringLiteral("Line 2"), 12},
-                  {QStringLiteral("Inputs"), 14},
-                  {QStringLiteral("NR"), 4, true},
-                  {QStringLiteral("Processing"), 16},
-                  {QStringLiteral("Fader"), 6, true},
-                  {QStringLiteral("Button"), 7}},
+                  {ReportText::tr("Code"), 5},
+                  {ReportText::tr("Name"), 13},
+                  {ReportText::tr("Line 2"), 10},
+                  {ReportText::tr("Inputs"), 15},
+                  {ReportText::tr("NR"), 4, true},
+                  {ReportText::tr("Processing"), 16},
+                  {ReportText::tr("Fader"), 7, true},
+                  {ReportText::tr("Button"), 7}},
                  rows);
 }
 
 void SettingsSection(Layout& layout, const ServiceReport& report) {
     const ParameterImage& image = report.image;
     const auto v = [&](Param param, int index = 0) { return image.Get(param, {index, 0}); };
-    layout.Heading(QStringLiteral("Inputs and system settings"));
+    layout.Heading(ReportText::tr("Inputs and system settings"));
     static constexpr const char* kHeadroom[] = {"0 dB", "-3 dB", "-6 dB"};
     const int headroom = std::clamp(static_cast<int>(v(Param::HeadroomAdjust)), 0, 2);
     layout.Pairs(
         {
-            {QStringLiteral("Projector 1 gain L / R"),
+            {ReportText::tr("Projector 1 gain L / R"),
              Db(v(Param::LeftInputGain, 0)) + " / " + Db(v(Param::RightInputGain, 0))},
-            {QStringLiteral("Projector 2 gain L / R"),
+            {ReportText::tr("Projector 2 gain L / R"),
              Db(v(Param::LeftInputGain, 1)) + " / " + Db(v(Param::RightInputGain, 1))},
-            {QStringLiteral("Aux gain L / R"),
+            {ReportText::tr("Aux gain L / R"),
              Db(v(Param::LeftAuxGain)) + " / " + Db(v(Param::RightAuxGain))},
-            {QStringLiteral("Mic gain L / R"),
+            {ReportText::tr("Mic gain L / R"),
              Db(v(Param::LeftMicGain)) + " / " + Db(v(Param::RightMicGain))},
-            {QStringLiteral("Non-sync gain"), Db(v(Param::NonSyncGain))},
-            {QStringLiteral("Slit EQ P1 / P2"),
+            {ReportText::tr("Non-sync gain"), Db(v(Param::NonSyncGain))},
+            {ReportText::tr("Slit EQ P1 / P2"),
              QString::asprintf("%.1f / %.1f kHz", v(Param::SlitEQ, 0), v(Param::SlitEQ, 1))},
-            {QStringLiteral("Mono EQ"), QString::number(v(Param::MonoEQ), 'f', 2)},
-            {QStringLiteral("Surround gain"), Db(v(Param::SurroundGain))},
-            {QStringLiteral("Surround delay"), QStringLiteral("%1 ms").arg(v(Param::Delay))},
-            {QStringLiteral("Subwoofer gain"), Db(v(Param::SubwooferGain))},
-            {QStringLiteral("Subwoofer crossover"),
+            {ReportText::tr("Mono EQ"), QString::number(v(Param::MonoEQ), 'f', 2)},
+            {ReportText::tr("Surround gain"), Db(v(Param::SurroundGain))},
+            {ReportText::tr("Surround delay"), QStringLiteral("%1 ms").arg(v(Param::Delay))},
+            {ReportText::tr("Subwoofer gain"), Db(v(Param::SubwooferGain))},
+            {ReportText::tr("Subwoofer crossover"),
              QStringLiteral("%1 Hz").arg(v(Param::SubwooferFreq))},
-            {QStringLiteral("Sub parametric EQ"),
+            {ReportText::tr("Sub parametric EQ"),
              QString::asprintf("%.0f Hz, Q %.2f, %+.1f dB", v(Param::SubParametricFreq),
                                v(Param::SubParametricQ), v(Param::SubParametricGain))},
-            {QStringLiteral("Digital input delay"),
+            {ReportText::tr("Digital input delay"),
              QStringLiteral("%1 ms").arg(v(Param::DigitalInputDelay))},
-            {QStringLiteral("Digital surround delay"),
+            {ReportText::tr("Digital surround delay"),
              QStringLiteral("%1 ms").arg(v(Param::DigitalSurroundDelay))},
-            {QStringLiteral("Headroom"), QString::fromLatin1(kHeadroom[headroom])},
-            {QStringLiteral("Channel configuration"), image.GetInt(Param::InputConfig) == 1
+            {ReportText::tr("Headroom"), QString::fromLatin1(kHeadroom[headroom])},
+            {ReportText::tr("Channel configuration"), image.GetInt(Param::InputConfig) == 1
                                                           ? QStringLiteral("LCRC")
                                                           : QStringLiteral("7.1 (EX)")},
-            {QStringLiteral("Digital fallback"),
+            {ReportText::tr("Digital fallback"),
              QString::number(image.GetInt(Param::DigitalFallbackMode))},
         },
-        2, 118);
+        2, 128);
 }
 
 void ChannelPlots(Layout& layout, const ServiceReport& report) {
     const ParameterImage& image = report.image;
     const int32_t config = image.GetInt(Param::InputConfig);
-    layout.Heading(QStringLiteral("Channels: equaliser curves"), 200);
-    layout.Paragraph(QStringLiteral("The 27 third-octave band settings of each output channel "
+    layout.Heading(ReportText::tr("Channels: equaliser curves"), 200);
+    layout.Paragraph(ReportText::tr("The 27 third-octave band settings of each output channel "
                                     "(dB). Bass and treble shelves are given under each plot."),
                      kMuted);
     constexpr int kColumns = 2;
@@ -669,7 +701,7 @@ void ChannelPlots(Layout& layout, const ServiceReport& report) {
         layout.SetFont(9, true);
         layout.Painter().setPen(kInk);
         layout.Text(QRectF(x, top, cellWidth, 12), Qt::AlignLeft | Qt::AlignVCenter,
-                    QStringLiteral("%1  %2").arg(channel + 1).arg(Q(ChannelName(channel, config))));
+                    QStringLiteral("%1  %2").arg(channel + 1).arg(ChannelTitle(channel, config)));
         Series bands;
         bands.colour = kCurve;
         bands.fill = true;
@@ -686,13 +718,13 @@ void ChannelPlots(Layout& layout, const ServiceReport& report) {
         const bool muted = image.mute[static_cast<size_t>(channel)];
         const bool inverted = image.invert[static_cast<size_t>(channel)];
         layout.Text(QRectF(x, top + 128, cellWidth, 11), Qt::AlignLeft | Qt::AlignVCenter,
-                    QStringLiteral("Bass %1   Treble %2   Output %3")
+                    ReportText::tr("Bass %1   Treble %2   Output %3")
                         .arg(Db(image.Get(Param::Bass, {channel, 0})),
                              Db(image.Get(Param::Treble, {channel, 0})),
                              Db(image.Get(Param::OutputGain, {channel, 0}))));
         layout.Painter().setPen(muted || inverted ? kBad : kMuted);
         layout.Text(QRectF(x, top + 140, cellWidth, 11), Qt::AlignLeft | Qt::AlignVCenter,
-                    QStringLiteral("Delay %1 ms   Mute %2   Invert %3")
+                    ReportText::tr("Delay %1 ms   Mute %2   Invert %3")
                         .arg(ChannelDelayMs(image, channel))
                         .arg(YesNo(muted), YesNo(inverted)));
         if (column == kColumns - 1 || channel == kChannels - 1) {
@@ -704,10 +736,10 @@ void ChannelPlots(Layout& layout, const ServiceReport& report) {
 void ChannelTable(Layout& layout, const ServiceReport& report) {
     const ParameterImage& image = report.image;
     const int32_t config = image.GetInt(Param::InputConfig);
-    layout.Heading(QStringLiteral("Output levels, delays, mute and invert"), 120);
+    layout.Heading(ReportText::tr("Output levels, delays, mute and invert"), 120);
     std::vector<QStringList> rows;
     for (int channel = 0; channel < kChannels; ++channel) {
-        rows.push_back({QString::number(channel + 1), Q(ChannelName(channel, config)),
+        rows.push_back({QString::number(channel + 1), ChannelTitle(channel, config),
                         Db(image.Get(Param::OutputGain, {channel, 0})),
                         QStringLiteral("%1 ms").arg(ChannelDelayMs(image, channel)),
                         Db(image.Get(Param::Bass, {channel, 0})),
@@ -716,27 +748,27 @@ void ChannelTable(Layout& layout, const ServiceReport& report) {
                         YesNo(image.invert[static_cast<size_t>(channel)])});
     }
     layout.Table({{QStringLiteral("#"), 3, true},
-                  {QStringLiteral("Channel"), 16},
-                  {QStringLiteral("Output level"), 10, true},
-                  {QStringLiteral("Digital delay"), 10, true},
-                  {QStringLiteral("Bass"), 9, true},
-                  {QStringLiteral("Treble"), 9, true},
-                  {QStringLiteral("Mute"), 7},
-                  {QStringLiteral("Invert"), 7}},
+                  {ReportText::tr("Channel"), 16},
+                  {ReportText::tr("Output level"), 10, true},
+                  {ReportText::tr("Digital delay"), 10, true},
+                  {ReportText::tr("Bass"), 9, true},
+                  {ReportText::tr("Treble"), 9, true},
+                  {ReportText::tr("Mute"), 7},
+                  {ReportText::tr("Invert"), 7}},
                  rows, 9);
 }
 
 void EventLogSection(Layout& layout, const ServiceReport& report) {
-    layout.Heading(QStringLiteral("Event log"));
+    layout.Heading(ReportText::tr("Event log"));
     if (!report.logRead) {
-        layout.Paragraph(QStringLiteral("The event log was not read."), kMuted);
+        layout.Paragraph(ReportText::tr("The event log was not read."), kMuted);
         return;
     }
     if (report.log.empty()) {
-        layout.Paragraph(QStringLiteral("The unit's event log is empty."), kMuted);
+        layout.Paragraph(ReportText::tr("The unit's event log is empty."), kMuted);
         return;
     }
-    layout.Paragraph(QStringLiteral("The %1 most recent of %2 entries, oldest first.")
+    layout.Paragraph(ReportText::tr("The %1 most recent of %2 entries, oldest first.")
                          .arg(report.log.size())
                          .arg(report.logTotal),
                      kMuted);
@@ -744,25 +776,25 @@ void EventLogSection(Layout& layout, const ServiceReport& report) {
     for (const LogEntry& entry : report.log) {
         rows.push_back({Q(LogStamp(entry)), Q(entry.description)});
     }
-    layout.Table({{QStringLiteral("Date and time"), 20}, {QStringLiteral("Event"), 80}}, rows);
+    layout.Table({{ReportText::tr("Date and time"), 20}, {ReportText::tr("Event"), 80}}, rows);
 }
 
 void ChangesSection(Layout& layout, const ServiceReport& report) {
-    layout.Heading(QStringLiteral("Changes during the visit"));
+    layout.Heading(ReportText::tr("Changes during the visit"));
     if (!report.atConnect) {
-        layout.Paragraph(QStringLiteral("No configuration from the start of the visit was given, "
+        layout.Paragraph(ReportText::tr("No configuration from the start of the visit was given, "
                                         "so the changes are not known."),
                          kMuted);
         return;
     }
     const std::vector<config::FieldDifference> changes = report.Changes();
     if (changes.empty()) {
-        layout.Paragraph(QStringLiteral("No changes: the configuration is the one the unit held "
+        layout.Paragraph(ReportText::tr("No changes: the configuration is the one the unit held "
                                         "when the visit began."),
                          kMuted);
         return;
     }
-    layout.Paragraph(QStringLiteral("%1 fields differ from the configuration at the start of the "
+    layout.Paragraph(ReportText::tr("%1 fields differ from the configuration at the start of the "
                                     "visit.")
                          .arg(changes.size()),
                      kMuted);
@@ -770,30 +802,31 @@ void ChangesSection(Layout& layout, const ServiceReport& report) {
     for (const config::FieldDifference& change : changes) {
         rows.push_back({Q(change.name), Q(change.first.dump()), Q(change.second.dump())});
     }
-    layout.Table({{QStringLiteral("Field"), 34},
-                  {QStringLiteral("At the start"), 33},
-                  {QStringLiteral("Now"), 33}},
+    layout.Table({{ReportText::tr("Field"), 34},
+                  {ReportText::tr("At the start"), 33},
+                  {ReportText::tr("Now"), 33}},
                  rows);
 }
 
 void RoomEqSection(Layout& layout, const RoomEqResult& roomEq) {
     layout.NewPage();
-    layout.Heading(QStringLiteral("Room EQ assistant"), 200);
-    QString summary =
-        roomEq.completed ? QStringLiteral("Completed") : QStringLiteral("Not completed");
+    layout.Heading(ReportText::tr("Room EQ assistant"), 200);
+    QStringList summary;
+    summary << (roomEq.completed ? ReportText::tr("Completed") : ReportText::tr("Not completed"));
     if (!roomEq.failure.empty()) {
-        summary += QStringLiteral(" (%1)").arg(Q(roomEq.failure));
+        summary.last() += QStringLiteral(" (%1)").arg(Q(roomEq.failure));
     }
-    summary += roomEq.dryRun ? QStringLiteral("; dry run, nothing written")
-                             : (roomEq.stored ? QStringLiteral("; stored in the unit")
-                                              : QStringLiteral("; not stored"));
+    summary << (roomEq.dryRun ? ReportText::tr("dry run, nothing written")
+                              : (roomEq.stored ? ReportText::tr("stored in the unit")
+                                               : ReportText::tr("not stored")));
     if (!roomEq.target.empty()) {
-        summary += QStringLiteral("; target %1").arg(Q(roomEq.target));
+        summary << ReportText::tr("target %1").arg(Q(roomEq.target));
     }
-    layout.Paragraph(summary + QStringLiteral(". Red: measured before; blue: %1; grey dashed: "
-                                              "target (dB, third-octave bands).")
-                                   .arg(roomEq.dryRun ? QStringLiteral("predicted after")
-                                                      : QStringLiteral("measured after")),
+    layout.Paragraph(ReportText::tr("%1. Red: measured before; blue: %2; grey dashed: target "
+                                    "(dB, third-octave bands).")
+                         .arg(summary.join(QStringLiteral("; ")),
+                              roomEq.dryRun ? ReportText::tr("predicted after")
+                                            : ReportText::tr("measured after")),
                      kMuted);
     constexpr int kColumns = 2;
     constexpr double kGap = 24.0;
@@ -833,11 +866,11 @@ void RoomEqSection(Layout& layout, const RoomEqResult& roomEq) {
         layout.SetFont(8, false);
         layout.Painter().setPen(channel.withinTolerance ? kGood : kBad);
         layout.Text(QRectF(x, top, cellWidth, 12), Qt::AlignRight | Qt::AlignVCenter,
-                    QStringLiteral("deviation %1 \u2192 %2 dB, %3")
+                    ReportText::tr("deviation %1 \u2192 %2 dB, %3")
                         .arg(channel.deviationBefore, 0, 'f', 1)
                         .arg(channel.deviationAfter, 0, 'f', 1)
-                        .arg(channel.withinTolerance ? QStringLiteral("within tolerance")
-                                                     : QStringLiteral("OUT OF TOLERANCE")));
+                        .arg(channel.withinTolerance ? ReportText::tr("within tolerance")
+                                                     : ReportText::tr("OUT OF TOLERANCE")));
         const double minHz = channel.hz.front();
         const double maxHz = channel.hz.back();
         const PlotFrame frame{
@@ -855,14 +888,19 @@ void RoomEqSection(Layout& layout, const RoomEqResult& roomEq) {
 }  // namespace
 
 std::string ChannelName(int channel, int32_t inputConfig) {
-    static constexpr const char* kNames[] = {"Left",          "Center",    "Right",
-                                             "Left Surround", "Subwoofer", "Right Surround",
-                                             "Left EX",       "Right EX"};
+    static constexpr const char* kNames[] = {QT_TRANSLATE_NOOP("ServiceReport", "Left"),
+                                             QT_TRANSLATE_NOOP("ServiceReport", "Center"),
+                                             QT_TRANSLATE_NOOP("ServiceReport", "Right"),
+                                             QT_TRANSLATE_NOOP("ServiceReport", "Left Surround"),
+                                             QT_TRANSLATE_NOOP("ServiceReport", "Subwoofer"),
+                                             QT_TRANSLATE_NOOP("ServiceReport", "Right Surround"),
+                                             QT_TRANSLATE_NOOP("ServiceReport", "Left EX"),
+                                             QT_TRANSLATE_NOOP("ServiceReport", "Right EX")};
     if (inputConfig == 1 && channel == 6) {
-        return "Left Center";
+        return QT_TRANSLATE_NOOP("ServiceReport", "Left Center");
     }
     if (inputConfig == 1 && channel == 7) {
-        return "Right Center";
+        return QT_TRANSLATE_NOOP("ServiceReport", "Right Center");
     }
     return channel >= 0 && channel < kChannels ? kNames[channel] : "";
 }
@@ -887,6 +925,14 @@ int ChannelDelayMs(const ParameterImage& image, int channel) {
     }
 }
 
+std::string VerifyMaskTextTranslated(uint32_t mask) {
+    QStringList parts;
+    for (const std::string& part : VerifyMaskParts(mask)) {
+        parts << Translated(part);
+    }
+    return parts.join(QStringLiteral(", ")).toStdString();
+}
+
 PdfResult WriteReportPdf(const ServiceReport& report, const std::string& path) {
     const QString target = QString::fromStdString(path);
     QSaveFile file(target);
@@ -903,19 +949,19 @@ PdfResult WriteReportPdf(const ServiceReport& report, const std::string& path) {
         writer.setPageLayout(
             QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
         writer.setTitle(
-            QStringLiteral("KVT-80 service report %1").arg(Q(report.unit.serialNumber)));
+            ReportText::tr("KVT-80 service report %1").arg(Q(report.unit.serialNumber)));
         writer.setCreator(Q(report.program));
         QStringList place;
         if (!theater.trimmed().isEmpty()) {
             place << theater.trimmed();
         }
         if (!screen.trimmed().isEmpty()) {
-            place << QStringLiteral("screen %1").arg(screen.trimmed());
+            place << ReportText::tr("screen %1").arg(screen.trimmed());
         }
         const QString serial = Q(report.unit.serialNumber).trimmed();
         Layout layout(writer,
-                      QStringLiteral("KVT-80 service report \u00B7 %1 \u00B7 %2")
-                          .arg(serial.isEmpty() ? QStringLiteral("no serial number") : serial,
+                      ReportText::tr("KVT-80 service report \u00B7 %1 \u00B7 %2")
+                          .arg(serial.isEmpty() ? ReportText::tr("no serial number") : serial,
                                Q(report.generated)));
         if (!layout.Begin()) {
             return {0, path + ": the PDF could not be started"};
@@ -924,7 +970,7 @@ PdfResult WriteReportPdf(const ServiceReport& report, const std::string& path) {
         if (!report.program.empty()) {
             place << Q(report.program);
         }
-        layout.Title(QStringLiteral("KVT-80 Service Report"),
+        layout.Title(ReportText::tr("KVT-80 Service Report"),
                      place.join(QStringLiteral("  \u00B7  ")));
         UnitSection(layout, report);
         ProfileSection(layout, report);
@@ -941,7 +987,7 @@ PdfResult WriteReportPdf(const ServiceReport& report, const std::string& path) {
         if (report.roomEq) {
             RoomEqSection(layout, *report.roomEq);
         }
-        layout.Heading(QStringLiteral("Technician's notes"), 240);
+        layout.Heading(ReportText::tr("Technician's notes"), 240);
         layout.NotesBox(QString::fromStdString(report.notes));
         layout.SignatureLines();
         layout.End();

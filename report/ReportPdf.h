@@ -17,8 +17,12 @@ struct PdfResult {
 // failure never leaves a half-written report (or destroys an earlier one).
 PdfResult WriteReportPdf(const ServiceReport& report, const std::string& path);
 
-// The names of the output channels for the report (LCRC names the EX outputs as centres).
+// The names of the output channels for the report (LCRC names the EX outputs as centres), in
+// English; the PDF shows them translated.
 std::string ChannelName(int channel, int32_t inputConfig);
+
+// The verification mask in words of the program's language (VerifyMaskText translated).
+std::string VerifyMaskTextTranslated(uint32_t mask);
 
 // The centre frequency of an equaliser band (band 0 is the lowest, 40 Hz).
 double BandHertz(int band);

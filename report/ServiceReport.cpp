@@ -1,5 +1,6 @@
 #include "ServiceReport.h"
 
+#include <QtGlobal>
 #include <condition_variable>
 #include <cstdio>
 #include <ctime>
@@ -227,15 +228,18 @@ VerifyOutcome RunVerify(IKVT80& engine, std::chrono::milliseconds drainTimeout) 
     VerifyOutcome outcome;
     auto* object = dynamic_cast<KVT80*>(&engine);
     if (object == nullptr) {
-        outcome.note = "the verification cannot run through this engine";
+        outcome.note =
+            QT_TRANSLATE_NOOP("ServiceReport", "the verification cannot run through this engine");
         return outcome;
     }
     if (!Ready(engine)) {
-        outcome.note = "not verified: the unit is not connected";
+        outcome.note =
+            QT_TRANSLATE_NOOP("ServiceReport", "not verified: the unit is not connected");
         return outcome;
     }
     if (!WaitFor([&] { return object->Pending().AllEmpty(); }, drainTimeout)) {
-        outcome.note = "not verified: changes were still being sent to the unit";
+        outcome.note = QT_TRANSLATE_NOOP("ServiceReport",
+                                         "not verified: changes were still being sent to the unit");
         return outcome;
     }
     Variant dsp;
@@ -336,8 +340,10 @@ Gathered GatherReport(IKVT80& engine, const GatherOptions& options) {
     if (options.verify) {
         report.verify = RunVerify(engine, options.drainTimeout);
     } else {
-        report.verify.note = Ready(engine) ? "Verify was not run for this report"
-                                           : "not verified: the unit is not connected";
+        report.verify.note =
+            Ready(engine)
+                ? QT_TRANSLATE_NOOP("ServiceReport", "Verify was not run for this report")
+                : QT_TRANSLATE_NOOP("ServiceReport", "not verified: the unit is not connected");
     }
     const std::optional<ParameterImage> image = EngineImage(engine);
     if (!image) {
@@ -395,23 +401,31 @@ std::string LogStamp(const LogEntry& entry) {
     return text;
 }
 
-std::string VerifyMaskText(uint32_t mask) {
+std::vector<std::string> VerifyMaskParts(uint32_t mask) {
     struct Part {
         uint32_t bits;
         const char* name;
     };
     static constexpr Part kParts[] = {
-        {0x01, "memory (formats, profile)"},
-        {0x06, "preamp processors"},
-        {0x08, "matrix processor"},
-        {0x30, "equaliser processors"},
-        {0x40, "output card"},
+        {0x01, QT_TRANSLATE_NOOP("ServiceReport", "memory (formats, profile)")},
+        {0x06, QT_TRANSLATE_NOOP("ServiceReport", "preamp processors")},
+        {0x08, QT_TRANSLATE_NOOP("ServiceReport", "matrix processor")},
+        {0x30, QT_TRANSLATE_NOOP("ServiceReport", "equaliser processors")},
+        {0x40, QT_TRANSLATE_NOOP("ServiceReport", "output card")},
     };
-    std::string text;
+    std::vector<std::string> parts;
     for (const Part& part : kParts) {
         if ((mask & part.bits) != 0) {
-            text += (text.empty() ? "" : ", ") + std::string(part.name);
+            parts.emplace_back(part.name);
         }
+    }
+    return parts;
+}
+
+std::string VerifyMaskText(uint32_t mask) {
+    std::string text;
+    for (const std::string& part : VerifyMaskParts(mask)) {
+        text += (text.empty() ? "" : ", ") + part;
     }
     return text;
 }

@@ -44,7 +44,7 @@ struct VerifyOutcome {
     bool ran = false;
     int32_t status = 0;
     uint32_t mask = 0;
-    std::string note;  // why it did not run
+    std::string note;  // why it did not run (English; the PDF shows it translated)
 };
 
 // The room EQ assistant's result for one channel, as its JSON report gives it.
@@ -150,6 +150,8 @@ std::vector<LogEntry> RecentEntries(const std::vector<LogEntry>& all, size_t cou
 // "YY-MM-DD HH:MM:SS" of a log entry.
 std::string LogStamp(const LogEntry& entry);
 
+// The parts of the unit the verification mask names ("preamp processors", ...), in English.
+std::vector<std::string> VerifyMaskParts(uint32_t mask);
 // The verification mask in words ("preamp processors, equaliser processors").
 std::string VerifyMaskText(uint32_t mask);
 

@@ -2,22 +2,26 @@
 // versions, event log and the result of Verify) and writes the report as a PDF. kvt80-config's
 // "report" command runs this program, so that kvt80-config itself needs no Qt.
 #include <QGuiApplication>
+#include <QTranslator>
 #include <chrono>
 #include <cstdio>
 #include <exception>
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "AppSettings.h"
 #include "ConfigSources.h"
 #include "DemoSession.h"
 #include "IKVT80.h"
 #include "ReportPdf.h"
 #include "ServiceReport.h"
+#include "Translations.h"
 #include "text/Codepage.h"
 
 namespace {
@@ -40,6 +44,8 @@ the service report as a PDF.
   --notes TEXT       the technician's notes
   --notes-file FILE  the technician's notes from a file
   --no-verify        leaves out Verify (it reads the whole configuration back)
+  --language CODE    the report's language: en, de, es, fr, it or zh_CN (default: the language
+                     KVTExec was set to, else English)
 Exit status 0: written, 1: Verify found differences (the report was written), 2: an error.
 )";
 
@@ -66,6 +72,7 @@ struct Options {
     std::string notes;
     std::string notesFile;
     bool verify = true;
+    std::optional<int> language;  // a code as the settings store it
     bool help = false;
     std::string error;
 };
@@ -99,6 +106,16 @@ Options Parse(const std::vector<std::string>& arguments) {
             value(i, options.notesFile);
         } else if (argument == "--no-verify") {
             options.verify = false;
+        } else if (argument == "--language") {
+            std::string name;
+            value(i, name);
+            if (options.error.empty()) {
+                options.language = frontend::LanguageCodeOfName(QString::fromStdString(name));
+                if (!options.language) {
+                    options.error = "unknown language '" + name + "' (give one of " +
+                                    frontend::LanguageNames().join(", ").toStdString() + ")";
+                }
+            }
         } else {
             options.error = "unknown argument '" + argument + "'";
         }
@@ -204,6 +221,16 @@ int main(int argc, char** argv) {
     }
     int qtArgc = 1;
     QGuiApplication application(qtArgc, argv);
+    // The report in the language asked for, else in the one the laptop program was set to.
+    const int language =
+        options.language.value_or(frontend::ReadLanguageCode(frontend::SettingsFolder()));
+    const std::unique_ptr<QTranslator> translator = frontend::LoadTranslation(language);
+    if (translator) {
+        QGuiApplication::installTranslator(translator.get());
+    } else if (!frontend::TranslationName(language).isEmpty()) {
+        return Error("the translation " + frontend::TranslationName(language).toStdString() +
+                     " could not be loaded");
+    }
     try {
         return Run(options);
     } catch (const std::exception& failure) {

@@ -62,6 +62,557 @@
     </message>
 </context>
 <context>
+    <name>ServiceReport</name>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>Technician</source>
+        <translation>Techniker</translation>
+    </message>
+    <message>
+        <source>Date and signature</source>
+        <translation>Datum und Unterschrift</translation>
+    </message>
+    <message>
+        <source>Page %1</source>
+        <translation>Seite %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keines</translation>
+    </message>
+    <message>
+        <source>not read</source>
+        <translation>nicht gelesen</translation>
+    </message>
+    <message>
+        <source>not connected (the configuration is the engine&apos;s)</source>
+        <translation>nicht verbunden (die Konfiguration ist die des Programms)</translation>
+    </message>
+    <message>
+        <source>connected, configuration read</source>
+        <translation>verbunden, Konfiguration gelesen</translation>
+    </message>
+    <message>
+        <source>connected, configuration not read</source>
+        <translation>verbunden, Konfiguration nicht gelesen</translation>
+    </message>
+    <message>
+        <source>system muted</source>
+        <translation>System stummgeschaltet</translation>
+    </message>
+    <message>
+        <source>not muted</source>
+        <translation>nicht stummgeschaltet</translation>
+    </message>
+    <message>
+        <source>playing %1</source>
+        <translation>aktives Format %1</translation>
+    </message>
+    <message>
+        <source>fader %1</source>
+        <translation>Fader %1</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Anschluss</translation>
+    </message>
+    <message>
+        <source>Unit clock</source>
+        <translation>Geräteuhr</translation>
+    </message>
+    <message>
+        <source>Controller firmware</source>
+        <translation>Controller-Firmware</translation>
+    </message>
+    <message>
+        <source>Processor controller</source>
+        <translation>Prozessor-Controller</translation>
+    </message>
+    <message>
+        <source>Output controller</source>
+        <translation>Ausgangs-Controller</translation>
+    </message>
+    <message>
+        <source>Matrix DSP</source>
+        <translation>Matrix-DSP</translation>
+    </message>
+    <message>
+        <source>NR DSP A / B</source>
+        <translation>NR-DSP A / B</translation>
+    </message>
+    <message>
+        <source>EQ DSP A / B</source>
+        <translation>EQ-DSP A / B</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Theater</source>
+        <translation>Kino</translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation>Saal</translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation>Projekt</translation>
+    </message>
+    <message>
+        <source>Projector</source>
+        <translation>Projektor</translation>
+    </message>
+    <message>
+        <source>Automation system</source>
+        <translation>Automationssystem</translation>
+    </message>
+    <message>
+        <source>Digital player 1</source>
+        <translation>Digitaler Player 1</translation>
+    </message>
+    <message>
+        <source>Digital player 2</source>
+        <translation>Digitaler Player 2</translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation>Bemerkungen</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Überprüfung</translation>
+    </message>
+    <message>
+        <source>not verified</source>
+        <translation>nicht überprüft</translation>
+    </message>
+    <message>
+        <source>Passed: the unit holds the configuration in this report (verification mask 0).</source>
+        <translation>Bestanden: Das Gerät enthält die Konfiguration dieses Berichts (Prüfmaske 0).</translation>
+    </message>
+    <message>
+        <source>FAILED: the unit differs from the engine in: %1 (verification mask 0x%2). The configuration pages show the values read back from the unit.</source>
+        <translation>FEHLGESCHLAGEN: Das Gerät weicht vom Programm ab in: %1 (Prüfmaske 0x%2). Die Konfigurationsseiten zeigen die aus dem Gerät zurückgelesenen Werte.</translation>
+    </message>
+    <message>
+        <source>digital</source>
+        <translation>digital</translation>
+    </message>
+    <message>
+        <source>slit EQ</source>
+        <translation>Spalt-EQ</translation>
+    </message>
+    <message>
+        <source>mono EQ</source>
+        <translation>Mono-EQ</translation>
+    </message>
+    <message>
+        <source>matrix</source>
+        <translation>Matrix</translation>
+    </message>
+    <message>
+        <source>mic inverted</source>
+        <translation>Mikro invertiert</translation>
+    </message>
+    <message>
+        <source>Format table</source>
+        <translation>Formattabelle</translation>
+    </message>
+    <message>
+        <source>Formats in use</source>
+        <translation>Belegte Formate</translation>
+    </message>
+    <message>
+        <source>Power-on format</source>
+        <translation>Einschaltformat</translation>
+    </message>
+    <message>
+        <source>Buttons (button: format)</source>
+        <translation>Tasten (Taste: Format)</translation>
+    </message>
+    <message>
+        <source>keep</source>
+        <translation>bleibt</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Line 2</source>
+        <translation>Zeile 2</translation>
+    </message>
+    <message>
+        <source>Inputs</source>
+        <translation>Eingänge</translation>
+    </message>
+    <message>
+        <source>NR</source>
+        <translation>NR</translation>
+    </message>
+    <message>
+        <source>Processing</source>
+        <translation>Verarbeitung</translation>
+    </message>
+    <message>
+        <source>Fader</source>
+        <translation>Fader</translation>
+    </message>
+    <message>
+        <source>Button</source>
+        <translation>Taste</translation>
+    </message>
+    <message>
+        <source>Inputs and system settings</source>
+        <translation>Eingänge und Systemeinstellungen</translation>
+    </message>
+    <message>
+        <source>Projector 1 gain L / R</source>
+        <translation>Projektor 1 Pegel L / R</translation>
+    </message>
+    <message>
+        <source>Projector 2 gain L / R</source>
+        <translation>Projektor 2 Pegel L / R</translation>
+    </message>
+    <message>
+        <source>Aux gain L / R</source>
+        <translation>Aux-Pegel L / R</translation>
+    </message>
+    <message>
+        <source>Mic gain L / R</source>
+        <translation>Mikro-Pegel L / R</translation>
+    </message>
+    <message>
+        <source>Non-sync gain</source>
+        <translation>Non-Sync-Pegel</translation>
+    </message>
+    <message>
+        <source>Slit EQ P1 / P2</source>
+        <translation>Spalt-EQ P1 / P2</translation>
+    </message>
+    <message>
+        <source>Mono EQ</source>
+        <translation>Mono-EQ</translation>
+    </message>
+    <message>
+        <source>Surround gain</source>
+        <translation>Surround-Pegel</translation>
+    </message>
+    <message>
+        <source>Surround delay</source>
+        <translation>Surround-Verzögerung</translation>
+    </message>
+    <message>
+        <source>Subwoofer gain</source>
+        <translation>Subwoofer-Pegel</translation>
+    </message>
+    <message>
+        <source>Subwoofer crossover</source>
+        <translation>Sub-Trennfrequenz</translation>
+    </message>
+    <message>
+        <source>Sub parametric EQ</source>
+        <translation>Sub-Parametrik-EQ</translation>
+    </message>
+    <message>
+        <source>Digital input delay</source>
+        <translation>Verz. Digitaleingang</translation>
+    </message>
+    <message>
+        <source>Digital surround delay</source>
+        <translation>Verz. Digital-Surround</translation>
+    </message>
+    <message>
+        <source>Headroom</source>
+        <translation>Headroom</translation>
+    </message>
+    <message>
+        <source>Channel configuration</source>
+        <translation>Kanalkonfiguration</translation>
+    </message>
+    <message>
+        <source>Digital fallback</source>
+        <translation>Digital-Fallback</translation>
+    </message>
+    <message>
+        <source>Channels: equaliser curves</source>
+        <translation>Kanäle: Equalizer-Kurven</translation>
+    </message>
+    <message>
+        <source>The 27 third-octave band settings of each output channel (dB). Bass and treble shelves are given under each plot.</source>
+        <translation>Die 27 Terzband-Einstellungen jedes Ausgangskanals (dB). Bass- und Höhenfilter stehen unter jeder Kurve.</translation>
+    </message>
+    <message>
+        <source>Bass %1   Treble %2   Output %3</source>
+        <translation>Bass %1   Höhen %2   Ausgang %3</translation>
+    </message>
+    <message>
+        <source>Delay %1 ms   Mute %2   Invert %3</source>
+        <translation>Verzögerung %1 ms   Stumm %2   Invertiert %3</translation>
+    </message>
+    <message>
+        <source>Output levels, delays, mute and invert</source>
+        <translation>Ausgangspegel, Verzögerungen, Stumm und Invertierung</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>Output level</source>
+        <translation>Pegel</translation>
+    </message>
+    <message>
+        <source>Digital delay</source>
+        <translation>Verz. digital</translation>
+    </message>
+    <message>
+        <source>Bass</source>
+        <translation>Bass</translation>
+    </message>
+    <message>
+        <source>Treble</source>
+        <translation>Höhen</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Stumm</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>Invert.</translation>
+    </message>
+    <message>
+        <source>Event log</source>
+        <translation>Ereignisprotokoll</translation>
+    </message>
+    <message>
+        <source>The event log was not read.</source>
+        <translation>Das Ereignisprotokoll wurde nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s event log is empty.</source>
+        <translation>Das Ereignisprotokoll des Geräts ist leer.</translation>
+    </message>
+    <message>
+        <source>The %1 most recent of %2 entries, oldest first.</source>
+        <translation>Die %1 neuesten von %2 Einträgen, älteste zuerst.</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Datum und Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Ereignis</translation>
+    </message>
+    <message>
+        <source>Changes during the visit</source>
+        <translation>Änderungen während des Einsatzes</translation>
+    </message>
+    <message>
+        <source>No configuration from the start of the visit was given, so the changes are not known.</source>
+        <translation>Es wurde keine Konfiguration vom Beginn des Einsatzes angegeben, daher sind die Änderungen nicht bekannt.</translation>
+    </message>
+    <message>
+        <source>No changes: the configuration is the one the unit held when the visit began.</source>
+        <translation>Keine Änderungen: Die Konfiguration ist die, die das Gerät zu Beginn des Einsatzes hatte.</translation>
+    </message>
+    <message>
+        <source>%1 fields differ from the configuration at the start of the visit.</source>
+        <translation>%1 Felder weichen von der Konfiguration zu Beginn des Einsatzes ab.</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Feld</translation>
+    </message>
+    <message>
+        <source>At the start</source>
+        <translation>Zu Beginn</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Jetzt</translation>
+    </message>
+    <message>
+        <source>Room EQ assistant</source>
+        <translation>Raum-EQ-Assistent</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Not completed</source>
+        <translation>Nicht abgeschlossen</translation>
+    </message>
+    <message>
+        <source>dry run, nothing written</source>
+        <translation>Probelauf, nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>stored in the unit</source>
+        <translation>im Gerät gespeichert</translation>
+    </message>
+    <message>
+        <source>not stored</source>
+        <translation>nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>target %1</source>
+        <translation>Zielkurve %1</translation>
+    </message>
+    <message>
+        <source>%1. Red: measured before; blue: %2; grey dashed: target (dB, third-octave bands).</source>
+        <translation>%1. Rot: vorher gemessen; blau: %2; grau gestrichelt: Zielkurve (dB, Terzbänder).</translation>
+    </message>
+    <message>
+        <source>predicted after</source>
+        <translation>nachher vorhergesagt</translation>
+    </message>
+    <message>
+        <source>measured after</source>
+        <translation>nachher gemessen</translation>
+    </message>
+    <message>
+        <source>deviation %1 → %2 dB, %3</source>
+        <translation>Abweichung %1 → %2 dB, %3</translation>
+    </message>
+    <message>
+        <source>within tolerance</source>
+        <translation>in Toleranz</translation>
+    </message>
+    <message>
+        <source>OUT OF TOLERANCE</source>
+        <translation>AUSSER TOLERANZ</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Mitte</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Left Surround</source>
+        <translation>Surround links</translation>
+    </message>
+    <message>
+        <source>Subwoofer</source>
+        <translation>Subwoofer</translation>
+    </message>
+    <message>
+        <source>Right Surround</source>
+        <translation>Surround rechts</translation>
+    </message>
+    <message>
+        <source>Left EX</source>
+        <translation>EX links</translation>
+    </message>
+    <message>
+        <source>Right EX</source>
+        <translation>EX rechts</translation>
+    </message>
+    <message>
+        <source>Left Center</source>
+        <translation>Mitte links</translation>
+    </message>
+    <message>
+        <source>Right Center</source>
+        <translation>Mitte rechts</translation>
+    </message>
+    <message>
+        <source>KVT-80 service report %1</source>
+        <translation>KVT-80 Wartungsbericht %1</translation>
+    </message>
+    <message>
+        <source>screen %1</source>
+        <translation>Saal %1</translation>
+    </message>
+    <message>
+        <source>KVT-80 service report · %1 · %2</source>
+        <translation>KVT-80 Wartungsbericht · %1 · %2</translation>
+    </message>
+    <message>
+        <source>no serial number</source>
+        <translation>keine Seriennummer</translation>
+    </message>
+    <message>
+        <source>KVT-80 Service Report</source>
+        <translation>KVT-80 Wartungsbericht</translation>
+    </message>
+    <message>
+        <source>Technician&apos;s notes</source>
+        <translation>Notizen des Technikers</translation>
+    </message>
+    <message>
+        <source>the verification cannot run through this engine</source>
+        <translation>die Überprüfung ist mit diesem Programmteil nicht möglich</translation>
+    </message>
+    <message>
+        <source>not verified: the unit is not connected</source>
+        <translation>nicht überprüft: Das Gerät ist nicht verbunden</translation>
+    </message>
+    <message>
+        <source>not verified: changes were still being sent to the unit</source>
+        <translation>nicht überprüft: Änderungen wurden noch an das Gerät gesendet</translation>
+    </message>
+    <message>
+        <source>Verify was not run for this report</source>
+        <translation>Für diesen Bericht wurde keine Überprüfung ausgeführt</translation>
+    </message>
+    <message>
+        <source>memory (formats, profile)</source>
+        <translation>Speicher (Formate, Profil)</translation>
+    </message>
+    <message>
+        <source>preamp processors</source>
+        <translation>Vorverstärker-Prozessoren</translation>
+    </message>
+    <message>
+        <source>matrix processor</source>
+        <translation>Matrix-Prozessor</translation>
+    </message>
+    <message>
+        <source>equaliser processors</source>
+        <translation>Equalizer-Prozessoren</translation>
+    </message>
+    <message>
+        <source>output card</source>
+        <translation>Ausgangskarte</translation>
+    </message>
+</context>
+<context>
     <name>Texts</name>
     <message>
         <source>KVT-80 Laptop Interface Software</source>
@@ -1481,6 +2032,10 @@ EQ</translation>
     <message>
         <source>Save to Disk</source>
         <translation>Auf Datenträger speichern</translation>
+    </message>
+    <message>
+        <source>The service report is reading the event log; press Update again once the report is written.</source>
+        <translation>Der Wartungsbericht liest gerade das Ereignisprotokoll; drücken Sie erneut Aktualisieren, sobald der Bericht geschrieben ist.</translation>
     </message>
 </context>
 <context>

@@ -62,6 +62,557 @@
     </message>
 </context>
 <context>
+    <name>ServiceReport</name>
+    <message>
+        <source>yes</source>
+        <translation>sí</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>Technician</source>
+        <translation>Técnico</translation>
+    </message>
+    <message>
+        <source>Date and signature</source>
+        <translation>Fecha y firma</translation>
+    </message>
+    <message>
+        <source>Page %1</source>
+        <translation>Página %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>not read</source>
+        <translation>no leído</translation>
+    </message>
+    <message>
+        <source>not connected (the configuration is the engine&apos;s)</source>
+        <translation>no conectado (la configuración es la del programa)</translation>
+    </message>
+    <message>
+        <source>connected, configuration read</source>
+        <translation>conectado, configuración leída</translation>
+    </message>
+    <message>
+        <source>connected, configuration not read</source>
+        <translation>conectado, configuración no leída</translation>
+    </message>
+    <message>
+        <source>system muted</source>
+        <translation>sistema silenciado</translation>
+    </message>
+    <message>
+        <source>not muted</source>
+        <translation>no silenciado</translation>
+    </message>
+    <message>
+        <source>playing %1</source>
+        <translation>reproduciendo %1</translation>
+    </message>
+    <message>
+        <source>fader %1</source>
+        <translation>fader %1</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unidad</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Número de serie</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Puerto</translation>
+    </message>
+    <message>
+        <source>Unit clock</source>
+        <translation>Reloj de la unidad</translation>
+    </message>
+    <message>
+        <source>Controller firmware</source>
+        <translation>Firmware del controlador</translation>
+    </message>
+    <message>
+        <source>Processor controller</source>
+        <translation>Controlador de procesadores</translation>
+    </message>
+    <message>
+        <source>Output controller</source>
+        <translation>Controlador de salidas</translation>
+    </message>
+    <message>
+        <source>Matrix DSP</source>
+        <translation>DSP de matriz</translation>
+    </message>
+    <message>
+        <source>NR DSP A / B</source>
+        <translation>DSP NR A / B</translation>
+    </message>
+    <message>
+        <source>EQ DSP A / B</source>
+        <translation>DSP EQ A / B</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Perfil</translation>
+    </message>
+    <message>
+        <source>Theater</source>
+        <translation>Cine</translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation>Sala</translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation>Proyecto</translation>
+    </message>
+    <message>
+        <source>Projector</source>
+        <translation>Proyector</translation>
+    </message>
+    <message>
+        <source>Automation system</source>
+        <translation>Sistema de automatización</translation>
+    </message>
+    <message>
+        <source>Digital player 1</source>
+        <translation>Reproductor digital 1</translation>
+    </message>
+    <message>
+        <source>Digital player 2</source>
+        <translation>Reproductor digital 2</translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation>Comentarios</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Verificación</translation>
+    </message>
+    <message>
+        <source>not verified</source>
+        <translation>no verificado</translation>
+    </message>
+    <message>
+        <source>Passed: the unit holds the configuration in this report (verification mask 0).</source>
+        <translation>Correcto: la unidad contiene la configuración de este informe (máscara de verificación 0).</translation>
+    </message>
+    <message>
+        <source>FAILED: the unit differs from the engine in: %1 (verification mask 0x%2). The configuration pages show the values read back from the unit.</source>
+        <translation>FALLO: la unidad difiere del programa en: %1 (máscara de verificación 0x%2). Las páginas de configuración muestran los valores leídos de la unidad.</translation>
+    </message>
+    <message>
+        <source>digital</source>
+        <translation>digital</translation>
+    </message>
+    <message>
+        <source>slit EQ</source>
+        <translation>EQ rendija</translation>
+    </message>
+    <message>
+        <source>mono EQ</source>
+        <translation>EQ mono</translation>
+    </message>
+    <message>
+        <source>matrix</source>
+        <translation>matriz</translation>
+    </message>
+    <message>
+        <source>mic inverted</source>
+        <translation>micro invertido</translation>
+    </message>
+    <message>
+        <source>Format table</source>
+        <translation>Tabla de formatos</translation>
+    </message>
+    <message>
+        <source>Formats in use</source>
+        <translation>Formatos en uso</translation>
+    </message>
+    <message>
+        <source>Power-on format</source>
+        <translation>Formato al encender</translation>
+    </message>
+    <message>
+        <source>Buttons (button: format)</source>
+        <translation>Botones (botón: formato)</translation>
+    </message>
+    <message>
+        <source>keep</source>
+        <translation>igual</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Cód.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Line 2</source>
+        <translation>Línea 2</translation>
+    </message>
+    <message>
+        <source>Inputs</source>
+        <translation>Entradas</translation>
+    </message>
+    <message>
+        <source>NR</source>
+        <translation>NR</translation>
+    </message>
+    <message>
+        <source>Processing</source>
+        <translation>Proceso</translation>
+    </message>
+    <message>
+        <source>Fader</source>
+        <translation>Fader</translation>
+    </message>
+    <message>
+        <source>Button</source>
+        <translation>Botón</translation>
+    </message>
+    <message>
+        <source>Inputs and system settings</source>
+        <translation>Entradas y ajustes del sistema</translation>
+    </message>
+    <message>
+        <source>Projector 1 gain L / R</source>
+        <translation>Ganancia proy. 1 L / R</translation>
+    </message>
+    <message>
+        <source>Projector 2 gain L / R</source>
+        <translation>Ganancia proy. 2 L / R</translation>
+    </message>
+    <message>
+        <source>Aux gain L / R</source>
+        <translation>Ganancia Aux L / R</translation>
+    </message>
+    <message>
+        <source>Mic gain L / R</source>
+        <translation>Ganancia micro L / R</translation>
+    </message>
+    <message>
+        <source>Non-sync gain</source>
+        <translation>Ganancia non-sync</translation>
+    </message>
+    <message>
+        <source>Slit EQ P1 / P2</source>
+        <translation>EQ de rendija P1 / P2</translation>
+    </message>
+    <message>
+        <source>Mono EQ</source>
+        <translation>EQ mono</translation>
+    </message>
+    <message>
+        <source>Surround gain</source>
+        <translation>Ganancia surround</translation>
+    </message>
+    <message>
+        <source>Surround delay</source>
+        <translation>Retardo surround</translation>
+    </message>
+    <message>
+        <source>Subwoofer gain</source>
+        <translation>Ganancia subwoofer</translation>
+    </message>
+    <message>
+        <source>Subwoofer crossover</source>
+        <translation>Cruce del subwoofer</translation>
+    </message>
+    <message>
+        <source>Sub parametric EQ</source>
+        <translation>EQ paramétrico sub</translation>
+    </message>
+    <message>
+        <source>Digital input delay</source>
+        <translation>Retardo entrada digital</translation>
+    </message>
+    <message>
+        <source>Digital surround delay</source>
+        <translation>Retardo surround dig.</translation>
+    </message>
+    <message>
+        <source>Headroom</source>
+        <translation>Margen</translation>
+    </message>
+    <message>
+        <source>Channel configuration</source>
+        <translation>Config. de canales</translation>
+    </message>
+    <message>
+        <source>Digital fallback</source>
+        <translation>Respaldo digital</translation>
+    </message>
+    <message>
+        <source>Channels: equaliser curves</source>
+        <translation>Canales: curvas de ecualización</translation>
+    </message>
+    <message>
+        <source>The 27 third-octave band settings of each output channel (dB). Bass and treble shelves are given under each plot.</source>
+        <translation>Los 27 ajustes de banda de tercio de octava de cada canal de salida (dB). Los filtros de graves y agudos se indican bajo cada gráfico.</translation>
+    </message>
+    <message>
+        <source>Bass %1   Treble %2   Output %3</source>
+        <translation>Graves %1   Agudos %2   Salida %3</translation>
+    </message>
+    <message>
+        <source>Delay %1 ms   Mute %2   Invert %3</source>
+        <translation>Retardo %1 ms   Silencio %2   Invertido %3</translation>
+    </message>
+    <message>
+        <source>Output levels, delays, mute and invert</source>
+        <translation>Niveles de salida, retardos, silencio e inversión</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canal</translation>
+    </message>
+    <message>
+        <source>Output level</source>
+        <translation>Nivel de salida</translation>
+    </message>
+    <message>
+        <source>Digital delay</source>
+        <translation>Retardo digital</translation>
+    </message>
+    <message>
+        <source>Bass</source>
+        <translation>Graves</translation>
+    </message>
+    <message>
+        <source>Treble</source>
+        <translation>Agudos</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Silencio</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>Invert.</translation>
+    </message>
+    <message>
+        <source>Event log</source>
+        <translation>Registro de eventos</translation>
+    </message>
+    <message>
+        <source>The event log was not read.</source>
+        <translation>No se leyó el registro de eventos.</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s event log is empty.</source>
+        <translation>El registro de eventos de la unidad está vacío.</translation>
+    </message>
+    <message>
+        <source>The %1 most recent of %2 entries, oldest first.</source>
+        <translation>Las %1 entradas más recientes de %2, la más antigua primero.</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Fecha y hora</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Evento</translation>
+    </message>
+    <message>
+        <source>Changes during the visit</source>
+        <translation>Cambios durante la visita</translation>
+    </message>
+    <message>
+        <source>No configuration from the start of the visit was given, so the changes are not known.</source>
+        <translation>No se indicó la configuración del inicio de la visita, por lo que no se conocen los cambios.</translation>
+    </message>
+    <message>
+        <source>No changes: the configuration is the one the unit held when the visit began.</source>
+        <translation>Sin cambios: la configuración es la que tenía la unidad al comenzar la visita.</translation>
+    </message>
+    <message>
+        <source>%1 fields differ from the configuration at the start of the visit.</source>
+        <translation>%1 campos difieren de la configuración al inicio de la visita.</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <source>At the start</source>
+        <translation>Al inicio</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Ahora</translation>
+    </message>
+    <message>
+        <source>Room EQ assistant</source>
+        <translation>Asistente de EQ de sala</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Completado</translation>
+    </message>
+    <message>
+        <source>Not completed</source>
+        <translation>No completado</translation>
+    </message>
+    <message>
+        <source>dry run, nothing written</source>
+        <translation>prueba, no se escribió nada</translation>
+    </message>
+    <message>
+        <source>stored in the unit</source>
+        <translation>guardado en la unidad</translation>
+    </message>
+    <message>
+        <source>not stored</source>
+        <translation>no guardado</translation>
+    </message>
+    <message>
+        <source>target %1</source>
+        <translation>curva objetivo %1</translation>
+    </message>
+    <message>
+        <source>%1. Red: measured before; blue: %2; grey dashed: target (dB, third-octave bands).</source>
+        <translation>%1. Rojo: medido antes; azul: %2; gris discontinuo: objetivo (dB, bandas de tercio de octava).</translation>
+    </message>
+    <message>
+        <source>predicted after</source>
+        <translation>previsto después</translation>
+    </message>
+    <message>
+        <source>measured after</source>
+        <translation>medido después</translation>
+    </message>
+    <message>
+        <source>deviation %1 → %2 dB, %3</source>
+        <translation>desviación %1 → %2 dB, %3</translation>
+    </message>
+    <message>
+        <source>within tolerance</source>
+        <translation>dentro de tolerancia</translation>
+    </message>
+    <message>
+        <source>OUT OF TOLERANCE</source>
+        <translation>FUERA DE TOLERANCIA</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Izquierdo</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Central</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Derecho</translation>
+    </message>
+    <message>
+        <source>Left Surround</source>
+        <translation>Surround izquierdo</translation>
+    </message>
+    <message>
+        <source>Subwoofer</source>
+        <translation>Subwoofer</translation>
+    </message>
+    <message>
+        <source>Right Surround</source>
+        <translation>Surround derecho</translation>
+    </message>
+    <message>
+        <source>Left EX</source>
+        <translation>EX izquierdo</translation>
+    </message>
+    <message>
+        <source>Right EX</source>
+        <translation>EX derecho</translation>
+    </message>
+    <message>
+        <source>Left Center</source>
+        <translation>Central izquierdo</translation>
+    </message>
+    <message>
+        <source>Right Center</source>
+        <translation>Central derecho</translation>
+    </message>
+    <message>
+        <source>KVT-80 service report %1</source>
+        <translation>Informe de servicio KVT-80 %1</translation>
+    </message>
+    <message>
+        <source>screen %1</source>
+        <translation>sala %1</translation>
+    </message>
+    <message>
+        <source>KVT-80 service report · %1 · %2</source>
+        <translation>Informe de servicio KVT-80 · %1 · %2</translation>
+    </message>
+    <message>
+        <source>no serial number</source>
+        <translation>sin número de serie</translation>
+    </message>
+    <message>
+        <source>KVT-80 Service Report</source>
+        <translation>Informe de servicio KVT-80</translation>
+    </message>
+    <message>
+        <source>Technician&apos;s notes</source>
+        <translation>Notas del técnico</translation>
+    </message>
+    <message>
+        <source>the verification cannot run through this engine</source>
+        <translation>la verificación no puede ejecutarse con este motor</translation>
+    </message>
+    <message>
+        <source>not verified: the unit is not connected</source>
+        <translation>no verificado: la unidad no está conectada</translation>
+    </message>
+    <message>
+        <source>not verified: changes were still being sent to the unit</source>
+        <translation>no verificado: aún se estaban enviando cambios a la unidad</translation>
+    </message>
+    <message>
+        <source>Verify was not run for this report</source>
+        <translation>No se ejecutó la verificación para este informe</translation>
+    </message>
+    <message>
+        <source>memory (formats, profile)</source>
+        <translation>memoria (formatos, perfil)</translation>
+    </message>
+    <message>
+        <source>preamp processors</source>
+        <translation>procesadores del preamplificador</translation>
+    </message>
+    <message>
+        <source>matrix processor</source>
+        <translation>procesador de matriz</translation>
+    </message>
+    <message>
+        <source>equaliser processors</source>
+        <translation>procesadores de ecualización</translation>
+    </message>
+    <message>
+        <source>output card</source>
+        <translation>tarjeta de salida</translation>
+    </message>
+</context>
+<context>
     <name>Texts</name>
     <message>
         <source>KVT-80 Laptop Interface Software</source>
@@ -1481,6 +2032,10 @@ mono</translation>
     <message>
         <source>Save to Disk</source>
         <translation>Guardar en disco</translation>
+    </message>
+    <message>
+        <source>The service report is reading the event log; press Update again once the report is written.</source>
+        <translation>El informe de servicio está leyendo el registro de eventos; pulse Actualizar de nuevo cuando se haya escrito el informe.</translation>
     </message>
 </context>
 <context>

@@ -62,6 +62,557 @@
     </message>
 </context>
 <context>
+    <name>ServiceReport</name>
+    <message>
+        <source>yes</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>non</translation>
+    </message>
+    <message>
+        <source>Technician</source>
+        <translation>Technicien</translation>
+    </message>
+    <message>
+        <source>Date and signature</source>
+        <translation>Date et signature</translation>
+    </message>
+    <message>
+        <source>Page %1</source>
+        <translation>Page %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>not read</source>
+        <translation>non lue</translation>
+    </message>
+    <message>
+        <source>not connected (the configuration is the engine&apos;s)</source>
+        <translation>non connecté (la configuration est celle du programme)</translation>
+    </message>
+    <message>
+        <source>connected, configuration read</source>
+        <translation>connecté, configuration lue</translation>
+    </message>
+    <message>
+        <source>connected, configuration not read</source>
+        <translation>connecté, configuration non lue</translation>
+    </message>
+    <message>
+        <source>system muted</source>
+        <translation>système muet</translation>
+    </message>
+    <message>
+        <source>not muted</source>
+        <translation>non muet</translation>
+    </message>
+    <message>
+        <source>playing %1</source>
+        <translation>format actif %1</translation>
+    </message>
+    <message>
+        <source>fader %1</source>
+        <translation>fader %1</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Appareil</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Numéro de série</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Unit clock</source>
+        <translation>Horloge de l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>Controller firmware</source>
+        <translation>Firmware du contrôleur</translation>
+    </message>
+    <message>
+        <source>Processor controller</source>
+        <translation>Contrôleur des processeurs</translation>
+    </message>
+    <message>
+        <source>Output controller</source>
+        <translation>Contrôleur des sorties</translation>
+    </message>
+    <message>
+        <source>Matrix DSP</source>
+        <translation>DSP de matrice</translation>
+    </message>
+    <message>
+        <source>NR DSP A / B</source>
+        <translation>DSP NR A / B</translation>
+    </message>
+    <message>
+        <source>EQ DSP A / B</source>
+        <translation>DSP EQ A / B</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Theater</source>
+        <translation>Cinéma</translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation>Salle</translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation>Projet</translation>
+    </message>
+    <message>
+        <source>Projector</source>
+        <translation>Projecteur</translation>
+    </message>
+    <message>
+        <source>Automation system</source>
+        <translation>Système d&apos;automation</translation>
+    </message>
+    <message>
+        <source>Digital player 1</source>
+        <translation>Lecteur numérique 1</translation>
+    </message>
+    <message>
+        <source>Digital player 2</source>
+        <translation>Lecteur numérique 2</translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation>Commentaires</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Vérification</translation>
+    </message>
+    <message>
+        <source>not verified</source>
+        <translation>non vérifié</translation>
+    </message>
+    <message>
+        <source>Passed: the unit holds the configuration in this report (verification mask 0).</source>
+        <translation>Réussie : l&apos;appareil contient la configuration de ce rapport (masque de vérification 0).</translation>
+    </message>
+    <message>
+        <source>FAILED: the unit differs from the engine in: %1 (verification mask 0x%2). The configuration pages show the values read back from the unit.</source>
+        <translation>ÉCHEC : l&apos;appareil diffère du programme pour : %1 (masque de vérification 0x%2). Les pages de configuration montrent les valeurs relues dans l&apos;appareil.</translation>
+    </message>
+    <message>
+        <source>digital</source>
+        <translation>numérique</translation>
+    </message>
+    <message>
+        <source>slit EQ</source>
+        <translation>EQ fente</translation>
+    </message>
+    <message>
+        <source>mono EQ</source>
+        <translation>EQ mono</translation>
+    </message>
+    <message>
+        <source>matrix</source>
+        <translation>matrice</translation>
+    </message>
+    <message>
+        <source>mic inverted</source>
+        <translation>micro inversé</translation>
+    </message>
+    <message>
+        <source>Format table</source>
+        <translation>Table des formats</translation>
+    </message>
+    <message>
+        <source>Formats in use</source>
+        <translation>Formats utilisés</translation>
+    </message>
+    <message>
+        <source>Power-on format</source>
+        <translation>Format à l&apos;allumage</translation>
+    </message>
+    <message>
+        <source>Buttons (button: format)</source>
+        <translation>Touches (touche : format)</translation>
+    </message>
+    <message>
+        <source>keep</source>
+        <translation>inchangé</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Line 2</source>
+        <translation>Ligne 2</translation>
+    </message>
+    <message>
+        <source>Inputs</source>
+        <translation>Entrées</translation>
+    </message>
+    <message>
+        <source>NR</source>
+        <translation>NR</translation>
+    </message>
+    <message>
+        <source>Processing</source>
+        <translation>Traitement</translation>
+    </message>
+    <message>
+        <source>Fader</source>
+        <translation>Fader</translation>
+    </message>
+    <message>
+        <source>Button</source>
+        <translation>Touche</translation>
+    </message>
+    <message>
+        <source>Inputs and system settings</source>
+        <translation>Entrées et réglages système</translation>
+    </message>
+    <message>
+        <source>Projector 1 gain L / R</source>
+        <translation>Gain projecteur 1 L / R</translation>
+    </message>
+    <message>
+        <source>Projector 2 gain L / R</source>
+        <translation>Gain projecteur 2 L / R</translation>
+    </message>
+    <message>
+        <source>Aux gain L / R</source>
+        <translation>Gain Aux L / R</translation>
+    </message>
+    <message>
+        <source>Mic gain L / R</source>
+        <translation>Gain micro L / R</translation>
+    </message>
+    <message>
+        <source>Non-sync gain</source>
+        <translation>Gain non-sync</translation>
+    </message>
+    <message>
+        <source>Slit EQ P1 / P2</source>
+        <translation>EQ de fente P1 / P2</translation>
+    </message>
+    <message>
+        <source>Mono EQ</source>
+        <translation>EQ mono</translation>
+    </message>
+    <message>
+        <source>Surround gain</source>
+        <translation>Gain surround</translation>
+    </message>
+    <message>
+        <source>Surround delay</source>
+        <translation>Retard surround</translation>
+    </message>
+    <message>
+        <source>Subwoofer gain</source>
+        <translation>Gain caisson de basses</translation>
+    </message>
+    <message>
+        <source>Subwoofer crossover</source>
+        <translation>Coupure caisson</translation>
+    </message>
+    <message>
+        <source>Sub parametric EQ</source>
+        <translation>EQ param. caisson</translation>
+    </message>
+    <message>
+        <source>Digital input delay</source>
+        <translation>Retard entrée num.</translation>
+    </message>
+    <message>
+        <source>Digital surround delay</source>
+        <translation>Retard surround num.</translation>
+    </message>
+    <message>
+        <source>Headroom</source>
+        <translation>Marge</translation>
+    </message>
+    <message>
+        <source>Channel configuration</source>
+        <translation>Config. des canaux</translation>
+    </message>
+    <message>
+        <source>Digital fallback</source>
+        <translation>Repli numérique</translation>
+    </message>
+    <message>
+        <source>Channels: equaliser curves</source>
+        <translation>Voies : courbes d&apos;égalisation</translation>
+    </message>
+    <message>
+        <source>The 27 third-octave band settings of each output channel (dB). Bass and treble shelves are given under each plot.</source>
+        <translation>Les 27 réglages de bande en tiers d&apos;octave de chaque voie de sortie (dB). Les correcteurs graves et aigus sont indiqués sous chaque courbe.</translation>
+    </message>
+    <message>
+        <source>Bass %1   Treble %2   Output %3</source>
+        <translation>Graves %1   Aigus %2   Sortie %3</translation>
+    </message>
+    <message>
+        <source>Delay %1 ms   Mute %2   Invert %3</source>
+        <translation>Retard %1 ms   Muet %2   Inversé %3</translation>
+    </message>
+    <message>
+        <source>Output levels, delays, mute and invert</source>
+        <translation>Niveaux de sortie, retards, muet et inversion</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Voie</translation>
+    </message>
+    <message>
+        <source>Output level</source>
+        <translation>Niveau de sortie</translation>
+    </message>
+    <message>
+        <source>Digital delay</source>
+        <translation>Retard numérique</translation>
+    </message>
+    <message>
+        <source>Bass</source>
+        <translation>Graves</translation>
+    </message>
+    <message>
+        <source>Treble</source>
+        <translation>Aigus</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Muet</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>Inv.</translation>
+    </message>
+    <message>
+        <source>Event log</source>
+        <translation>Journal des événements</translation>
+    </message>
+    <message>
+        <source>The event log was not read.</source>
+        <translation>Le journal des événements n&apos;a pas été lu.</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s event log is empty.</source>
+        <translation>Le journal des événements de l&apos;appareil est vide.</translation>
+    </message>
+    <message>
+        <source>The %1 most recent of %2 entries, oldest first.</source>
+        <translation>Les %1 entrées les plus récentes sur %2, la plus ancienne en premier.</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Date et heure</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Événement</translation>
+    </message>
+    <message>
+        <source>Changes during the visit</source>
+        <translation>Modifications pendant l&apos;intervention</translation>
+    </message>
+    <message>
+        <source>No configuration from the start of the visit was given, so the changes are not known.</source>
+        <translation>Aucune configuration du début de l&apos;intervention n&apos;a été fournie : les modifications ne sont pas connues.</translation>
+    </message>
+    <message>
+        <source>No changes: the configuration is the one the unit held when the visit began.</source>
+        <translation>Aucune modification : la configuration est celle de l&apos;appareil au début de l&apos;intervention.</translation>
+    </message>
+    <message>
+        <source>%1 fields differ from the configuration at the start of the visit.</source>
+        <translation>%1 champs diffèrent de la configuration du début de l&apos;intervention.</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Champ</translation>
+    </message>
+    <message>
+        <source>At the start</source>
+        <translation>Au début</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Maintenant</translation>
+    </message>
+    <message>
+        <source>Room EQ assistant</source>
+        <translation>Assistant EQ de salle</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Not completed</source>
+        <translation>Non terminé</translation>
+    </message>
+    <message>
+        <source>dry run, nothing written</source>
+        <translation>essai, rien n&apos;a été écrit</translation>
+    </message>
+    <message>
+        <source>stored in the unit</source>
+        <translation>enregistré dans l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>not stored</source>
+        <translation>non enregistré</translation>
+    </message>
+    <message>
+        <source>target %1</source>
+        <translation>courbe cible %1</translation>
+    </message>
+    <message>
+        <source>%1. Red: measured before; blue: %2; grey dashed: target (dB, third-octave bands).</source>
+        <translation>%1. Rouge : mesure avant ; bleu : %2 ; gris pointillé : cible (dB, bandes de tiers d&apos;octave).</translation>
+    </message>
+    <message>
+        <source>predicted after</source>
+        <translation>prévision après</translation>
+    </message>
+    <message>
+        <source>measured after</source>
+        <translation>mesure après</translation>
+    </message>
+    <message>
+        <source>deviation %1 → %2 dB, %3</source>
+        <translation>écart %1 → %2 dB, %3</translation>
+    </message>
+    <message>
+        <source>within tolerance</source>
+        <translation>dans la tolérance</translation>
+    </message>
+    <message>
+        <source>OUT OF TOLERANCE</source>
+        <translation>HORS TOLÉRANCE</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Centre</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Left Surround</source>
+        <translation>Surround gauche</translation>
+    </message>
+    <message>
+        <source>Subwoofer</source>
+        <translation>Caisson de basses</translation>
+    </message>
+    <message>
+        <source>Right Surround</source>
+        <translation>Surround droit</translation>
+    </message>
+    <message>
+        <source>Left EX</source>
+        <translation>EX gauche</translation>
+    </message>
+    <message>
+        <source>Right EX</source>
+        <translation>EX droit</translation>
+    </message>
+    <message>
+        <source>Left Center</source>
+        <translation>Centre gauche</translation>
+    </message>
+    <message>
+        <source>Right Center</source>
+        <translation>Centre droit</translation>
+    </message>
+    <message>
+        <source>KVT-80 service report %1</source>
+        <translation>Rapport d&apos;intervention KVT-80 %1</translation>
+    </message>
+    <message>
+        <source>screen %1</source>
+        <translation>salle %1</translation>
+    </message>
+    <message>
+        <source>KVT-80 service report · %1 · %2</source>
+        <translation>Rapport d&apos;intervention KVT-80 · %1 · %2</translation>
+    </message>
+    <message>
+        <source>no serial number</source>
+        <translation>sans numéro de série</translation>
+    </message>
+    <message>
+        <source>KVT-80 Service Report</source>
+        <translation>Rapport d&apos;intervention KVT-80</translation>
+    </message>
+    <message>
+        <source>Technician&apos;s notes</source>
+        <translation>Notes du technicien</translation>
+    </message>
+    <message>
+        <source>the verification cannot run through this engine</source>
+        <translation>la vérification ne peut pas être lancée avec ce moteur</translation>
+    </message>
+    <message>
+        <source>not verified: the unit is not connected</source>
+        <translation>non vérifié : l&apos;appareil n&apos;est pas connecté</translation>
+    </message>
+    <message>
+        <source>not verified: changes were still being sent to the unit</source>
+        <translation>non vérifié : des modifications étaient encore en cours d&apos;envoi à l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>Verify was not run for this report</source>
+        <translation>La vérification n&apos;a pas été lancée pour ce rapport</translation>
+    </message>
+    <message>
+        <source>memory (formats, profile)</source>
+        <translation>mémoire (formats, profil)</translation>
+    </message>
+    <message>
+        <source>preamp processors</source>
+        <translation>processeurs du préampli</translation>
+    </message>
+    <message>
+        <source>matrix processor</source>
+        <translation>processeur de matrice</translation>
+    </message>
+    <message>
+        <source>equaliser processors</source>
+        <translation>processeurs d&apos;égalisation</translation>
+    </message>
+    <message>
+        <source>output card</source>
+        <translation>carte de sortie</translation>
+    </message>
+</context>
+<context>
     <name>Texts</name>
     <message>
         <source>KVT-80 Laptop Interface Software</source>
@@ -1481,6 +2032,10 @@ mono</translation>
     <message>
         <source>Save to Disk</source>
         <translation>Enregistrer sur disque</translation>
+    </message>
+    <message>
+        <source>The service report is reading the event log; press Update again once the report is written.</source>
+        <translation>Le rapport d&apos;intervention lit le journal des événements ; appuyez de nouveau sur Actualiser une fois le rapport écrit.</translation>
     </message>
 </context>
 <context>

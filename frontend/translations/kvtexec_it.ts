@@ -62,6 +62,557 @@
     </message>
 </context>
 <context>
+    <name>ServiceReport</name>
+    <message>
+        <source>yes</source>
+        <translation>sì</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>Technician</source>
+        <translation>Tecnico</translation>
+    </message>
+    <message>
+        <source>Date and signature</source>
+        <translation>Data e firma</translation>
+    </message>
+    <message>
+        <source>Page %1</source>
+        <translation>Pagina %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nessuno</translation>
+    </message>
+    <message>
+        <source>not read</source>
+        <translation>non letto</translation>
+    </message>
+    <message>
+        <source>not connected (the configuration is the engine&apos;s)</source>
+        <translation>non collegato (la configurazione è quella del programma)</translation>
+    </message>
+    <message>
+        <source>connected, configuration read</source>
+        <translation>collegato, configurazione letta</translation>
+    </message>
+    <message>
+        <source>connected, configuration not read</source>
+        <translation>collegato, configurazione non letta</translation>
+    </message>
+    <message>
+        <source>system muted</source>
+        <translation>sistema muto</translation>
+    </message>
+    <message>
+        <source>not muted</source>
+        <translation>non muto</translation>
+    </message>
+    <message>
+        <source>playing %1</source>
+        <translation>in riproduzione %1</translation>
+    </message>
+    <message>
+        <source>fader %1</source>
+        <translation>fader %1</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unità</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Numero di serie</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>Unit clock</source>
+        <translation>Orologio dell&apos;unità</translation>
+    </message>
+    <message>
+        <source>Controller firmware</source>
+        <translation>Firmware del controller</translation>
+    </message>
+    <message>
+        <source>Processor controller</source>
+        <translation>Controller dei processori</translation>
+    </message>
+    <message>
+        <source>Output controller</source>
+        <translation>Controller delle uscite</translation>
+    </message>
+    <message>
+        <source>Matrix DSP</source>
+        <translation>DSP matrice</translation>
+    </message>
+    <message>
+        <source>NR DSP A / B</source>
+        <translation>DSP NR A / B</translation>
+    </message>
+    <message>
+        <source>EQ DSP A / B</source>
+        <translation>DSP EQ A / B</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profilo</translation>
+    </message>
+    <message>
+        <source>Theater</source>
+        <translation>Cinema</translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation>Sala</translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation>Progetto</translation>
+    </message>
+    <message>
+        <source>Projector</source>
+        <translation>Proiettore</translation>
+    </message>
+    <message>
+        <source>Automation system</source>
+        <translation>Sistema di automazione</translation>
+    </message>
+    <message>
+        <source>Digital player 1</source>
+        <translation>Lettore digitale 1</translation>
+    </message>
+    <message>
+        <source>Digital player 2</source>
+        <translation>Lettore digitale 2</translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation>Commenti</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Verifica</translation>
+    </message>
+    <message>
+        <source>not verified</source>
+        <translation>non verificato</translation>
+    </message>
+    <message>
+        <source>Passed: the unit holds the configuration in this report (verification mask 0).</source>
+        <translation>Superata: l&apos;unità contiene la configurazione di questo rapporto (maschera di verifica 0).</translation>
+    </message>
+    <message>
+        <source>FAILED: the unit differs from the engine in: %1 (verification mask 0x%2). The configuration pages show the values read back from the unit.</source>
+        <translation>NON SUPERATA: l&apos;unità differisce dal programma in: %1 (maschera di verifica 0x%2). Le pagine della configurazione mostrano i valori riletti dall&apos;unità.</translation>
+    </message>
+    <message>
+        <source>digital</source>
+        <translation>digitale</translation>
+    </message>
+    <message>
+        <source>slit EQ</source>
+        <translation>EQ fessura</translation>
+    </message>
+    <message>
+        <source>mono EQ</source>
+        <translation>EQ mono</translation>
+    </message>
+    <message>
+        <source>matrix</source>
+        <translation>matrice</translation>
+    </message>
+    <message>
+        <source>mic inverted</source>
+        <translation>micro invertito</translation>
+    </message>
+    <message>
+        <source>Format table</source>
+        <translation>Tabella dei formati</translation>
+    </message>
+    <message>
+        <source>Formats in use</source>
+        <translation>Formati in uso</translation>
+    </message>
+    <message>
+        <source>Power-on format</source>
+        <translation>Formato all&apos;accensione</translation>
+    </message>
+    <message>
+        <source>Buttons (button: format)</source>
+        <translation>Tasti (tasto: formato)</translation>
+    </message>
+    <message>
+        <source>keep</source>
+        <translation>uguale</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Cod.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Line 2</source>
+        <translation>Riga 2</translation>
+    </message>
+    <message>
+        <source>Inputs</source>
+        <translation>Ingressi</translation>
+    </message>
+    <message>
+        <source>NR</source>
+        <translation>NR</translation>
+    </message>
+    <message>
+        <source>Processing</source>
+        <translation>Elaborazione</translation>
+    </message>
+    <message>
+        <source>Fader</source>
+        <translation>Fader</translation>
+    </message>
+    <message>
+        <source>Button</source>
+        <translation>Tasto</translation>
+    </message>
+    <message>
+        <source>Inputs and system settings</source>
+        <translation>Ingressi e impostazioni di sistema</translation>
+    </message>
+    <message>
+        <source>Projector 1 gain L / R</source>
+        <translation>Guad. proiett. 1 L / R</translation>
+    </message>
+    <message>
+        <source>Projector 2 gain L / R</source>
+        <translation>Guad. proiett. 2 L / R</translation>
+    </message>
+    <message>
+        <source>Aux gain L / R</source>
+        <translation>Guadagno Aux L / R</translation>
+    </message>
+    <message>
+        <source>Mic gain L / R</source>
+        <translation>Guadagno micro L / R</translation>
+    </message>
+    <message>
+        <source>Non-sync gain</source>
+        <translation>Guadagno non-sync</translation>
+    </message>
+    <message>
+        <source>Slit EQ P1 / P2</source>
+        <translation>EQ fessura P1 / P2</translation>
+    </message>
+    <message>
+        <source>Mono EQ</source>
+        <translation>EQ mono</translation>
+    </message>
+    <message>
+        <source>Surround gain</source>
+        <translation>Guadagno surround</translation>
+    </message>
+    <message>
+        <source>Surround delay</source>
+        <translation>Ritardo surround</translation>
+    </message>
+    <message>
+        <source>Subwoofer gain</source>
+        <translation>Guadagno subwoofer</translation>
+    </message>
+    <message>
+        <source>Subwoofer crossover</source>
+        <translation>Crossover subwoofer</translation>
+    </message>
+    <message>
+        <source>Sub parametric EQ</source>
+        <translation>EQ parametrico sub</translation>
+    </message>
+    <message>
+        <source>Digital input delay</source>
+        <translation>Ritardo ingr. digitale</translation>
+    </message>
+    <message>
+        <source>Digital surround delay</source>
+        <translation>Ritardo surround dig.</translation>
+    </message>
+    <message>
+        <source>Headroom</source>
+        <translation>Headroom</translation>
+    </message>
+    <message>
+        <source>Channel configuration</source>
+        <translation>Config. dei canali</translation>
+    </message>
+    <message>
+        <source>Digital fallback</source>
+        <translation>Fallback digitale</translation>
+    </message>
+    <message>
+        <source>Channels: equaliser curves</source>
+        <translation>Canali: curve di equalizzazione</translation>
+    </message>
+    <message>
+        <source>The 27 third-octave band settings of each output channel (dB). Bass and treble shelves are given under each plot.</source>
+        <translation>Le 27 impostazioni di banda a terzi d&apos;ottava di ogni canale di uscita (dB). I filtri bassi e acuti sono indicati sotto ogni grafico.</translation>
+    </message>
+    <message>
+        <source>Bass %1   Treble %2   Output %3</source>
+        <translation>Bassi %1   Acuti %2   Uscita %3</translation>
+    </message>
+    <message>
+        <source>Delay %1 ms   Mute %2   Invert %3</source>
+        <translation>Ritardo %1 ms   Muto %2   Invertito %3</translation>
+    </message>
+    <message>
+        <source>Output levels, delays, mute and invert</source>
+        <translation>Livelli di uscita, ritardi, muto e inversione</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canale</translation>
+    </message>
+    <message>
+        <source>Output level</source>
+        <translation>Livello uscita</translation>
+    </message>
+    <message>
+        <source>Digital delay</source>
+        <translation>Ritardo digitale</translation>
+    </message>
+    <message>
+        <source>Bass</source>
+        <translation>Bassi</translation>
+    </message>
+    <message>
+        <source>Treble</source>
+        <translation>Acuti</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Muto</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>Invert.</translation>
+    </message>
+    <message>
+        <source>Event log</source>
+        <translation>Registro eventi</translation>
+    </message>
+    <message>
+        <source>The event log was not read.</source>
+        <translation>Il registro eventi non è stato letto.</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s event log is empty.</source>
+        <translation>Il registro eventi dell&apos;unità è vuoto.</translation>
+    </message>
+    <message>
+        <source>The %1 most recent of %2 entries, oldest first.</source>
+        <translation>Le %1 voci più recenti di %2, dalla più vecchia.</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Data e ora</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Evento</translation>
+    </message>
+    <message>
+        <source>Changes during the visit</source>
+        <translation>Modifiche durante l&apos;intervento</translation>
+    </message>
+    <message>
+        <source>No configuration from the start of the visit was given, so the changes are not known.</source>
+        <translation>Non è stata fornita la configurazione di inizio intervento, quindi le modifiche non sono note.</translation>
+    </message>
+    <message>
+        <source>No changes: the configuration is the one the unit held when the visit began.</source>
+        <translation>Nessuna modifica: la configurazione è quella che l&apos;unità aveva all&apos;inizio dell&apos;intervento.</translation>
+    </message>
+    <message>
+        <source>%1 fields differ from the configuration at the start of the visit.</source>
+        <translation>%1 campi differiscono dalla configurazione di inizio intervento.</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <source>At the start</source>
+        <translation>All&apos;inizio</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>Room EQ assistant</source>
+        <translation>Assistente EQ ambiente</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Completato</translation>
+    </message>
+    <message>
+        <source>Not completed</source>
+        <translation>Non completato</translation>
+    </message>
+    <message>
+        <source>dry run, nothing written</source>
+        <translation>prova, nulla è stato scritto</translation>
+    </message>
+    <message>
+        <source>stored in the unit</source>
+        <translation>salvato nell&apos;unità</translation>
+    </message>
+    <message>
+        <source>not stored</source>
+        <translation>non salvato</translation>
+    </message>
+    <message>
+        <source>target %1</source>
+        <translation>curva obiettivo %1</translation>
+    </message>
+    <message>
+        <source>%1. Red: measured before; blue: %2; grey dashed: target (dB, third-octave bands).</source>
+        <translation>%1. Rosso: misurato prima; blu: %2; grigio tratteggiato: obiettivo (dB, bande a terzi d&apos;ottava).</translation>
+    </message>
+    <message>
+        <source>predicted after</source>
+        <translation>previsto dopo</translation>
+    </message>
+    <message>
+        <source>measured after</source>
+        <translation>misurato dopo</translation>
+    </message>
+    <message>
+        <source>deviation %1 → %2 dB, %3</source>
+        <translation>scostamento %1 → %2 dB, %3</translation>
+    </message>
+    <message>
+        <source>within tolerance</source>
+        <translation>entro tolleranza</translation>
+    </message>
+    <message>
+        <source>OUT OF TOLERANCE</source>
+        <translation>FUORI TOLLERANZA</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Sinistro</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Centrale</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Destro</translation>
+    </message>
+    <message>
+        <source>Left Surround</source>
+        <translation>Surround sinistro</translation>
+    </message>
+    <message>
+        <source>Subwoofer</source>
+        <translation>Subwoofer</translation>
+    </message>
+    <message>
+        <source>Right Surround</source>
+        <translation>Surround destro</translation>
+    </message>
+    <message>
+        <source>Left EX</source>
+        <translation>EX sinistro</translation>
+    </message>
+    <message>
+        <source>Right EX</source>
+        <translation>EX destro</translation>
+    </message>
+    <message>
+        <source>Left Center</source>
+        <translation>Centrale sinistro</translation>
+    </message>
+    <message>
+        <source>Right Center</source>
+        <translation>Centrale destro</translation>
+    </message>
+    <message>
+        <source>KVT-80 service report %1</source>
+        <translation>Rapporto di intervento KVT-80 %1</translation>
+    </message>
+    <message>
+        <source>screen %1</source>
+        <translation>sala %1</translation>
+    </message>
+    <message>
+        <source>KVT-80 service report · %1 · %2</source>
+        <translation>Rapporto di intervento KVT-80 · %1 · %2</translation>
+    </message>
+    <message>
+        <source>no serial number</source>
+        <translation>nessun numero di serie</translation>
+    </message>
+    <message>
+        <source>KVT-80 Service Report</source>
+        <translation>Rapporto di intervento KVT-80</translation>
+    </message>
+    <message>
+        <source>Technician&apos;s notes</source>
+        <translation>Note del tecnico</translation>
+    </message>
+    <message>
+        <source>the verification cannot run through this engine</source>
+        <translation>la verifica non può essere eseguita con questo motore</translation>
+    </message>
+    <message>
+        <source>not verified: the unit is not connected</source>
+        <translation>non verificato: l&apos;unità non è collegata</translation>
+    </message>
+    <message>
+        <source>not verified: changes were still being sent to the unit</source>
+        <translation>non verificato: le modifiche erano ancora in invio all&apos;unità</translation>
+    </message>
+    <message>
+        <source>Verify was not run for this report</source>
+        <translation>La verifica non è stata eseguita per questo rapporto</translation>
+    </message>
+    <message>
+        <source>memory (formats, profile)</source>
+        <translation>memoria (formati, profilo)</translation>
+    </message>
+    <message>
+        <source>preamp processors</source>
+        <translation>processori del preamplificatore</translation>
+    </message>
+    <message>
+        <source>matrix processor</source>
+        <translation>processore della matrice</translation>
+    </message>
+    <message>
+        <source>equaliser processors</source>
+        <translation>processori di equalizzazione</translation>
+    </message>
+    <message>
+        <source>output card</source>
+        <translation>scheda di uscita</translation>
+    </message>
+</context>
+<context>
     <name>Texts</name>
     <message>
         <source>KVT-80 Laptop Interface Software</source>
@@ -1481,6 +2032,10 @@ mono</translation>
     <message>
         <source>Save to Disk</source>
         <translation>Salva su disco</translation>
+    </message>
+    <message>
+        <source>The service report is reading the event log; press Update again once the report is written.</source>
+        <translation>Il rapporto di intervento sta leggendo il registro eventi; premere di nuovo Aggiorna quando il rapporto è stato scritto.</translation>
     </message>
 </context>
 <context>

@@ -62,6 +62,557 @@
     </message>
 </context>
 <context>
+    <name>ServiceReport</name>
+    <message>
+        <source>yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>Technician</source>
+        <translation>技术员</translation>
+    </message>
+    <message>
+        <source>Date and signature</source>
+        <translation>日期和签名</translation>
+    </message>
+    <message>
+        <source>Page %1</source>
+        <translation>第 %1 页</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>not read</source>
+        <translation>未读取</translation>
+    </message>
+    <message>
+        <source>not connected (the configuration is the engine&apos;s)</source>
+        <translation>未连接（配置来自程序）</translation>
+    </message>
+    <message>
+        <source>connected, configuration read</source>
+        <translation>已连接，已读取配置</translation>
+    </message>
+    <message>
+        <source>connected, configuration not read</source>
+        <translation>已连接，未读取配置</translation>
+    </message>
+    <message>
+        <source>system muted</source>
+        <translation>系统静音</translation>
+    </message>
+    <message>
+        <source>not muted</source>
+        <translation>未静音</translation>
+    </message>
+    <message>
+        <source>playing %1</source>
+        <translation>正在播放 %1</translation>
+    </message>
+    <message>
+        <source>fader %1</source>
+        <translation>推子 %1</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>设备</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>序列号</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>Unit clock</source>
+        <translation>设备时钟</translation>
+    </message>
+    <message>
+        <source>Controller firmware</source>
+        <translation>控制器固件</translation>
+    </message>
+    <message>
+        <source>Processor controller</source>
+        <translation>处理器控制器</translation>
+    </message>
+    <message>
+        <source>Output controller</source>
+        <translation>输出控制器</translation>
+    </message>
+    <message>
+        <source>Matrix DSP</source>
+        <translation>矩阵 DSP</translation>
+    </message>
+    <message>
+        <source>NR DSP A / B</source>
+        <translation>NR DSP A / B</translation>
+    </message>
+    <message>
+        <source>EQ DSP A / B</source>
+        <translation>EQ DSP A / B</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>概况</translation>
+    </message>
+    <message>
+        <source>Theater</source>
+        <translation>影院</translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation>影厅</translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation>项目</translation>
+    </message>
+    <message>
+        <source>Projector</source>
+        <translation>放映机</translation>
+    </message>
+    <message>
+        <source>Automation system</source>
+        <translation>自动化系统</translation>
+    </message>
+    <message>
+        <source>Digital player 1</source>
+        <translation>数字播放器 1</translation>
+    </message>
+    <message>
+        <source>Digital player 2</source>
+        <translation>数字播放器 2</translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>校验</translation>
+    </message>
+    <message>
+        <source>not verified</source>
+        <translation>未校验</translation>
+    </message>
+    <message>
+        <source>Passed: the unit holds the configuration in this report (verification mask 0).</source>
+        <translation>通过：设备中的配置与本报告一致（校验掩码 0）。</translation>
+    </message>
+    <message>
+        <source>FAILED: the unit differs from the engine in: %1 (verification mask 0x%2). The configuration pages show the values read back from the unit.</source>
+        <translation>失败：设备与程序在以下部分不一致：%1（校验掩码 0x%2）。配置页显示的是从设备读回的值。</translation>
+    </message>
+    <message>
+        <source>digital</source>
+        <translation>数字</translation>
+    </message>
+    <message>
+        <source>slit EQ</source>
+        <translation>狭缝均衡</translation>
+    </message>
+    <message>
+        <source>mono EQ</source>
+        <translation>单声道均衡</translation>
+    </message>
+    <message>
+        <source>matrix</source>
+        <translation>矩阵</translation>
+    </message>
+    <message>
+        <source>mic inverted</source>
+        <translation>话筒反相</translation>
+    </message>
+    <message>
+        <source>Format table</source>
+        <translation>格式表</translation>
+    </message>
+    <message>
+        <source>Formats in use</source>
+        <translation>已用格式</translation>
+    </message>
+    <message>
+        <source>Power-on format</source>
+        <translation>开机格式</translation>
+    </message>
+    <message>
+        <source>Buttons (button: format)</source>
+        <translation>按钮（按钮：格式）</translation>
+    </message>
+    <message>
+        <source>keep</source>
+        <translation>保持</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>代码</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Line 2</source>
+        <translation>第 2 行</translation>
+    </message>
+    <message>
+        <source>Inputs</source>
+        <translation>输入</translation>
+    </message>
+    <message>
+        <source>NR</source>
+        <translation>NR</translation>
+    </message>
+    <message>
+        <source>Processing</source>
+        <translation>处理</translation>
+    </message>
+    <message>
+        <source>Fader</source>
+        <translation>推子</translation>
+    </message>
+    <message>
+        <source>Button</source>
+        <translation>按钮</translation>
+    </message>
+    <message>
+        <source>Inputs and system settings</source>
+        <translation>输入和系统设置</translation>
+    </message>
+    <message>
+        <source>Projector 1 gain L / R</source>
+        <translation>放映机 1 增益 L / R</translation>
+    </message>
+    <message>
+        <source>Projector 2 gain L / R</source>
+        <translation>放映机 2 增益 L / R</translation>
+    </message>
+    <message>
+        <source>Aux gain L / R</source>
+        <translation>辅助增益 L / R</translation>
+    </message>
+    <message>
+        <source>Mic gain L / R</source>
+        <translation>话筒增益 L / R</translation>
+    </message>
+    <message>
+        <source>Non-sync gain</source>
+        <translation>非同步增益</translation>
+    </message>
+    <message>
+        <source>Slit EQ P1 / P2</source>
+        <translation>狭缝均衡 P1 / P2</translation>
+    </message>
+    <message>
+        <source>Mono EQ</source>
+        <translation>单声道均衡</translation>
+    </message>
+    <message>
+        <source>Surround gain</source>
+        <translation>环绕增益</translation>
+    </message>
+    <message>
+        <source>Surround delay</source>
+        <translation>环绕延时</translation>
+    </message>
+    <message>
+        <source>Subwoofer gain</source>
+        <translation>低音炮增益</translation>
+    </message>
+    <message>
+        <source>Subwoofer crossover</source>
+        <translation>低音炮分频点</translation>
+    </message>
+    <message>
+        <source>Sub parametric EQ</source>
+        <translation>低音炮参量均衡</translation>
+    </message>
+    <message>
+        <source>Digital input delay</source>
+        <translation>数字输入延时</translation>
+    </message>
+    <message>
+        <source>Digital surround delay</source>
+        <translation>数字环绕延时</translation>
+    </message>
+    <message>
+        <source>Headroom</source>
+        <translation>动态余量</translation>
+    </message>
+    <message>
+        <source>Channel configuration</source>
+        <translation>声道配置</translation>
+    </message>
+    <message>
+        <source>Digital fallback</source>
+        <translation>数字回退</translation>
+    </message>
+    <message>
+        <source>Channels: equaliser curves</source>
+        <translation>声道：均衡曲线</translation>
+    </message>
+    <message>
+        <source>The 27 third-octave band settings of each output channel (dB). Bass and treble shelves are given under each plot.</source>
+        <translation>每个输出声道的 27 个三分之一倍频程频段设置（dB）。低音和高音搁架滤波器标在各图下方。</translation>
+    </message>
+    <message>
+        <source>Bass %1   Treble %2   Output %3</source>
+        <translation>低音 %1   高音 %2   输出 %3</translation>
+    </message>
+    <message>
+        <source>Delay %1 ms   Mute %2   Invert %3</source>
+        <translation>延时 %1 ms   静音 %2   反相 %3</translation>
+    </message>
+    <message>
+        <source>Output levels, delays, mute and invert</source>
+        <translation>输出电平、延时、静音和反相</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>声道</translation>
+    </message>
+    <message>
+        <source>Output level</source>
+        <translation>输出电平</translation>
+    </message>
+    <message>
+        <source>Digital delay</source>
+        <translation>数字延时</translation>
+    </message>
+    <message>
+        <source>Bass</source>
+        <translation>低音</translation>
+    </message>
+    <message>
+        <source>Treble</source>
+        <translation>高音</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>静音</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>反相</translation>
+    </message>
+    <message>
+        <source>Event log</source>
+        <translation>事件日志</translation>
+    </message>
+    <message>
+        <source>The event log was not read.</source>
+        <translation>未读取事件日志。</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s event log is empty.</source>
+        <translation>设备的事件日志为空。</translation>
+    </message>
+    <message>
+        <source>The %1 most recent of %2 entries, oldest first.</source>
+        <translation>共 %2 条记录中最近的 %1 条，按时间先后排列。</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>日期和时间</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>事件</translation>
+    </message>
+    <message>
+        <source>Changes during the visit</source>
+        <translation>本次服务中的更改</translation>
+    </message>
+    <message>
+        <source>No configuration from the start of the visit was given, so the changes are not known.</source>
+        <translation>未提供本次服务开始时的配置，因此无法得知更改。</translation>
+    </message>
+    <message>
+        <source>No changes: the configuration is the one the unit held when the visit began.</source>
+        <translation>无更改：配置与本次服务开始时设备中的配置相同。</translation>
+    </message>
+    <message>
+        <source>%1 fields differ from the configuration at the start of the visit.</source>
+        <translation>有 %1 个字段与本次服务开始时的配置不同。</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>字段</translation>
+    </message>
+    <message>
+        <source>At the start</source>
+        <translation>开始时</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>现在</translation>
+    </message>
+    <message>
+        <source>Room EQ assistant</source>
+        <translation>房间均衡助手</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>已完成</translation>
+    </message>
+    <message>
+        <source>Not completed</source>
+        <translation>未完成</translation>
+    </message>
+    <message>
+        <source>dry run, nothing written</source>
+        <translation>试运行，未写入</translation>
+    </message>
+    <message>
+        <source>stored in the unit</source>
+        <translation>已存入设备</translation>
+    </message>
+    <message>
+        <source>not stored</source>
+        <translation>未存储</translation>
+    </message>
+    <message>
+        <source>target %1</source>
+        <translation>目标曲线 %1</translation>
+    </message>
+    <message>
+        <source>%1. Red: measured before; blue: %2; grey dashed: target (dB, third-octave bands).</source>
+        <translation>%1。红色：之前的测量；蓝色：%2；灰色虚线：目标曲线（dB，三分之一倍频程频段）。</translation>
+    </message>
+    <message>
+        <source>predicted after</source>
+        <translation>之后（预测）</translation>
+    </message>
+    <message>
+        <source>measured after</source>
+        <translation>之后（测量）</translation>
+    </message>
+    <message>
+        <source>deviation %1 → %2 dB, %3</source>
+        <translation>偏差 %1 → %2 dB，%3</translation>
+    </message>
+    <message>
+        <source>within tolerance</source>
+        <translation>在容差内</translation>
+    </message>
+    <message>
+        <source>OUT OF TOLERANCE</source>
+        <translation>超出容差</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>中置</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>Left Surround</source>
+        <translation>左环绕</translation>
+    </message>
+    <message>
+        <source>Subwoofer</source>
+        <translation>低音炮</translation>
+    </message>
+    <message>
+        <source>Right Surround</source>
+        <translation>右环绕</translation>
+    </message>
+    <message>
+        <source>Left EX</source>
+        <translation>左 EX</translation>
+    </message>
+    <message>
+        <source>Right EX</source>
+        <translation>右 EX</translation>
+    </message>
+    <message>
+        <source>Left Center</source>
+        <translation>左中置</translation>
+    </message>
+    <message>
+        <source>Right Center</source>
+        <translation>右中置</translation>
+    </message>
+    <message>
+        <source>KVT-80 service report %1</source>
+        <translation>KVT-80 服务报告 %1</translation>
+    </message>
+    <message>
+        <source>screen %1</source>
+        <translation>影厅 %1</translation>
+    </message>
+    <message>
+        <source>KVT-80 service report · %1 · %2</source>
+        <translation>KVT-80 服务报告 · %1 · %2</translation>
+    </message>
+    <message>
+        <source>no serial number</source>
+        <translation>无序列号</translation>
+    </message>
+    <message>
+        <source>KVT-80 Service Report</source>
+        <translation>KVT-80 服务报告</translation>
+    </message>
+    <message>
+        <source>Technician&apos;s notes</source>
+        <translation>技术员备注</translation>
+    </message>
+    <message>
+        <source>the verification cannot run through this engine</source>
+        <translation>无法通过此引擎进行校验</translation>
+    </message>
+    <message>
+        <source>not verified: the unit is not connected</source>
+        <translation>未校验：设备未连接</translation>
+    </message>
+    <message>
+        <source>not verified: changes were still being sent to the unit</source>
+        <translation>未校验：更改仍在发送到设备</translation>
+    </message>
+    <message>
+        <source>Verify was not run for this report</source>
+        <translation>本报告未运行校验</translation>
+    </message>
+    <message>
+        <source>memory (formats, profile)</source>
+        <translation>存储器（格式、概况）</translation>
+    </message>
+    <message>
+        <source>preamp processors</source>
+        <translation>前级处理器</translation>
+    </message>
+    <message>
+        <source>matrix processor</source>
+        <translation>矩阵处理器</translation>
+    </message>
+    <message>
+        <source>equaliser processors</source>
+        <translation>均衡处理器</translation>
+    </message>
+    <message>
+        <source>output card</source>
+        <translation>输出卡</translation>
+    </message>
+</context>
+<context>
     <name>Texts</name>
     <message>
         <source>KVT-80 Laptop Interface Software</source>
@@ -1481,6 +2032,10 @@ EQ</source>
     <message>
         <source>Save to Disk</source>
         <translation>保存到磁盘</translation>
+    </message>
+    <message>
+        <source>The service report is reading the event log; press Update again once the report is written.</source>
+        <translation>服务报告正在读取事件日志；报告写好后请再次按“更新”。</translation>
     </message>
 </context>
 <context>

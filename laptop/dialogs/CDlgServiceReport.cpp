@@ -187,11 +187,11 @@ void CDlgServiceReport::Write() {
             error = QString::fromStdString(written.error);
             const report::VerifyOutcome& outcome = gathered.report->verify;
             if (outcome.ran) {
-                verify =
-                    outcome.status == status::Ok && outcome.mask == 0
-                        ? tr("Verify passed.")
-                        : tr("Verify found differences in: %1.")
-                              .arg(QString::fromStdString(report::VerifyMaskText(outcome.mask)));
+                verify = outcome.status == status::Ok && outcome.mask == 0
+                             ? tr("Verify passed.")
+                             : tr("Verify found differences in: %1.")
+                                   .arg(QString::fromStdString(
+                                       report::VerifyMaskTextTranslated(outcome.mask)));
             }
         }
         QMetaObject::invokeMethod(

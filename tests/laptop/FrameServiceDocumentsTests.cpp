@@ -1,6 +1,6 @@
 // File > "Compare With File..." and File > "Service Report..." in the frame, connected to the
 // simulated unit over a pseudo-terminal: the differences table, and the report of the visit with
-// the changes since the connection and the technician's notes.
+// the changes since the connection and the technician's notes, in the program's language.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -15,6 +15,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 #include <functional>
 #include <memory>
 #include <string>
@@ -28,6 +29,7 @@
 #include "RunProgram.h"
 #include "SimulatedUnit.h"
 #include "TestSupport.h"
+#include "Translations.h"
 #include "dialogs/CDlgCompareFile.h"
 #include "dialogs/CDlgServiceReport.h"
 #include "pages/CDlgEventLog.h"
@@ -216,6 +218,28 @@ TEST_F(FrameServiceDocuments, WithoutAConnectionTheReportHoldsTheProgramsConfigu
     ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog.Busy(); }, kTimeoutMs));
     EXPECT_EQ(dialog.PagesWritten(), 4);
     EXPECT_THAT(PdfText(pdf), HasSubstr("not verified: the unit is not connected"));
+}
+
+// The report is written in the language the program shows: its translation is the one installed.
+TEST_F(FrameServiceDocuments, TheReportIsInTheLanguageTheProgramShows) {
+    const std::unique_ptr<QTranslator> german = frontend::LoadTranslation(7);
+    ASSERT_NE(german, nullptr);
+    ASSERT_TRUE(QApplication::installTranslator(german.get()));
+    struct Removal {
+        QTranslator* translator;
+        ~Removal() { QApplication::removeTranslator(translator); }
+    } removal{german.get()};
+    const QString pdf = Path("german.pdf");
+    CDlgServiceReport dialog(*engine, std::nullopt);
+    dialog.OutputFile().setText(pdf);
+    dialog.Write();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog.Busy(); }, kTimeoutMs));
+    EXPECT_EQ(dialog.PagesWritten(), 4) << dialog.Status().text().toStdString();
+    const std::string text = PdfText(pdf);
+    EXPECT_THAT(text, HasSubstr("KVT-80 Wartungsbericht"));
+    EXPECT_THAT(text, HasSubstr("nicht überprüft: Das Gerät ist nicht verbunden"));
+    EXPECT_THAT(text, HasSubstr("Notizen des Technikers"));
+    EXPECT_THAT(text, ::testing::Not(HasSubstr("Technician's notes")));
 }
 
 }  // namespace

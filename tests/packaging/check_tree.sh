@@ -76,6 +76,7 @@ fi
 pages=("${tools[@]}")
 [[ -e $prefix/bin/kvt80-web ]] && pages+=(kvt80-web)
 [[ $gui == gui ]] && pages+=(KVTExec KVTSetIP)
+[[ -e $prefix/bin/kvt80-report ]] && pages+=(kvt80-report)
 [[ $handheld == yes ]] && pages+=(KVTExecCE)
 for page in "${pages[@]}"; do
     file=$(ls "$prefix"/share/man/man1/"$page".1* 2>/dev/null | head -n1)

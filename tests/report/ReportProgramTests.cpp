@@ -130,6 +130,45 @@ TEST_F(ReportProgram, BadInputIsRefusedBeforeTheUnitIsTouchedAndNothingIsWritten
     EXPECT_FALSE(std::filesystem::exists(pdf));
 }
 
+TEST_F(ReportProgram, TheReportIsInTheLanguageAskedForElseInTheOneKVTExecWasSetTo) {
+    const auto pdf = File("language.pdf");
+    const ProgramResult german = Report({"--port", port_, "-o", pdf.string(), "--language", "de"});
+    ASSERT_EQ(german.exitStatus, 0) << german.errors;
+    std::string text = PdfText(pdf);
+    EXPECT_THAT(text, HasSubstr("KVT-80 Wartungsbericht"));
+    EXPECT_THAT(text, HasSubstr("Formattabelle"));
+    EXPECT_THAT(text, HasSubstr("Notizen des Technikers"));
+    EXPECT_THAT(text, Not(HasSubstr("Format table")));
+
+    // KVTExec set to Italian (code 16): the report follows it unless told otherwise.
+    std::filesystem::create_directories(home_.Path() / "Rodmere");
+    std::ofstream(home_.Path() / "Rodmere" / "kvtlang.ini") << "[Language]\nID=16\n";
+    ASSERT_EQ(Report({"--port", port_, "-o", pdf.string()}).exitStatus, 0);
+    text = PdfText(pdf);
+    EXPECT_THAT(text, HasSubstr("Rapporto di intervento KVT-80"));
+    EXPECT_THAT(text, HasSubstr("Tabella dei formati"));
+    ASSERT_EQ(Report({"--port", port_, "-o", pdf.string(), "--language", "en"}).exitStatus, 0);
+    text = PdfText(pdf);
+    EXPECT_THAT(text, HasSubstr("KVT-80 Service Report"));
+    EXPECT_THAT(text, HasSubstr("Format table"));
+}
+
+TEST_F(ReportProgram, AnUnknownLanguageIsRefusedAndNothingIsWritten) {
+    const auto pdf = File("never.pdf");
+    for (const char* language : {"xx", "DE", "german", "7", ""}) {
+        const ProgramResult refused =
+            Report({"--port", port_, "-o", pdf.string(), "--language", language});
+        EXPECT_EQ(refused.exitStatus, 2) << language;
+        EXPECT_THAT(refused.errors, HasSubstr(std::string("unknown language '") + language +
+                                              "' (give one of en, de, es, fr, it, zh_CN)"));
+    }
+    const ProgramResult missing = Report({"--port", port_, "-o", pdf.string(), "--language"});
+    EXPECT_EQ(missing.exitStatus, 2);
+    EXPECT_THAT(missing.errors, HasSubstr("--language needs a value"));
+    EXPECT_FALSE(std::filesystem::exists(pdf));
+    EXPECT_THAT(Report({"--help"}).out, HasSubstr("--language CODE"));
+}
+
 TEST(ConfigReport, RunsTheReportProgramOrNamesThePackageThatHasIt) {
     kvt::testing::ScopedConfigHome home;
     const auto pdf = home.Path() / "demo.pdf";
@@ -150,6 +189,12 @@ TEST(ConfigReport, RunsTheReportProgramOrNamesThePackageThatHasIt) {
     ASSERT_EQ(demo.exitStatus, 0) << demo.errors;
     EXPECT_EQ(PdfPages(pdf), 4);
     EXPECT_THAT(PdfText(pdf), HasSubstr("SIM-000001"));
+    // The report program's own options pass through.
+    const ProgramResult french =
+        RunProgram(KVT80_CONFIG_PATH, {"report", "--demo", "-o", pdf.string(), "--language", "fr"},
+                   std::nullopt, std::chrono::minutes(2));
+    ASSERT_EQ(french.exitStatus, 0) << french.errors;
+    EXPECT_THAT(PdfText(pdf), HasSubstr("Table des formats"));
 }
 
 }  // namespace

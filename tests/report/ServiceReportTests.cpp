@@ -1,9 +1,10 @@
 // The service report's parts: reading the unit through the engine (event log, Verify, the image),
-// the room EQ report, the readable list of changes and the PDF's pages and sections.
+// the room EQ report, the readable list of changes and the PDF's pages, sections and language.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
+#include <QTranslator>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -16,6 +17,7 @@
 #include "SimulatedUnit.h"
 #include "SourceTree.h"
 #include "TestSupport.h"
+#include "Translations.h"
 #include "formats/FormatTable.h"
 #include "text/Codepage.h"
 
@@ -279,6 +281,121 @@ TEST(ServiceReport, AFailedWriteLeavesNoFileAndRoomEqCurvesAddAPage) {
     EXPECT_THAT(text, HasSubstr("not verified"));
     const std::string notesPage = text.substr(text.rfind("Room EQ assistant"));
     EXPECT_THAT(notesPage, HasSubstr("Technician's notes"));
+}
+
+// A translation installed for the life of a test, as the laptop program installs its own.
+class InstalledTranslation {
+  public:
+    explicit InstalledTranslation(int languageCode)
+        : translator_(frontend::LoadTranslation(languageCode)) {
+        if (translator_) {
+            QCoreApplication::installTranslator(translator_.get());
+        }
+    }
+    ~InstalledTranslation() {
+        if (translator_) {
+            QCoreApplication::removeTranslator(translator_.get());
+        }
+    }
+    InstalledTranslation(const InstalledTranslation&) = delete;
+    InstalledTranslation& operator=(const InstalledTranslation&) = delete;
+    bool Loaded() const { return translator_ != nullptr; }
+
+  private:
+    std::unique_ptr<QTranslator> translator_;
+};
+
+TEST(ServiceReport, TheReportIsInTheLanguageOfTheInstalledTranslationAndTheUnitsTextsAsTheyAre) {
+    Application();
+    testing::ScopedConfigHome home;
+    ServiceReport report;
+    report.image = FactoryImage();
+    report.atConnect = report.image;
+    report.image.Set(Param::EQBand, {1, 14}, -3.0);
+    report.verify.ran = true;
+    report.verify.mask = 0x48;  // the matrix processor and the output card differ
+    report.notes = "Sicherung getauscht.";
+    RoomEqRead roomEq = ReadRoomEqReport(RoomEqSample().string());
+    ASSERT_TRUE(roomEq.result) << roomEq.error;
+    report.roomEq = roomEq.result;
+    const std::filesystem::path pdf = home.Path() / "r.pdf";
+    {
+        const InstalledTranslation german(7);
+        ASSERT_TRUE(german.Loaded());
+        const PdfResult written = WriteReportPdf(report, pdf.string());
+        ASSERT_EQ(written.error, "");
+        EXPECT_EQ(written.pages, 5);  // the longer texts wrap within the same pages
+        const std::string text = PdfText(pdf);
+        for (const char* german : {"KVT-80 Wartungsbericht",
+                                   "Gerät",
+                                   "Seriennummer",
+                                   "Profil",
+                                   "Überprüfung",
+                                   "Änderungen während des Einsatzes",
+                                   "Formattabelle",
+                                   "Eingänge und Systemeinstellungen",
+                                   "Kanäle: Equalizer-Kurven",
+                                   "Ausgangspegel, Verzögerungen, Stumm und Invertierung",
+                                   "Ereignisprotokoll",
+                                   "Das Ereignisprotokoll wurde nicht gelesen.",
+                                   "Raum-EQ-Assistent",
+                                   "Notizen des Technikers",
+                                   "Techniker",
+                                   "Datum und Unterschrift",
+                                   "Seite 5",
+                                   "Surround links",
+                                   "FEHLGESCHLAGEN",
+                                   "Matrix-Prozessor, Ausgangskarte"}) {
+            EXPECT_THAT(text, HasSubstr(german)) << german;
+        }
+        for (const char* english : {"Service Report", "Format table", "Event log",
+                                    "Technician's notes", "Page 1", "Left Surround", "FAILED"}) {
+            EXPECT_THAT(text, Not(HasSubstr(english))) << english;
+        }
+        // The unit's and the files' own texts stand as they are.
+        EXPECT_THAT(text, HasSubstr("EQBand[1][14]"));
+        EXPECT_THAT(text, HasSubstr("* FACTORY DEFAULTS *"));
+        EXPECT_THAT(text, HasSubstr("Sicherung getauscht."));
+        EXPECT_EQ(VerifyMaskTextTranslated(0x48), "Matrix-Prozessor, Ausgangskarte");
+        EXPECT_EQ(VerifyMaskText(0x48), "matrix processor, output card");
+    }
+    // Without the translation the report is in English again.
+    WriteReportPdf(report, pdf.string());
+    const std::string english = PdfText(pdf);
+    for (const char* heading : {"KVT-80 Service Report", "Format table", "Technician's notes",
+                                "Page 1", "Left Surround", "matrix processor, output card"}) {
+        EXPECT_THAT(english, HasSubstr(heading)) << heading;
+    }
+    EXPECT_THAT(english, Not(HasSubstr("Formattabelle")));
+}
+
+TEST(ServiceReport, AChineseReportHasItsTextsAndAFontWithTheirGlyphs) {
+    Application();
+    testing::ScopedConfigHome home;
+    ServiceReport report;
+    report.image = FactoryImage();
+    report.verify.note = "not verified: the unit is not connected";  // as GatherReport notes it
+    const std::filesystem::path pdf = home.Path() / "zh.pdf";
+    {
+        const InstalledTranslation chinese(4);
+        ASSERT_TRUE(chinese.Loaded());
+        ASSERT_EQ(WriteReportPdf(report, pdf.string()).error, "");
+    }
+    // Qt's PDF writer maps each glyph back to the lowest code point the font gives it, and the CJK
+    // font gives some ideographs' glyphs to Kangxi radicals as well: a copy of the text reads
+    // "⽇" for "日". Compatibility-normalised the two are the same.
+    const auto normalised = [](const std::string& text) {
+        return QString::fromStdString(text).normalized(QString::NormalizationForm_KC).toStdString();
+    };
+    const std::string text = normalised(PdfText(pdf));
+    for (const char* chinese : {"KVT-80 服务报告", "格式表", "事件日志", "技术员备注",
+                                "未校验：设备未连接", "左环绕", "日期和签名"}) {
+        EXPECT_THAT(text, HasSubstr(normalised(chinese))) << chinese;
+    }
+    // DejaVu has no Chinese glyphs: the report takes them from the CJK font, in their Simplified
+    // Chinese forms.
+    const testing::ProgramResult fonts = testing::RunProgram("/usr/bin/pdffonts", {pdf.string()});
+    EXPECT_THAT(fonts.out, HasSubstr("NotoSansCJKsc"));
 }
 
 TEST(ServiceReport, LongNotesGoOnOverMorePagesAndAreKeptWhole) {
