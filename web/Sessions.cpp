@@ -41,6 +41,10 @@ SessionStore::SessionStore(std::chrono::seconds idleTime, SecretsChanged secrets
 
 void SessionStore::Renew() {
     token_ = RandomHex(16);
+    RenewCode();
+}
+
+void SessionStore::RenewCode() {
     std::random_device source;
     std::uniform_int_distribution<int> digits(0, 999999);
     char code[8];
@@ -69,11 +73,18 @@ std::optional<std::string> SessionStore::PairWithToken(std::string_view token,
 
 std::optional<std::string> SessionStore::PairWithCode(std::string_view code,
                                                       Clock::time_point now) {
+    if (CodeLocked(now)) {
+        return std::nullopt;
+    }
     if (SameSecret(code, code_)) {
+        codeLockouts_ = 0;
         return NewSession(now);
     }
+    // Only the code is renewed: wrong codes must not take the printed link away from the person
+    // at the booth.
     if (++wrongCodes_ >= kCodeAttempts) {
-        Renew();
+        codeLockedUntil_ = now + kCodeLockout * (1 << std::min(codeLockouts_++, 6));
+        RenewCode();
     }
     return std::nullopt;
 }

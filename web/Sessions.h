@@ -48,17 +48,25 @@ class SessionStore {
     std::chrono::seconds IdleTime() const { return idleTime_; }
     size_t Count() const { return lastActive_.size(); }
 
+    // Whether codes are refused for now: after five wrong ones, for 30 s, doubling with each
+    // further five (at most 32 minutes), so guessing one code in a million takes years.
+    bool CodeLocked(Clock::time_point now) const { return now < codeLockedUntil_; }
+
     static constexpr int kCodeAttempts = 5;
+    static constexpr std::chrono::seconds kCodeLockout{30};
 
   private:
     std::string NewSession(Clock::time_point now);
     void Renew();
+    void RenewCode();
 
     std::chrono::seconds idleTime_;
     SecretsChanged secretsChanged_;
     std::string token_;
     std::string code_;
     int wrongCodes_ = 0;
+    int codeLockouts_ = 0;  // runs of wrong codes since the last pairing
+    Clock::time_point codeLockedUntil_{};
     std::map<std::string, Clock::time_point, std::less<>> lastActive_;
 };
 

@@ -185,6 +185,8 @@ struct WebServer::Impl : std::enable_shared_from_this<WebServer::Impl> {
     void SendState(const std::shared_ptr<WsClient>& client);
     void SendRole(WsClient& client);
     void SendRoles();
+    // Tells the pages of these sessions that they ended, and closes them.
+    void CloseSessions(const std::set<std::string>& ended);
     void Put(const std::shared_ptr<WsClient>& client, const ClientMessage& message);
     void RunFlow(const std::shared_ptr<WsClient>& client, const ClientMessage& message);
     bool Controls(const WsClient& client) const;
@@ -296,27 +298,33 @@ class WsClient : public std::enable_shared_from_this<WsClient> {
             const std::string text = beast::buffers_to_string(self->buffer_.data());
             self->buffer_.consume(self->buffer_.size());
             self->server_->Handle(self, text);
-            if (!self->closed_) {
-                self->Read();
+            // A client closed while its message was handled (its session had ended) has no read
+            // left to notice: it leaves here, so it cannot stay the controller.
+            if (self->closed_) {
+                self->server_->Leave(self.get());
+                return;
             }
+            self->Read();
         });
     }
 
+    // The handler holds the message: Close empties the queue while a write may be under way.
     void Write() {
-        ws_.async_write(net::buffer(*queue_.front()),
-                        [self = shared_from_this()](beast::error_code error, size_t) {
-                            if (error) {
-                                self->closed_ = true;
-                                self->queue_.clear();
-                                return;
-                            }
-                            if (!self->queue_.empty()) {
-                                self->queue_.pop_front();
-                            }
-                            if (!self->queue_.empty()) {
-                                self->Write();
-                            }
-                        });
+        ws_.async_write(
+            net::buffer(*queue_.front()),
+            [self = shared_from_this(), message = queue_.front()](beast::error_code error, size_t) {
+                if (error) {
+                    self->closed_ = true;
+                    self->queue_.clear();
+                    return;
+                }
+                if (!self->queue_.empty()) {
+                    self->queue_.pop_front();
+                }
+                if (!self->queue_.empty()) {
+                    self->Write();
+                }
+            });
     }
 
     std::shared_ptr<WebServer::Impl> server_;
@@ -416,7 +424,12 @@ class HttpConnection : public std::enable_shared_from_this<HttpConnection> {
             return Reply(request, http::status::ok, R"({"paired":true})", "application/json");
         }
         if (path == "/api/logout" && request.method() == http::verb::post) {
-            server.sessions.End(SessionOf(request));
+            const std::string session(SessionOf(request));
+            server.sessions.End(session);
+            // The session's open pages end with it.
+            if (!session.empty()) {
+                server.CloseSessions({session});
+            }
             auto response = MakeResponse(request, http::status::no_content, "", "text/plain");
             response.set(http::field::set_cookie, std::string(kCookieName) +
                                                       "=; Path=/; Max-Age=0; HttpOnly; "
@@ -501,7 +514,14 @@ class HttpConnection : public std::enable_shared_from_this<HttpConnection> {
             return Reply(request, http::status::bad_request, R"({"error":"code missing"})",
                          "application/json");
         }
-        const auto session = server_->sessions.PairWithCode(code->get<std::string>(), Clock::now());
+        const auto now = Clock::now();
+        if (server_->sessions.CodeLocked(now)) {
+            server_->Log("pairing refused: codes locked after wrong ones");
+            return Reply(request, http::status::too_many_requests,
+                         R"({"error":"too many wrong codes: wait, or use the printed link"})",
+                         "application/json");
+        }
+        const auto session = server_->sessions.PairWithCode(code->get<std::string>(), now);
         if (!session) {
             server_->Log("pairing refused: wrong code");
             return Reply(request, http::status::forbidden, R"({"error":"wrong code"})",
@@ -553,6 +573,8 @@ class HttpConnection : public std::enable_shared_from_this<HttpConnection> {
     }
 
     void Send(Response response) {
+        // An answer may come long after the request (a configuration waits for the engine).
+        stream_.expires_after(std::chrono::seconds(30));
         auto shared = std::make_shared<Response>(std::move(response));
         http::async_write(
             stream_, *shared, [self = shared_from_this(), shared](beast::error_code error, size_t) {
@@ -602,18 +624,20 @@ void WebServer::Impl::CheckExpiry() {
         }
         const auto expired = self->sessions.ExpireIdle(Clock::now());
         if (!expired.empty()) {
-            const std::set<std::string> ended(expired.begin(), expired.end());
-            for (const auto& weak : self->clients) {
-                if (const auto client = weak.lock(); client && ended.count(client->Session())) {
-                    client->Send(std::make_shared<const std::string>(R"({"type":"expired"})"),
-                                 false);
-                    client->Close(websocket::close_code::policy_error);
-                }
-            }
+            self->CloseSessions({expired.begin(), expired.end()});
             self->Log(std::to_string(expired.size()) + " idle session(s) ended");
         }
         self->CheckExpiry();
     });
+}
+
+void WebServer::Impl::CloseSessions(const std::set<std::string>& ended) {
+    for (const auto& weak : clients) {
+        if (const auto client = weak.lock(); client && ended.count(client->Session())) {
+            client->Send(std::make_shared<const std::string>(R"({"type":"expired"})"), false);
+            client->Close(websocket::close_code::policy_error);
+        }
+    }
 }
 
 bool WebServer::Impl::Controls(const WsClient& client) const {

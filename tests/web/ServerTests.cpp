@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "KVT80.h"
+#include "Sessions.h"
 #include "SimulatedUnit.h"
 #include "TestSupport.h"
 #include "WebServer.h"
@@ -456,6 +457,48 @@ TEST_F(WebServerTest, EveryPageIsToldWhoControls) {
     const Json watching = second->NextOfType("role");
     EXPECT_EQ(watching["control"], false);
     EXPECT_EQ(watching["others"], true);
+}
+
+// Logging out ends the session's open pages too; the one that controlled gives control up and
+// the watchers are told.
+TEST_F(WebServerTest, LoggingOutClosesTheSessionsPagesAndFreesControl) {
+    const std::string cookie = Pair();
+    Browser first(port_, cookie, origin_);
+    ASSERT_TRUE(first.Open());
+    EXPECT_EQ(first.NextOfType("role")["control"], true);
+    auto second = Open();
+    EXPECT_EQ(second->NextOfType("role")["others"], true);
+
+    const HttpResult out =
+        Request(port_, http::verb::post, "/api/logout", {{"Cookie", cookie}, {"Origin", origin_}});
+    EXPECT_EQ(out.status, 204);
+    EXPECT_FALSE(first.NextOfType("expired").is_null());
+    // The page answers the server's close, as a browser does; then it has left.
+    first.Next([](const Json&) { return false; });
+    EXPECT_FALSE(first.Open());
+    const Json role = second->NextOfType("role");
+    EXPECT_EQ(role["control"], false);
+    EXPECT_EQ(role["others"], false);
+    EXPECT_EQ(UpgradeStatus(port_, cookie, origin_), 401);
+}
+
+// Wrong codes lock code pairing for a while; the printed link keeps working meanwhile.
+TEST_F(WebServerTest, WrongCodesLockCodePairingButNotTheLink) {
+    const std::string code = server_->PairingCode();
+    const std::string wrong = code == "000000" ? "000001" : "000000";
+    const std::map<std::string, std::string> headers{{"Origin", origin_},
+                                                     {"Content-Type", "application/json"}};
+    const std::string token = server_->PairingToken();
+    for (int i = 0; i < SessionStore::kCodeAttempts; ++i) {
+        EXPECT_EQ(
+            Request(port_, http::verb::post, "/pair", headers, Json{{"code", wrong}}.dump()).status,
+            403);
+    }
+    const HttpResult locked = Request(port_, http::verb::post, "/pair", headers,
+                                      Json{{"code", server_->PairingCode()}}.dump());
+    EXPECT_EQ(locked.status, 429);
+    EXPECT_EQ(server_->PairingToken(), token);
+    EXPECT_EQ(Request(port_, http::verb::get, "/pair?token=" + token).status, 303);
 }
 
 TEST_F(WebServerTest, StartingTheGeneratorNeedsConfirmation) {

@@ -53,6 +53,27 @@ TEST_F(Sessions, WrongCodesRenewTheCodeAfterFiveTries) {
     EXPECT_FALSE(store_.PairWithCode(code, t0_));
 }
 
+TEST_F(Sessions, WrongCodesLockCodesForLongerEachTimeAndKeepTheLink) {
+    const std::string token = store_.Token();
+    const auto fiveWrong = [&](Clock::time_point at) {
+        const std::string wrong = store_.Code() == "000000" ? "000001" : "000000";
+        for (int i = 0; i < SessionStore::kCodeAttempts; ++i) {
+            EXPECT_FALSE(store_.PairWithCode(wrong, at));
+        }
+    };
+    fiveWrong(t0_);
+    EXPECT_EQ(store_.Token(), token);
+    EXPECT_TRUE(store_.CodeLocked(t0_ + 29s));
+    EXPECT_FALSE(store_.PairWithCode(store_.Code(), t0_ + 29s));
+    EXPECT_FALSE(store_.CodeLocked(t0_ + 30s));
+    // The next run of wrong codes locks twice as long.
+    fiveWrong(t0_ + 30s);
+    EXPECT_TRUE(store_.CodeLocked(t0_ + 89s));
+    EXPECT_FALSE(store_.CodeLocked(t0_ + 90s));
+    EXPECT_TRUE(store_.PairWithCode(store_.Code(), t0_ + 90s));
+    EXPECT_TRUE(store_.PairWithToken(store_.Token(), t0_ + 90s));
+}
+
 TEST_F(Sessions, EmptyOrPartialSecretsNeverPair) {
     EXPECT_FALSE(store_.PairWithToken("", t0_));
     EXPECT_FALSE(store_.PairWithToken(store_.Token().substr(0, 31), t0_));

@@ -249,6 +249,8 @@ function showPairing(note: string): void {
     if (response.ok) {
       openSocket();
       render();
+    } else if (response.status === 429) {
+      message.textContent = "Too many wrong codes: wait a minute, or scan the QR code in the booth.";
     } else {
       message.textContent = "That code is not right (after five tries a new one is shown).";
     }
