@@ -563,8 +563,9 @@ QAction* CMainFrame::Action(int id) const {
 
 // ---- State of the frame -------------------------------------------------------------------------
 
-// While the room EQ assistant measures or stores, the unit is in use: the commands that would
-// close the connection or replace the configuration under it wait until it ends.
+// While the room EQ assistant measures, stores or puts the analyser back, the unit is in use: the
+// commands that would close the connection, replace the configuration under it or talk to the unit
+// themselves wait until it ends.
 void CMainFrame::EnableConnectionCommands(bool connected) {
     const bool assistant = RoomEQBusy();
     Action(kNew)->setEnabled(!assistant);
@@ -576,6 +577,8 @@ void CMainFrame::EnableConnectionCommands(bool connected) {
     Action(kSystemMute)->setEnabled(connected);
     Action(kSetDateTime)->setEnabled(connected && !assistant);
     Action(kRoomEQ)->setEnabled(connected);
+    // The report's Verify and log read would hold the unit's link in the middle of a measurement.
+    Action(kServiceReport)->setEnabled(!assistant);
 }
 
 bool CMainFrame::RoomEQBusy() const {

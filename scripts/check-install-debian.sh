@@ -37,12 +37,20 @@ cleanup() {
     done
 }
 trap cleanup EXIT
-rm -rf "$system"
+# A run killed before its clean-up leaves the host's /proc, /sys and /dev bound in the old tree:
+# deleting through them would delete the host's. Stop instead, and never cross into another
+# file system while deleting.
+if findmnt -rn -o TARGET | grep -q "^$system/"; then
+    echo "check-install-debian: $system still has file systems mounted (an earlier run was" \
+        "stopped); unmount them first: umount -R $system/proc $system/sys $system/dev" >&2
+    exit 1
+fi
+rm -rf --one-file-system "$system"
 cp -a "$fresh" "$system"
 for fs in proc sys dev; do
     mount --rbind "/$fs" "$system/$fs"
-    mount --make-rslave "$system/$fs"
     mounted+=("$system/$fs")
+    mount --make-rslave "$system/$fs"
 done
 cp /etc/resolv.conf "$system/etc/resolv.conf"
 

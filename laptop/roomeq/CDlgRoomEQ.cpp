@@ -568,6 +568,7 @@ void CDlgRoomEQ::CheckPendingRestore() {
     }
     JoinWorker();
     workerDone_ = false;
+    emit busyChanged(true);
     const roomeq::AnalyserState state = *pendingRestore_;
     worker_ = std::thread([this, state] {
         const bool done = roomeq::PutBackAnalyser(engine_, state);
@@ -576,6 +577,7 @@ void CDlgRoomEQ::CheckPendingRestore() {
             this,
             [this, done] {
                 JoinWorker();
+                emit busyChanged(false);
                 if (closeWhenFinished_) {
                     QDialog::reject();
                     return;

@@ -377,19 +377,22 @@ TEST_F(Frame, ToolsMenuOpensTheRoomEQAssistantWhileConnected) {
 TEST_F(Frame, RoomEQRunHoldsTheConnectionAndFileCommands) {
     constexpr int kNew = 32773;
     constexpr int kOpen = 32774;
+    constexpr int kServiceReport = 32891;
     ASSERT_NO_FATAL_FAILURE(ConnectOrFail());
     CDlgRoomEQ* wizard = frame->ShowRoomEQ();
     wizard->Measuring().settleTime = std::chrono::milliseconds(0);
     wizard->SetChannels({0});
     QSignalSpy finished(wizard, &CDlgRoomEQ::runFinished);
     ASSERT_TRUE(wizard->Start());
-    for (int id : {kNew, kOpen, kDisconnect, kSavePersonalityModule, kSetDateTime}) {
+    for (int id :
+         {kNew, kOpen, kDisconnect, kSavePersonalityModule, kSetDateTime, kServiceReport}) {
         EXPECT_FALSE(Enabled(id)) << id;
     }
     EXPECT_FALSE(frame->close());  // refused with a word, not queued
     wizard->Cancel();
     ASSERT_TRUE(finished.wait(60000));
-    for (int id : {kNew, kOpen, kDisconnect, kSavePersonalityModule, kSetDateTime}) {
+    for (int id :
+         {kNew, kOpen, kDisconnect, kSavePersonalityModule, kSetDateTime, kServiceReport}) {
         EXPECT_TRUE(Enabled(id)) << id;
     }
     EXPECT_TRUE(frame->isVisible());
